@@ -1,0 +1,51 @@
+// Everything the program holds for one run, owned in one place and handed to the
+// windows explicitly: settings, the link and its exchange, the language and the
+// per-run state of the subsystems.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/command_line.h"
+#include "app/profile_file.h"
+#include "app/settings.h"
+#include "link/exchange.h"
+#include "link/irda_provider.h"
+#include "link/phone_link.h"
+
+namespace telvane::sim {
+class PtyPhone;
+}
+
+namespace telvane::app {
+
+// State other subsystems keep for one run; cleared by start-up before the main window.
+struct RunState {
+  std::optional<std::string> pin2;  // the PIN2 last accepted by the phone
+};
+
+struct AppContext {
+  AppContext(ProfileFile profileFile, std::unique_ptr<link::IrdaProvider> irdaProvider,
+             link::ErrorMessage showError, link::ExchangeTiming timing);
+  ~AppContext();
+  AppContext(const AppContext&) = delete;
+  AppContext& operator=(const AppContext&) = delete;
+
+  ProfileFile profile;
+  Settings settings;
+  CommandLineSwitches switches;
+  int languageId = 9;
+  std::string helpFile;
+  std::string shortDateFormat;
+  std::string tempFolder;
+  RunState run;
+
+  std::unique_ptr<link::IrdaProvider> irda;
+  link::PhoneLink link;
+  link::Exchange exchange;
+  // The built-in simulated phone, when the chosen port's device is "sim:" or "sim:FILE".
+  std::unique_ptr<sim::PtyPhone> embeddedPhone;
+};
+
+}  // namespace telvane::app

@@ -1,0 +1,290 @@
+#include "app/main_window.h"
+
+#include <cstdio>
+#include <ctime>
+
+#include "app/about_box.h"
+#include "app/main_window_ids.h"
+#include "app/options_dialog.h"
+#include "app/phone_status.h"
+#include "app/window_helpers.h"
+#include "link/answer_reader.h"
+#include "ui/resources.h"
+
+namespace telvane::app {
+
+using namespace main_ids;
+
+namespace {
+
+constexpr Tooltip kMainTooltips[] = {
+    {kPhonebook, 1}, {kOrganizer, 8},  {kNetinfo, 9},    {kNetmonitor, 108}, {kSendLogo, 2},   {kDeleteLogo, 13},
+    {kSendTone, 3},  {kSwitchOff, 4},  {kSyncTime, 10},  {kSmsList, 15},     {kCallForwarding, 55}, {kLocks, 56}};
+
+// Functions whose windows are not part of the program yet stay disabled.
+constexpr int kUnbuiltButtons[] = {kPhonebook, kOrganizer,      kNetinfo, kNetmonitor, kSmsList,
+                                   kCallForwarding, kLocks, kProfile, kSendLogo, kSendTone};
+constexpr int kUnbuiltCommands[] = {kDownloadLogo, kDownloadTone};
+
+constexpr int kNoModemControls[] = {kOrganizer, kSendLogo, kDeleteLogo, kSendTone, kSyncTime, kTest};
+
+}  // namespace
+
+std::string MainWindow::Token() {
+  const auto token = context_.exchange.LastAnswerToken();
+  return token ? std::string(*token) : std::string();
+}
+
+void MainWindow::Report(bool success, int successString, int failureString) {
+  if (success) {
+    ui::ShowInfo(ui_, successString);
+  } else {
+    ui::ShowError(ui_, failureString);
+  }
+}
+
+void MainWindow::DisableUnbuiltFunctions(ui::Dialog& dialog) {
+  for (int id : kUnbuiltButtons) dialog.Enable(id, false);
+  for (int id : kUnbuiltCommands) dialog.EnableMenuItem(id, false);
+}
+
+void MainWindow::OnInit(ui::Dialog& dialog) {
+  AddTooltips(dialog, kMainTooltips);
+  if (context_.settings.noModem != 0) {
+    dialog.EnableMenuItem(kDownloadLogo, false);
+    dialog.EnableMenuItem(kDownloadTone, false);
+    for (int id : kNoModemControls) dialog.Enable(id, false);
+  }
+  DisableUnbuiltFunctions(dialog);
+  // Command mode is reached through the "-c" switch; the menu entry stays greyed.
+  dialog.EnableMenuItem(kCommandMode, false);
+
+  Send("AT+CMEE=0");
+  Send("AT+CSMS=1");
+  Send("AT^SBNW=?");
+  if (context_.settings.smsStat != 0) Send("AT+CNMI=1,0,0,2");
+
+  ReadIdentity(dialog);
+  RefreshStatus(dialog);
+  if (Send("AT+CIMI")) dialog.SetText(kImsi, FormatImsi(Token()));
+  if (Send("AT^SCID")) dialog.SetText(kSimSerial, Token());
+  ReadRingToneState(dialog);
+  CenterWindow(dialog, ui_.WorkArea());
+}
+
+void MainWindow::ReadIdentity(ui::Dialog& dialog) {
+  const std::pair<const char*, int> identity[] = {
+      {"AT+CGMI", kMaker}, {"AT+CGMM", kModel}, {"AT+CGMR", kRevision}, {"AT+CGSN", kSerial}};
+  for (const auto& [command, field] : identity) {
+    if (Send(command)) dialog.SetText(field, Token());
+  }
+}
+
+void MainWindow::ReadRingToneState(ui::Dialog& dialog) {
+  if (Send("AT^SRTC=?")) {
+    // Two ranges "(low-high)": tone numbers, then volumes. Without them the spinners
+    // keep their ranges.
+    std::string_view rest;
+    const auto tones = link::ParseRange(context_.exchange.Answer(), &rest);
+    const auto volumes = tones ? link::ParseRange(rest) : std::nullopt;
+    if (tones && volumes) {
+      dialog.SetRange(kVolumeUpDown, volumes->low, volumes->high);
+      dialog.SetRange(kToneUpDown, tones->low, tones->high);
+      dialog.SetPos(kVolumeUpDown, 0);
+      dialog.SetPos(kToneUpDown, 0);
+    }
+  }
+  if (Send("AT^SRTC?")) {
+    if (const auto after = link::After(context_.exchange.Answer(), "^SRTC:")) {
+      if (const auto tone = link::LeadingNumber(*after)) {
+        tone_ = *tone;
+        dialog.SetPos(kToneUpDown, tone_);
+        if (tone_ == 0) dialog.SetChecked(kToneOff, true);
+      }
+      if (const auto volume = link::NumberAfterSeparator(*after, ',')) dialog.SetPos(kVolumeUpDown, *volume);
+    }
+  }
+  if (Send("AT^SNFS?")) {
+    if (const auto state = link::NumberAfter(context_.exchange.Answer(), "^SNFS:")) {
+      dialog.SetChecked(kHandsfree, *state != 0);
+    }
+  }
+  if (Send("AT^SNFV?")) {
+    handsfreeVolume_ = link::NumberAfter(context_.exchange.Answer(), "^SNFV:").value_or(0);
+  }
+  if (Send("AT+CVIB?")) {
+    if (const auto state = link::NumberAfter(context_.exchange.Answer(), "+CVIB:")) {
+      dialog.SetChecked(kVibrator, *state != 0);
+    }
+  }
+}
+
+void MainWindow::RefreshStatus(ui::Dialog& dialog) {
+  if (Send("AT+CBC")) {
+    const std::string pair = Token();
+    const std::size_t comma = pair.find(',');
+    if (comma != std::string::npos) {
+      const std::string charge = pair.substr(comma + 1);
+      dialog.SetText(kBattery, charge + "%");
+      dialog.SetBitmap(kBatteryBitmap, BatteryBitmap(link::LeadingNumber(charge).value_or(0)));
+    }
+  }
+  Send("AT+CREG=2");
+  if (Send("AT+CREG?")) dialog.SetText(kNet, Token());
+  if (Send("AT+CSQ")) {
+    if (const auto quality = link::LeadingNumber(Token())) {
+      dialog.SetText(kReception, ReceptionText(*quality, context_.languageId));
+      dialog.SetBitmap(kReceptionBitmap, ReceptionBitmap(*quality));
+    }
+  }
+  if (Send("AT+COPS?")) {
+    if (const auto name = OperatorText(context_.exchange.Answer())) dialog.SetText(kOperator, *name);
+  }
+  dialog.SetText(kUnread, "");
+  if (Send("AT^SMGL=0")) {
+    const int unread = link::CountOccurrences(context_.exchange.Answer(), "^SMGL:");
+    if (unread > 0) {
+      dialog.SetText(kUnread, ui_.Res().String(kStrUnreadMessage, context_.languageId) + " " +
+                                  std::to_string(unread));
+    }
+  }
+}
+
+void MainWindow::OnCommand(ui::Dialog& dialog, int commandId) {
+  switch (commandId) {
+    case kRefresh: Refresh(dialog); break;
+    case kTest: TestTone(dialog); break;
+    case kToneOff: SwitchToneOff(dialog); break;
+    case kHandsfree: SwitchHandsfree(dialog); break;
+    case kVibrator: SwitchVibrator(dialog); break;
+    case kSyncTime: SynchroniseClock(); break;
+    case kSwitchOff: SwitchOff(dialog); break;
+    case kDeleteLogo: Send("AT^SBNW=bmp,0,0"); break;
+    case kSaveMobileInfo: SaveMobileInfo(dialog); break;
+    case kOptions: {
+      OptionsDialog options(context_, ui_);
+      ui_.RunModal(OptionsDialog::kTemplate, options, &dialog);
+      break;
+    }
+    case kInfo: {
+      AboutBox about(ui_);
+      ui_.RunModal(AboutBox::kTemplate, about, nullptr);
+      break;
+    }
+    case kExit: dialog.End(ui::kIdOk); break;
+    default: break;
+  }
+}
+
+void MainWindow::OnEvent(ui::Dialog&, const ui::ControlEvent&) {}
+
+void MainWindow::Refresh(ui::Dialog& dialog) {
+  dialog.EnableWindow(false);
+  RefreshStatus(dialog);
+  dialog.EnableWindow(true);
+  dialog.SetFocus(kRefresh);
+}
+
+void MainWindow::TestTone(ui::Dialog& dialog) {
+  const int volume = dialog.Pos(kVolumeUpDown);
+  const int tone = dialog.Pos(kToneUpDown);
+  if (!tonePlaying_) {
+    if (Send("AT^SRTC=" + std::to_string(tone) + "," + std::to_string(volume))) {
+      tone_ = tone;
+      dialog.SetText(kTest, "Stop");
+      Send("AT^SRTC");
+      tonePlaying_ = true;
+    }
+  } else {
+    dialog.SetText(kTest, "Test");
+    Send("AT^SRTC");
+    tonePlaying_ = false;
+  }
+}
+
+void MainWindow::SwitchToneOff(ui::Dialog& dialog) {
+  if (dialog.IsChecked(kToneOff)) {
+    const bool done = Send("AT^SRTC=0");
+    Report(done, kStrToneDeactivated, kStrCantDeactivateTone);
+    if (!done) dialog.SetChecked(kToneOff, false);
+  } else {
+    Report(Send("AT^SRTC=" + std::to_string(tone_)), kStrToneActivated, kStrCantActivateTone);
+  }
+}
+
+void MainWindow::SwitchHandsfree(ui::Dialog& dialog) {
+  Send("AT^SNFV=0");
+  if (dialog.IsChecked(kHandsfree)) {
+    const bool done = Send("AT^SNFS=1");
+    Report(done, kStrHandsfreeOn, kStrCantHandsfreeOn);
+    if (!done) dialog.SetChecked(kHandsfree, false);
+  } else {
+    Report(Send("AT^SNFS=0"), kStrHandsfreeOff, kStrCantHandsfreeOff);
+  }
+  Send("AT^SNFV=" + std::to_string(handsfreeVolume_));
+}
+
+void MainWindow::SwitchVibrator(ui::Dialog& dialog) {
+  if (dialog.IsChecked(kVibrator)) {
+    const bool done = Send("AT+CVIB=1");
+    Report(done, kStrVibratorOn, kStrCantVibratorOn);
+    if (!done) dialog.SetChecked(kVibrator, false);
+  } else {
+    Report(Send("AT+CVIB=0"), kStrVibratorOff, kStrCantVibratorOff);
+  }
+}
+
+void MainWindow::SynchroniseClock() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  Report(Send(ClockCommand(local)), kStrTimeSynchronized, kStrTimeSettingError);
+}
+
+void MainWindow::SwitchOff(ui::Dialog& dialog) {
+  if (Send("AT^SMSO")) ui::ShowInfo(ui_, kStrBye);
+  dialog.End(ui::kIdOk);
+}
+
+void MainWindow::SaveMobileInfo(ui::Dialog& dialog) {
+  ui::FileRequest request;
+  request.save = true;
+  request.filters = {{"CSV file (*.csv)", "*.csv"}};
+  request.defaultExtension = "csv";
+  request.initialName = "TelvaneINF.csv";
+  const auto choice = ui_.ChooseFile(request);
+  if (!choice) return;
+  std::FILE* file = std::fopen(choice->path.c_str(), "a");
+  if (file == nullptr) {
+    ui::ShowError(ui_, kStrCantOpenExportFile);
+    return;
+  }
+  const std::string serial = dialog.Text(kSerial).substr(0, 29);
+  const std::string revision = dialog.Text(kRevision).substr(0, 19);
+  const std::string simSerial = dialog.Text(kSimSerial).substr(0, 29);
+  std::fputs("SERIAL,VERSION,SIMSERIAL\n", file);
+  std::fprintf(file, "'%s,'%s,'%s\n", serial.c_str(), revision.c_str(), simSerial.c_str());
+  const bool written = std::fclose(file) == 0;
+  if (!written) {
+    ui::ShowError(ui_, kStrCantOpenExportFile);
+    return;
+  }
+  ui_.OpenWithShell(choice->path);
+}
+
+void MainWindow::OnHelp(ui::Dialog&) {
+  if (!ui_.OpenHelp(context_.helpFile)) {
+    ui::MessageRequest message;
+    message.text = "Unable to activate help";
+    message.caption = ui::Caption::TelvaneError;
+    message.icon = ui::Icon::Stop;
+    ui_.ShowMessage(message);
+  }
+}
+
+void MainWindow::OnClose(ui::Dialog& dialog) {
+  if (context_.settings.smsStat != 0) Send("AT+CNMI=1,0,0,0");
+  dialog.End(ui::kIdCancel);
+}
+
+}  // namespace telvane::app

@@ -1,0 +1,49 @@
+// The main window (template 101): finishes the phone's set-up, shows its identity and
+// status, offers the ring tone and audio switches, the clock, switch-off and the menu.
+#pragma once
+
+#include "app/app_context.h"
+#include "ui/dialog.h"
+#include "ui/ui.h"
+
+namespace telvane::app {
+
+class MainWindow : public ui::DialogHandler {
+ public:
+  static constexpr int kTemplate = 101;
+
+  MainWindow(AppContext& context, ui::Ui& ui) : context_(context), ui_(ui) {}
+
+  void OnInit(ui::Dialog& dialog) override;
+  void OnCommand(ui::Dialog& dialog, int commandId) override;
+  void OnEvent(ui::Dialog& dialog, const ui::ControlEvent& event) override;
+  void OnHelp(ui::Dialog& dialog) override;
+  void OnClose(ui::Dialog& dialog) override;
+
+  // Battery, registration, reception, operator and the unread count.
+  void RefreshStatus(ui::Dialog& dialog);
+
+ private:
+  bool Send(std::string_view command) { return context_.exchange.SendCommand(command); }
+  std::string Token();
+  void DisableUnbuiltFunctions(ui::Dialog& dialog);
+  void ReadIdentity(ui::Dialog& dialog);
+  void ReadRingToneState(ui::Dialog& dialog);
+  void TestTone(ui::Dialog& dialog);
+  void SwitchToneOff(ui::Dialog& dialog);
+  void SwitchHandsfree(ui::Dialog& dialog);
+  void SwitchVibrator(ui::Dialog& dialog);
+  void SynchroniseClock();
+  void SwitchOff(ui::Dialog& dialog);
+  void SaveMobileInfo(ui::Dialog& dialog);
+  void Refresh(ui::Dialog& dialog);
+  void Report(bool success, int successString, int failureString);
+
+  AppContext& context_;
+  ui::Ui& ui_;
+  int tone_ = 0;             // last read from the phone, or from the spinner at the last test
+  bool tonePlaying_ = false;
+  int handsfreeVolume_ = 0;  // read at opening, restored after each handsfree switch
+};
+
+}  // namespace telvane::app

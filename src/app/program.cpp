@@ -1,0 +1,48 @@
+#include "app/program.h"
+
+#include <iostream>
+
+#include "app/app_context.h"
+#include "app/main_window.h"
+#include "app/options_dialog.h"
+#include "app/startup.h"
+#include "ui/ui.h"
+
+namespace telvane::app {
+namespace {
+
+// Start-up's windows on a dialog backend.
+class DialogStartupUi : public StartupUi {
+ public:
+  explicit DialogStartupUi(ui::Ui& ui) : ui_(ui) {}
+
+  void ShowError(int stringId) override { ui::ShowError(ui_, stringId); }
+
+  OptionsOutcome RunOptionsDialog(AppContext& context) override {
+    OptionsDialog options(context, ui_);
+    return ui_.RunModal(OptionsDialog::kTemplate, options, nullptr) == ui::kIdOk ? OptionsOutcome::Ok
+                                                                               : OptionsOutcome::Cancel;
+  }
+
+  void RunMainWindow(AppContext& context) override {
+    MainWindow window(context, ui_);
+    ui_.RunModal(MainWindow::kTemplate, window, nullptr);
+  }
+
+  void Diagnostic(const std::string& text) override { std::cerr << "telvane: " << text << "\n"; }
+
+ private:
+  ui::Ui& ui_;
+};
+
+}  // namespace
+
+int RunProgram(ui::Ui& ui, const std::vector<std::string>& arguments) {
+  DialogStartupUi startupUi(ui);
+  StartupOptions options;
+  options.arguments = arguments;
+  options.pump = [&ui] { ui.PumpMessages(); };
+  return RunStartup(startupUi, std::move(options));
+}
+
+}  // namespace telvane::app

@@ -1,0 +1,49 @@
+// The program's start-up: settings, command line, the link to the phone, the reset
+// with "ATZ" and "ATE0", then the main window until the user exits.
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/profile_file.h"
+#include "link/exchange.h"
+#include "link/irda_provider.h"
+
+namespace telvane::app {
+
+struct AppContext;
+
+enum class OptionsOutcome { Ok, Cancel, Quit };
+
+// What start-up needs from the windows; the dialog layer implements it.
+class StartupUi {
+ public:
+  virtual ~StartupUi() = default;
+  // A message box with the caption "Telvane Error" and the string's text.
+  virtual void ShowError(int stringId) = 0;
+  // The Options dialog; on OK the settings (the port among them) are stored and
+  // written. Quit ends start-up (a non-interactive run that cannot answer).
+  virtual OptionsOutcome RunOptionsDialog(AppContext& context) = 0;
+  // The main window, until the user exits.
+  virtual void RunMainWindow(AppContext& context) = 0;
+  // Problems worth a line in a log (a device that would not open and why).
+  virtual void Diagnostic(const std::string&) {}
+};
+
+struct StartupOptions {
+  std::vector<std::string> arguments;  // the command line, without the program name
+  ProfileFile profile = ProfileFile::ForUser();
+  std::unique_ptr<link::IrdaProvider> irda;  // default: the system's
+  link::ExchangeTiming timing;
+  std::chrono::milliseconds portSettle{100};       // after configuring the port
+  std::chrono::milliseconds waitAfterOpen{2000};   // before the first command
+  std::function<void()> pump;                      // run while exchanges wait
+};
+
+// Runs the program; returns 0 in every case.
+int RunStartup(StartupUi& ui, StartupOptions options);
+
+}  // namespace telvane::app

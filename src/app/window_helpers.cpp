@@ -1,0 +1,46 @@
+#include "app/window_helpers.h"
+
+#include <algorithm>
+
+#include "app/profile_file.h"
+#include "app/settings.h"
+
+namespace telvane::app {
+
+void CenterWindow(ui::Dialog& dialog, const ui::Rect& workArea) {
+  const ui::Rect window = dialog.WindowRect();
+  const int right = workArea.x + workArea.width;
+  const int bottom = workArea.y + workArea.height;
+  dialog.MoveWindow((right - window.width) / 2, (bottom - window.height) / 2);
+}
+
+void AddTooltips(ui::Dialog& dialog, std::span<const Tooltip> tips) {
+  for (const Tooltip& tip : tips) dialog.AddTooltip(tip.controlId, tip.stringId);
+}
+
+void AddListViewStyle(ui::Dialog& dialog, int listId, std::uint32_t extendedStyle) {
+  dialog.AddListStyle(listId, extendedStyle);
+}
+
+void InsertColumns(ui::Dialog& dialog, int listId, std::span<const ColumnSpec> columns,
+                   std::span<const int> savedWidths) {
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    const int saved = i < savedWidths.size() ? savedWidths[i] : 0;
+    dialog.AddColumn(listId, columns[i].title, saved > 0 ? saved : columns[i].defaultWidth);
+  }
+}
+
+void SaveColumnWidths(const ui::Dialog& dialog, int listId, std::string_view family,
+                      std::span<int> savedWidths, ProfileFile& profile) {
+  const int count = std::min<int>(dialog.ColumnCount(listId), static_cast<int>(savedWidths.size()));
+  for (int i = 0; i < count; ++i) {
+    savedWidths[static_cast<std::size_t>(i)] = dialog.ColumnWidth(listId, i);
+    WriteIntKey(profile, FamilyKey(family, i), savedWidths[static_cast<std::size_t>(i)]);
+  }
+}
+
+void ProgressBox::OnCommand(ui::Dialog&, int commandId) {
+  if (commandId == ui::kIdCancel) cancelRequested_ = true;
+}
+
+}  // namespace telvane::app

@@ -1,0 +1,348 @@
+#include "link/exchange.h"
+
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <string>
+
+namespace telvane::link {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+constexpr std::string_view kOk = "OK\r\n";
+constexpr std::string_view kError = "ERROR\r\n";
+constexpr std::string_view kExtendedError = "ERROR:";
+constexpr std::string_view kNoCarrier = "NO CARRIER\r\n";
+constexpr std::string_view kNoDialtone = "NO DIALTONE\r\n";
+constexpr std::string_view kBusy = "BUSY\r\n";
+constexpr char kEscape = 0x1B;
+
+bool EndsWith(std::string_view text, std::string_view suffix) {
+  return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
+}
+
+bool Contains(std::string_view text, std::string_view part) {
+  return text.find(part) != std::string_view::npos;
+}
+
+milliseconds Remaining(Clock::time_point deadline) {
+  const auto left = std::chrono::duration_cast<milliseconds>(deadline - Clock::now());
+  return std::max(left, milliseconds(0));
+}
+
+// A command line may not carry anything that ends or cancels a line on the phone; a
+// data block may end with its Ctrl-Z but carry no other control character.
+bool AcceptableLine(std::string_view text, bool raw) {
+  if (text.size() + (raw ? 0 : 1) >= (raw ? kDataBlockSize : kCommandLineSize)) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r' || c == '\n' || c == '\0' || c == kEscape) return false;
+    if (c == kCtrlZ && !(raw && i + 1 == text.size())) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+Exchange::Exchange(PhoneLink& link, ExchangeTiming timing, std::function<void()> pump)
+    : link_(link), timing_(timing), pump_(std::move(pump)) {}
+
+bool Exchange::SendCommand(std::string_view command) { return Run(Operation::Command, command, false) != 0; }
+
+int Exchange::SendDialCommand(std::string_view command) { return Run(Operation::Dial, command, false); }
+
+bool Exchange::SendPromptCommand(std::string_view text, bool raw) {
+  return Run(Operation::Prompt, text, raw) != 0;
+}
+
+bool Exchange::SendLongCommand(std::string_view command) { return Run(Operation::Long, command, false) != 0; }
+
+std::string_view Exchange::Answer() const {
+  const void* zero = std::memchr(answer_.data(), 0, answer_.size());
+  const std::size_t length =
+      zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - answer_.data()) : answer_.size();
+  return {answer_.data(), length};
+}
+
+std::optional<std::string_view> Exchange::LastAnswerToken() {
+  const std::string_view text = Answer();
+  const std::size_t ok = text.find(kOk);
+  if (ok == std::string_view::npos) return std::nullopt;
+  std::size_t end = ok;  // one past the token's last character
+  while (end > 0 && static_cast<unsigned char>(text[end - 1]) <= 0x20) --end;
+  if (end == 0) return std::nullopt;
+  answer_[end] = '\0';
+  std::size_t begin = end;
+  while (begin > 0 && static_cast<unsigned char>(text[begin - 1]) > 0x20) --begin;
+  return std::string_view(answer_.data() + begin, end - begin);
+}
+
+void Exchange::ClearAnswer() {
+  answer_.fill('\0');
+  lineStart_ = 0;
+}
+
+int Exchange::Run(Operation op, std::string_view text, bool raw) {
+  if (busy_) {
+    failure_ = ExchangeFailure::Busy;
+    return 0;
+  }
+  busy_ = true;
+  failure_ = ExchangeFailure::None;
+  int result = 0;
+  if (link_.Fd() < 0) {
+    failure_ = ExchangeFailure::NotOpen;
+  } else if (!AcceptableLine(text, raw)) {
+    failure_ = ExchangeFailure::Refused;
+  } else {
+    DiscardStaleInput();
+    if (SendLine(text, raw)) {
+      result = link_.Kind() == LinkKind::Irda ? ReceiveIrda(op) : ReceiveSerial(op);
+    }
+  }
+  busy_ = false;
+  return result;
+}
+
+void Exchange::DiscardStaleInput() {
+  // Whatever the phone sent after the previous final result (the rest of an answer
+  // that ended early, an unsolicited result code) belongs to no command.
+  std::array<char, 512> scratch;
+  for (;;) {
+    const ssize_t n = link_.Kind() == LinkKind::Irda
+                          ? ::recv(link_.Fd(), scratch.data(), scratch.size(), MSG_DONTWAIT)
+                          : ::read(link_.Fd(), scratch.data(), scratch.size());
+    if (n <= 0) break;
+  }
+}
+
+bool Exchange::SendLine(std::string_view text, bool raw) {
+  std::string line(text);
+  if (!raw) line += '\r';
+  const auto deadline = Clock::now() + milliseconds(5000);
+  std::size_t sent = 0;
+  while (sent < line.size()) {
+    const ssize_t n = link_.Kind() == LinkKind::Irda
+                          ? ::send(link_.Fd(), line.data() + sent, line.size() - sent, MSG_NOSIGNAL)
+                          : ::write(link_.Fd(), line.data() + sent, line.size() - sent);
+    if (n > 0) {
+      sent += static_cast<std::size_t>(n);
+      continue;
+    }
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+      pollfd pfd{link_.Fd(), POLLOUT, 0};
+      const int waitMs = static_cast<int>(Remaining(deadline).count());
+      if (waitMs > 0 && ::poll(&pfd, 1, waitMs) > 0 && (pfd.revents & POLLOUT)) continue;
+    }
+    failure_ = ExchangeFailure::WriteFailed;
+    return false;
+  }
+  return true;
+}
+
+bool Exchange::WaitReadable(milliseconds limit, bool& hangUp) {
+  hangUp = false;
+  const auto deadline = Clock::now() + limit;
+  for (;;) {
+    const milliseconds left = Remaining(deadline);
+    const milliseconds slice = pump_ ? std::min(left, timing_.pumpSlice) : left;
+    pollfd pfd{link_.Fd(), POLLIN, 0};
+    const int ready = ::poll(&pfd, 1, static_cast<int>(slice.count()));
+    if (ready < 0 && errno != EINTR) {
+      hangUp = true;
+      return false;
+    }
+    if (ready > 0) {
+      if (pfd.revents & POLLIN) return true;
+      hangUp = true;  // POLLHUP or POLLERR without data: the line went away
+      return false;
+    }
+    if (left.count() == 0) return false;
+    if (pump_) pump_();
+  }
+}
+
+Exchange::Verdict Exchange::TestAfterByte(Operation op, std::size_t end, char byte) {
+  // Every final result but the prompt ends with a line feed, so a new match can only
+  // end at the byte just received: testing the answer's end at each line feed gives
+  // the same results as searching the whole answer after every byte.
+  const std::string_view text(answer_.data(), end);
+  Verdict verdict;
+  switch (op) {
+    case Operation::Command:
+      if (byte != '\n') break;
+      if (EndsWith(text, kOk)) verdict = 1;
+      else if (EndsWith(text, kError) || Contains(text.substr(lineStart_), kExtendedError)) verdict = 0;
+      break;
+    case Operation::Dial:
+      if (byte != '\n') break;
+      if (EndsWith(text, kOk)) verdict = kDialOk;
+      else if (EndsWith(text, kError)) verdict = kDialFailed;
+      else if (EndsWith(text, kNoCarrier)) verdict = kDialNoCarrier;
+      else if (EndsWith(text, kNoDialtone)) verdict = kDialNoDialtone;
+      else if (EndsWith(text, kBusy)) verdict = kDialBusy;
+      break;
+    case Operation::Prompt:
+      if (EndsWith(text, kOk) || byte == '>') verdict = 1;
+      else if (EndsWith(text, kError)) verdict = 0;
+      break;
+    case Operation::Long:
+      if (byte != '\n') break;
+      if (Contains(text.substr(lineStart_), "OK")) verdict = 1;
+      else if (EndsWith(text, kError)) verdict = 0;
+      break;
+  }
+  if (byte == '\n') lineStart_ = end;
+  if (verdict && *verdict == 0) failure_ = ExchangeFailure::ErrorResult;
+  return verdict;
+}
+
+int Exchange::ReceiveSerial(Operation op) {
+  ClearAnswer();
+  const auto start = Clock::now();
+  const auto answerDeadline = start + timing_.answerLimit;
+  bool hangUp = false;
+  if (!WaitReadable(timing_.firstByteWait, hangUp)) {
+    failure_ = hangUp ? ExchangeFailure::ReadFailed : ExchangeFailure::NoAnswer;
+    return 0;
+  }
+  std::size_t pos = 0;
+  std::array<char, 512> chunk;
+  bool readableButEmpty = false;
+  for (;;) {
+    const ssize_t n = ::read(link_.Fd(), chunk.data(), chunk.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
+      failure_ = ExchangeFailure::ReadFailed;  // EIO: the other side of the line went away
+      return 0;
+    }
+    if (n <= 0) {
+      // A raw terminal with no minimum count reads 0 when nothing is waiting. A device
+      // that reports input and then delivers none twice in a row has hung up.
+      if (readableButEmpty) {
+        failure_ = ExchangeFailure::ReadFailed;
+        return 0;
+      }
+      const milliseconds left = Remaining(answerDeadline);
+      if (left.count() == 0) {
+        failure_ = ExchangeFailure::TooLong;
+        return 0;
+      }
+      if (!WaitReadable(std::min(timing_.stallLimit, left), hangUp)) {
+        failure_ = hangUp ? ExchangeFailure::ReadFailed
+                  : Remaining(answerDeadline).count() == 0 ? ExchangeFailure::TooLong
+                                                           : ExchangeFailure::Stalled;
+        return 0;
+      }
+      readableButEmpty = true;
+      continue;
+    }
+    readableButEmpty = false;
+    for (ssize_t i = 0; i < n; ++i) {
+      const char byte = chunk[static_cast<std::size_t>(i)];
+      answer_[pos] = (byte == '\0' && op == Operation::Command) ? '@' : byte;
+      ++pos;
+      if (const Verdict verdict = TestAfterByte(op, pos, byte)) return *verdict;
+      if (pos + 1 >= answer_.size()) {  // keep the last byte for the terminator
+        failure_ = ExchangeFailure::TooLong;
+        return 0;
+      }
+    }
+  }
+}
+
+Exchange::Verdict Exchange::TestWholeAnswer(Operation op, std::size_t size) const {
+  const std::string_view text(answer_.data(), size);
+  switch (op) {
+    case Operation::Command:
+      if (Contains(text, kOk)) return 1;
+      if (Contains(text, kError) || Contains(text, kExtendedError)) return 0;
+      return std::nullopt;
+    case Operation::Long:
+      if (Contains(text, "OK")) return 1;
+      if (Contains(text, kError)) return 0;
+      return std::nullopt;
+    case Operation::Dial:
+      if (Contains(text, kOk)) return kDialOk;
+      if (Contains(text, kError)) return kDialFailed;
+      if (Contains(text, kNoCarrier)) return kDialNoCarrier;
+      if (Contains(text, kNoDialtone)) return kDialNoDialtone;
+      if (Contains(text, kBusy)) return kDialBusy;
+      return std::nullopt;
+    case Operation::Prompt:
+      if (Contains(text, kOk)) return 1;
+      return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+int Exchange::ReceiveIrda(Operation op) {
+  ClearAnswer();
+  const auto answerDeadline = Clock::now() + timing_.answerLimit;
+  bool hangUp = false;
+  const auto receive = [&](std::size_t pos) -> ssize_t {
+    const std::size_t room = answer_.size() - 1 - pos;  // keep the terminator
+    ssize_t n;
+    do {
+      n = ::recv(link_.Fd(), answer_.data() + pos, room, MSG_DONTWAIT);
+    } while (n < 0 && errno == EINTR);
+    return n;
+  };
+
+  if (op == Operation::Dial || op == Operation::Prompt) {
+    // One single receive decides.
+    if (!WaitReadable(timing_.firstByteWait, hangUp)) {
+      failure_ = hangUp ? ExchangeFailure::ReadFailed : ExchangeFailure::NoAnswer;
+      return 0;
+    }
+    const ssize_t n = receive(0);
+    if (n <= 0) {
+      failure_ = ExchangeFailure::ReadFailed;
+      return 0;
+    }
+    const std::size_t size = static_cast<std::size_t>(n);
+    Verdict verdict = TestWholeAnswer(op, size);
+    if (!verdict && op == Operation::Prompt && size >= 2 && answer_[size - 2] == '>') verdict = 1;
+    if (!verdict || *verdict == 0) failure_ = verdict ? ExchangeFailure::ErrorResult : ExchangeFailure::NoResult;
+    return verdict.value_or(0);
+  }
+
+  std::size_t pos = 0;
+  milliseconds wait = timing_.firstByteWait;
+  for (;;) {
+    if (!WaitReadable(std::min(wait, Remaining(answerDeadline)), hangUp)) {
+      failure_ = hangUp ? ExchangeFailure::ReadFailed
+                : pos == 0 ? ExchangeFailure::NoAnswer : ExchangeFailure::Stalled;
+      return 0;
+    }
+    const ssize_t n = receive(pos);
+    if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) continue;
+    if (n <= 0) {
+      failure_ = ExchangeFailure::ReadFailed;
+      return 0;
+    }
+    const std::size_t end = pos + static_cast<std::size_t>(n);
+    if (op == Operation::Command) std::replace(answer_.begin() + pos, answer_.begin() + end, '\0', '@');
+    pos = end;
+    wait = timing_.stallLimit;
+    if (answer_[pos - 1] == '\n') {
+      if (const Verdict verdict = TestWholeAnswer(op, pos)) {
+        if (*verdict == 0) failure_ = ExchangeFailure::ErrorResult;
+        return *verdict;
+      }
+    }
+    if (pos + 1 >= answer_.size()) {
+      failure_ = ExchangeFailure::TooLong;
+      return 0;
+    }
+  }
+}
+
+}  // namespace telvane::link

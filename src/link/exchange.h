@@ -1,0 +1,108 @@
+// The AT command exchange: one command line out, the phone's answer in, until a final
+// result code arrives. The only code that writes to or reads from the phone link.
+// Every answer is left in the 20480-byte answer buffer until the next exchange starts.
+#pragma once
+
+#include <array>
+#include <chrono>
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string_view>
+
+#include "link/phone_link.h"
+
+namespace telvane::link {
+
+inline constexpr std::size_t kAnswerBufferSize = 20480;
+// A command with its carriage return must stay below this.
+inline constexpr std::size_t kCommandLineSize = 260;
+// A raw data block after a prompt (an SMS PDU of up to 512 hex characters, a binary
+// object block) with its Ctrl-Z.
+inline constexpr std::size_t kDataBlockSize = 1024;
+
+inline constexpr char kCtrlZ = 0x1A;
+
+struct ExchangeTiming {
+  // How long the phone may take before the first byte of its answer.
+  std::chrono::milliseconds firstByteWait{20000};
+  // How long an IrDA peer may take to become readable before a receive.
+  std::chrono::milliseconds readTimeout{5000};
+  // Silence after the first byte that ends an unfinished answer as a failure.
+  std::chrono::milliseconds stallLimit{20000};
+  // Upper bound on one whole answer, however steadily it trickles in.
+  std::chrono::milliseconds answerLimit{180000};
+  // Longest wait between two calls of the pump hook.
+  std::chrono::milliseconds pumpSlice{10};
+};
+
+// Why the last exchange failed (results stay booleans and dial numbers; this is for
+// diagnostics and tests).
+enum class ExchangeFailure {
+  None,
+  Busy,          // called while another exchange was running
+  NotOpen,       // no link
+  Refused,       // command too long, or carrying a line break or control character
+  WriteFailed,
+  NoAnswer,      // no first byte within firstByteWait
+  ReadFailed,    // read error or hang-up
+  Stalled,       // the answer stopped before its final result
+  TooLong,       // answer longer than the answer buffer, or than answerLimit
+  ErrorResult,   // the phone answered ERROR (or a CME/CMS error)
+  NoResult,      // IrDA single receive matched no final result
+};
+
+enum DialResult : int { kDialFailed = 0, kDialOk = 1, kDialNoCarrier = 2, kDialNoDialtone = 3, kDialBusy = 4 };
+
+class Exchange {
+ public:
+  // `pump` runs between short waits so that windows stay painted; it must not start an
+  // exchange (a nested call fails with Busy).
+  Exchange(PhoneLink& link, ExchangeTiming timing = {}, std::function<void()> pump = {});
+
+  bool SendCommand(std::string_view command);
+  int SendDialCommand(std::string_view command);
+  // raw false: `text` is a command line asking for a prompt, sent with CR.
+  // raw true: `text` is a data block sent as it stands (the caller ends it with Ctrl-Z).
+  bool SendPromptCommand(std::string_view text, bool raw);
+  bool SendLongCommand(std::string_view command);
+
+  // The last word before the first "OK\r\n" of the answer; ends the answer text right
+  // after it. None when there is no "OK\r\n" or no word before it.
+  std::optional<std::string_view> LastAnswerToken();
+
+  // The answer buffer as a text: up to its first zero byte.
+  std::string_view Answer() const;
+  ExchangeFailure LastFailure() const { return failure_; }
+  bool Busy() const { return busy_; }
+
+  void SetPump(std::function<void()> pump) { pump_ = std::move(pump); }
+  void SetTiming(const ExchangeTiming& timing) { timing_ = timing; }
+  const ExchangeTiming& Timing() const { return timing_; }
+
+ private:
+  enum class Operation { Command, Dial, Prompt, Long };
+  // Outcome of one exchange: decided with a value, or still open.
+  using Verdict = std::optional<int>;
+
+  int Run(Operation op, std::string_view text, bool raw);
+  bool SendLine(std::string_view text, bool raw);
+  int ReceiveSerial(Operation op);
+  int ReceiveIrda(Operation op);
+  Verdict TestAfterByte(Operation op, std::size_t end, char byte);
+  Verdict TestWholeAnswer(Operation op, std::size_t size) const;
+  void DiscardStaleInput();
+  // Waits up to `limit` for input, pumping between slices; true when readable.
+  bool WaitReadable(std::chrono::milliseconds limit, bool& hangUp);
+  void ClearAnswer();
+
+  PhoneLink& link_;
+  ExchangeTiming timing_;
+  std::function<void()> pump_;
+  std::array<char, kAnswerBufferSize> answer_{};
+  std::size_t lineStart_ = 0;  // where the current answer line begins
+  ExchangeFailure failure_ = ExchangeFailure::None;
+  bool busy_ = false;
+};
+
+}  // namespace telvane::link

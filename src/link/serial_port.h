@@ -1,0 +1,30 @@
+// A serial device configured for the phone: termios raw 57600 baud 8N1, RTS on and
+// DTR off where the device has modem lines. Reading and writing belong to the exchange.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "link/unique_fd.h"
+
+namespace telvane::link {
+
+struct SerialOpenResult {
+  UniqueFd fd;          // valid whenever the device could be opened, even if configuring failed
+  bool configured = false;
+  std::string problem;  // why opening or configuring failed, for logs and diagnostics
+};
+
+// Opens `devicePath` for reading and writing (non-blocking, not as the controlling
+// terminal) and applies the line settings. A device that is not a terminal opens but
+// fails configuration.
+SerialOpenResult OpenAndConfigureSerial(const std::string& devicePath);
+
+// Sets RTS and clears DTR. Pseudo-terminals and some adapters have no modem lines and
+// refuse the request; that is harmless and reported as false only for information.
+bool SetModemLines(int fd);
+
+// Discards pending output, then pending input (two separate purges, in that order).
+void PurgeBuffers(int fd);
+
+}  // namespace telvane::link

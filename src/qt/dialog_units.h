@@ -1,0 +1,34 @@
+// Dialog units to pixels: a horizontal unit is a quarter of the dialog font's average
+// character width, a vertical unit an eighth of its height.
+#pragma once
+
+#include <QFont>
+#include <QRect>
+
+namespace telvane::ui {
+struct DialogTemplate;
+}
+
+namespace telvane::qt {
+
+class DialogUnits {
+ public:
+  explicit DialogUnits(const QFont& font);
+
+  int X(int units) const;
+  int Y(int units) const;
+  QRect ToPixels(int x, int y, int width, int height) const;
+
+  int AverageCharWidth() const { return charWidth_; }
+  int CharHeight() const { return charHeight_; }
+
+ private:
+  int charWidth_;
+  int charHeight_;
+};
+
+// The font a template asks for, on this system: its point size plus one (the Windows
+// dialog font is small on a Linux desktop) in the application's default family.
+QFont DialogFont(const ui::DialogTemplate& dialogTemplate);
+
+}  // namespace telvane::qt

@@ -1,0 +1,387 @@
+// Construction, the window as a whole, event dispatch, menus and timers.
+#include "qt/qt_dialog.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QCursor>
+#include <QDateTimeEdit>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <cstdio>
+#include <exception>
+
+#include "qt/bitmaps.h"
+#include "qt/control_factory.h"
+#include "qt/list_view.h"
+#include "qt/text.h"
+#include "qt/up_down.h"
+
+namespace telvane::qt {
+
+using ui::ControlKind;
+
+QtDialog::QtDialog(const ui::DialogTemplate& dialogTemplate, const ui::MenuTemplate* menu,
+                   ui::DialogHandler& handler, DialogContext context)
+    : templateId_(dialogTemplate.id),
+      handler_(handler),
+      context_(context),
+      connections_(std::make_unique<QObject>()),
+      window_(new DialogWindow(*this)) {
+  window_->setWindowTitle(ToQt(dialogTemplate.caption));
+  window_->setWindowIcon(ProgramIcon());
+  window_->setFont(DialogFont(dialogTemplate));
+  units_ = std::make_unique<DialogUnits>(window_->font());
+
+  int menuHeight = 0;
+  if (menu != nullptr) {
+    QMenuBar* bar = BuildMenuBar(*menu, *window_, menuActions_,
+                                 [this](int command) { Command(command); }, *connections_);
+    menuHeight = bar->sizeHint().height();
+    bar->setGeometry(0, 0, units_->X(dialogTemplate.width), menuHeight);
+  }
+  // The controls sit on a client area below the menu bar.
+  auto* client = new QWidget(window_);
+  client->setGeometry(0, menuHeight, units_->X(dialogTemplate.width),
+                      units_->Y(dialogTemplate.height));
+  window_->setFixedSize(units_->X(dialogTemplate.width),
+                        menuHeight + units_->Y(dialogTemplate.height));
+  BuildControls(dialogTemplate, *client);
+}
+
+QtDialog::~QtDialog() {
+  for (auto& [id, timer] : timers_) timer->stop();
+  timers_.clear();
+  connections_.reset();  // no handler call from here on (the timers go with it)
+  // The callbacks held by the controls themselves point here too.
+  for (const Control& control : controls_) {
+    if (auto* list = dynamic_cast<ListView*>(control.widget)) list->SetEventSink({});
+    if (auto* upDown = dynamic_cast<UpDown*>(control.widget)) {
+      upDown->SetMoved({});
+      upDown->SetBuddy({}, {});
+    }
+    if (auto* label = dynamic_cast<ClickableLabel*>(control.widget)) label->SetClicked({});
+  }
+  window_->Detach();
+  window_->hide();
+  if (window_->Dispatching()) {
+    window_->deleteLater();
+  } else {
+    delete window_;
+  }
+}
+
+void QtDialog::BuildControls(const ui::DialogTemplate& dialogTemplate, QWidget& client) {
+  controls_.reserve(dialogTemplate.controls.size());
+  for (const ui::ControlTemplate& item : dialogTemplate.controls) {
+    Control control;
+    control.kind = item.kind;
+    control.id = item.id;
+    control.widget = CreateControl(item, *units_, &client);
+    control.text = item.text;
+    control.defaultButton =
+        item.kind == ControlKind::PushButton && HasStyle(item, "BS_DEFPUSHBUTTON");
+    control.notify = HasStyle(item, "SS_NOTIFY");
+    controls_.push_back(control);
+  }
+  // Group boxes are frames behind the controls they surround.
+  for (const Control& control : controls_) {
+    if (control.kind == ControlKind::GroupBox) control.widget->lower();
+  }
+  GroupRadioButtons(dialogTemplate);
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    Control& control = controls_[i];
+    Connect(control);
+    if (control.kind == ControlKind::UpDown && i > 0) {
+      ConnectUpDownBuddy(controls_[i - 1], *dynamic_cast<UpDown*>(control.widget));
+    }
+  }
+}
+
+// A radio button with WS_GROUP starts a group that runs to the next WS_GROUP control or
+// the next control that is not a radio button.
+void QtDialog::GroupRadioButtons(const ui::DialogTemplate& dialogTemplate) {
+  QButtonGroup* group = nullptr;
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    const ui::ControlTemplate& item = dialogTemplate.controls[i];
+    if (item.kind != ControlKind::RadioButton) {
+      group = nullptr;
+      continue;
+    }
+    if (group == nullptr || HasStyle(item, "WS_GROUP")) {
+      group = new QButtonGroup(window_);
+      group->setExclusive(true);
+      radioGroups_.push_back(group);
+    }
+    auto* radio = static_cast<QRadioButton*>(controls_[i].widget);
+    radio->setAutoExclusive(false);
+    group->addButton(radio);
+  }
+}
+
+void QtDialog::Connect(Control& control) {
+  QObject* context = connections_.get();
+  const int id = control.id;
+  const auto changed = [this, id] { Event({ui::EventKind::Changed, id}); };
+  switch (control.kind) {
+    case ControlKind::PushButton:
+    case ControlKind::BitmapButton:
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
+      QObject::connect(static_cast<QAbstractButton*>(control.widget), &QAbstractButton::clicked,
+                       context, [this, id] { Command(id); });
+      break;
+    case ControlKind::Static:
+    case ControlKind::Picture:
+      if (id != -1 && control.notify) {
+        static_cast<ClickableLabel*>(control.widget)->SetClicked([this, id] { Command(id); });
+      }
+      break;
+    case ControlKind::Edit:
+      if (auto* line = qobject_cast<QLineEdit*>(control.widget)) {
+        QObject::connect(line, &QLineEdit::textChanged, context, changed);
+      } else if (auto* text = qobject_cast<QPlainTextEdit*>(control.widget)) {
+        QObject::connect(text, &QPlainTextEdit::textChanged, context, [this, id, text, changed] {
+          const Control* self = Find(id);
+          if (self != nullptr && self->textLimit > 0 && !self->settingText) {
+            const QString content = text->toPlainText();
+            if (content.size() > self->textLimit) {
+              // Over the limit (typed or pasted): keep what fits.
+              const QSignalBlocker blocker(text);
+              text->setPlainText(content.left(self->textLimit));
+              text->moveCursor(QTextCursor::End);
+            }
+          }
+          changed();
+        });
+      }
+      break;
+    case ControlKind::ListView:
+      dynamic_cast<ListView*>(control.widget)->SetEventSink(
+          [this](const ui::ControlEvent& event) { Event(event); });
+      break;
+    case ControlKind::ListBox: {
+      auto* list = static_cast<QListWidget*>(control.widget);
+      QObject::connect(list, &QListWidget::currentRowChanged, context, [this, id](int row) {
+        Event({ui::EventKind::SelectionChanged, id, row});
+      });
+      QObject::connect(list, &QListWidget::itemDoubleClicked, context,
+                       [this, id, list](QListWidgetItem* item) {
+                         Event({ui::EventKind::DoubleClicked, id, list->row(item)});
+                       });
+      break;
+    }
+    case ControlKind::ComboBox: {
+      auto* combo = static_cast<QComboBox*>(control.widget);
+      QObject::connect(combo, &QComboBox::activated, context, [this, id](int row) {
+        Event({ui::EventKind::SelectionChanged, id, row});
+      });
+      if (QLineEdit* line = combo->lineEdit()) {
+        QObject::connect(line, &QLineEdit::textEdited, context, changed);
+      }
+      break;
+    }
+    case ControlKind::UpDown:
+      dynamic_cast<UpDown*>(control.widget)->SetMoved(changed);
+      break;
+    case ControlKind::Calendar:
+      QObject::connect(static_cast<QCalendarWidget*>(control.widget),
+                       &QCalendarWidget::selectionChanged, context, changed);
+      break;
+    case ControlKind::TimePicker:
+      QObject::connect(static_cast<QDateTimeEdit*>(control.widget),
+                       &QDateTimeEdit::dateTimeChanged, context, changed);
+      break;
+    case ControlKind::GroupBox:
+    case ControlKind::Progress:
+      break;
+  }
+}
+
+void QtDialog::ConnectUpDownBuddy(const Control& buddy, UpDown& upDown) {
+  const int buddyId = buddy.id;
+  upDown.SetBuddy([this, buddyId] { return ToQt(Text(buddyId)); },
+                  [this, buddyId](const QString& text) { SetText(buddyId, FromQt(text)); });
+  upDown.TakeArrowKeysOf(*buddy.widget);
+  // The buddy's geometry decides the up-down's when the template gives it no width.
+  if (upDown.width() <= 0) {
+    const QRect area = buddy.widget->geometry();
+    upDown.setGeometry(area.right() + 1, area.top(), units_->X(10), area.height());
+  }
+}
+
+template <typename Call>
+void QtDialog::Dispatch(Call&& call) {
+  const QPointer<DialogWindow> window(window_);
+  window->EnterDispatch();
+  try {
+    call();
+  } catch (const std::exception& error) {
+    // Nothing may unwind through Qt's event loop; the window stays usable.
+    std::fprintf(stderr, "telvane: a window handler failed: %s\n", error.what());
+  }
+  if (window) window->LeaveDispatch();
+}
+
+void QtDialog::Command(int commandId) {
+  Dispatch([this, commandId] { handler_.OnCommand(*this, commandId); });
+}
+
+void QtDialog::Event(const ui::ControlEvent& event) {
+  Dispatch([this, event] { handler_.OnEvent(*this, event); });
+}
+
+void QtDialog::CloseBoxPressed() {
+  Dispatch([this] { handler_.OnClose(*this); });
+}
+
+void QtDialog::HelpKeyPressed() {
+  Dispatch([this] { handler_.OnHelp(*this); });
+}
+
+void QtDialog::EscapePressed() { Command(ui::kIdCancel); }
+
+void QtDialog::EnterPressed() {
+  // Enter presses the focused button, else the default button, else sends OK.
+  if (auto* focused = qobject_cast<QPushButton*>(window_->focusWidget())) {
+    if (focused->isEnabled()) focused->click();
+    return;
+  }
+  for (const Control& control : controls_) {
+    if (!control.defaultButton) continue;
+    if (control.widget->isEnabled()) Command(control.id);
+    return;
+  }
+  Command(ui::kIdOk);
+}
+
+void QtDialog::FilesDropped(const std::vector<std::string>& paths) {
+  Dispatch([this, paths] { handler_.OnDropFiles(*this, paths); });
+}
+
+int QtDialog::Exec() {
+  Dispatch([this] { handler_.OnInit(*this); });
+  if (!ended_) window_->exec();
+  return result_;
+}
+
+void QtDialog::Open() {
+  Dispatch([this] { handler_.OnInit(*this); });
+  if (!ended_) window_->show();
+}
+
+void QtDialog::Activate() {
+  window_->raise();
+  window_->activateWindow();
+}
+
+void QtDialog::End(int result) {
+  if (ended_) return;
+  ended_ = true;
+  result_ = result;
+  for (auto& [id, timer] : timers_) timer->stop();
+  window_->Finish(result);
+}
+
+void QtDialog::SetCaption(std::string_view text) { window_->setWindowTitle(ToQt(text)); }
+
+std::string QtDialog::Caption() const { return FromQt(window_->windowTitle()); }
+
+void QtDialog::EnableWindow(bool enabled) { window_->setEnabled(enabled); }
+
+bool QtDialog::IsWindowEnabled() const { return window_->isEnabled(); }
+
+ui::Rect QtDialog::WindowRect() const {
+  const QRect frame = window_->frameGeometry();
+  return {frame.x(), frame.y(), frame.width(), frame.height()};
+}
+
+void QtDialog::MoveWindow(int x, int y) { window_->move(x, y); }
+
+void QtDialog::AcceptFiles(bool accept) { window_->setAcceptDrops(accept); }
+
+QWidget* QtDialog::ControlWidget(int id) const {
+  const Control* control = Find(id);
+  return control != nullptr ? control->widget : nullptr;
+}
+
+const QtDialog::Control* QtDialog::Find(int id) const {
+  if (id == -1) return nullptr;
+  for (const Control& control : controls_) {
+    if (control.id == id) return &control;
+  }
+  return nullptr;
+}
+
+QtDialog::Control* QtDialog::Find(int id) {
+  return const_cast<Control*>(std::as_const(*this).Find(id));
+}
+
+bool QtDialog::HasControl(int id) const { return Find(id) != nullptr; }
+
+void QtDialog::AddTooltip(int id, int stringId) {
+  const Control* control = Find(id);
+  if (control == nullptr || context_.resources == nullptr) return;
+  control->widget->setToolTip(ToQt(context_.resources->String(stringId, context_.languageId)));
+}
+
+void QtDialog::EnableMenuItem(int commandId, bool enabled) {
+  const auto [first, last] = menuActions_.equal_range(commandId);
+  for (auto it = first; it != last; ++it) it->second->setEnabled(enabled);
+}
+
+bool QtDialog::IsMenuItemEnabled(int commandId) const {
+  const auto it = menuActions_.find(commandId);
+  return it != menuActions_.end() && it->second->isEnabled();
+}
+
+void QtDialog::CheckMenuItem(int commandId, bool checked) {
+  const auto [first, last] = menuActions_.equal_range(commandId);
+  for (auto it = first; it != last; ++it) {
+    it->second->setCheckable(true);
+    it->second->setChecked(checked);
+  }
+}
+
+void QtDialog::ShowPopupMenu(int menuId) {
+  if (context_.resources == nullptr) return;
+  const ui::MenuTemplate* menu = context_.resources->Menu(menuId, context_.languageId);
+  if (menu == nullptr || menu->items.empty()) return;
+  // The first pop-up of the menu; a menu of plain entries is shown as it is.
+  const std::vector<ui::MenuItem>& items =
+      menu->items.front().children.empty() ? menu->items : menu->items.front().children;
+  auto* popup = new QMenu(window_);
+  popup->setAttribute(Qt::WA_DeleteOnClose);
+  popup->setObjectName(QStringLiteral("popup%1").arg(menuId));
+  CommandActions actions;  // pop-up entries are not addressed by EnableMenuItem
+  FillMenu(*popup, items, actions, [this](int command) { Command(command); }, *connections_);
+  popup->popup(QCursor::pos());
+}
+
+void QtDialog::SetTimer(int timerId, int milliseconds) {
+  QTimer*& timer = timers_[timerId];
+  if (timer == nullptr) {
+    timer = new QTimer(connections_.get());
+    QObject::connect(timer, &QTimer::timeout, connections_.get(), [this, timerId] {
+      Dispatch([this, timerId] { handler_.OnTimer(*this, timerId); });
+    });
+  }
+  timer->start(std::max(0, milliseconds));
+}
+
+void QtDialog::KillTimer(int timerId) {
+  const auto it = timers_.find(timerId);
+  if (it == timers_.end()) return;
+  it->second->stop();
+  it->second->deleteLater();
+  timers_.erase(it);
+}
+
+}  // namespace telvane::qt

@@ -1,0 +1,62 @@
+#include "qt/qt_ui.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QScreen>
+#include <cstdio>
+
+#include "qt/bitmaps.h"
+#include "qt/qt_dialog.h"
+#include "ui/resources.h"
+
+namespace telvane::qt {
+
+QtUi::QtUi(const ui::Resources& resources, int languageId)
+    : resources_(resources), languageId_(languageId) {
+  QApplication::setWindowIcon(ProgramIcon());
+}
+
+std::unique_ptr<QtDialog> QtUi::MakeDialog(int templateId, ui::DialogHandler& handler) const {
+  const ui::DialogTemplate* dialogTemplate = resources_.Dialog(templateId, languageId_);
+  if (dialogTemplate == nullptr) {
+    std::fprintf(stderr, "telvane: no dialog template %d\n", templateId);
+    return nullptr;
+  }
+  const ui::MenuTemplate* menu =
+      dialogTemplate->menuId != 0 ? resources_.Menu(dialogTemplate->menuId, languageId_) : nullptr;
+  return std::make_unique<QtDialog>(*dialogTemplate, menu, handler,
+                                    DialogContext{&resources_, languageId_});
+}
+
+int QtUi::RunModal(int templateId, ui::DialogHandler& handler, ui::Dialog* opener) {
+  std::unique_ptr<QtDialog> dialog = MakeDialog(templateId, handler);
+  if (dialog == nullptr) return kNoTemplate;
+  if (opener != nullptr) opener->EnableWindow(false);
+  const int result = dialog->Exec();
+  dialog.reset();
+  if (opener != nullptr) {
+    opener->EnableWindow(true);
+    if (auto* window = dynamic_cast<QtDialog*>(opener)) window->Activate();
+  }
+  return result;
+}
+
+std::unique_ptr<ui::Dialog> QtUi::OpenModeless(int templateId, ui::DialogHandler& handler) {
+  std::unique_ptr<QtDialog> dialog = MakeDialog(templateId, handler);
+  if (dialog != nullptr) dialog->Open();
+  return dialog;
+}
+
+void QtUi::PumpMessages() {
+  // Repaints, timers and posted work, but no user input: one exchange at a time.
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+ui::Rect QtUi::WorkArea() const {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return {0, 0, 1024, 768};
+  const QRect area = screen->availableGeometry();
+  return {area.x(), area.y(), area.width(), area.height()};
+}
+
+}  // namespace telvane::qt

@@ -1,0 +1,40 @@
+// The dialog layer on Qt 6 Widgets: modal and modeless dialogs from the templates,
+// message boxes, file dialogs, the event pump and the shell.
+#pragma once
+
+#include "ui/ui.h"
+
+namespace telvane::qt {
+
+class QtDialog;
+
+class QtUi final : public ui::Ui {
+ public:
+  // Needs a QApplication for as long as it is used.
+  QtUi(const ui::Resources& resources, int languageId);
+
+  const ui::Resources& Res() const override { return resources_; }
+  int LanguageId() const override { return languageId_; }
+
+  int RunModal(int templateId, ui::DialogHandler& handler, ui::Dialog* opener) override;
+  std::unique_ptr<ui::Dialog> OpenModeless(int templateId, ui::DialogHandler& handler) override;
+
+  int ShowMessage(const ui::MessageRequest& message) override;
+  std::optional<ui::FileChoice> ChooseFile(const ui::FileRequest& request) override;
+
+  void PumpMessages() override;
+  void OpenWithShell(const std::string& target) override;
+  bool OpenHelp(const std::string& helpFile) override;
+  ui::Rect WorkArea() const override;
+
+  // -1, as the window system answers, when the template is missing.
+  static constexpr int kNoTemplate = -1;
+
+ private:
+  std::unique_ptr<QtDialog> MakeDialog(int templateId, ui::DialogHandler& handler) const;
+
+  const ui::Resources& resources_;
+  int languageId_;
+};
+
+}  // namespace telvane::qt

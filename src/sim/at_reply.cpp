@@ -1,0 +1,30 @@
+#include "sim/at_reply.h"
+
+namespace telvane::sim {
+
+std::string_view CmeErrorText(CmeError error) {
+  switch (error) {
+    case CmeError::kPhoneFailure: return "phone failure";
+    case CmeError::kOperationNotAllowed: return "operation not allowed";
+    case CmeError::kOperationNotSupported: return "operation not supported";
+    case CmeError::kSimNotInserted: return "SIM not inserted";
+    case CmeError::kSimPinRequired: return "SIM PIN required";
+    case CmeError::kSimPukRequired: return "SIM PUK required";
+    case CmeError::kSimFailure: return "SIM failure";
+    case CmeError::kIncorrectPassword: return "incorrect password";
+    case CmeError::kSimPin2Required: return "SIM PIN2 required";
+    case CmeError::kMemoryFull: return "memory full";
+    case CmeError::kInvalidIndex: return "invalid index";
+    case CmeError::kNotFound: return "not found";
+    case CmeError::kMemoryFailure: return "memory failure";
+    case CmeError::kTextTooLong: return "text string too long";
+    case CmeError::kInvalidCharacters: return "invalid characters in text string";
+    case CmeError::kDialStringTooLong: return "dial string too long";
+    case CmeError::kNoNetworkService: return "no network service";
+    case CmeError::kNetworkTimeout: return "network timeout";
+    case CmeError::kUnknown: return "unknown";
+  }
+  return "unknown";
+}
+
+}  // namespace telvane::sim

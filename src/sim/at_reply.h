@@ -1,0 +1,80 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace telvane::sim {
+
+// Mobile equipment errors of GSM 07.07, reported as +CME ERROR when AT+CMEE is 1 or 2.
+enum class CmeError {
+  kPhoneFailure = 0,
+  kOperationNotAllowed = 3,
+  kOperationNotSupported = 4,
+  kSimNotInserted = 10,
+  kSimPinRequired = 11,
+  kSimPukRequired = 12,
+  kSimFailure = 13,
+  kIncorrectPassword = 16,
+  kSimPin2Required = 17,
+  kMemoryFull = 20,
+  kInvalidIndex = 21,
+  kNotFound = 22,
+  kMemoryFailure = 23,
+  kTextTooLong = 24,
+  kInvalidCharacters = 25,
+  kDialStringTooLong = 26,
+  kNoNetworkService = 30,
+  kNetworkTimeout = 31,
+  kUnknown = 100,
+};
+
+std::string_view CmeErrorText(CmeError error);
+
+class CommandContext;
+struct Reply;
+
+// Receives the data block the phone prompted for (without its Ctrl-Z).
+using BlockHandler = std::function<Reply(CommandContext&, std::string_view block)>;
+
+// What a command handler answers: information lines and a final result, or a prompt.
+struct Reply {
+  enum class Outcome { kOk, kError, kCmeError, kPrompt };
+
+  Outcome outcome = Outcome::kOk;
+  std::vector<std::string> lines;
+  CmeError cme = CmeError::kUnknown;
+  BlockHandler onBlock;
+
+  static Reply Ok(std::vector<std::string> lines = {}) {
+    Reply reply;
+    reply.lines = std::move(lines);
+    return reply;
+  }
+  // Plain ERROR: an unknown command or a command line the phone cannot parse.
+  static Reply Error() {
+    Reply reply;
+    reply.outcome = Outcome::kError;
+    return reply;
+  }
+  // An error of the phone's function: +CME ERROR when enabled, else ERROR.
+  static Reply Cme(CmeError error) {
+    Reply reply;
+    reply.outcome = Outcome::kCmeError;
+    reply.cme = error;
+    return reply;
+  }
+  // Bad parameter values of a known command.
+  static Reply BadParameters() { return Cme(CmeError::kOperationNotSupported); }
+  // "> " and the next bytes up to Ctrl-Z go to the handler; ESC cancels.
+  static Reply Prompt(BlockHandler handler, std::vector<std::string> lines = {}) {
+    Reply reply;
+    reply.outcome = Outcome::kPrompt;
+    reply.lines = std::move(lines);
+    reply.onBlock = std::move(handler);
+    return reply;
+  }
+};
+
+}  // namespace telvane::sim

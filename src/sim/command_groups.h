@@ -1,0 +1,21 @@
+#pragma once
+
+#include "sim/command_table.h"
+
+namespace telvane::sim {
+
+// One function per command group, each in its own file.
+void AddLineCommands(CommandTable& table);      // line_commands.cpp: E V Q Z &F +CMEE +CSCS
+void AddIdentityCommands(CommandTable& table);  // identity_commands.cpp
+void AddStatusCommands(CommandTable& table);    // status_commands.cpp: battery, network, SIM
+void AddAudioCommands(CommandTable& table);     // audio_commands.cpp
+void AddClockCommands(CommandTable& table);     // clock_commands.cpp
+void AddSmsCommands(CommandTable& table);       // sms_commands.cpp
+void AddObjectCommands(CommandTable& table);    // object_commands.cpp
+void AddPowerCommands(CommandTable& table);     // power_commands.cpp
+
+// A handler that accepts only the test form with an empty answer, as the identity
+// commands and many action commands do ("AT+CGMI=?" gives OK).
+inline Reply TestFormOk() { return Reply::Ok(); }
+
+}  // namespace telvane::sim

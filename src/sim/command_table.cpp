@@ -1,0 +1,35 @@
+#include "sim/command_table.h"
+
+#include "sim/command_groups.h"
+
+namespace telvane::sim {
+
+void CommandTable::Add(std::string name, CommandHandler handler) {
+  handlers_[std::move(name)] = std::move(handler);
+}
+
+void CommandTable::Alias(std::string alias, std::string_view name) {
+  if (const CommandHandler* handler = Find(name)) {
+    handlers_[std::move(alias)] = *handler;
+  }
+}
+
+const CommandHandler* CommandTable::Find(std::string_view name) const {
+  const auto it = handlers_.find(name);
+  return it == handlers_.end() ? nullptr : &it->second;
+}
+
+CommandTable StandardCommandTable() {
+  CommandTable table;
+  AddLineCommands(table);
+  AddIdentityCommands(table);
+  AddStatusCommands(table);
+  AddAudioCommands(table);
+  AddClockCommands(table);
+  AddSmsCommands(table);
+  AddObjectCommands(table);
+  AddPowerCommands(table);
+  return table;
+}
+
+}  // namespace telvane::sim

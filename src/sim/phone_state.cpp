@@ -1,0 +1,154 @@
+#include "sim/phone_state.h"
+
+#include <algorithm>
+#include <cctype>
+#include <set>
+#include <stdexcept>
+
+#include "sim/phone_clock.h"
+
+namespace telvane::sim {
+namespace {
+
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+bool IsHex(std::string_view text, std::size_t length) {
+  return text.size() == length &&
+         std::all_of(text.begin(), text.end(), [](char c) { return HexValue(c) >= 0; });
+}
+
+void Require(bool condition, const std::string& what) {
+  if (!condition) {
+    throw std::runtime_error(what);
+  }
+}
+
+void RequireDigits(const std::string& value, std::size_t minLength, std::size_t maxLength,
+                   const std::string& name) {
+  Require(value.size() >= minLength && value.size() <= maxLength &&
+              std::all_of(value.begin(), value.end(),
+                          [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }),
+          name + " must be " + std::to_string(minLength) + " to " + std::to_string(maxLength) +
+              " digits, not \"" + value + "\"");
+}
+
+void RequirePrintable(const std::string& value, std::size_t maxLength, const std::string& name) {
+  Require(!value.empty() && value.size() <= maxLength &&
+              std::all_of(value.begin(), value.end(),
+                          [](char c) { return c >= 0x20 && c < 0x7f && c != '"'; }),
+          name + " must be 1 to " + std::to_string(maxLength) +
+              " printable characters without quotes");
+}
+
+void RequireRange(int value, Range range, const std::string& name) {
+  Require(range.Contains(value), name + " " + std::to_string(value) + " is outside " +
+                                     std::to_string(range.low) + "-" +
+                                     std::to_string(range.high));
+}
+
+void RequireRangeOrder(Range range, const std::string& name) {
+  Require(range.low >= 0 && range.low <= range.high && range.high <= 999,
+          name + " must be two numbers low <= high within 0-999");
+}
+
+}  // namespace
+
+int TpduLength(std::string_view pduHex) {
+  if (pduHex.size() < 2 || pduHex.size() % 2 != 0 ||
+      !std::all_of(pduHex.begin(), pduHex.end(), [](char c) { return HexValue(c) >= 0; })) {
+    return -1;
+  }
+  const int octets = static_cast<int>(pduHex.size() / 2);
+  const int centreLength = HexValue(pduHex[0]) * 16 + HexValue(pduHex[1]);
+  const int tpdu = octets - 1 - centreLength;
+  return tpdu >= 1 ? tpdu : -1;
+}
+
+void ValidatePhoneState(const PhoneState& state) {
+  const Identity& id = state.identity;
+  RequirePrintable(id.manufacturer, 40, "identity.manufacturer");
+  RequirePrintable(id.model, 40, "identity.model");
+  RequirePrintable(id.revision, 40, "identity.revision");
+  RequireDigits(id.imei, 14, 17, "identity.imei");
+  RequireDigits(id.imsi, 6, 15, "identity.imsi");
+  RequireDigits(id.iccid, 10, 20, "identity.iccid");
+
+  const NetworkStatus& status = state.status;
+  RequireRange(status.batteryStatus, {0, 3}, "status.battery.status");
+  RequireRange(status.batteryCharge, {0, 100}, "status.battery.charge");
+  Require(status.rssi == 99 || (status.rssi >= 0 && status.rssi <= 31),
+          "status.signal.rssi must be 0-31 or 99");
+  Require(status.ber == 99 || (status.ber >= 0 && status.ber <= 7),
+          "status.signal.ber must be 0-7 or 99");
+  RequireRange(status.registration, {0, 5}, "status.registration.state");
+  Require(IsHex(status.lac, 4), "status.registration.lac must be 4 hex digits");
+  Require(IsHex(status.ci, 4), "status.registration.ci must be 4 hex digits");
+  RequirePrintable(status.operatorName, 24, "status.operator.name");
+  RequireRange(status.operatorMode, {0, 4}, "status.operator.mode");
+
+  const Audio& audio = state.audio;
+  RequireRangeOrder(audio.toneRange, "audio.toneRange");
+  RequireRangeOrder(audio.volumeRange, "audio.volumeRange");
+  RequireRangeOrder(audio.handsfreeVolumeRange, "audio.handsfreeVolumeRange");
+  RequireRange(audio.tone, audio.toneRange, "audio.tone");
+  RequireRange(audio.volume, audio.volumeRange, "audio.volume");
+  RequireRange(audio.handsfreeVolume, audio.handsfreeVolumeRange, "audio.handsfreeVolume");
+
+  Require(PhoneClock::Parse(state.clock).has_value(),
+          "clock must be a valid \"yy/MM/dd,hh:mm:ss\", not \"" + state.clock + "\"");
+
+  RequireRange(state.messageCapacity, {1, kMaxMessageCapacity}, "messageCapacity");
+  Require(state.messages.size() <= static_cast<std::size_t>(state.messageCapacity),
+          "messages: more messages than messageCapacity");
+  std::set<int> indexes;
+  for (const StoredMessage& message : state.messages) {
+    const std::string name = "messages[index " + std::to_string(message.index) + "]";
+    RequireRange(message.index, {1, state.messageCapacity}, name + ": index");
+    Require(indexes.insert(message.index).second, name + ": index used twice");
+    RequireRange(message.status, {0, 3}, name + ": status");
+    Require(message.pdu.size() <= 400 && TpduLength(message.pdu) > 0,
+            name + ": pdu must be hex with a service centre length octet that fits");
+  }
+  Require(state.serviceCentre.size() <= 21 &&
+              std::all_of(state.serviceCentre.begin(), state.serviceCentre.end(),
+                          [](char c) { return std::isdigit(static_cast<unsigned char>(c)) ||
+                                              c == '+'; }),
+          "serviceCentre must be a phone number");
+  for (const Fault& fault : state.faults) {
+    Require(fault.count >= -1, "faults: count must be -1 (always) or a count");
+  }
+}
+
+PhoneState DemoPhone() {
+  PhoneState state;
+  // SMS-DELIVER and SMS-SUBMIT PDUs, each with the service centre +491770000000.
+  state.messages = {
+      // From +491701234567, 27.11.26 18:30:45: "Hallo Jan, kommst du heute Abend zum Essen?"
+      {1, 1,
+       "0791947107000000040C919471103254760000621172810354002BC8309BFD0629C36E1668FD6EB7E7"
+       "7410B90E4297EBF43228282EBBC9207DBD0D2ACEE765F70F"},
+      // Stored sent reply to +491701234567: "Ja, gerne. Bis um acht!"
+      {2, 3, "0011000C919471103254760000AA17CA300B742ECBDD651748989E83EA6D50788CA68700"},
+      // From +4915112345678, 02.12.26 09:15:42: "Paket liegt an der Packstation 117."
+      {3, 1,
+       "0791947107000000040D91945111325476F800006221209051240023D0F0BA4C07B1D3E5331D147683"
+       "C86539081A1EAFE7F4303DFD768362B19B0B"},
+      // From +491709876543, 05.12.26 14:07:15, unread: "Denk an den Termin morgen um 9."
+      {4, 0,
+       "0791947107000000040C919471907856340000622150417051001FC4B27B0D0ABB41E4B21B442DCBDB"
+       "6937A8FD969FCB6E50BD0DCAB900"},
+      // From +491701234567, 06.12.26 07:45:10, unread:
+      // "Zug hat Verspaetung, bin 20 Min spaeter da."
+      {5, 0,
+       "0791947107000000040C919471103254760000622160705401002BDAFA19840ED341D6B27C0E0F97E9"
+       "75F7990512A7DD20190CD44CBB417378B84C2FCB41E4B00B"},
+  };
+  return state;
+}
+
+}  // namespace telvane::sim

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "sim/faults.h"
+
+namespace telvane::sim {
+
+struct Identity {
+  std::string manufacturer = "SIEMENS";
+  std::string model = "S45";
+  std::string revision = "21";
+  std::string imei = "350123451234567";
+  std::string imsi = "001010123456789";
+  std::string iccid = "89490200001234567892";
+};
+
+struct NetworkStatus {
+  int batteryStatus = 0;  // +CBC <bcs>: 0 on battery, 1 on charger, 2 no battery, 3 fault
+  int batteryCharge = 80;  // 0..100
+  int rssi = 17;           // 0..31, 99 unknown
+  int ber = 99;            // 0..7, 99 unknown
+  int registration = 1;    // +CREG <stat>: 0..5
+  std::string lac = "0F3C";  // location area code, 4 hex digits
+  std::string ci = "A1B2";   // cell id, 4 hex digits
+  std::string operatorName = "Nordnetz";
+  int operatorMode = 0;  // +COPS <mode>: 0 automatic .. 4 manual/automatic
+};
+
+struct Range {
+  int low = 0;
+  int high = 0;
+  bool Contains(int value) const { return value >= low && value <= high; }
+};
+
+struct Audio {
+  Range toneRange{0, 41};
+  Range volumeRange{0, 4};
+  Range handsfreeVolumeRange{0, 4};
+  int tone = 12;  // 0: tone off
+  int volume = 3;
+  bool playing = false;
+  bool handsfree = false;
+  int handsfreeVolume = 2;
+  bool vibrator = false;
+};
+
+struct StoredMessage {
+  int index = 1;
+  int status = 0;   // 0 received unread, 1 received read, 2 stored unsent, 3 stored sent
+  std::string pdu;  // hex, with the service centre part in front
+};
+
+inline constexpr int kMaxMessageCapacity = 255;
+
+// Everything the simulated phone remembers; one JSON file (see docs/simulator.md).
+struct PhoneState {
+  Identity identity;
+  NetworkStatus status;
+  Audio audio;
+  std::string clock = "26/12/06,09:30:00";  // yy/MM/dd,hh:mm:ss
+  int messageCapacity = 25;
+  std::vector<StoredMessage> messages;
+  std::string serviceCentre = "+491770000000";
+  std::vector<Fault> faults;  // armed when the phone is served; written back as loaded
+  // Sections this version does not interpret (phone books, objects, operators, forwarding,
+  // locks, profile, calls, and any unknown key), kept as JSON text and written back unchanged.
+  std::map<std::string, std::string> keptSections;
+};
+
+// A phone as a person really uses it: registered, some read and unread messages.
+PhoneState DemoPhone();
+
+// Length in octets of a message's transfer part (the PDU without the service centre part),
+// or -1 when the hex text is not a well-formed PDU.
+int TpduLength(std::string_view pduHex);
+
+// Throws std::runtime_error naming the first value that is out of its range.
+void ValidatePhoneState(const PhoneState& state);
+
+PhoneState LoadPhoneState(const std::filesystem::path& file);
+void SavePhoneState(const PhoneState& state, const std::filesystem::path& file);
+
+}  // namespace telvane::sim

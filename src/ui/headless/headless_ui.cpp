@@ -1,0 +1,72 @@
+#include "ui/headless/headless_ui.h"
+
+#include "ui/headless/script_session.h"
+
+namespace telvane::ui::headless {
+
+HeadlessUi::HeadlessUi(const Resources& resources, int languageId, ScriptSession& session)
+    : resources_(resources), languageId_(languageId), session_(session) {}
+
+HeadlessDialog* HeadlessUi::TopDialog() const {
+  return modalStack_.empty() ? nullptr : modalStack_.back();
+}
+
+const DialogTemplate& HeadlessUi::TemplateOrStop(int templateId) const {
+  const DialogTemplate* found = resources_.Dialog(templateId, languageId_);
+  if (!found)
+    session_.Stop("the program opened window " + std::to_string(templateId) +
+                  ", which has no template");
+  return *found;
+}
+
+int HeadlessUi::RunModal(int templateId, DialogHandler& handler, Dialog* opener) {
+  if (modalStack_.size() >= kMaxModalDepth) session_.Stop("windows nested too deeply");
+  HeadlessDialog dialog(TemplateOrStop(templateId), handler, resources_, languageId_);
+  // Leaves the stack and the opener as they were, also when a ScriptStop unwinds.
+  struct Scope {
+    HeadlessUi& ui;
+    Dialog* opener;
+    ~Scope() {
+      ui.modalStack_.pop_back();
+      if (opener) {
+        opener->EnableWindow(true);
+      }
+    }
+  };
+  if (opener) opener->EnableWindow(false);
+  modalStack_.push_back(&dialog);
+  const Scope scope{*this, opener};
+  handler.OnInit(dialog);
+  session_.RunUntilEnded(*this, dialog);
+  return dialog.Result();
+}
+
+std::unique_ptr<Dialog> HeadlessUi::OpenModeless(int templateId, DialogHandler& handler) {
+  auto dialog =
+      std::make_unique<HeadlessDialog>(TemplateOrStop(templateId), handler, resources_, languageId_,
+                                       [count = std::weak_ptr<int>(modelessCount_)] {
+                                         if (const auto alive = count.lock()) --*alive;
+                                       });
+  ++*modelessCount_;
+  handler.OnInit(*dialog);
+  return dialog;
+}
+
+int HeadlessUi::ShowMessage(const MessageRequest& message) {
+  return session_.AnswerMessage(message);
+}
+
+std::optional<FileChoice> HeadlessUi::ChooseFile(const FileRequest& request) {
+  return session_.AnswerFile(request);
+}
+
+std::optional<PrintChoice> HeadlessUi::ChoosePrinter() { return session_.AnswerPrint(); }
+
+void HeadlessUi::OpenWithShell(const std::string& target) { shellRequests_.push_back(target); }
+
+bool HeadlessUi::OpenHelp(const std::string& helpFile) {
+  helpRequests_.push_back(helpFile);
+  return !session_.TakeHelpFailure();
+}
+
+}  // namespace telvane::ui::headless

@@ -1,0 +1,95 @@
+// The stand-in for the window manager: runs dialogs, shows message boxes and file
+// dialogs, keeps windows painted during long operations. Backends: Qt and headless.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ui/dialog.h"
+
+namespace telvane::ui {
+
+class Resources;
+
+enum class Caption { Telvane, TelvaneError };  // "Telvane", "Telvane Error"
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
+enum class Icon { None, Information, Question, Warning, Stop };
+
+struct MessageRequest {
+  int stringId = 0;  // 0 for a literal text
+  std::string text;  // the text shown (already loaded from the string table)
+  Caption caption = Caption::Telvane;
+  Buttons buttons = Buttons::Ok;
+  Icon icon = Icon::None;
+};
+
+struct FileFilter {
+  std::string description;  // "BMP file (*.bmp)"
+  std::string pattern;      // "*.bmp"
+};
+
+struct FileRequest {
+  bool save = false;
+  std::vector<FileFilter> filters;
+  std::string defaultExtension;  // without the dot
+  std::string initialName;       // proposed file name
+  bool mustExist = false;        // open dialogs: the file must exist
+  int previewTemplate = 0;       // 0, or the template of a picture or tone preview
+};
+
+struct FileChoice {
+  std::string path;
+  int previewNumber = 0;  // the logo or ring tone number chosen beside the preview
+};
+
+// Where the pages of a print job go, as the print dialog chose them.
+struct PrintChoice {
+  std::string path;  // the headless backend: a text file for the pages; "" for the printer
+  int copies = 1;
+};
+
+class Ui {
+ public:
+  virtual ~Ui() = default;
+
+  virtual const Resources& Res() const = 0;
+  virtual int LanguageId() const = 0;
+
+  // Runs template `templateId` as a modal dialog. `opener` (may be null) is disabled
+  // while it runs and enabled and focused again afterwards. Returns the End() result.
+  virtual int RunModal(int templateId, DialogHandler& handler, Dialog* opener) = 0;
+  // A modeless window (the progress, wait and sending boxes); closed when the returned
+  // object goes.
+  virtual std::unique_ptr<Dialog> OpenModeless(int templateId, DialogHandler& handler) = 0;
+
+  // Returns the answer: kIdOk, kIdCancel, kIdYes, kIdNo or kIdRetry.
+  virtual int ShowMessage(const MessageRequest& message) = 0;
+  virtual std::optional<FileChoice> ChooseFile(const FileRequest& request) = 0;
+  // The print dialog; nullopt when the user cancels. Backends without printing cancel.
+  virtual std::optional<PrintChoice> ChoosePrinter() { return std::nullopt; }
+
+  // Dispatches every waiting event, then returns; called between phone exchanges.
+  virtual void PumpMessages() = 0;
+  // The shell's "open": a file, a web address or a "mailto:" address.
+  virtual void OpenWithShell(const std::string& target) = 0;
+  // Opens the help file; false when that fails.
+  virtual bool OpenHelp(const std::string& helpFile) = 0;
+  // The desktop area windows are centred in, in pixels.
+  virtual Rect WorkArea() const = 0;
+};
+
+// Message boxes by string id in the current language.
+int ShowStringMessage(Ui& ui, int stringId, Caption caption, Buttons buttons = Buttons::Ok,
+                      Icon icon = Icon::None);
+inline void ShowError(Ui& ui, int stringId) {
+  ShowStringMessage(ui, stringId, Caption::TelvaneError, Buttons::Ok, Icon::Stop);
+}
+inline void ShowInfo(Ui& ui, int stringId) {
+  ShowStringMessage(ui, stringId, Caption::Telvane, Buttons::Ok, Icon::Information);
+}
+std::string CaptionText(Caption caption);
+
+}  // namespace telvane::ui

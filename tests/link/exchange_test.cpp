@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+
+#include "link_fixture.h"
+
+namespace telvane::testing {
+namespace {
+
+using namespace std::chrono_literals;
+using link::ExchangeFailure;
+
+TEST_F(SerialExchangeTest, CommandEndsOnOkWithItsAnswerInTheBuffer) {
+  peer_.Reply("\r\n+CBC: 0,80\r\n\r\nOK\r\n");
+  EXPECT_TRUE(exchange_.SendCommand("AT+CBC"));
+  EXPECT_EQ(exchange_.Answer(), "\r\n+CBC: 0,80\r\n\r\nOK\r\n");
+  ASSERT_TRUE(peer_.WaitForLines(1));
+  EXPECT_EQ(peer_.Lines().at(0), "AT+CBC");
+}
+
+TEST_F(SerialExchangeTest, ErrorFormsFailTheCommand) {
+  peer_.Reply("\r\n+CME ERROR: 10\r\n");
+  EXPECT_FALSE(exchange_.SendCommand("AT+CPBR=1"));
+  EXPECT_EQ(exchange_.LastFailure(), ExchangeFailure::ErrorResult);
+  EXPECT_EQ(exchange_.Answer(), "\r\n+CME ERROR: 10\r\n");
+
+  peer_.Reply("\r\n+CMS ERROR: 321\r\n");
+  EXPECT_FALSE(exchange_.SendCommand("AT+CMGR=9"));
+
+  peer_.Reply("\r\nERROR\r\n");
+  EXPECT_FALSE(exchange_.SendCommand("AT+XYZ"));
+}
+
+TEST_F(SerialExchangeTest, OkInsideAnEarlierLineEndsTheAnswerThere) {
+  peer_.Reply("\r\n^SMGL: TEXTOK\r\nmore\r\n\r\nOK\r\n");
+  EXPECT_TRUE(exchange_.SendCommand("AT^SMGL=0"));
+  EXPECT_EQ(exchange_.Answer(), "\r\n^SMGL: TEXTOK\r\n");
+}
+
+TEST_F(SerialExchangeTest, SilentPhoneFailsAfterTheFirstByteWait) {
+  EXPECT_FALSE(exchange_.SendCommand("AT+CBC"));
+  EXPECT_EQ(exchange_.LastFailure(), ExchangeFailure::NoAnswer);
+  EXPECT_EQ(exchange_.Answer(), "");
+}
+
+TEST_F(SerialExchangeTest, PromptIsSeenBeforeItsBlank) {
+  peer_.OnNextLine({PeerStep{0ms, "\r\n>"}, PeerStep{100ms, " "}});
+  EXPECT_TRUE(exchange_.SendPromptCommand("AT+CMGS=23", false));
+  EXPECT_EQ(exchange_.Answer(), "\r\n>");
+  ASSERT_TRUE(peer_.WaitForReactions());  // the phone has sent its blank
+
+  // The data block goes without CR; the blank left over from the prompt is not part
+  // of its answer.
+  peer_.Reply("\r\n+CMGS: 5\r\n\r\nOK\r\n");
+  EXPECT_TRUE(exchange_.SendPromptCommand("0011000C9194\x1a", true));
+  EXPECT_EQ(exchange_.Answer(), "\r\n+CMGS: 5\r\n\r\nOK\r\n");
+  ASSERT_TRUE(peer_.WaitForLines(2));
+  EXPECT_EQ(peer_.Lines().at(1), "0011000C9194\x1a");
+
+  peer_.Reply("\r\nERROR\r\n");
+  EXPECT_FALSE(exchange_.SendPromptCommand("AT^SBNW=\"bmp\",0,1,2", false));
+}
+
+TEST_F(SerialExchangeTest, DialResults) {
+  const std::pair<const char*, int> cases[] = {
+      {"\r\nOK\r\n", 1}, {"\r\nERROR\r\n", 0}, {"\r\nNO CARRIER\r\n", 2},
+      {"\r\nNO DIALTONE\r\n", 3}, {"\r\nBUSY\r\n", 4}};
+  for (const auto& [answer, expected] : cases) {
+    peer_.Reply(answer);
+    EXPECT_EQ(exchange_.SendDialCommand("ATD0301234;"), expected) << answer;
+  }
+  EXPECT_EQ(exchange_.SendDialCommand("ATD0301234;"), 0);  // no answer at all
+}
+
+TEST_F(SerialExchangeTest, LongCommandEndsOnOkAnywhereInALine) {
+  peer_.Reply("\r\n+COPS: (2,\"Nordnetz\",,\"26201\"),,(0-4),(0,2)\r\n\r\nOK\r\n");
+  EXPECT_TRUE(exchange_.SendLongCommand("AT+COPS=?"));
+  peer_.Reply("\r\nERROR\r\n");
+  EXPECT_FALSE(exchange_.SendLongCommand("AT^SPLM=?"));
+}
+
+TEST_F(SerialExchangeTest, LastAnswerTokenTakesTheWordBeforeOkAndShortensTheAnswer) {
+  peer_.Reply("\r\n+CSQ: 17,99\r\n\r\nOK\r\n");
+  ASSERT_TRUE(exchange_.SendCommand("AT+CSQ"));
+  EXPECT_EQ(exchange_.LastAnswerToken(), "17,99");
+  EXPECT_EQ(exchange_.Answer(), "\r\n+CSQ: 17,99");
+
+  peer_.Reply("\r\n262011234567890\r\n\r\nOK\r\n");
+  ASSERT_TRUE(exchange_.SendCommand("AT+CIMI"));
+  EXPECT_EQ(exchange_.LastAnswerToken(), "262011234567890");
+
+  // Nothing before the final result, and no final result at all.
+  peer_.Reply("\r\nOK\r\n");
+  ASSERT_TRUE(exchange_.SendCommand("AT"));
+  EXPECT_EQ(exchange_.LastAnswerToken(), std::nullopt);
+  peer_.Reply("\r\nERROR\r\n");
+  ASSERT_FALSE(exchange_.SendCommand("AT"));
+  EXPECT_EQ(exchange_.LastAnswerToken(), std::nullopt);
+}
+
+TEST_F(SerialExchangeTest, ZeroByteIsStoredAsAtSignByCommandOnly) {
+  peer_.Reply(std::string("\r\nA\0B\r\n\r\nOK\r\n", 13));
+  ASSERT_TRUE(exchange_.SendCommand("AT+CPBR=1"));
+  EXPECT_EQ(exchange_.Answer(), "\r\nA@B\r\n\r\nOK\r\n");
+
+  // A dial answer keeps the zero byte, which ends the text, but the final result
+  // behind it still counts.
+  peer_.Reply(std::string("\r\nX\0\r\nBUSY\r\n", 12));
+  EXPECT_EQ(exchange_.SendDialCommand("ATD1;"), 4);
+  EXPECT_EQ(exchange_.Answer(), "\r\nX");
+}
+
+TEST_F(SerialExchangeTest, GarbageAndUnsolicitedLinesDoNotConfuseTheFinalResult) {
+  peer_.Reply(std::string("\x01\xff\x80\x1b\r\n\r\nRING\r\n\r\n+CBC: 0,50\r\n\r\nOK\r\n"));
+  EXPECT_TRUE(exchange_.SendCommand("AT+CBC"));
+  EXPECT_EQ(exchange_.LastAnswerToken(), "0,50");
+}
+
+TEST_F(SerialExchangeTest, LeftoverInputBelongsToNoCommand) {
+  peer_.SendNow("\r\n+CREG: 1\r\n");
+  peer_.Reply("\r\nOK\r\n");
+  EXPECT_TRUE(exchange_.SendCommand("AT"));
+  EXPECT_EQ(exchange_.Answer(), "\r\nOK\r\n");
+}
+
+TEST_F(SerialExchangeTest, FloodLargerThanTheBufferFailsCleanly) {
+  std::string flood;
+  while (flood.size() < 30000) flood += "+CPBR: 1,\"0301234\",129,\"Flood\"\r\n";
+  peer_.Reply(flood);
+  EXPECT_FALSE(exchange_.SendCommand("AT+CPBR=1,250"));
+  EXPECT_EQ(exchange_.LastFailure(), ExchangeFailure::TooLong);
+  EXPECT_EQ(exchange_.Answer().size(), link::kAnswerBufferSize - 1);
+}
+
+TEST_F(SerialExchangeTest, AnswerThatStopsHalfwayFailsAfterTheStallLimit) {
+  peer_.Reply("\r\n+CBC: 0,");
+  EXPECT_FALSE(exchange_.SendCommand("AT+CBC"));
+  EXPECT_EQ(exchange_.LastFailure(), ExchangeFailure::Stalled);
+  EXPECT_EQ(exchange_.Answer(), "\r\n+CBC: 0,");
+}
+
+TEST_F(SerialExchangeTest, LineGoingAwayFailsTheExchange) {
+  peer_.OnNextLine({PeerStep{0ms, "\r\n+CB"}, PeerStep{50ms, "", true}});
+  EXPECT_FALSE(exchange_.SendCommand("AT+CBC"));
+  EXPECT_EQ(exchange_.LastFailure(), ExchangeFailure::ReadFailed);
+  EXPECT_FALSE(exchange_.SendCommand("AT+CBC"));
+}
+
+TEST_F(SerialExchangeTest, UnsafeOrOverlongCommandsAreRefusedWithoutSending) {
+  EXPECT_FALSE(exchange_.SendCommand(std::string(259, 'A')));
+  EXPECT_EQ(exchange_.LastFailure(), ExchangeFailure::Refused);
+  EXPECT_FALSE(exchange_.SendCommand("AT+CPBW=1,\"0301\",129,\"Anna\"\rATD0900;"));
+  EXPECT_FALSE(exchange_.SendCommand("AT+CPBW=1,\"0301\",129,\"Anna\nX\""));
+  EXPECT_FALSE(exchange_.SendCommand("AT\x1a"));
+  EXPECT_FALSE(exchange_.SendPromptCommand("00\x1a" "11\x1a", true));
+
+  peer_.Reply("\r\nOK\r\n");
+  EXPECT_TRUE(exchange_.SendCommand(std::string(258, 'A')));
+  ASSERT_TRUE(peer_.WaitForLines(1));
+  EXPECT_EQ(peer_.Lines().size(), 1u);  // only the acceptable command reached the phone
+}
+
+TEST_F(SerialExchangeTest, PumpRunsWhileWaitingAndCannotNestAnExchange) {
+  int pumped = 0;
+  bool nestedResult = true;
+  link::ExchangeFailure nestedFailure = ExchangeFailure::None;
+  exchange_.SetPump([&] {
+    if (++pumped == 1) {
+      nestedResult = exchange_.SendCommand("AT");
+      nestedFailure = exchange_.LastFailure();
+    }
+  });
+  peer_.OnNextLine({PeerStep{100ms, "\r\nOK\r\n"}});
+  EXPECT_TRUE(exchange_.SendCommand("AT+CBC"));
+  EXPECT_GT(pumped, 1);
+  EXPECT_FALSE(nestedResult);
+  EXPECT_EQ(nestedFailure, ExchangeFailure::Busy);
+  EXPECT_EQ(peer_.Lines().size(), 1u);
+}
+
+TEST(ExchangeWithoutLink, FailsWithoutSending) {
+  auto irda = link::MakeSystemIrdaProvider();
+  link::PhoneLink closed(*irda, nullptr);
+  link::Exchange exchange(closed, ShortTiming());
+  EXPECT_FALSE(exchange.SendCommand("ATZ"));
+  EXPECT_EQ(exchange.LastFailure(), ExchangeFailure::NotOpen);
+}
+
+}  // namespace
+}  // namespace telvane::testing

@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "link/exchange.h"
+#include "link/link_messages.h"
+#include "link/phone_link.h"
+#include "link_fixture.h"
+#include "support/fake_irda.h"
+#include "support/pty_peer.h"
+
+namespace telvane::testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+class IrdaLinkTest : public ::testing::Test {
+ protected:
+  FakeIrdaProvider irda_;
+  std::vector<int> shown_;
+  link::PhoneLink link_{irda_, [this](int id) { shown_.push_back(id); }};
+};
+
+TEST_F(IrdaLinkTest, ConnectsToTheFirstDeviceNamingTheMaker) {
+  irda_.deviceNames = {"Nokia 6210", "SIEMENS S45", "SIEMENS ME45"};
+  ASSERT_TRUE(link_.FindIrdaPhone());
+  ASSERT_TRUE(link_.ConnectIrdaPhone());
+  EXPECT_EQ(irda_.connectedDevice, 101u);
+  EXPECT_EQ(irda_.connectedService, "IrDA:IrCOMM");
+  EXPECT_EQ(link_.Kind(), link::LinkKind::Irda);
+  EXPECT_TRUE(shown_.empty());
+}
+
+TEST_F(IrdaLinkTest, MatchIsCaseSensitiveAndLimitedToFiveDevices) {
+  irda_.deviceNames = {"Siemens S45", "a", "b", "c", "d", "SIEMENS S45"};
+  irda_.reportedCount = 6;
+  EXPECT_FALSE(link_.FindIrdaPhone());
+  EXPECT_TRUE(shown_.empty());  // no phone of that maker in range is silent
+  EXPECT_EQ(link_.Kind(), link::LinkKind::Serial);
+}
+
+TEST_F(IrdaLinkTest, EachFailureShowsItsMessage) {
+  irda_.libraryStarts = false;
+  EXPECT_FALSE(link_.FindIrdaPhone());
+  irda_.libraryStarts = true;
+  irda_.socketOpens = false;
+  EXPECT_FALSE(link_.FindIrdaPhone());
+  irda_.socketOpens = true;
+  irda_.enumerates = false;
+  EXPECT_FALSE(link_.FindIrdaPhone());
+  irda_.enumerates = true;
+  EXPECT_FALSE(link_.FindIrdaPhone());  // empty list
+
+  irda_.deviceNames = {"SIEMENS S45"};
+  irda_.nineWireAccepted = false;
+  ASSERT_TRUE(link_.FindIrdaPhone());
+  EXPECT_FALSE(link_.ConnectIrdaPhone());
+  irda_.nineWireAccepted = true;
+  irda_.connects = false;
+  ASSERT_TRUE(link_.FindIrdaPhone());
+  EXPECT_FALSE(link_.ConnectIrdaPhone());
+  EXPECT_EQ(shown_, (std::vector<int>{link::kStrNoTcpIp, link::kStrCantOpenSocket,
+                                      link::kStrCantEnumDevices, link::kStrNoDeviceFound,
+                                      link::kStrCantSetSocketConfig, link::kStrCantConnectMobile}));
+  EXPECT_EQ(link_.Kind(), link::LinkKind::Serial);
+}
+
+TEST_F(IrdaLinkTest, ExchangesRunOverTheSocket) {
+  irda_.deviceNames = {"SIEMENS S45"};
+  ASSERT_TRUE(link_.FindIrdaPhone() && link_.ConnectIrdaPhone());
+  link::Exchange exchange(link_, ShortTiming());
+  std::string lastLine;
+  // Answers the next command line the program sends, from another thread.
+  const auto answerNext = [&](std::string bytes) {
+    return std::thread([&, bytes] {
+      lastLine.clear();
+      char c = 0;
+      while (::recv(irda_.peerSocket, &c, 1, 0) == 1 && c != '\r') lastLine += c;
+      ::send(irda_.peerSocket, bytes.data(), bytes.size(), 0);
+    });
+  };
+
+  std::thread phone = answerNext(std::string("\r\n+CGMI: SIE\0MENS\r\n\r\nOK\r\n", 25));
+  EXPECT_TRUE(exchange.SendCommand("AT+CGMI"));
+  phone.join();
+  EXPECT_EQ(lastLine, "AT+CGMI");
+  EXPECT_EQ(exchange.LastAnswerToken(), "SIE@MENS");
+
+  phone = answerNext("\r\nBUSY\r\n");
+  EXPECT_EQ(exchange.SendDialCommand("ATD123;"), 4);
+  phone.join();
+  phone = answerNext("\r\n> ");
+  EXPECT_TRUE(exchange.SendPromptCommand("AT+CMGS=20", false));
+  phone.join();
+  phone = answerNext("\r\n+CME ERROR: 3\r\n");
+  EXPECT_FALSE(exchange.SendCommand("AT+CPBW=1"));
+  phone.join();
+  phone = answerNext("");
+  EXPECT_FALSE(exchange.SendCommand("AT"));  // silence
+  phone.join();
+  EXPECT_EQ(exchange.LastFailure(), link::ExchangeFailure::NoAnswer);
+}
+
+TEST(SerialLink, OpensATerminalAndKeepsTheHandleOfOneItCannotConfigure) {
+  auto irda = link::MakeSystemIrdaProvider();
+  link::PhoneLink link(*irda, nullptr);
+  PtyPeer peer;
+  EXPECT_TRUE(link.OpenSerialPort(peer.DevicePath(), 0ms));
+  EXPECT_TRUE(link.HasSerialHandle());
+  link.CloseLink();
+  EXPECT_FALSE(link.HasSerialHandle());
+
+  EXPECT_FALSE(link.OpenSerialPort("/dev/null", 0ms));  // opens, but is no terminal
+  EXPECT_TRUE(link.HasSerialHandle());
+  EXPECT_NE(link.LastProblem().find("not a terminal"), std::string::npos);
+  link.CloseLink();
+  EXPECT_FALSE(link.HasSerialHandle());
+
+  EXPECT_FALSE(link.OpenSerialPort("/nonexistent/ttyS9", 0ms));
+  EXPECT_FALSE(link.HasSerialHandle());
+  EXPECT_FALSE(irda->Offered());
+}
+
+}  // namespace
+}  // namespace telvane::testing

@@ -1,0 +1,206 @@
+// QtUi: modal nesting, modeless boxes, message boxes, tooltips and pop-up menus from the
+// resources, the pump, help and file filters.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "qt/file_dialog.h"
+#include "qt/qt_dialog.h"
+#include "qt/qt_ui.h"
+#include "qt/templates.h"
+#include "ui/resources.h"
+
+namespace telvane::qt {
+namespace {
+
+using test::Control;
+using ui::ControlKind;
+
+constexpr int kEnglish = 9;
+constexpr int kMain = 101;
+constexpr int kChild = 105;
+constexpr int kBox = 116;
+constexpr int kPopupMenu = 130;
+
+ui::Resources MakeResources() {
+  ui::ResourceSet set;
+  set.dialogs[kMain] = test::Dialog(
+      kMain, "Main", 160, 80,
+      {Control(ControlKind::PushButton, 1025, "Phonebook", 4, 4, 60, 14),
+       Control(ControlKind::PushButton, 1008, "Switch off", 4, 24, 60, 14)});
+  set.dialogs[kChild] = test::Dialog(
+      kChild, "Child", 120, 60, {Control(ControlKind::PushButton, ui::kIdOk, "OK", 4, 4, 40, 14)});
+  set.dialogs[kBox] = test::Dialog(
+      kBox, "", 120, 40, {Control(ControlKind::Static, 1224, "Reading information", 4, 4, 100, 8)});
+  ui::MenuTemplate popup;
+  popup.id = kPopupMenu;
+  ui::MenuItem entries;
+  entries.text = "x";
+  ui::MenuItem erase;
+  erase.text = "&Delete";
+  erase.command = 40010;
+  ui::MenuItem call;
+  call.text = "&Call";
+  call.command = 40011;
+  call.grayed = true;
+  entries.children = {erase, call};
+  popup.items = {entries};
+  set.menus[kPopupMenu] = popup;
+  set.strings[1] = "Phonebook management";
+  set.strings[98] = "Read error COM-port";
+  ui::Resources resources;
+  resources.Add(kEnglish, set);
+  return resources;
+}
+
+class QtUiTest : public testing::Test {
+ protected:
+  ui::Resources resources = MakeResources();
+  QtUi ui{resources, kEnglish};
+};
+
+// Runs `check` on the top modal message box once it is up, then presses `answer`.
+void AnswerNextMessageBox(std::function<void(QMessageBox&)> check,
+                          QMessageBox::StandardButton answer) {
+  QTimer::singleShot(0, [check = std::move(check), answer] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    check(*box);
+    box->button(answer)->click();
+  });
+}
+
+TEST_F(QtUiTest, NestedModalDialogDisablesItsOpenerUntilItReturns) {
+  int childResult = 0;
+  test::Recorder child;
+  test::Recorder main;
+  ui::Dialog* mainDialog = nullptr;
+  main.init = [&](ui::Dialog& dialog) {
+    mainDialog = &dialog;
+    QTimer::singleShot(0, [&dialog] {
+      QTest::mouseClick(dynamic_cast<QtDialog&>(dialog).ControlWidget(1025), Qt::LeftButton);
+    });
+  };
+  bool enabledDuringChild = true;
+  child.init = [&](ui::Dialog& dialog) {
+    enabledDuringChild = mainDialog->IsWindowEnabled();
+    QTimer::singleShot(0, [&dialog] { dialog.End(ui::kIdOk); });
+  };
+  bool enabledAfterChild = false;
+  main.command = [&](ui::Dialog& dialog, int id) {
+    if (id != 1025) return;
+    childResult = ui.RunModal(kChild, child, &dialog);
+    enabledAfterChild = dialog.IsWindowEnabled();
+    dialog.End(7);
+  };
+  EXPECT_EQ(ui.RunModal(kMain, main, nullptr), 7);
+  EXPECT_FALSE(enabledDuringChild);
+  EXPECT_TRUE(enabledAfterChild);
+  EXPECT_EQ(childResult, ui::kIdOk);
+}
+
+TEST_F(QtUiTest, AMissingTemplateFailsWithoutAWindow) {
+  test::Recorder handler;
+  EXPECT_EQ(ui.RunModal(999, handler, nullptr), QtUi::kNoTemplate);
+  EXPECT_EQ(ui.OpenModeless(999, handler), nullptr);
+}
+
+TEST_F(QtUiTest, ModelessBoxIsShownAtOnceAndClosedWithItsObject) {
+  test::Recorder handler;
+  auto box = ui.OpenModeless(kBox, handler);
+  ASSERT_NE(box, nullptr);
+  QPointer<QDialog> window = &dynamic_cast<QtDialog&>(*box).Window();
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(box->Text(1224), "Reading information");
+  box.reset();
+  EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(QtUiTest, FailureMessagesCarryTheErrorCaptionAndAnswersMapToIds) {
+  QString title;
+  QString text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  AnswerNextMessageBox(
+      [&](QMessageBox& box) {
+        title = box.windowTitle();
+        text = box.text();
+        icon = box.icon();
+      },
+      QMessageBox::Ok);
+  ui::ShowError(ui, 98);
+  EXPECT_EQ(title, "Telvane Error");
+  EXPECT_EQ(text, "Read error COM-port");
+  EXPECT_EQ(icon, QMessageBox::Critical);
+
+  ui::MessageRequest question;
+  question.text = "Delete entry \xAB" "Anna\xBB?";
+  question.buttons = ui::Buttons::YesNoCancel;
+  question.icon = ui::Icon::Question;
+  AnswerNextMessageBox(
+      [&](QMessageBox& box) {
+        title = box.windowTitle();
+        text = box.text();
+      },
+      QMessageBox::No);
+  EXPECT_EQ(ui.ShowMessage(question), ui::kIdNo);
+  EXPECT_EQ(title, "Telvane");
+  EXPECT_EQ(text, QString::fromUtf8("Delete entry «Anna»?"));
+
+  question.buttons = ui::Buttons::RetryCancel;
+  AnswerNextMessageBox([](QMessageBox&) {}, QMessageBox::Retry);
+  EXPECT_EQ(ui.ShowMessage(question), ui::kIdRetry);
+
+  // Closed without a button: Cancel where the box has one.
+  QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+  EXPECT_EQ(ui.ShowMessage(question), ui::kIdCancel);
+}
+
+TEST_F(QtUiTest, TooltipsAndPopupMenusComeFromTheResources) {
+  test::Recorder handler;
+  auto dialog = ui.OpenModeless(kMain, handler);
+  ASSERT_NE(dialog, nullptr);
+  auto& window = dynamic_cast<QtDialog&>(*dialog);
+  dialog->AddTooltip(1025, 1);
+  EXPECT_EQ(window.ControlWidget(1025)->toolTip(), "Phonebook management");
+
+  dialog->ShowPopupMenu(kPopupMenu);
+  auto* popup = window.Window().findChild<QMenu*>(QStringLiteral("popup%1").arg(kPopupMenu));
+  ASSERT_NE(popup, nullptr);
+  ASSERT_EQ(popup->actions().size(), 2);
+  EXPECT_FALSE(popup->actions().at(1)->isEnabled());
+  popup->actions().at(0)->trigger();
+  EXPECT_EQ(handler.commands, std::vector<int>{40010});
+  popup->close();
+}
+
+TEST_F(QtUiTest, PumpRunsWaitingWorkAndReturns) {
+  int ran = 0;
+  QTimer::singleShot(0, [&ran] { ++ran; });
+  ui.PumpMessages();
+  EXPECT_EQ(ran, 1);
+  ui.PumpMessages();  // nothing waiting: returns at once
+  EXPECT_EQ(ran, 1);
+
+  const ui::Rect area = ui.WorkArea();
+  EXPECT_GT(area.width, 0);
+  EXPECT_GT(area.height, 0);
+  EXPECT_FALSE(ui.OpenHelp("no-such-help-file-here.html"));
+}
+
+TEST(FileDialogFilters, DescriptionsGetTheirPatternsOnce) {
+  const QStringList filters = NameFilters({{"BMP file (*.bmp)", "*.bmp"},
+                                           {"Pictures", "*.bmp;*.gif"},
+                                           {"", ""}});
+  ASSERT_EQ(filters.size(), 3);
+  EXPECT_EQ(filters[0], "BMP file (*.bmp)");
+  EXPECT_EQ(filters[1], "Pictures (*.bmp *.gif)");
+  EXPECT_EQ(filters[2], "* (*)");
+}
+
+}  // namespace
+}  // namespace telvane::qt

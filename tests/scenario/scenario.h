@@ -1,0 +1,48 @@
+// A scenario: the real telvane-sim on a pseudo-terminal, the real program run as
+// `telvane-cli script`, and the phone's transcript as the evidence.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "support/temp_dir.h"
+
+namespace telvane::testing {
+
+struct ScriptRun {
+  int status = -1;
+  std::string output;  // standard output: message lines, dumps
+  std::string errors;  // standard error
+};
+
+class Scenario {
+ public:
+  // `stateJson` describes the phone (empty: the demo phone); `settings` are extra lines
+  // for Telvane.ini after Port and Device0.
+  explicit Scenario(const std::string& stateJson = "", const std::string& settings = "");
+  ~Scenario();
+  Scenario(const Scenario&) = delete;
+  Scenario& operator=(const Scenario&) = delete;
+
+  ScriptRun Run(const std::string& script, const std::vector<std::string>& arguments = {});
+
+  // The command lines the phone received, in order ("ATZ", "AT+CBC", ...).
+  std::vector<std::string> Received() const;
+  // Everything the phone received from the first line equal to `command` on.
+  std::vector<std::string> ReceivedFrom(const std::string& command) const;
+  void ClearTranscript();
+
+  const std::filesystem::path& Folder() const { return folder_.Path(); }
+  std::filesystem::path SettingsFile() const;
+
+ private:
+  TempDir folder_;
+  std::filesystem::path link_;
+  std::filesystem::path transcript_;
+  int simPid_ = -1;
+};
+
+std::filesystem::path ProgramFolder();
+
+}  // namespace telvane::testing

@@ -1,0 +1,152 @@
+#include "sim/state_json.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace telvane::sim {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ProblemOf(std::string_view json) {
+  try {
+    PhoneStateFromJson(json);
+  } catch (const std::runtime_error& error) {
+    return error.what();
+  }
+  return "(accepted)";
+}
+
+class StateFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("telvane-sim-state-" + std::to_string(::getpid()));
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  fs::path Write(const std::string& name, const std::string& text) {
+    const fs::path file = dir_ / name;
+    std::ofstream(file) << text;
+    return file;
+  }
+
+  fs::path dir_;
+};
+
+TEST(StateJsonTest, RoundTripKeepsEveryValueAndUnknownSections) {
+  PhoneState state = DemoPhone();
+  state.audio.vibrator = true;
+  state.audio.tone = 0;
+  state.status.registration = 5;
+  state.faults.push_back({FaultKind::UnsolicitedInside, "AT+CBC", -1});
+  state.keptSections["phonebooks"] = R"({"SM":[{"index":1,"number":"+4930","name":"Anna"}]})";
+  const std::string json = PhoneStateToJson(state);
+  const PhoneState back = PhoneStateFromJson(json);
+  EXPECT_EQ(PhoneStateToJson(back), json);
+  EXPECT_TRUE(back.audio.vibrator);
+  ASSERT_EQ(back.faults.size(), 1u);
+  EXPECT_EQ(back.faults[0].kind, FaultKind::UnsolicitedInside);
+  EXPECT_EQ(back.faults[0].count, -1);
+  EXPECT_EQ(back.messages.size(), 5u);
+  EXPECT_EQ(back.keptSections.at("phonebooks"),
+            R"({"SM":[{"index":1,"number":"+4930","name":"Anna"}]})");
+}
+
+TEST(StateJsonTest, MissingKeysKeepDefaultsAndUnknownKeysAreKept) {
+  const PhoneState state =
+      PhoneStateFromJson(R"({"status":{"battery":{"charge":55}},"futureThing":[1,2]})");
+  EXPECT_EQ(state.status.batteryCharge, 55);
+  EXPECT_EQ(state.status.rssi, 17);
+  EXPECT_EQ(state.identity.model, "S45");
+  EXPECT_TRUE(state.messages.empty());
+  EXPECT_EQ(state.keptSections.at("futureThing"), "[1,2]");
+}
+
+TEST(StateJsonTest, MalformedStateNamesTheProblem) {
+  EXPECT_NE(ProblemOf("{\"identity\": ").find("not valid JSON"), std::string::npos);
+  EXPECT_NE(ProblemOf("[1,2]").find("one JSON object"), std::string::npos);
+  const std::string deep = "{\"x\":" + std::string(100000, '[') + std::string(100000, ']') + "}";
+  EXPECT_EQ(ProblemOf(deep), "nests deeper than 64 levels");
+  EXPECT_EQ(ProblemOf(R"({"identity":{"imei":350}})"), "identity.imei must be a string");
+  EXPECT_EQ(ProblemOf(R"({"identity":"x"})"), "identity must be an object");
+  EXPECT_EQ(ProblemOf(R"({"status":{"battery":{"charge":"80"}}})"),
+            "status.battery.charge must be a whole number");
+  EXPECT_EQ(ProblemOf(R"({"status":{"battery":{"charge":1e99}}})"),
+            "status.battery.charge must be a whole number");
+  EXPECT_EQ(ProblemOf(R"({"status":{"battery":{"charge":101}}})"),
+            "status.battery.charge 101 is outside 0-100");
+  EXPECT_EQ(ProblemOf(R"({"audio":{"tone":42}})"), "audio.tone 42 is outside 0-41");
+  EXPECT_EQ(ProblemOf(R"({"audio":{"toneRange":[5]}})"),
+            "audio.toneRange must be [low, high] with whole numbers 0-999");
+  EXPECT_EQ(ProblemOf(R"({"audio":{"playing":1}})"), "audio.playing must be true or false");
+  EXPECT_EQ(ProblemOf(R"({"status":{"registration":{"lac":"0F3"}}})"),
+            "status.registration.lac must be 4 hex digits");
+  EXPECT_EQ(ProblemOf(R"({"clock":"26/13/01,00:00:00"})"),
+            "clock must be a valid \"yy/MM/dd,hh:mm:ss\", not \"26/13/01,00:00:00\"");
+  EXPECT_EQ(ProblemOf(R"({"messages":{}})"), "messages must be a list");
+  EXPECT_EQ(ProblemOf(R"({"messages":[{"index":1,"status":0,"pdu":"07XY"}]})"),
+            "messages[index 1]: pdu must be hex with a service centre length octet that fits");
+  EXPECT_EQ(ProblemOf(R"({"messages":[{"index":1,"status":0,"pdu":"0791"}]})"),
+            "messages[index 1]: pdu must be hex with a service centre length octet that fits");
+  EXPECT_EQ(ProblemOf(R"({"messages":[{"index":2,"status":4,"pdu":"0004"}]})"),
+            "messages[index 2]: status 4 is outside 0-3");
+  EXPECT_EQ(ProblemOf(R"({"messages":[{"index":2,"status":1,"pdu":"0004"},
+                                      {"index":2,"status":1,"pdu":"0004"}]})"),
+            "messages[index 2]: index used twice");
+  EXPECT_EQ(ProblemOf(R"({"messages":[{"status":1,"pdu":"0004"}]})"),
+            "messages[index 0]: index 0 is outside 1-25");
+  EXPECT_EQ(ProblemOf(R"({"faults":[{"kind":"explode"}]})"),
+            "faults[0].kind \"explode\" is not one of noAnswer, cutOff, garbage, "
+            "unsolicitedInside, error, flood, lineGone");
+  EXPECT_EQ(ProblemOf(R"({"status":{"operator":{"name":"a\"b"}}})"),
+            "status.operator.name must be 1 to 24 printable characters without quotes");
+}
+
+TEST_F(StateFileTest, SaveIsAtomicAndLoadsBack) {
+  PhoneState state = DemoPhone();
+  state.status.operatorName = "Testnetz";
+  const fs::path file = dir_ / "phone.json";
+  SavePhoneState(state, file);
+  SavePhoneState(state, file);
+  EXPECT_EQ(LoadPhoneState(file).status.operatorName, "Testnetz");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator{}), 1);
+}
+
+TEST_F(StateFileTest, LoadErrorsNameTheFile) {
+  const fs::path missing = dir_ / "missing.json";
+  try {
+    LoadPhoneState(missing);
+    FAIL() << "a missing file was accepted";
+  } catch (const std::runtime_error& error) {
+    EXPECT_NE(std::string(error.what()).find(missing.string()), std::string::npos);
+  }
+  const fs::path broken = Write("broken.json", "{\"audio\": {\"tone\": }");
+  try {
+    LoadPhoneState(broken);
+    FAIL() << "broken JSON was accepted";
+  } catch (const std::runtime_error& error) {
+    const std::string what = error.what();
+    EXPECT_NE(what.find(broken.string()), std::string::npos) << what;
+    EXPECT_NE(what.find("not valid JSON"), std::string::npos) << what;
+  }
+  EXPECT_THROW(SavePhoneState(DemoPhone(), dir_ / "no-such-dir" / "phone.json"),
+               std::runtime_error);
+}
+
+TEST(StateJsonTest, DemoMessagesAreWellFormedPdus) {
+  const PhoneState demo = DemoPhone();
+  EXPECT_NO_THROW(ValidatePhoneState(demo));
+  EXPECT_EQ(TpduLength(demo.messages[0].pdu), 57);  // 0x2B septets of text
+  EXPECT_EQ(TpduLength(demo.messages[1].pdu), 35);  // SMS-SUBMIT, no service centre
+  EXPECT_EQ(TpduLength("0"), -1);
+  EXPECT_EQ(TpduLength("0500000000"), -1);  // service centre longer than the PDU
+}
+
+}  // namespace
+}  // namespace telvane::sim

@@ -1,0 +1,147 @@
+// The headless dialog through the Dialog interface, as window code uses it.
+
+#include "ui/headless/headless_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include "ui/test_program.h"
+
+namespace telvane::ui {
+namespace {
+
+using headless::HeadlessDialog;
+
+class HeadlessDialogTest : public testing::Test {
+ protected:
+  test::LambdaHandler handler;
+  HeadlessDialog dialog{*test::TestResources().Dialog(101, 9), handler, test::TestResources(), 9};
+};
+
+TEST_F(HeadlessDialogTest, UnknownIdsAreIgnoredAndGiveDefaults) {
+  constexpr int kNone = 4711;
+  dialog.SetText(kNone, "x");
+  dialog.Enable(kNone, false);
+  dialog.SetChecked(kNone, true);
+  dialog.SetPos(kNone, 3);
+  dialog.InsertRow(kNone, 0, "x");
+  dialog.SortRows(kNone, [](const ListRow&, const ListRow&) { return false; });
+  dialog.EnableMenuItem(kNone, true);
+  dialog.ShowPopupMenu(kNone);
+  EXPECT_FALSE(dialog.HasControl(kNone));
+  EXPECT_EQ(dialog.Text(kNone), "");
+  EXPECT_FALSE(dialog.IsEnabled(kNone));
+  EXPECT_EQ(dialog.Pos(kNone), 0);
+  EXPECT_EQ(dialog.RowCount(kNone), 0);
+  EXPECT_EQ(dialog.CurrentItem(kNone), -1);
+  EXPECT_EQ(dialog.FocusedRow(kNone), -1);
+  EXPECT_TRUE(dialog.SelectedRows(kNone).empty());
+  EXPECT_FALSE(dialog.IsMenuItemEnabled(kNone));
+  // Out-of-range rows, items and columns of real controls, too.
+  EXPECT_EQ(dialog.Cell(1072, 5, 0), "");
+  EXPECT_EQ(dialog.ItemText(1050, -1), "");
+  dialog.SetCell(1072, 0, 0, "x");
+  dialog.RemoveItem(1050, 3);
+  dialog.SetColumnWidth(1072, 9, 10);
+  EXPECT_EQ(dialog.ColumnWidth(1072, 9), 0);
+  // The wrong kind of control.
+  EXPECT_EQ(dialog.AddItem(1072, "x"), -1);
+  EXPECT_EQ(dialog.InsertRow(1050, 0, "x"), -1);
+}
+
+TEST_F(HeadlessDialogTest, InsertAndDeleteKeepFocusAndCurrentOnTheirRows) {
+  dialog.AddColumn(1072, "Name", 50);
+  dialog.InsertRow(1072, 0, "b");
+  dialog.InsertRow(1072, 99, "c");  // past the end: appended
+  dialog.SetFocusedRow(1072, 1);
+  EXPECT_EQ(dialog.InsertRow(1072, 0, "a"), 0);
+  EXPECT_EQ(dialog.FocusedRow(1072), 2);
+  EXPECT_EQ(dialog.Cell(1072, 2, 0), "c");
+  dialog.DeleteRow(1072, 0);
+  EXPECT_EQ(dialog.FocusedRow(1072), 1);
+  dialog.DeleteRow(1072, 1);
+  EXPECT_EQ(dialog.FocusedRow(1072), -1);
+
+  dialog.AddItem(1050, "one");
+  dialog.AddItem(1050, "two");
+  dialog.AddItem(1050, "three");
+  dialog.SetCurrentItem(1050, 2);
+  dialog.RemoveItem(1050, 0);
+  EXPECT_EQ(dialog.CurrentItem(1050), 1);
+  EXPECT_EQ(dialog.Text(1050), "three");
+  dialog.RemoveItem(1050, 1);
+  EXPECT_EQ(dialog.CurrentItem(1050), -1);
+  dialog.SetCurrentItem(1050, 7);
+  EXPECT_EQ(dialog.CurrentItem(1050), -1);
+}
+
+TEST_F(HeadlessDialogTest, ColumnsAddedLaterGiveRowsEmptyCells) {
+  dialog.InsertRow(1072, 0, "only", 7);
+  dialog.AddColumn(1072, "Name", 50);
+  dialog.AddColumn(1072, "Number", 60);
+  dialog.SetCell(1072, 0, 1, "+49");
+  EXPECT_EQ(dialog.Cell(1072, 0, 0), "only");
+  EXPECT_EQ(dialog.Cell(1072, 0, 1), "+49");
+  EXPECT_EQ(dialog.RowData(1072, 0), 7);
+  dialog.AddListStyle(1072, kListFullRowSelect);
+  dialog.AddListStyle(1072, kListFullRowSelect);
+  EXPECT_EQ(dialog.ListStyle(1072), kListFullRowSelect);
+}
+
+TEST_F(HeadlessDialogTest, SetCheckedKeepsRadioGroupsExclusive) {
+  dialog.SetChecked(1017, true);
+  dialog.SetChecked(1019, true);
+  dialog.SetChecked(1018, true);
+  EXPECT_FALSE(dialog.IsChecked(1017));
+  EXPECT_TRUE(dialog.IsChecked(1018));
+  EXPECT_TRUE(dialog.IsChecked(1019)) << "another group";
+  dialog.SetChecked(1247, true);
+  EXPECT_TRUE(dialog.IsChecked(1247));
+}
+
+TEST_F(HeadlessDialogTest, RangesClampPositionsAndMayRunDownwards) {
+  dialog.SetRange(1059, 0, 100);
+  dialog.SetPos(1059, 150);
+  EXPECT_EQ(dialog.Pos(1059), 100);
+  dialog.SetRange(1013, 5, 1);  // an up-down whose values fall going up
+  dialog.SetPos(1013, 0);
+  EXPECT_EQ(dialog.Pos(1013), 1);
+  EXPECT_EQ(dialog.Text(1012), "1") << "the integer buddy shows the position";
+}
+
+TEST_F(HeadlessDialogTest, WindowGeometryAndEnd) {
+  const Rect rect = dialog.WindowRect();
+  EXPECT_EQ(rect.width, 495);   // 330 dialog units
+  EXPECT_EQ(rect.height, 373);  // 230 dialog units
+  dialog.MoveWindow(-10, 20);
+  EXPECT_EQ(dialog.WindowRect().x, -10);
+  dialog.SetTimer(1, 500);
+  dialog.End(kIdOk);
+  EXPECT_TRUE(dialog.Ended());
+  EXPECT_EQ(dialog.Result(), kIdOk);
+  EXPECT_TRUE(dialog.Timers().empty()) << "timers stop with the window";
+}
+
+TEST(HeadlessModeless, ClosesWhenTheObjectGoes) {
+  const auto run = test::Play("click 1025\nclick 1016\n", [](headless::HeadlessUi& ui) {
+    test::LambdaHandler main;
+    test::LambdaHandler box;
+    std::unique_ptr<Dialog> wait;
+    main.command = [&](Dialog& d, int id) {
+      if (id == 1025) {
+        wait = ui.OpenModeless(200, box);
+        wait->SetText(1216, "Reading information");
+        d.SetText(1066, std::to_string(ui.ModelessCount()));
+      } else {
+        wait.reset();
+        d.SetText(1066, std::to_string(ui.ModelessCount()));
+        d.End(kIdOk);
+      }
+    };
+    ui.RunModal(101, main, nullptr);
+    EXPECT_EQ(ui.ModelessCount(), 0);
+  });
+  EXPECT_EQ(run.status, 0) << run.err;
+}
+
+}  // namespace
+}  // namespace telvane::ui

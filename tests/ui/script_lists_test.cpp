@@ -1,0 +1,164 @@
+// List views, list boxes and combo boxes driven by scripts, and the dump form.
+
+#include <gtest/gtest.h>
+
+#include "ui/test_program.h"
+
+namespace telvane::ui {
+namespace {
+
+using headless::HeadlessUi;
+using test::LambdaHandler;
+using test::Play;
+
+// A phone book like list: two columns, sorted by the clicked column; Delete removes the
+// focused row; a double click shows the row's data in 1066.
+struct BookWindow {
+  std::vector<ControlEvent> events;
+  LambdaHandler handler;
+
+  BookWindow() {
+    handler.init = [](Dialog& d) {
+      d.AddListStyle(1072, kListFullRowSelect);
+      d.AddColumn(1072, "Name", 100);
+      d.AddColumn(1072, "Number", 80);
+      const char* rows[][2] = {{"Carl", "+4930"}, {"Anna", "0171"}, {"Bert", "555"}};
+      for (int i = 0; i < 3; ++i) {
+        const int row = d.InsertRow(1072, i, rows[i][0], 100 + i);
+        d.SetCell(1072, row, 1, rows[i][1]);
+      }
+    };
+    handler.event = [this](Dialog& d, const ControlEvent& e) {
+      events.push_back(e);
+      if (e.kind == EventKind::HeaderClicked) {
+        d.SortRows(1072, [&](const ListRow& a, const ListRow& b) {
+          return a.cells[e.column] < b.cells[e.column];
+        });
+      } else if (e.kind == EventKind::KeyPressed && e.key == Key::Delete && e.row >= 0) {
+        d.DeleteRow(1072, e.row);
+      } else if (e.kind == EventKind::DoubleClicked) {
+        d.SetText(1066, std::to_string(d.RowData(1072, e.row)));
+      }
+    };
+  }
+  void operator()(HeadlessUi& ui) { ui.RunModal(101, handler, nullptr); }
+};
+
+TEST(ScriptLists, RowsSortSelectionAndKeys) {
+  BookWindow window;
+  const auto run = Play(
+      "expect rowcount 1072 3\n"
+      "expect cell 1072 0 1 +4930\n"
+      "rows 1072 2 0\n"
+      "expect rows 1072 0 2\n"
+      "header 1072 0\n"
+      "expect cell 1072 0 0 Anna\n"
+      "expect cell 1072 2 0 Carl\n"
+      "# the selection moved with its rows: Bert and Carl\n"
+      "expect rows 1072 1 2\n"
+      "key 1072 delete\n"
+      "expect rowcount 1072 2\n"
+      "expect cell 1072 1 0 Carl\n"
+      "dblclick 1072 1\n"
+      "expect text 1066 100\n"
+      "expect rows 1072 1\n",
+      [&](HeadlessUi& ui) { window(ui); });
+  EXPECT_EQ(run.status, 0) << run.err;
+  ASSERT_GE(window.events.size(), 4u);
+  EXPECT_EQ(window.events[0].kind, EventKind::SelectionChanged);
+  EXPECT_EQ(window.events[0].row, 2) << "the first row named gets the focus";
+  EXPECT_EQ(window.events[1].kind, EventKind::HeaderClicked);
+  EXPECT_EQ(window.events[2].kind, EventKind::KeyPressed);
+  EXPECT_EQ(window.events[2].row, 1) << "Bert, focused, now at row 1 after the sort";
+}
+
+TEST(ScriptLists, RightClickReportsTheFocusedRowOrNone) {
+  BookWindow window;
+  const auto run =
+      Play("rclick 1072\nrows 1072 1\nrclick 1072\n", [&](HeadlessUi& ui) { window(ui); });
+  EXPECT_EQ(run.status, 0) << run.err;
+  ASSERT_EQ(window.events.size(), 3u);
+  EXPECT_EQ(window.events[0].kind, EventKind::RightClicked);
+  EXPECT_EQ(window.events[0].row, -1);
+  EXPECT_EQ(window.events[2].row, 1);
+}
+
+TEST(ScriptLists, RowsAndColumnsOutOfRangeAreScriptErrors) {
+  for (const char* script : {"rows 1072 3\n", "dblclick 1072 -1\n", "header 1072 2\n",
+                             "rows 1066 0\n", "rows 4711 0\n"}) {
+    BookWindow window;
+    const auto run = Play(script, [&](HeadlessUi& ui) { window(ui); });
+    EXPECT_EQ(run.status, 2) << script;
+    EXPECT_TRUE(window.events.empty()) << script;
+  }
+}
+
+TEST(ScriptLists, ComboAndListBoxSelection) {
+  std::vector<ControlEvent> events;
+  const auto run = Play(
+      "expect current 1050 -1\n"
+      "select 1050 1\n"
+      "expect current 1050 1\n"
+      "expect text 1050 COM2\n"
+      "expect item 1009 0 Anna\n"
+      "expect rowcount 1009 2\n"
+      "dblclick 1009 1\n"
+      "expect current 1009 1\n"
+      "select 1050 2\n",
+      [&](HeadlessUi& ui) {
+        LambdaHandler main;
+        main.init = [](Dialog& d) {
+          d.AddItem(1050, "COM1");
+          d.AddItem(1050, "COM2");
+          d.AddItem(1009, "Anna");
+          d.AddItem(1009, "Bert");
+        };
+        main.event = [&](Dialog&, const ControlEvent& e) { events.push_back(e); };
+        ui.RunModal(101, main, nullptr);
+      });
+  EXPECT_EQ(run.status, 2) << "item 2 does not exist";
+  EXPECT_NE(run.err.find("test.ui:9: select: control 1050 has no item 2 (2 items)"),
+            std::string::npos)
+      << run.err;
+  ASSERT_EQ(events.size(), 2u);
+  EXPECT_EQ(events[0].kind, EventKind::SelectionChanged);
+  EXPECT_EQ(events[1].kind, EventKind::DoubleClicked);
+  EXPECT_EQ(events[1].row, 1);
+}
+
+TEST(ScriptLists, DumpShowsStateInAStableForm) {
+  BookWindow window;
+  window.handler.command = [](Dialog&, int) {};
+  const auto init = window.handler.init;
+  window.handler.init = [&](Dialog& d) {
+    init(d);
+    d.SetText(1066, "Zeile\n\"zwei\"");
+    d.AddTooltip(1025, 1);
+    d.SetRange(1059, 0, 10);
+    d.SetPos(1059, 4);
+    d.SetBitmap(1104, 127);
+    d.SetFocusedRow(1072, 0);
+  };
+  const auto run = Play(
+      "rows 1072 1\n"
+      "click 1247\n"
+      "dump 1066\ndump 1025\ndump 1247\ndump 1059\ndump 1104\ndump 1072\ndump 40030\n",
+      [&](HeadlessUi& ui) { window(ui); });
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "control 1066 Static text=\"Zeile\\n\\\"zwei\\\"\" enabled=on visible=on\n"
+            "control 1025 PushButton text=\"Phonebook\" enabled=on visible=on tooltip=1\n"
+            "control 1247 CheckBox text=\"Tone off\" enabled=on visible=on checked=on\n"
+            "control 1059 Progress text=\"\" enabled=on visible=on pos=4 range=0..10\n"
+            "control 1104 BitmapButton text=\"\" enabled=on visible=on bitmap=127\n"
+            "control 1072 ListView text=\"\" enabled=on visible=on style=0x20 focused=1 rows=3\n"
+            "  column 0 \"Name\" width=100\n"
+            "  column 1 \"Number\" width=80\n"
+            "  row 0 data=100: \"Carl\" | \"+4930\"\n"
+            "  row 1 data=101 selected focused: \"Anna\" | \"0171\"\n"
+            "  row 2 data=102: \"Bert\" | \"555\"\n"
+            "menu 40030 \"&Download logo\" enabled=off checked=off\n");
+}
+
+}  // namespace
+}  // namespace telvane::ui
