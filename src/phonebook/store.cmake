@@ -1,0 +1,3 @@
+target_sources(telvane_phonebook PRIVATE
+  phonebook_entry.cpp
+)

@@ -1,0 +1,3 @@
+target_sources(telvane_objects_tests PRIVATE
+  binary_object_test.cpp
+)

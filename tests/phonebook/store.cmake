@@ -1,0 +1,3 @@
+target_sources(telvane_phonebook_tests PRIVATE
+  phonebook_entry_test.cpp
+)

@@ -1,0 +1,2 @@
+target_sources(telvane_phonebook_tests PRIVATE
+)
