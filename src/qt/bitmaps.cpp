@@ -87,10 +87,27 @@ QPixmap Reception(int bars) {
   return pixmap;
 }
 
+// The tone preview's buttons: a play triangle and a stop square.
+QPixmap PlaySymbol(bool play) {
+  QPixmap pixmap = Blank(16, 16);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(kOutline);
+  if (play) {
+    const QPointF triangle[3] = {{4, 2}, {13, 8}, {4, 14}};
+    painter.drawPolygon(triangle, 3);
+  } else {
+    painter.drawRect(4, 4, 8, 8);
+  }
+  return pixmap;
+}
+
 }  // namespace
 
 bool IsKnownBitmap(int bitmapId) {
   return bitmapId == kBitmapAbout || bitmapId == kBitmapProgramIcon ||
+         bitmapId == kBitmapPlay || bitmapId == kBitmapStop ||
          (bitmapId >= kBitmapBatteryEmpty && bitmapId <= kBitmapBatteryFull) ||
          (bitmapId >= kBitmapReceptionNone && bitmapId <= kBitmapReceptionFull);
 }
@@ -98,6 +115,7 @@ bool IsKnownBitmap(int bitmapId) {
 QPixmap DrawBitmap(int bitmapId) {
   if (bitmapId == kBitmapAbout) return AboutPicture();
   if (bitmapId == kBitmapProgramIcon) return ProgramIconPixmap(32);
+  if (bitmapId == kBitmapPlay || bitmapId == kBitmapStop) return PlaySymbol(bitmapId == kBitmapPlay);
   if (bitmapId >= kBitmapBatteryEmpty && bitmapId <= kBitmapBatteryFull) {
     return Battery(bitmapId - kBitmapBatteryEmpty);
   }

@@ -1,5 +1,5 @@
 // The program's bitmaps, drawn rather than stored: the program icon (114), the About
-// picture (113), the battery levels (127..131) and the reception levels (132..136).
+// picture (113), play and stop (157, 162), the battery levels (127..131) and the reception levels (132..136).
 #pragma once
 
 #include <QIcon>
@@ -9,6 +9,8 @@ namespace telvane::qt {
 
 inline constexpr int kBitmapAbout = 113;
 inline constexpr int kBitmapProgramIcon = 114;
+inline constexpr int kBitmapPlay = 157;
+inline constexpr int kBitmapStop = 162;
 inline constexpr int kBitmapBatteryEmpty = 127;
 inline constexpr int kBitmapBatteryFull = 131;
 inline constexpr int kBitmapReceptionNone = 132;

@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+
+#include "qt/file_preview_panel.h"
 
 #include "qt/qt_ui.h"
 #include "qt/text.h"
@@ -36,13 +39,30 @@ std::optional<ui::FileChoice> QtUi::ChooseFile(const ui::FileRequest& request) {
   const QStringList filters = NameFilters(request.filters);
   if (!filters.isEmpty()) dialog.setNameFilters(filters);
   if (!request.defaultExtension.empty()) dialog.setDefaultSuffix(ToQt(request.defaultExtension));
+  FilePreviewPanel* panel = nullptr;
+  if (request.preview != nullptr) {
+    // The preview sits in a row of its own below the file list; only Qt's own dialog
+    // can carry it.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+      panel = new FilePreviewPanel(*request.preview, &dialog);
+      panel->setObjectName(QStringLiteral("preview"));
+      grid->addWidget(panel, grid->rowCount(), 0, 1, grid->columnCount());
+      QObject::connect(&dialog, &QFileDialog::currentChanged, panel,
+                       [panel](const QString& path) {
+                         panel->ShowSelection(QFileInfo(path).isFile() ? path : QString());
+                       });
+    }
+  }
   if (!request.initialName.empty()) dialog.selectFile(PathToQt(request.initialName));
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const bool accepted = dialog.exec() == QDialog::Accepted;
+  if (request.preview != nullptr) request.preview->Stop();
+  if (!accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty()) return std::nullopt;
   const QString path = chosen.front();
   if (!request.save && request.mustExist && !QFileInfo(path).isFile()) return std::nullopt;
-  return ui::FileChoice{PathFromQt(path), 0};
+  return ui::FileChoice{PathFromQt(path), panel != nullptr ? panel->ChosenNumber() : 0};
 }
 
 }  // namespace telvane::qt

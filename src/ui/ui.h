@@ -2,6 +2,7 @@
 // dialogs, keeps windows painted during long operations. Backends: Qt and headless.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -31,6 +32,30 @@ struct FileFilter {
   std::string pattern;      // "*.bmp"
 };
 
+// A picture for a preview: top row first, one 0xRRGGBB value per pixel.
+struct PreviewPicture {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;
+};
+
+// What an open dialog shows beside its file list: a picture with a logo number, or play
+// and stop buttons with a ring tone number. The backend reports the selection and the
+// buttons; the preview decides what they do.
+class FilePreview {
+ public:
+  virtual ~FilePreview() = default;
+  // The highest number the user can choose (numbers start at 1).
+  virtual int NumberCount() const = 0;
+  // The selection moved to `path` ("" when nothing is selected).
+  virtual void SelectionChanged(const std::string& path) = 0;
+  // The picture to draw; null paints the frame grey.
+  virtual const PreviewPicture* Picture() const { return nullptr; }
+  virtual bool Playable() const { return false; }
+  virtual void Play(const std::string& /*path*/) {}
+  virtual void Stop() {}
+};
+
 struct FileRequest {
   bool save = false;
   std::vector<FileFilter> filters;
@@ -38,6 +63,7 @@ struct FileRequest {
   std::string initialName;       // proposed file name
   bool mustExist = false;        // open dialogs: the file must exist
   int previewTemplate = 0;       // 0, or the template of a picture or tone preview
+  FilePreview* preview = nullptr;  // with previewTemplate: what the preview shows
 };
 
 struct FileChoice {

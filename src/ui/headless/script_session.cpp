@@ -155,6 +155,17 @@ std::optional<FileChoice> ScriptSession::AnswerFile(const FileRequest& request) 
     Stop("the file \"" + file.choice->path + "\" of line " + std::to_string(file.line) +
          " does not exist, and the open dialog wants an existing file");
   }
+  if (request.preview != nullptr) {
+    // The preview starts at number 1; a person can only choose what its up-down offers.
+    int& number = file.choice->previewNumber;
+    if (number == 0) number = 1;
+    if (number < 1 || number > request.preview->NumberCount()) {
+      Stop("the number " + std::to_string(number) + " of line " + std::to_string(file.line) +
+           " is not offered by the preview (1 to " +
+           std::to_string(request.preview->NumberCount()) + ")");
+    }
+    request.preview->SelectionChanged(file.choice->path);
+  }
   return file.choice;
 }
 

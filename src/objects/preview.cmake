@@ -1,0 +1,3 @@
+target_sources(telvane_objects PRIVATE
+  midi_player.cpp
+)

@@ -1,0 +1,73 @@
+// The MIDI player stand-in, with a fake player on PATH that records its arguments.
+#include "objects/midi_player.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <thread>
+
+#include "objects/tone_preview.h"
+#include "support/temp_dir.h"
+
+namespace telvane::objects {
+namespace {
+
+using telvane::testing::TempDir;
+
+bool WaitFor(const std::filesystem::path& file) {
+  for (int i = 0; i < 500 && !std::filesystem::exists(file); ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return std::filesystem::exists(file);
+}
+
+class MidiPlayerTest : public ::testing::Test {
+ protected:
+  void InstallPlayer(const std::string& name, const std::string& body) {
+    const auto script = dir / name;
+    telvane::testing::WriteFile(script, "#!/bin/sh\n" + body + "\n");
+    ::chmod(script.c_str(), 0755);
+  }
+  TempDir dir;
+  telvane::testing::ScopedEnv path{"PATH", dir.Path().string()};
+  telvane::testing::ScopedEnv ports{"ALSA_OUTPUT_PORTS", std::nullopt};
+};
+
+TEST_F(MidiPlayerTest, SilentWithoutAPlayer) {
+  MidiPlayer player;
+  EXPECT_TRUE(MidiPlayerCommand("tone.mid").empty());
+  EXPECT_FALSE(player.Play("tone.mid"));
+  EXPECT_FALSE(player.Playing());
+}
+
+TEST_F(MidiPlayerTest, PlaysUntilStoppedAndCollectsAPlayerThatEnded) {
+  const auto marker = dir / "args";
+  InstallPlayer("timidity", "echo \"$@\" > " + marker.string() + "\nexec /bin/sleep 30");
+  TonePreview preview;
+  EXPECT_EQ(preview.NumberCount(), 4);
+  preview.Play("/music/ring tone.mid");
+  ASSERT_TRUE(WaitFor(marker));
+  EXPECT_EQ(telvane::testing::ReadFile(marker), "-q /music/ring tone.mid\n");
+  EXPECT_TRUE(preview.Playing());
+  preview.Stop();
+  EXPECT_FALSE(preview.Playing());
+
+  InstallPlayer("timidity", "exit 0");
+  MidiPlayer player;
+  ASSERT_TRUE(player.Play("short.mid"));
+  for (int i = 0; i < 500 && player.Playing(); ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  EXPECT_FALSE(player.Playing());
+}
+
+TEST_F(MidiPlayerTest, AplaymidiOnlyWithOutputPorts) {
+  InstallPlayer("aplaymidi", "exit 0");
+  EXPECT_TRUE(MidiPlayerCommand("a.mid").empty());
+  telvane::testing::ScopedEnv withPorts("ALSA_OUTPUT_PORTS", "14:0");
+  EXPECT_EQ(MidiPlayerCommand("a.mid").size(), 2u);
+}
+
+}  // namespace
+}  // namespace telvane::objects

@@ -1,0 +1,3 @@
+target_sources(telvane_objects_tests PRIVATE
+  midi_player_test.cpp
+)

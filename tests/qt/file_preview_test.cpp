@@ -1,0 +1,91 @@
+// The preview strip of the open dialogs: selection reported to the preview, the picture
+// drawn over the frame, grey without one, and the chosen number returned.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QSpinBox>
+#include <QTimer>
+#include <QToolButton>
+
+#include "qt/file_preview_panel.h"
+#include "qt/qt_ui.h"
+#include "support/temp_dir.h"
+#include "ui/resources.h"
+
+namespace telvane::qt {
+namespace {
+
+class FakePicturePreview : public ui::FilePreview {
+ public:
+  int NumberCount() const override { return 3; }
+  void SelectionChanged(const std::string& path) override {
+    selections.push_back(path);
+    shown = path.find(".bmp") != std::string::npos;
+  }
+  const ui::PreviewPicture* Picture() const override { return shown ? &picture : nullptr; }
+  void Stop() override { ++stops; }
+
+  ui::PreviewPicture picture{2, 1, {0xFF0000, 0x0000FF}};
+  std::vector<std::string> selections;
+  bool shown = false;
+  int stops = 0;
+};
+
+QRgb CentreOf(QWidget& widget, double xFraction) {
+  const QImage image = widget.grab().toImage();
+  return image.pixel(static_cast<int>(image.width() * xFraction), image.height() / 2) & 0xFFFFFF;
+}
+
+TEST(FilePreviewPanel, DrawsThePictureOrGreyAndFollowsTheSelection) {
+  FakePicturePreview preview;
+  FilePreviewPanel panel(preview, nullptr);
+  panel.resize(200, 60);
+  ASSERT_NE(panel.Frame(), nullptr);
+  EXPECT_EQ(CentreOf(*panel.Frame(), 0.5), 0xC0C0C0u);
+
+  panel.ShowSelection(QStringLiteral("/tmp/logo.bmp"));
+  EXPECT_EQ(CentreOf(*panel.Frame(), 0.25), 0xFF0000u);
+  EXPECT_EQ(CentreOf(*panel.Frame(), 0.75), 0x0000FFu);
+
+  panel.ShowSelection(QStringLiteral("/tmp/notes.txt"));
+  EXPECT_EQ(CentreOf(*panel.Frame(), 0.5), 0xC0C0C0u);
+  EXPECT_EQ(preview.selections, (std::vector<std::string>{"/tmp/logo.bmp", "/tmp/notes.txt"}));
+  EXPECT_EQ(panel.NumberBox()->maximum(), 3);
+  EXPECT_EQ(panel.ChosenNumber(), 1);
+}
+
+TEST(FilePreviewPanel, OpenDialogReturnsTheChosenNumber) {
+  telvane::testing::TempDir dir;
+  const std::string logo = (dir.Path() / "logo.bmp").string();
+  telvane::testing::WriteFile(logo, "BM");
+  ui::Resources resources;
+  QtUi ui(resources, 9);
+  FakePicturePreview preview;
+  ui::FileRequest request;
+  request.filters = {{"BMP file (*.bmp)", "*.bmp"}};
+  request.defaultExtension = "bmp";
+  request.mustExist = true;
+  request.previewTemplate = 160;
+  request.preview = &preview;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    auto* panel = dialog->findChild<FilePreviewPanel*>(QStringLiteral("preview"));
+    ASSERT_NE(panel, nullptr);
+    dialog->setDirectory(QString::fromStdString(dir.Path().string()));
+    dialog->selectFile(QString::fromStdString(logo));
+    panel->ShowSelection(QString::fromStdString(logo));
+    panel->NumberBox()->setValue(3);
+    QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+  });
+  const auto choice = ui.ChooseFile(request);
+  ASSERT_TRUE(choice);
+  EXPECT_EQ(choice->path, logo);
+  EXPECT_EQ(choice->previewNumber, 3);
+  EXPECT_TRUE(preview.shown);
+  EXPECT_EQ(preview.stops, 1);  // a playing tone stops when the dialog ends
+}
+
+}  // namespace
+}  // namespace telvane::qt
