@@ -357,11 +357,16 @@ void QtDialog::ShowPopupMenu(int menuId) {
   // The first pop-up of the menu; a menu of plain entries is shown as it is.
   const std::vector<ui::MenuItem>& items =
       menu->items.front().children.empty() ? menu->items : menu->items.front().children;
+  ShowPopupMenu(ui::MenuTemplate{menuId, items});
+}
+
+void QtDialog::ShowPopupMenu(const ui::MenuTemplate& menu) {
+  if (menu.items.empty()) return;
   auto* popup = new QMenu(window_);
   popup->setAttribute(Qt::WA_DeleteOnClose);
-  popup->setObjectName(QStringLiteral("popup%1").arg(menuId));
+  popup->setObjectName(QStringLiteral("popup%1").arg(menu.id));
   CommandActions actions;  // pop-up entries are not addressed by EnableMenuItem
-  FillMenu(*popup, items, actions, [this](int command) { Command(command); }, *connections_);
+  FillMenu(*popup, menu.items, actions, [this](int command) { Command(command); }, *connections_);
   popup->popup(QCursor::pos());
 }
 

@@ -115,6 +115,7 @@ class QtDialog final : public ui::Dialog, private DialogWindowEvents {
   bool IsMenuItemEnabled(int commandId) const override;
   void CheckMenuItem(int commandId, bool checked) override;
   void ShowPopupMenu(int menuId) override;
+  void ShowPopupMenu(const ui::MenuTemplate& menu) override;
 
   void SetTimer(int timerId, int milliseconds) override;
   void KillTimer(int timerId) override;

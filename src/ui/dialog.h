@@ -13,6 +13,7 @@
 namespace telvane::ui {
 
 class Dialog;
+struct MenuTemplate;
 
 // Standard command ids of dialog buttons and message box answers.
 inline constexpr int kIdOk = 1;
@@ -167,6 +168,9 @@ class Dialog {
   // Shows pop-up menu `menuId` (its first pop-up) at the mouse; a chosen entry arrives
   // later as OnCommand.
   virtual void ShowPopupMenu(int menuId) = 0;
+  // Shows the entries of `menu` as a pop-up at the mouse (a window that builds its
+  // pop-ups from parts of a menu resource).
+  virtual void ShowPopupMenu(const MenuTemplate& menu) = 0;
 
   // Timers: OnTimer(timerId) every `milliseconds` until killed or the window closes.
   virtual void SetTimer(int timerId, int milliseconds) = 0;

@@ -485,10 +485,15 @@ void HeadlessDialog::CheckMenuItem(int commandId, bool checked) {
 void HeadlessDialog::ShowPopupMenu(int menuId) {
   const MenuTemplate* menu = resources_.Menu(menuId, languageId_);
   if (!menu || menu->items.empty()) return;
-  popupCommands_.clear();
   const MenuItem& first = menu->items.front();
-  AddMenuCommands(first.children.empty() ? menu->items : first.children, popupCommands_);
-  popupMenu_ = menuId;
+  ShowPopupMenu(MenuTemplate{menuId, first.children.empty() ? menu->items : first.children});
+}
+
+void HeadlessDialog::ShowPopupMenu(const MenuTemplate& menu) {
+  if (menu.items.empty()) return;
+  popupCommands_.clear();
+  AddMenuCommands(menu.items, popupCommands_);
+  popupMenu_ = menu.id;
 }
 
 void HeadlessDialog::SetTimer(int timerId, int milliseconds) {

@@ -129,6 +129,7 @@ class HeadlessDialog final : public Dialog {
   bool IsMenuItemEnabled(int commandId) const override;
   void CheckMenuItem(int commandId, bool checked) override;
   void ShowPopupMenu(int menuId) override;
+  void ShowPopupMenu(const MenuTemplate& menu) override;
 
   void SetTimer(int timerId, int milliseconds) override;
   void KillTimer(int timerId) override;
