@@ -9,6 +9,8 @@
 #include "app/phone_status.h"
 #include "app/window_helpers.h"
 #include "link/answer_reader.h"
+#include "objects/logo_transfer.h"
+#include "objects/ring_tone_transfer.h"
 #include "ui/resources.h"
 
 namespace telvane::app {
@@ -23,8 +25,7 @@ constexpr Tooltip kMainTooltips[] = {
 
 // Functions whose windows are not part of the program yet stay disabled.
 constexpr int kUnbuiltButtons[] = {kPhonebook, kOrganizer,      kNetinfo, kNetmonitor, kSmsList,
-                                   kCallForwarding, kLocks, kProfile, kSendLogo, kSendTone};
-constexpr int kUnbuiltCommands[] = {kDownloadLogo, kDownloadTone};
+                                   kCallForwarding, kLocks, kProfile};
 
 constexpr int kNoModemControls[] = {kOrganizer, kSendLogo, kDeleteLogo, kSendTone, kSyncTime, kTest};
 
@@ -45,7 +46,6 @@ void MainWindow::Report(bool success, int successString, int failureString) {
 
 void MainWindow::DisableUnbuiltFunctions(ui::Dialog& dialog) {
   for (int id : kUnbuiltButtons) dialog.Enable(id, false);
-  for (int id : kUnbuiltCommands) dialog.EnableMenuItem(id, false);
 }
 
 void MainWindow::OnInit(ui::Dialog& dialog) {
@@ -90,6 +90,7 @@ void MainWindow::ReadRingToneState(ui::Dialog& dialog) {
     if (tones && volumes) {
       dialog.SetRange(kVolumeUpDown, volumes->low, volumes->high);
       dialog.SetRange(kToneUpDown, tones->low, tones->high);
+      toneRange_ = tones;
       dialog.SetPos(kVolumeUpDown, 0);
       dialog.SetPos(kToneUpDown, 0);
     }
@@ -159,7 +160,23 @@ void MainWindow::OnCommand(ui::Dialog& dialog, int commandId) {
     case kVibrator: SwitchVibrator(dialog); break;
     case kSyncTime: SynchroniseClock(); break;
     case kSwitchOff: SwitchOff(dialog); break;
-    case kDeleteLogo: Send("AT^SBNW=bmp,0,0"); break;
+    case kSendLogo: {
+      auto session = Transfer(dialog);
+      objects::SendLogo(session, logoIndex_);
+      break;
+    }
+    case kDeleteLogo: objects::DeleteLogo(context_.exchange); break;
+    case kSendTone: SendTone(dialog); break;
+    case kDownloadLogo: {
+      auto session = Transfer(dialog);
+      objects::DownloadLogo(session);
+      break;
+    }
+    case kDownloadTone: {
+      auto session = Transfer(dialog);
+      objects::DownloadRingTone(session);
+      break;
+    }
     case kSaveMobileInfo: SaveMobileInfo(dialog); break;
     case kOptions: {
       OptionsDialog options(context_, ui_);
@@ -183,6 +200,21 @@ void MainWindow::Refresh(ui::Dialog& dialog) {
   RefreshStatus(dialog);
   dialog.EnableWindow(true);
   dialog.SetFocus(kRefresh);
+}
+
+objects::TransferSession MainWindow::Transfer(ui::Dialog& dialog) {
+  return {context_.exchange, ui_, dialog, context_.tempFolder};
+}
+
+void MainWindow::SendTone(ui::Dialog& dialog) {
+  auto session = Transfer(dialog);
+  if (!objects::SendTone(session, toneIndex_) || !toneRange_) return;
+  // A sent tone becomes one more choice of the tone up-down.
+  const int raised = objects::RaisedToneMaximum(toneRange_->high);
+  if (raised != toneRange_->high) {
+    toneRange_->high = raised;
+    dialog.SetRange(kToneUpDown, toneRange_->low, toneRange_->high);
+  }
 }
 
 void MainWindow::TestTone(ui::Dialog& dialog) {

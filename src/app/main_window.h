@@ -2,7 +2,11 @@
 // status, offers the ring tone and audio switches, the clock, switch-off and the menu.
 #pragma once
 
+#include <optional>
+
 #include "app/app_context.h"
+#include "link/answer_reader.h"
+#include "objects/transfer_session.h"
 #include "ui/dialog.h"
 #include "ui/ui.h"
 
@@ -38,12 +42,17 @@ class MainWindow : public ui::DialogHandler {
   void SaveMobileInfo(ui::Dialog& dialog);
   void Refresh(ui::Dialog& dialog);
   void Report(bool success, int successString, int failureString);
+  objects::TransferSession Transfer(ui::Dialog& dialog);
+  void SendTone(ui::Dialog& dialog);
 
   AppContext& context_;
   ui::Ui& ui_;
   int tone_ = 0;             // last read from the phone, or from the spinner at the last test
   bool tonePlaying_ = false;
   int handsfreeVolume_ = 0;  // read at opening, restored after each handsfree switch
+  std::optional<link::NumberRange> toneRange_;  // of the tone up-down, from AT^SRTC=?
+  int logoIndex_ = 0;        // chosen beside the logo preview, kept for the run
+  int toneIndex_ = 0;        // chosen beside the tone preview, kept for the run
 };
 
 }  // namespace telvane::app

@@ -25,6 +25,14 @@ std::size_t BlockSize(ObjectType type);
 // Blocks needed for `length` bytes; 0 for an empty object.
 int BlockCount(std::size_t length, std::size_t blockSize);
 
+// AT^SBNR="vcf",12 and AT^SBNR="vcs",7 (quoted type, the index); AT^SBNR=bmp,0 and
+// AT^SBNR=mid,0 (unquoted type; the logo and ring tone are always read at index 0).
+std::string ReadCommand(ObjectType type, int index);
+// AT^SBNW="<type>",<index>,0.
+std::string EraseCommand(ObjectType type, int index);
+// AT^SBNW="<type>",<index>,<block>,<total>.
+std::string BlockHeader(ObjectType type, int index, int block, int total);
+
 // What one AT^SBNR read found.
 struct ObjectRead {
   enum class Status { kFailed, kEmpty, kFound };
@@ -33,7 +41,8 @@ struct ObjectRead {
 };
 
 // Reads an address book or organizer object (AT^SBNR="vcf",n). An answer without
-// "^SBNR:" is an empty slot. At most `limit` bytes are kept; the rest is cut.
+// "^SBNR:" is an empty slot. At most `limit` bytes are kept; the rest is cut. A refused
+// or timed-out command, or an answer whose hex lines are not whole hex pairs, fails.
 ObjectRead ReadObjectText(link::Exchange& exchange, ObjectType type, int index,
                           std::size_t limit);
 
@@ -41,7 +50,11 @@ ObjectRead ReadObjectText(link::Exchange& exchange, ObjectType type, int index,
 enum class WriteFailureRule {
   kAddressEntry,   // stop; "Can't write new entry" (49), "Telvane Error"; result false
   kAddressImport,  // stop this entry; "Can't write calender entry" (33); result false
-  kOrganizer,      // data line refused: string 33, go on with the next block
+  kOrganizer,      // sends AT^SBNW="vcs",0 first; data line refused: string 33, go on
+                   // with the next block; header refused: string 33, stop (a data line
+                   // skipped would shift the rest of the entry)
+  kRingTone,       // stop; "Error sending MIDI file" (35), caption "Telvane"
+  kLogo,           // stop; "Error sending BMP file" (41), caption "Telvane"
 };
 
 // Writes a text object (vcf, vcs) in blocks; shows the rule's message on a refusal.

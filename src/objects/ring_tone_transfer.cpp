@@ -1,0 +1,50 @@
+#include "objects/ring_tone_transfer.h"
+
+#include "objects/object_file.h"
+#include "objects/transfer_progress.h"
+
+namespace telvane::objects {
+
+bool SendTone(TransferSession& session, int& toneIndex) {
+  ui::FileRequest request;
+  request.filters = {{"MID file (*.mid)", "*.mid"}};
+  request.defaultExtension = "mid";
+  request.mustExist = true;
+  request.previewTemplate = kTonePreviewTemplate;
+  const auto choice = session.ui.ChooseFile(request);
+  if (!choice) return false;
+  toneIndex = IndexFromPreviewNumber(choice->previewNumber, kToneNumbers, toneIndex);
+  WindowDisabled disabled(session.mainWindow);
+  SendToneFile(session.exchange, session.ui, choice->path, toneIndex);
+  return true;
+}
+
+bool SendToneFile(link::Exchange& exchange, ui::Ui& ui, const std::string& path, int index) {
+  const auto progress = TransferProgress::Open(ui);
+  if (!progress) return false;
+  auto opened = OpenForReading(path);
+  if (!opened) {
+    ui::ShowStringMessage(ui, kStrCantOpenFile, ui::Caption::Telvane);
+    return false;
+  }
+  EraseBinaryObject(exchange, ObjectType::kMid, index);
+  return WriteBinaryObject(exchange, ui, ObjectType::kMid, index, opened->file.get(), opened->size,
+                           WriteFailureRule::kRingTone, progress.get());
+}
+
+int RaisedToneMaximum(int maximum) { return maximum == 20 || maximum == 41 ? maximum + 1 : maximum; }
+
+void DownloadRingTone(TransferSession& session) {
+  ui::FileRequest request;
+  request.save = true;
+  request.filters = {{"Midi file (*.mid)", "*.mid"}};
+  request.defaultExtension = "mid";
+  const auto choice = session.ui.ChooseFile(request);
+  if (!choice) return;
+  WindowDisabled disabled(session.mainWindow);
+  const auto progress = TransferProgress::Open(session.ui);
+  if (!progress) return;
+  ReadBinaryObject(session.exchange, session.ui, ObjectType::kMid, choice->path, progress.get());
+}
+
+}  // namespace telvane::objects

@@ -1,0 +1,37 @@
+// What a logo or ring tone command of the main window works with, and the guard that
+// keeps the main window disabled while a transfer runs.
+#pragma once
+
+#include <string>
+
+#include "link/exchange.h"
+#include "ui/dialog.h"
+#include "ui/ui.h"
+
+namespace telvane::objects {
+
+struct TransferSession {
+  link::Exchange& exchange;
+  ui::Ui& ui;
+  ui::Dialog& mainWindow;
+  std::string tempFolder;  // where a GIF logo's intermediate BMP is written
+};
+
+class WindowDisabled {
+ public:
+  explicit WindowDisabled(ui::Dialog& window) : window_(window) { window_.EnableWindow(false); }
+  ~WindowDisabled() { window_.EnableWindow(true); }
+  WindowDisabled(const WindowDisabled&) = delete;
+  WindowDisabled& operator=(const WindowDisabled&) = delete;
+
+ private:
+  ui::Dialog& window_;
+};
+
+// The object index for a number chosen beside a preview (1..count): number - 1. A number
+// outside that range keeps `previous`.
+inline int IndexFromPreviewNumber(int number, int count, int previous) {
+  return number >= 1 && number <= count ? number - 1 : previous;
+}
+
+}  // namespace telvane::objects

@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "gsm/hex.h"
+#include "objects/logo_transfer.h"
+#include "objects/object_file.h"
+#include "objects/ring_tone_transfer.h"
+#include "objects/transfer_fixture.h"
+
+namespace telvane::testing {
+namespace {
+
+using objects::ObjectType;
+
+std::string Bytes(std::size_t count, char first = 0) {
+  std::string bytes(count, '\0');
+  for (std::size_t i = 0; i < count; ++i) bytes[i] = static_cast<char>(first + static_cast<char>(i));
+  return bytes;
+}
+
+// Runs `action` inside a small modal window standing for the main window.
+struct InWindow : ui::DialogHandler {
+  std::function<void(ui::Dialog&)> action;
+  void OnInit(ui::Dialog& dialog) override {
+    action(dialog);
+    dialog.End(ui::kIdOk);
+  }
+};
+
+using FileSendTest = TransferTest;
+
+TEST_F(FileSendTest, RingToneOf250BytesGoesAsThreeBlocksAfterTheErase) {
+  const auto tone = dir_ / "tone.mid";
+  WriteFile(tone, Bytes(250, 'A'));
+  peer_.Reply(kOk);
+  AcceptBlocks(3);
+  bool sent = false;
+  EXPECT_EQ(Run([&](ui::Ui& ui) { sent = objects::SendToneFile(exchange_, ui, tone, 2); }), "");
+  EXPECT_TRUE(sent);
+  const auto lines = peer_.Lines();
+  ASSERT_EQ(lines.size(), 7u);
+  EXPECT_EQ(lines[0], "AT^SBNW=\"mid\",2,0");
+  EXPECT_EQ(lines[1], "AT^SBNW=\"mid\",2,1,3");
+  EXPECT_EQ(lines[3], "AT^SBNW=\"mid\",2,2,3");
+  EXPECT_EQ(lines[5], "AT^SBNW=\"mid\",2,3,3");
+  EXPECT_EQ(lines[6], gsm::ToHex(Bytes(250, 'A').substr(200)) + "\x1a");
+  EXPECT_EQ(lines[6].size(), 101u);
+}
+
+TEST_F(FileSendTest, BmpOf3000BytesGoesAsSixtyBlocksFromItsHeader) {
+  const auto logo = dir_ / "logo.bmp";
+  WriteFile(logo, "BM" + Bytes(2998));
+  peer_.Reply(kOk);
+  AcceptBlocks(60);
+  bool sent = false;
+  EXPECT_EQ(Run([&](ui::Ui& ui) { sent = objects::SendLogoFile(exchange_, ui, logo, 1); }), "");
+  EXPECT_TRUE(sent);
+  const auto lines = peer_.Lines();
+  ASSERT_EQ(lines.size(), 121u);
+  EXPECT_EQ(lines[0], "AT^SBNW=\"bmp\",1,0");
+  EXPECT_EQ(lines[1], "AT^SBNW=\"bmp\",1,1,60");
+  EXPECT_EQ(lines[2].substr(0, 4), "424D");
+  EXPECT_EQ(lines[2].size(), 101u);
+  EXPECT_EQ(lines[119], "AT^SBNW=\"bmp\",1,60,60");
+}
+
+TEST_F(FileSendTest, UnsuitableLogosStopAfterTheEraseAndRefusedBlocksStopTheSend) {
+  WriteFile(dir_ / "picture.bmp", std::string(100, 't'));
+  WriteFile(dir_ / "short.bmp", "BM12");
+  WriteFile(dir_ / "good.bmp", "BM" + Bytes(98));
+  WriteFile(dir_ / "tone.mid", Bytes(150));
+  peer_.Reply(kOk);  // erase before picture.bmp
+  peer_.Reply(kOk);  // erase before short.bmp
+  peer_.Reply(kOk);  // erase before good.bmp
+  peer_.Reply(kPrompt);
+  peer_.Reply(kError);  // its first data line is refused
+  peer_.Reply(kOk);     // erase before the tone
+  peer_.Reply(kError);  // its first header is refused
+  const std::string out = Run([&](ui::Ui& ui) {
+    EXPECT_FALSE(objects::SendLogoFile(exchange_, ui, dir_ / "picture.bmp", 0));
+    EXPECT_FALSE(objects::SendLogoFile(exchange_, ui, dir_ / "short.bmp", 0));
+    EXPECT_FALSE(objects::SendLogoFile(exchange_, ui, dir_ / "good.bmp", 0));
+    EXPECT_FALSE(objects::SendToneFile(exchange_, ui, dir_ / "tone.mid", 3));
+    EXPECT_FALSE(objects::SendToneFile(exchange_, ui, dir_ / "missing.mid", 3));
+  });
+  EXPECT_EQ(out,
+            "message 40 Telvane Error: No BMP file\n"
+            "message 37 Telvane Error: Unsuitable file header\n"
+            "message 41 Telvane: Error sending BMP file\n"
+            "message 35 Telvane: Error sending MIDI file\n"
+            "message 36 Telvane: Can't open file\n");
+  const auto lines = peer_.Lines();
+  ASSERT_EQ(lines.size(), 7u);
+  EXPECT_EQ(lines[0], "AT^SBNW=\"bmp\",0,0");
+  EXPECT_EQ(lines[1], "AT^SBNW=\"bmp\",0,0");
+  EXPECT_EQ(lines[6], "AT^SBNW=\"mid\",3,1,2");
+}
+
+TEST_F(FileSendTest, GifLogoUsesTheChosenNumberAndLeavesNoIntermediateFile) {
+  WriteFile(dir_ / "logo.gif", "GIF89a");
+  const auto temp = dir_ / "temp";
+  std::filesystem::create_directory(temp);
+  int logoIndex = 0;
+  std::string out = Run(
+      [&](ui::Ui& ui) {
+        InWindow window;
+        window.action = [&](ui::Dialog& dialog) {
+          objects::TransferSession session{exchange_, ui, dialog, temp.string()};
+          objects::SendLogo(session, logoIndex);
+          EXPECT_TRUE(dialog.IsWindowEnabled());
+        };
+        ui.RunModal(111, window, nullptr);
+      },
+      "file " + (dir_ / "logo.gif").string() + " 3\n");
+  EXPECT_EQ(logoIndex, 2);
+  EXPECT_EQ(out, "message 36 Telvane: Can't open file\n");
+  EXPECT_TRUE(std::filesystem::is_empty(temp));
+  EXPECT_TRUE(std::filesystem::exists(dir_ / "logo.gif"));
+  EXPECT_TRUE(objects::IsGifName("a/LOGO.GIF"));
+  EXPECT_FALSE(objects::IsGifName("a/logo.bmp"));
+}
+
+TEST(RingToneRange, TwentyAndFortyOneGrowByOneOnly) {
+  EXPECT_EQ(objects::RaisedToneMaximum(20), 21);
+  EXPECT_EQ(objects::RaisedToneMaximum(41), 42);
+  EXPECT_EQ(objects::RaisedToneMaximum(42), 42);
+  EXPECT_EQ(objects::IndexFromPreviewNumber(4, objects::kToneNumbers, 1), 3);
+  EXPECT_EQ(objects::IndexFromPreviewNumber(0, objects::kToneNumbers, 1), 1);
+  EXPECT_EQ(objects::IndexFromPreviewNumber(5, objects::kToneNumbers, 1), 1);
+}
+
+using FileReadTest = TransferTest;
+
+TEST_F(FileReadTest, LogoBlocksLandInTheFileInOrderAndAnEmptyAnswerGivesAnEmptyFile) {
+  peer_.Reply("\r\n^SBNR: \"bmp\",0,1,2\r\n424D01\r\n^SBNR: \"bmp\",0,2,2\r\n0203\r\n\r\nOK\r\n");
+  peer_.Reply(kOk);
+  const auto logo = dir_ / "logo.bmp";
+  const auto tone = dir_ / "tone.mid";
+  EXPECT_EQ(Run([&](ui::Ui& ui) {
+              EXPECT_TRUE(objects::ReadBinaryObject(exchange_, ui, ObjectType::kBmp, logo, nullptr));
+              EXPECT_TRUE(objects::ReadBinaryObject(exchange_, ui, ObjectType::kMid, tone, nullptr));
+            }),
+            "");
+  EXPECT_EQ(ReadFile(logo), std::string("BM\x01\x02\x03", 5));
+  EXPECT_EQ(ReadFile(tone), "");
+  EXPECT_EQ(peer_.Lines(), (std::vector<std::string>{"AT^SBNR=bmp,0", "AT^SBNR=mid,0"}));
+}
+
+TEST_F(FileReadTest, FailedOrOverlongReadsLeaveNoFile) {
+  peer_.Reply(kError);
+  peer_.Reply("\r\n^SBNR: \"mid\",0,1,1\r\n" + std::string(1026, 'A') + "\r\n\r\nOK\r\n");
+  const auto logo = dir_ / "logo.bmp";
+  const auto tone = dir_ / "tone.mid";
+  WriteFile(logo, "old");
+  const std::string out = Run([&](ui::Ui& ui) {
+    EXPECT_FALSE(objects::ReadBinaryObject(exchange_, ui, ObjectType::kBmp, logo, nullptr));
+    EXPECT_FALSE(objects::ReadBinaryObject(exchange_, ui, ObjectType::kMid, tone, nullptr));
+  });
+  EXPECT_EQ(out,
+            "message 71 Telvane: Error during reading of the logo\n"
+            "message 72 Telvane: Error during reading of the ringtone\n");
+  EXPECT_FALSE(std::filesystem::exists(logo));
+  EXPECT_FALSE(std::filesystem::exists(tone));
+}
+
+}  // namespace
+}  // namespace telvane::testing
