@@ -23,6 +23,9 @@ namespace telvane::app {
 // State other subsystems keep for one run; cleared by start-up before the main window.
 struct RunState {
   std::optional<std::string> pin2;  // the PIN2 last accepted by the phone
+  // The SMS service centre as last read from or set on the phone.
+  std::string smsCentreNumber;
+  int smsCentreType = 129;
 };
 
 struct AppContext {

@@ -304,15 +304,7 @@ void MainWindow::SaveMobileInfo(ui::Dialog& dialog) {
   ui_.OpenWithShell(choice->path);
 }
 
-void MainWindow::OnHelp(ui::Dialog&) {
-  if (!ui_.OpenHelp(context_.helpFile)) {
-    ui::MessageRequest message;
-    message.text = "Unable to activate help";
-    message.caption = ui::Caption::TelvaneError;
-    message.icon = ui::Icon::Stop;
-    ui_.ShowMessage(message);
-  }
-}
+void MainWindow::OnHelp(ui::Dialog&) { OpenHelpOrComplain(ui_, context_.helpFile); }
 
 void MainWindow::OnClose(ui::Dialog& dialog) {
   if (context_.settings.smsStat != 0) Send("AT+CNMI=1,0,0,0");

@@ -43,4 +43,13 @@ void ProgressBox::OnCommand(ui::Dialog&, int commandId) {
   if (commandId == ui::kIdCancel) cancelRequested_ = true;
 }
 
+void OpenHelpOrComplain(ui::Ui& ui, const std::string& helpFile) {
+  if (ui.OpenHelp(helpFile)) return;
+  ui::MessageRequest message;
+  message.text = "Unable to activate help";
+  message.caption = ui::Caption::TelvaneError;
+  message.icon = ui::Icon::Stop;
+  ui.ShowMessage(message);
+}
+
 }  // namespace telvane::app

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -58,6 +59,9 @@ class WaitBox : public ui::DialogHandler {
   static constexpr int kText = 1224;
   void OnClose(ui::Dialog&) override {}
 };
+
+// Opens the help file; "Unable to activate help" ("Telvane Error") when that fails.
+void OpenHelpOrComplain(ui::Ui& ui, const std::string& helpFile);
 
 class SendingBox : public ui::DialogHandler {
  public:

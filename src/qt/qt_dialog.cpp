@@ -176,6 +176,13 @@ void QtDialog::Connect(Control& control) {
                        [this, id, list](QListWidgetItem* item) {
                          Event({ui::EventKind::DoubleClicked, id, list->row(item)});
                        });
+      // A list box with a pop-up menu hears the right mouse button like a list view.
+      list->setContextMenuPolicy(Qt::CustomContextMenu);
+      QObject::connect(list, &QListWidget::customContextMenuRequested, context,
+                       [this, id, list](const QPoint& where) {
+                         QListWidgetItem* item = list->itemAt(where);
+                         Event({ui::EventKind::RightClicked, id, item ? list->row(item) : -1});
+                       });
       break;
     }
     case ControlKind::ComboBox: {

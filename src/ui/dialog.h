@@ -31,7 +31,7 @@ enum class EventKind {
   Changed,           // an edit's text changed, an up-down or a picker moved
   SelectionChanged,  // a combo box, list box or list view row selection changed
   DoubleClicked,     // a list view row (row set) or list box item
-  RightClicked,      // a list view (row set when on a row, else -1)
+  RightClicked,      // a list view or list box (row set when on a row, else -1)
   KeyPressed,        // a key in a list view
   HeaderClicked,     // a list view column header (column set)
 };

@@ -178,8 +178,9 @@ void HeadlessDialog::ClickHeader(int id, int column) {
 }
 
 void HeadlessDialog::RightClick(int id) {
-  ControlState& control = UsableListView(id, "rclick");
-  handler_.OnEvent(*this, ControlEvent{EventKind::RightClicked, id, control.focusedRow});
+  ControlState& control = Usable(id, {ControlKind::ListView, ControlKind::ListBox}, "rclick");
+  const int row = control.Kind() == ControlKind::ListView ? control.focusedRow : control.current;
+  handler_.OnEvent(*this, ControlEvent{EventKind::RightClicked, id, row});
 }
 
 void HeadlessDialog::MoveUpDown(int id, int delta) {
