@@ -45,7 +45,7 @@ TEST(StateJsonTest, RoundTripKeepsEveryValueAndUnknownSections) {
   state.audio.tone = 0;
   state.status.registration = 5;
   state.faults.push_back({FaultKind::UnsolicitedInside, "AT+CBC", -1});
-  state.keptSections["phonebooks"] = R"({"SM":[{"index":1,"number":"+4930","name":"Anna"}]})";
+  state.keptSections["operators"] = R"({"preferred":[{"index":1,"numeric":"26201"}]})";
   const std::string json = PhoneStateToJson(state);
   const PhoneState back = PhoneStateFromJson(json);
   EXPECT_EQ(PhoneStateToJson(back), json);
@@ -54,8 +54,8 @@ TEST(StateJsonTest, RoundTripKeepsEveryValueAndUnknownSections) {
   EXPECT_EQ(back.faults[0].kind, FaultKind::UnsolicitedInside);
   EXPECT_EQ(back.faults[0].count, -1);
   EXPECT_EQ(back.messages.size(), 5u);
-  EXPECT_EQ(back.keptSections.at("phonebooks"),
-            R"({"SM":[{"index":1,"number":"+4930","name":"Anna"}]})");
+  EXPECT_EQ(back.keptSections.at("operators"),
+            R"({"preferred":[{"index":1,"numeric":"26201"}]})");
 }
 
 TEST(StateJsonTest, MissingKeysKeepDefaultsAndUnknownKeysAreKept) {
