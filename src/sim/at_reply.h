@@ -25,6 +25,7 @@ enum class CmeError {
   kTextTooLong = 24,
   kInvalidCharacters = 25,
   kDialStringTooLong = 26,
+  kInvalidDialCharacters = 27,
   kNoNetworkService = 30,
   kNetworkTimeout = 31,
   kUnknown = 100,
