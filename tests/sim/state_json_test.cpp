@@ -139,6 +139,57 @@ TEST_F(StateFileTest, LoadErrorsNameTheFile) {
                std::runtime_error);
 }
 
+TEST(StateJsonTest, BooksAndObjectsRoundTripWithReadableNamesAndTexts) {
+  PhoneState state = DemoPhone();
+  state.books.sim.entries[99] = {"+4930", 145, std::string("\x7C\x10\x00x", 4)};  // "öΔ@x"
+  state.objects["mid"][3] = std::string("\x00\xFF\x1A", 3);
+  state.pin2 = "98765";
+  state.dialResult = "BUSY";
+  const std::string json = PhoneStateToJson(state);
+  EXPECT_NE(json.find(R"("name": "öΔ@x")"), std::string::npos);
+  EXPECT_NE(json.find(R"("hex": "00FF1A")"), std::string::npos);
+  EXPECT_NE(json.find(R"("text": "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Müller;Jürgen\r\n)"),
+            std::string::npos);
+  const PhoneState back = PhoneStateFromJson(json);
+  EXPECT_EQ(PhoneStateToJson(back), json);
+  EXPECT_EQ(back.books.sim.Find(99)->name, state.books.sim.Find(99)->name);
+  EXPECT_EQ(back.books.dialled.entries.size(), 4u);
+  EXPECT_EQ(back.objects.at("vcf").at(2), state.objects.at("vcf").at(2));
+  EXPECT_EQ(back.objects.at("mid").at(3), std::string("\x00\xFF\x1A", 3));
+  EXPECT_EQ(back.pin2, "98765");
+  EXPECT_EQ(back.dialResult, "BUSY");
+  // A book given in the file replaces the default; the others stay empty.
+  const PhoneState given = PhoneStateFromJson(
+      R"({"phonebooks":{"FD":[{"position":2,"number":"4930","type":145,"name":"Büro"}]}})");
+  EXPECT_EQ(given.books.fixedDialling.Find(2)->number, "+4930");
+  EXPECT_EQ(given.books.fixedDialling.Find(2)->name, "B\x7Ero");
+  EXPECT_TRUE(given.books.sim.entries.empty());
+  EXPECT_TRUE(given.objects.empty());
+}
+
+TEST(StateJsonTest, MalformedBooksAndObjectsNameTheProblem) {
+  EXPECT_EQ(ProblemOf(R"({"phonebooks":{"XX":[]}})"),
+            "phonebooks.XX is not one of SM, FD, ON, LD, MC, RC");
+  EXPECT_EQ(ProblemOf(R"({"phonebooks":{"FD":[{"position":11,"number":"1"}]}})"),
+            "phonebooks.FD[0].position 11 is outside 1-10");
+  EXPECT_EQ(ProblemOf(R"({"phonebooks":{"SM":[{"position":1,"number":"1","name":"Ş"}]}})"),
+            "phonebooks.SM[0].name must be at most 16 characters of the GSM alphabet, "
+            "without quotes");
+  EXPECT_EQ(ProblemOf(R"({"phonebooks":{"SM":[{"position":1,"number":"1x"}]}})"),
+            "phonebooks.SM[0].number must be at most 40 digits, *, #, p or w, with an "
+            "optional +");
+  EXPECT_EQ(ProblemOf(R"({"objects":{"vcf":[{"index":501,"text":"x"}]}})"),
+            "objects.vcf[0].index 501 is outside 0-500");
+  EXPECT_EQ(ProblemOf(R"({"objects":{"bmp":[{"index":0,"hex":"ABC"}]}})"),
+            "objects.bmp[0].hex must be pairs of hex digits");
+  EXPECT_EQ(ProblemOf(R"({"objects":{"bmp":[{"index":0}]}})"),
+            "objects.bmp[0] must have either \"text\" or \"hex\"");
+  EXPECT_EQ(ProblemOf(R"({"objects":{"gif":[]}})"), "objects.gif is not one of bmp, mid, vcf, vcs");
+  EXPECT_EQ(ProblemOf(R"({"locks":{"pin2":"12"}})"), "locks.pin2 must be 4 to 8 digits");
+  EXPECT_EQ(ProblemOf(R"({"calls":{"dialResult":"RING"}})"),
+            "calls.dialResult must be OK, NO CARRIER, BUSY or NO DIALTONE");
+}
+
 TEST(StateJsonTest, DemoMessagesAreWellFormedPdus) {
   const PhoneState demo = DemoPhone();
   EXPECT_NO_THROW(ValidatePhoneState(demo));
