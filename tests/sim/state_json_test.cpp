@@ -190,6 +190,28 @@ TEST(StateJsonTest, MalformedBooksAndObjectsNameTheProblem) {
             "calls.dialResult must be OK, NO CARRIER, BUSY or NO DIALTONE");
 }
 
+TEST(StateJsonTest, DemoLogoAndRingToneAreWellFormedFiles) {
+  const PhoneState demo = DemoPhone();
+  const std::string& logo = demo.objects.at("bmp").at(0);
+  const auto le32 = [&logo](std::size_t at) {
+    return static_cast<std::uint32_t>(static_cast<unsigned char>(logo[at]) |
+                                      static_cast<unsigned char>(logo[at + 1]) << 8 |
+                                      static_cast<unsigned char>(logo[at + 2]) << 16 |
+                                      static_cast<unsigned char>(logo[at + 3]) << 24);
+  };
+  ASSERT_GE(logo.size(), 62u);
+  EXPECT_EQ(logo.substr(0, 2), "BM");
+  EXPECT_EQ(le32(2), logo.size());
+  EXPECT_EQ(le32(18), 97u);  // width
+  EXPECT_EQ(le32(22), 29u);  // height
+  EXPECT_EQ(logo[28], 1);    // bits per pixel
+  EXPECT_EQ(le32(10) + 16 * 29, logo.size());  // rows of 16 bytes
+  const std::string& tone = demo.objects.at("mid").at(0);
+  EXPECT_EQ(tone.substr(0, 4), "MThd");
+  EXPECT_EQ(tone.substr(14, 4), "MTrk");
+  EXPECT_EQ(tone.substr(tone.size() - 3), std::string("\xFF\x2F\x00", 3));  // end of track
+}
+
 TEST(StateJsonTest, DemoMessagesAreWellFormedPdus) {
   const PhoneState demo = DemoPhone();
   EXPECT_NO_THROW(ValidatePhoneState(demo));
