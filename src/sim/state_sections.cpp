@@ -96,15 +96,16 @@ void ReadPhoneBooks(const Json* section, PhoneBooks& out) {
       Fail(bookPath, "is not one of SM, FD, ON, LD, MC, RC");
     }
     book->entries.clear();
-    for (std::size_t i = 0; i < RequireList(list, bookPath).size(); ++i) {
+    const Json& entries = RequireList(list, bookPath);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
       const std::string path = bookPath + "[" + std::to_string(i) + "]";
-      RequireObject(list[i], path);
-      const int position = IntAt(list[i], "position", path);
+      RequireObject(entries[i], path);
+      const int position = IntAt(entries[i], "position", path);
       if (position < 1 || position > book->capacity) {
         Fail(path + ".position", std::to_string(position) + " is outside 1-" +
                                      std::to_string(book->capacity));
       }
-      if (!book->entries.emplace(position, ReadEntry(list[i], path)).second) {
+      if (!book->entries.emplace(position, ReadEntry(entries[i], path)).second) {
         Fail(path + ".position", std::to_string(position) + " is used twice");
       }
     }
@@ -124,16 +125,17 @@ void ReadObjects(const Json* section, ObjectStore& out) {
       Fail(typePath, "is not one of bmp, mid, vcf, vcs");
     }
     auto& ofType = out[typeName];
-    for (std::size_t i = 0; i < RequireList(list, typePath).size(); ++i) {
+    const Json& objects = RequireList(list, typePath);
+    for (std::size_t i = 0; i < objects.size(); ++i) {
       const std::string path = typePath + "[" + std::to_string(i) + "]";
-      RequireObject(list[i], path);
-      const int index = IntAt(list[i], "index", path);
+      RequireObject(objects[i], path);
+      const int index = IntAt(objects[i], "index", path);
       if (index < 0 || index > type->lastIndex) {
         Fail(path + ".index", std::to_string(index) + " is outside 0-" +
                                   std::to_string(type->lastIndex));
       }
-      const auto text = StringAt(list[i], "text", path);
-      const auto hex = StringAt(list[i], "hex", path);
+      const auto text = StringAt(objects[i], "text", path);
+      const auto hex = StringAt(objects[i], "hex", path);
       std::optional<std::string> bytes;
       if (text && !hex) {
         bytes = Utf8ToLatin1(*text);
