@@ -205,6 +205,12 @@ bool AtEngine::AppendReply(Reply reply, std::string& out) {
     case Reply::Outcome::kCmeError:
       out += FrameCmeError(reply.cme);
       return false;
+    case Reply::Outcome::kResultCode:
+      if (!session_.quiet) {
+        out += session_.verbose ? "\r\n" + reply.resultText + "\r\n"
+                                : std::to_string(reply.resultNumber) + "\r";
+      }
+      return false;
     case Reply::Outcome::kPrompt:
       pendingBlock_ = std::move(reply.onBlock);
       mode_ = Mode::kBlock;

@@ -20,6 +20,7 @@ std::string_view CmeErrorText(CmeError error) {
     case CmeError::kTextTooLong: return "text string too long";
     case CmeError::kInvalidCharacters: return "invalid characters in text string";
     case CmeError::kDialStringTooLong: return "dial string too long";
+    case CmeError::kInvalidDialCharacters: return "invalid characters in dial string";
     case CmeError::kNoNetworkService: return "no network service";
     case CmeError::kNetworkTimeout: return "network timeout";
     case CmeError::kUnknown: return "unknown";

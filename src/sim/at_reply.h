@@ -25,6 +25,7 @@ enum class CmeError {
   kTextTooLong = 24,
   kInvalidCharacters = 25,
   kDialStringTooLong = 26,
+  kInvalidDialCharacters = 27,
   kNoNetworkService = 30,
   kNetworkTimeout = 31,
   kUnknown = 100,
@@ -40,11 +41,13 @@ using BlockHandler = std::function<Reply(CommandContext&, std::string_view block
 
 // What a command handler answers: information lines and a final result, or a prompt.
 struct Reply {
-  enum class Outcome { kOk, kError, kCmeError, kPrompt };
+  enum class Outcome { kOk, kError, kCmeError, kPrompt, kResultCode };
 
   Outcome outcome = Outcome::kOk;
   std::vector<std::string> lines;
   CmeError cme = CmeError::kUnknown;
+  std::string resultText;  // kResultCode: "NO CARRIER", with its ATV0 number below
+  int resultNumber = 0;
   BlockHandler onBlock;
 
   static Reply Ok(std::vector<std::string> lines = {}) {
@@ -67,6 +70,17 @@ struct Reply {
   }
   // Bad parameter values of a known command.
   static Reply BadParameters() { return Cme(CmeError::kOperationNotSupported); }
+  // A final result code other than OK and ERROR; it ends the command line like an error.
+  static Reply ResultCode(std::string text, int number) {
+    Reply reply;
+    reply.outcome = Outcome::kResultCode;
+    reply.resultText = std::move(text);
+    reply.resultNumber = number;
+    return reply;
+  }
+  static Reply NoCarrier() { return ResultCode("NO CARRIER", 3); }
+  static Reply NoDialtone() { return ResultCode("NO DIALTONE", 6); }
+  static Reply Busy() { return ResultCode("BUSY", 7); }
   // "> " and the next bytes up to Ctrl-Z go to the handler; ESC cancels.
   static Reply Prompt(BlockHandler handler, std::vector<std::string> lines = {}) {
     Reply reply;

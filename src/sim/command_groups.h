@@ -12,6 +12,8 @@ void AddAudioCommands(CommandTable& table);     // audio_commands.cpp
 void AddClockCommands(CommandTable& table);     // clock_commands.cpp
 void AddSmsCommands(CommandTable& table);       // sms_commands.cpp
 void AddObjectCommands(CommandTable& table);    // object_commands.cpp
+void AddPhonebookCommands(CommandTable& table);  // phonebook_commands.cpp
+void AddCallCommands(CommandTable& table);      // call_commands.cpp: dialling, call lists
 void AddPowerCommands(CommandTable& table);     // power_commands.cpp
 
 // A handler that accepts only the test form with an empty answer, as the identity

@@ -28,6 +28,8 @@ CommandTable StandardCommandTable() {
   AddClockCommands(table);
   AddSmsCommands(table);
   AddObjectCommands(table);
+  AddPhonebookCommands(table);
+  AddCallCommands(table);
   AddPowerCommands(table);
   return table;
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,25 @@ struct CommandRequest {
   std::string parameters;  // after "=" (set) or the digits of a basic command
 };
 
+// An object arriving block by block with AT^SBNW; it replaces the stored one when its last
+// block is accepted.
+struct ObjectUpload {
+  std::string type;
+  int index = 0;
+  int blocks = 0;     // the total n of the block headers
+  int lastBlock = 0;  // the number of the last accepted block
+  std::string bytes;
+};
+
+// What the phone keeps between commands besides the serial profile; ATZ leaves it alone.
+struct PhoneSession {
+  std::string book = "SM";     // selected with AT+CPBS or AT^SPBS
+  bool pin2Verified = false;   // PIN2 given with AT+CPIN: fixed-dialling writes allowed
+  bool pin2Requested = false;  // a fixed-dialling write was refused for want of PIN2
+  std::optional<ObjectUpload> upload;
+  bool callActive = false;
+};
+
 // Settings of the serial session; lost when the phone is switched off, reset by ATZ.
 struct Session {
   bool echo = true;
@@ -38,12 +58,14 @@ struct Session {
   std::string charset = "GSM";
   int functionality = 1;  // AT+CFUN: 0 radio off, 1 full
   bool poweredOff = false;
+  PhoneSession phone;
 
   void ResetProfile() {
-    const Session kept = *this;
+    Session kept = std::move(*this);
     *this = Session{};
     functionality = kept.functionality;
     poweredOff = kept.poweredOff;
+    phone = std::move(kept.phone);
   }
 };
 

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "sim/binary_objects.h"
 #include "sim/faults.h"
+#include "sim/phone_books.h"
 
 namespace telvane::sim {
 
@@ -65,9 +67,13 @@ struct PhoneState {
   int messageCapacity = 25;
   std::vector<StoredMessage> messages;
   std::string serviceCentre = "+491770000000";
+  PhoneBooks books;
+  ObjectStore objects;
+  std::string pin2 = "1234";       // the SIM's PIN2, asked for before fixed-dialling writes
+  std::string dialResult = "OK";   // how calls end: OK, NO CARRIER, BUSY or NO DIALTONE
   std::vector<Fault> faults;  // armed when the phone is served; written back as loaded
-  // Sections this version does not interpret (phone books, objects, operators, forwarding,
-  // locks, profile, calls, and any unknown key), kept as JSON text and written back unchanged.
+  // Sections this version does not interpret (operators, forwarding, profile, and any
+  // unknown key), kept as JSON text and written back unchanged.
   std::map<std::string, std::string> keptSections;
 };
 

@@ -119,12 +119,54 @@ Reply NewMessageIndications(CommandContext& context, const CommandRequest& reque
   return Reply::Error();
 }
 
+// AT+CSCA? answers +CSCA: "+491770000000",145; AT+CSCA=<number>[,<type>] takes the number
+// quoted or not.
+Reply ServiceCentre(CommandContext& context, const CommandRequest& request) {
+  std::string& centre = context.State().serviceCentre;
+  switch (request.form) {
+    case CommandForm::kQuery:
+      return Reply::Ok({"+CSCA: \"" + centre + "\"," + std::to_string(NumberType(centre))});
+    case CommandForm::kTest:
+      return Reply::Ok();
+    case CommandForm::kSet: {
+      const auto parts = SplitParameters(request.parameters);
+      if (!parts || parts->size() > 2) {
+        return Reply::Error();
+      }
+      std::string_view number = (*parts)[0];
+      if (number.size() >= 2 && number.front() == '"' && number.back() == '"') {
+        number = number.substr(1, number.size() - 2);
+      }
+      int type = NumberType(number);
+      if (parts->size() == 2) {
+        const auto given = ParseNumber((*parts)[1]);
+        if (!given) {
+          return Reply::Error();
+        }
+        type = *given;
+      }
+      const auto normal = NormaliseNumber(number, type);
+      if ((type != 129 && type != 145) || !normal || normal->empty() || normal->size() > 21 ||
+          normal->find_first_not_of("+0123456789") != std::string::npos) {
+        return Reply::BadParameters();
+      }
+      centre = *normal;
+      context.MarkChanged();
+      return Reply::Ok();
+    }
+    case CommandForm::kAction:
+      break;
+  }
+  return Reply::Error();
+}
+
 }  // namespace
 
 void AddSmsCommands(CommandTable& table) {
   table.Add("^SMGL", ListWithoutMarking);
   table.Add("+CSMS", MessageService);
   table.Add("+CNMI", NewMessageIndications);
+  table.Add("+CSCA", ServiceCentre);
 }
 
 }  // namespace telvane::sim

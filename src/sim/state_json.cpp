@@ -13,6 +13,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "sim/state_sections.h"
 #include "sim/unique_fd.h"
 
 namespace telvane::sim {
@@ -24,9 +25,9 @@ using OrderedJson = nlohmann::ordered_json;
 constexpr std::uintmax_t kMaxStateFileBytes = 16 * 1024 * 1024;
 // Deeper documents are refused: writing them back would recurse that deep.
 constexpr int kMaxNesting = 64;
-constexpr std::array<std::string_view, 8> kKnownSections{
-    "identity", "status", "audio", "clock", "messageCapacity", "messages", "serviceCentre",
-    "faults"};
+constexpr std::array<std::string_view, 12> kKnownSections{
+    "identity",      "status", "audio",      "clock",   "messageCapacity", "messages",
+    "serviceCentre", "faults", "phonebooks", "objects", "locks",           "calls"};
 
 [[noreturn]] void Fail(const std::string& path, const std::string& problem) {
   throw std::runtime_error(path + " " + problem);
@@ -246,6 +247,10 @@ std::string PhoneStateToJson(const PhoneState& state) {
         {{"index", message.index}, {"status", message.status}, {"pdu", message.pdu}});
   }
   root["serviceCentre"] = state.serviceCentre;
+  root["phonebooks"] = PhoneBooksJson(state.books);
+  root["objects"] = ObjectsJson(state.objects);
+  root["locks"] = {{"pin2", state.pin2}};
+  root["calls"] = {{"dialResult", state.dialResult}};
   root["faults"] = OrderedJson::array();
   for (const Fault& fault : state.faults) {
     root["faults"].push_back({{"kind", std::string(FaultKindName(fault.kind))},
@@ -286,6 +291,10 @@ PhoneState PhoneStateFromJson(std::string_view text) {
   ReadMessages(in, state);
   in.String("serviceCentre", state.serviceCentre);
   ReadFaults(in, state);
+  ReadPhoneBooks(in.Find("phonebooks"), state.books);
+  ReadObjects(in.Find("objects"), state.objects);
+  ReadLocks(in.Find("locks"), state.pin2);
+  ReadCalls(in.Find("calls"), state.dialResult);
   // Kept sections are written back with their keys in the order of the file.
   const OrderedJson ordered = ParseLimited<OrderedJson>(text);
   for (const auto& [key, value] : ordered.items()) {

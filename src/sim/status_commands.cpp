@@ -94,15 +94,31 @@ Reply Operator(CommandContext& context, const CommandRequest& request) {
   return Reply::Ok({line});
 }
 
-// The SIM is unlocked; PIN handling comes with the lock commands.
-Reply PinStatus(CommandContext&, const CommandRequest& request) {
+// The SIM is unlocked; "+CPIN: SIM PIN2" after a fixed-dialling write was refused for want
+// of PIN2. AT+CPIN=<pin2> with the SIM's PIN2 allows those writes until power-off.
+Reply PinStatus(CommandContext& context, const CommandRequest& request) {
+  PhoneSession& phone = context.SessionSettings().phone;
   switch (request.form) {
     case CommandForm::kQuery:
-      return Reply::Ok({"+CPIN: READY"});
+      return Reply::Ok({phone.pin2Requested ? "+CPIN: SIM PIN2" : "+CPIN: READY"});
     case CommandForm::kTest:
       return Reply::Ok();
-    case CommandForm::kSet:
-      return Reply::Cme(CmeError::kOperationNotAllowed);
+    case CommandForm::kSet: {
+      const auto parts = SplitParameters(request.parameters);
+      if (!parts || parts->size() > 2 || (*parts)[0].empty()) {
+        return Reply::Error();
+      }
+      std::string_view pin = (*parts)[0];
+      if (pin.size() >= 2 && pin.front() == '"' && pin.back() == '"') {
+        pin = pin.substr(1, pin.size() - 2);
+      }
+      if (pin != context.State().pin2) {
+        return Reply::Cme(CmeError::kIncorrectPassword);
+      }
+      phone.pin2Verified = true;
+      phone.pin2Requested = false;
+      return Reply::Ok();
+    }
     case CommandForm::kAction:
       break;
   }

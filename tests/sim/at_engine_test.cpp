@@ -61,7 +61,7 @@ TEST_F(EngineTest, UnknownCommandsAndSyntaxErrorsArePlainErrorWhateverCmee) {
   EXPECT_EQ(Send("AT+XYZ"), "\r\nERROR\r\n");
   EXPECT_EQ(Send("AT+CBC+CSQ"), "\r\nERROR\r\n");
   EXPECT_EQ(Send("AT#"), "\r\nERROR\r\n");
-  EXPECT_EQ(Send("ATD0301234;"), "\r\nERROR\r\n");  // calls are not simulated yet
+  EXPECT_EQ(Send("AT+CPBR"), "\r\nERROR\r\n");
 }
 
 TEST_F(EngineTest, CmeeChoosesTheErrorForm) {

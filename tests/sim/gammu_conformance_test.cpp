@@ -45,10 +45,19 @@ std::string Field(const std::string& output, const std::string& name) {
   return "(missing)";
 }
 
-TEST(GammuConformanceTest, GammuIdentifiesTheSimulatedPhone) {
-  const auto gammu = FindOnPath("gammu");
-  ASSERT_TRUE(gammu) << "gammu is not installed (Debian package \"gammu\"); this test needs it";
+// gammu run against the demo phone: its output, exit status and the phone's transcript.
+struct GammuRun {
+  int status = -1;
+  std::string output;
+  std::string transcript;
+};
 
+GammuRun RunGammu(const std::vector<std::string>& arguments) {
+  const auto gammu = FindOnPath("gammu");
+  if (!gammu) {
+    ADD_FAILURE() << "gammu is not installed (Debian package \"gammu\"); this test needs it";
+    return {};
+  }
   const fs::path dir =
       fs::temp_directory_path() / ("telvane-sim-gammu-" + std::to_string(::getpid()));
   fs::create_directories(dir);
@@ -56,25 +65,47 @@ TEST(GammuConformanceTest, GammuIdentifiesTheSimulatedPhone) {
   const fs::path rc = dir / "gammurc";
   std::ofstream(rc) << "[gammu]\ndevice = " << phone->DevicePath() << "\nconnection = at\n";
 
-  testing::ChildProcess run({gammu->string(), "-c", rc.string(), "identify"});
-  const int status = run.Wait();
-  const std::string output = run.Stdout();
-  std::string transcript;
+  std::vector<std::string> command{gammu->string(), "-c", rc.string()};
+  command.insert(command.end(), arguments.begin(), arguments.end());
+  testing::ChildProcess run(command);
+  GammuRun result;
+  result.status = run.Wait();
+  result.output = run.Stdout() + run.Stderr();
   for (const std::string& line : phone->Transcript()) {
-    transcript += line + "\n";
+    result.transcript += line + "\n";
   }
   phone->Stop();
   fs::remove_all(dir);
+  return result;
+}
 
-  ASSERT_EQ(status, 0) << output << run.Stderr() << "\ntranscript:\n" << transcript;
+TEST(GammuConformanceTest, GammuIdentifiesTheSimulatedPhone) {
+  const GammuRun run = RunGammu({"identify"});
+  const std::string& output = run.output;
+  ASSERT_EQ(run.status, 0) << output << "\ntranscript:\n" << run.transcript;
   EXPECT_EQ(Field(output, "Manufacturer"), "Siemens") << output;
   EXPECT_EQ(Field(output, "Model"), "S45 (S45)") << output;
   EXPECT_EQ(Field(output, "Firmware"), "21") << output;
   EXPECT_EQ(Field(output, "IMEI"), "350123451234567") << output;
   EXPECT_EQ(Field(output, "SIM IMSI"), "001010123456789") << output;
   // Every command gammu needs was answered; the ones an S45 lacks were refused.
-  EXPECT_NE(transcript.find("> AT+CGSN\n< 350123451234567\n< OK"), std::string::npos)
-      << transcript;
+  EXPECT_NE(run.transcript.find("> AT+CGSN\n< 350123451234567\n< OK"), std::string::npos)
+      << run.transcript;
+}
+
+TEST(GammuConformanceTest, GammuReadsTheSimBookWithNamesAndNumbers) {
+  const GammuRun run = RunGammu({"getallmemory", "SM"});
+  const std::string& output = run.output;
+  ASSERT_EQ(run.status, 0) << output << "\ntranscript:\n" << run.transcript;
+  // Names travel as UCS2 after gammu chose that character set; umlauts arrive intact.
+  EXPECT_NE(output.find("Memory SM, Location 4\nGeneral number       : \"+491523456789\"\n"
+                        "Name                 : \"Jürgen Müller\""),
+            std::string::npos)
+      << output;
+  EXPECT_NE(output.find("Name                 : \"Notruf\""), std::string::npos) << output;
+  EXPECT_EQ(Field(output, "Memory SM, Location 13"), "(missing)") << output;  // empty
+  EXPECT_NE(run.transcript.find("> AT+CPBR=?\n< +CPBR: (1-250),40,16\n< OK"), std::string::npos)
+      << run.transcript;
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ TEST(StateJsonTest, RoundTripKeepsEveryValueAndUnknownSections) {
   state.audio.tone = 0;
   state.status.registration = 5;
   state.faults.push_back({FaultKind::UnsolicitedInside, "AT+CBC", -1});
-  state.keptSections["phonebooks"] = R"({"SM":[{"index":1,"number":"+4930","name":"Anna"}]})";
+  state.keptSections["operators"] = R"({"preferred":[{"index":1,"numeric":"26201"}]})";
   const std::string json = PhoneStateToJson(state);
   const PhoneState back = PhoneStateFromJson(json);
   EXPECT_EQ(PhoneStateToJson(back), json);
@@ -54,8 +54,8 @@ TEST(StateJsonTest, RoundTripKeepsEveryValueAndUnknownSections) {
   EXPECT_EQ(back.faults[0].kind, FaultKind::UnsolicitedInside);
   EXPECT_EQ(back.faults[0].count, -1);
   EXPECT_EQ(back.messages.size(), 5u);
-  EXPECT_EQ(back.keptSections.at("phonebooks"),
-            R"({"SM":[{"index":1,"number":"+4930","name":"Anna"}]})");
+  EXPECT_EQ(back.keptSections.at("operators"),
+            R"({"preferred":[{"index":1,"numeric":"26201"}]})");
 }
 
 TEST(StateJsonTest, MissingKeysKeepDefaultsAndUnknownKeysAreKept) {
@@ -137,6 +137,79 @@ TEST_F(StateFileTest, LoadErrorsNameTheFile) {
   }
   EXPECT_THROW(SavePhoneState(DemoPhone(), dir_ / "no-such-dir" / "phone.json"),
                std::runtime_error);
+}
+
+TEST(StateJsonTest, BooksAndObjectsRoundTripWithReadableNamesAndTexts) {
+  PhoneState state = DemoPhone();
+  state.books.sim.entries[99] = {"+4930", 145, std::string("\x7C\x10\x00x", 4)};  // "öΔ@x"
+  state.objects["mid"][3] = std::string("\x00\xFF\x1A", 3);
+  state.pin2 = "98765";
+  state.dialResult = "BUSY";
+  const std::string json = PhoneStateToJson(state);
+  EXPECT_NE(json.find(R"("name": "öΔ@x")"), std::string::npos);
+  EXPECT_NE(json.find(R"("hex": "00FF1A")"), std::string::npos);
+  EXPECT_NE(json.find(R"("text": "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Müller;Jürgen\r\n)"),
+            std::string::npos);
+  const PhoneState back = PhoneStateFromJson(json);
+  EXPECT_EQ(PhoneStateToJson(back), json);
+  EXPECT_EQ(back.books.sim.Find(99)->name, state.books.sim.Find(99)->name);
+  EXPECT_EQ(back.books.dialled.entries.size(), 4u);
+  EXPECT_EQ(back.objects.at("vcf").at(2), state.objects.at("vcf").at(2));
+  EXPECT_EQ(back.objects.at("mid").at(3), std::string("\x00\xFF\x1A", 3));
+  EXPECT_EQ(back.pin2, "98765");
+  EXPECT_EQ(back.dialResult, "BUSY");
+  // A book given in the file replaces the default; the others stay empty.
+  const PhoneState given = PhoneStateFromJson(
+      R"({"phonebooks":{"FD":[{"position":2,"number":"4930","type":145,"name":"Büro"}]}})");
+  EXPECT_EQ(given.books.fixedDialling.Find(2)->number, "+4930");
+  EXPECT_EQ(given.books.fixedDialling.Find(2)->name, "B\x7Ero");
+  EXPECT_TRUE(given.books.sim.entries.empty());
+  EXPECT_TRUE(given.objects.empty());
+}
+
+TEST(StateJsonTest, MalformedBooksAndObjectsNameTheProblem) {
+  EXPECT_EQ(ProblemOf(R"({"phonebooks":{"XX":[]}})"),
+            "phonebooks.XX is not one of SM, FD, ON, LD, MC, RC");
+  EXPECT_EQ(ProblemOf(R"({"phonebooks":{"FD":[{"position":11,"number":"1"}]}})"),
+            "phonebooks.FD[0].position 11 is outside 1-10");
+  EXPECT_EQ(ProblemOf(R"({"phonebooks":{"SM":[{"position":1,"number":"1","name":"Ş"}]}})"),
+            "phonebooks.SM[0].name must be at most 16 characters of the GSM alphabet, "
+            "without quotes");
+  EXPECT_EQ(ProblemOf(R"({"phonebooks":{"SM":[{"position":1,"number":"1x"}]}})"),
+            "phonebooks.SM[0].number must be at most 40 digits, *, #, p or w, with an "
+            "optional +");
+  EXPECT_EQ(ProblemOf(R"({"objects":{"vcf":[{"index":501,"text":"x"}]}})"),
+            "objects.vcf[0].index 501 is outside 0-500");
+  EXPECT_EQ(ProblemOf(R"({"objects":{"bmp":[{"index":0,"hex":"ABC"}]}})"),
+            "objects.bmp[0].hex must be pairs of hex digits");
+  EXPECT_EQ(ProblemOf(R"({"objects":{"bmp":[{"index":0}]}})"),
+            "objects.bmp[0] must have either \"text\" or \"hex\"");
+  EXPECT_EQ(ProblemOf(R"({"objects":{"gif":[]}})"), "objects.gif is not one of bmp, mid, vcf, vcs");
+  EXPECT_EQ(ProblemOf(R"({"locks":{"pin2":"12"}})"), "locks.pin2 must be 4 to 8 digits");
+  EXPECT_EQ(ProblemOf(R"({"calls":{"dialResult":"RING"}})"),
+            "calls.dialResult must be OK, NO CARRIER, BUSY or NO DIALTONE");
+}
+
+TEST(StateJsonTest, DemoLogoAndRingToneAreWellFormedFiles) {
+  const PhoneState demo = DemoPhone();
+  const std::string& logo = demo.objects.at("bmp").at(0);
+  const auto le32 = [&logo](std::size_t at) {
+    return static_cast<std::uint32_t>(static_cast<unsigned char>(logo[at]) |
+                                      static_cast<unsigned char>(logo[at + 1]) << 8 |
+                                      static_cast<unsigned char>(logo[at + 2]) << 16 |
+                                      static_cast<unsigned char>(logo[at + 3]) << 24);
+  };
+  ASSERT_GE(logo.size(), 62u);
+  EXPECT_EQ(logo.substr(0, 2), "BM");
+  EXPECT_EQ(le32(2), logo.size());
+  EXPECT_EQ(le32(18), 97u);  // width
+  EXPECT_EQ(le32(22), 29u);  // height
+  EXPECT_EQ(logo[28], 1);    // bits per pixel
+  EXPECT_EQ(le32(10) + 16 * 29, logo.size());  // rows of 16 bytes
+  const std::string& tone = demo.objects.at("mid").at(0);
+  EXPECT_EQ(tone.substr(0, 4), "MThd");
+  EXPECT_EQ(tone.substr(14, 4), "MTrk");
+  EXPECT_EQ(tone.substr(tone.size() - 3), std::string("\xFF\x2F\x00", 3));  // end of track
 }
 
 TEST(StateJsonTest, DemoMessagesAreWellFormedPdus) {

@@ -1,0 +1,20 @@
+// The state file's sections for phone books, binary objects, locks and calls.
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include "sim/phone_state.h"
+
+namespace telvane::sim {
+
+// Each reader throws std::runtime_error naming the key ("phonebooks.SM[3].name") and the
+// problem; a missing section (nullptr) keeps the defaults.
+void ReadPhoneBooks(const nlohmann::json* section, PhoneBooks& out);
+void ReadObjects(const nlohmann::json* section, ObjectStore& out);
+void ReadLocks(const nlohmann::json* section, std::string& pin2);
+void ReadCalls(const nlohmann::json* section, std::string& dialResult);
+
+nlohmann::ordered_json PhoneBooksJson(const PhoneBooks& books);
+nlohmann::ordered_json ObjectsJson(const ObjectStore& objects);
+
+}  // namespace telvane::sim
