@@ -20,7 +20,6 @@ void ReadAddressBook(link::Exchange& exchange, PhonebookStore& store,
                      const ReadOptions& options, const ReadReport& report) {
   if (report.progress) report.progress(1);
   store.StartRead();
-  store.addresses.Clear();
   store.capacity = BookCapacity{0, kLastAddressIndex, 30, 260};
 
   ReadProgress progress(report, kLastAddressIndex);

@@ -63,6 +63,7 @@ bool PhonebookStore::IsDeleted(std::size_t slot) const {
 
 void PhonebookStore::StartRead() {
   entries.Clear();
+  addresses.Clear();
   freePositions.Clear();
   deletedEntries.Clear();
 }

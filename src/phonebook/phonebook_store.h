@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "phonebook/phonebook_entry.h"
@@ -140,7 +141,7 @@ struct PhonebookStore {
   // The slot of the entry at `position`, if the table holds one not deleted since.
   std::optional<std::size_t> SlotOf(int position) const;
   bool IsDeleted(std::size_t slot) const;
-  // Clears the entries and the bookkeeping of the last read.
+  // Clears the entries, their address details and the bookkeeping of the last read.
   void StartRead();
 };
 

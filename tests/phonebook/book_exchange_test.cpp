@@ -94,6 +94,18 @@ TEST_F(BookExchangeTest, FailedExchangeMidwayEmptiesTheTable) {
   EXPECT_EQ(store_.EntryCount(), 1u);
 }
 
+TEST_F(BookExchangeTest, CallListEndsAtItsFirstEmptyPlace) {
+  Replies({kOk, "\r\n+CPBR: (1-10),20,16\r\n\r\nOK\r\n",
+           "\r\n+CPBR: 1,\"0891\",129,\"\"\r\n\r\nOK\r\n", kOk});
+  EXPECT_TRUE(ReadCallList(exchange_, store_, CallListKind::kOutgoing));
+  EXPECT_EQ(SentLines(), (Lines{"AT+CPBS=LD", "AT+CPBR=?", "AT+CPBR=1", "AT+CPBR=2"}));
+  ASSERT_EQ(store_.callLists[0].Count(), 1u);
+  EXPECT_EQ(CallListLine(store_.callLists[0][0]), ", 0891");
+
+  peer_.Reply("\r\nERROR\r\n");
+  EXPECT_FALSE(ReadRedbook(exchange_, store_));
+}
+
 TEST_F(BookExchangeTest, NewEntriesGoToTheFirstFreePosition) {
   LoadedBook(Book::kSim, {12, 13});
   Replies({kOk, kOk});
