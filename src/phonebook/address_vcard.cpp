@@ -31,7 +31,7 @@ std::string RevisionLine(const LocalTime& now) {
 
 }  // namespace
 
-AddressInput AddressInputFromImport(const AddressEntry& record) {
+AddressInput AddressInputFromImport(const AddressImportRecord& record) {
   AddressInput input;
   input.lastName = record.lastName;
   input.firstName = record.firstName;

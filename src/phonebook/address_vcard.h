@@ -30,8 +30,10 @@ struct AddressInput {
   bool vip = false;
 };
 
-// An imported record: its state field carries the home number, and it is never VIP.
-AddressInput AddressInputFromImport(const AddressEntry& record);
+// The record of an imported vCard: its state field carries the home number.
+using AddressImportRecord = AddressEntry;
+// The input of an imported record: the home number from its state field, never VIP.
+AddressInput AddressInputFromImport(const AddressImportRecord& record);
 
 struct LocalTime {
   int year = 0;

@@ -57,7 +57,7 @@ Outcome WriteEntry(WriteContext& context, const EntryInput& input, int position,
     const auto free = store.freePositions.First(LastFreeElement(store.capacity));
     if (!free) return Refused(kStrNoFreeEntry);
     entry.position = free->value;
-    const SendResult result = SendBookCommand(
+    const SendResult result = FixedDiallingWrite(
         context, WriteCommand(entry.position, entry.number, entry.numberType, entry.name));
     if (result != SendResult::kAccepted) {
       return Refused(SendFailureMessage(result, kStrCantWriteNew));
@@ -67,7 +67,7 @@ Outcome WriteEntry(WriteContext& context, const EntryInput& input, int position,
     return Outcome{true, 0, store.EntryCount() - 1};
   }
 
-  const SendResult result = SendBookCommand(
+  const SendResult result = FixedDiallingWrite(
       context, WriteCommand(position, entry.number, entry.numberType, entry.name));
   if (result != SendResult::kAccepted) return Refused(SendFailureMessage(result, kStrCantModify));
   store.entries[slot] = std::move(entry);
@@ -82,7 +82,7 @@ Outcome DeleteEntry(WriteContext& context, int position) {
     const Pin2Check check = EnsurePin2(context);
     if (check != Pin2Check::kReady) return Refused(Pin2Message(check));
   }
-  const SendResult result = SendBookCommand(context, DeleteCommand(position));
+  const SendResult result = FixedDiallingWrite(context, DeleteCommand(position));
   if (result != SendResult::kAccepted) return Refused(SendFailureMessage(result, kStrCantDelete));
   store.freePositions.Release(position, LastFreeElement(store.capacity));
   store.deletedEntries.Add(*slot);
@@ -102,7 +102,7 @@ Outcome DeleteBook(WriteContext& context, const ReadOptions& options,
   if (NeedsPin2(context)) {
     const Pin2Check check = EnsurePin2(context);
     if (check != Pin2Check::kReady) return Refused(Pin2Message(check));
-    if (SendBookCommand(context, DeleteCommand(1), deleteAll) == SendResult::kPin2Rejected) {
+    if (FixedDiallingWrite(context, DeleteCommand(1), deleteAll) == SendResult::kPin2Rejected) {
       return Refused(kStrPin2Rejected);
     }
   } else {

@@ -23,7 +23,7 @@ Pin2Check EnsurePin2(WriteContext& context) {
   return Pin2Check::kReady;
 }
 
-SendResult SendBookCommand(WriteContext& context, std::string_view command,
+SendResult FixedDiallingWrite(WriteContext& context, std::string_view command,
                            const std::function<bool()>& finalStep) {
   link::Exchange& exchange = context.exchange;
   const auto again = [&] { return finalStep ? finalStep() : exchange.SendCommand(command); };

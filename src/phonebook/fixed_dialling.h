@@ -45,7 +45,7 @@ enum class SendResult { kAccepted, kFailed, kPin2Rejected };
 // command, on "REQUIRED" AT+CPIN? and AT+CPIN=<PIN2> (a refusal empties the stored
 // PIN2 and ends here), then `finalStep` (the command again when empty), then AT+CMEE=0.
 // The PIN2 must have been made ready before.
-SendResult SendBookCommand(WriteContext& context, std::string_view command,
+SendResult FixedDiallingWrite(WriteContext& context, std::string_view command,
                            const std::function<bool()>& finalStep = {});
 
 }  // namespace telvane::phonebook

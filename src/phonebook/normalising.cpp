@@ -29,7 +29,7 @@ bool NormaliseEntries(WriteContext& context, const NormaliseOptions& options,
     if (!number) continue;
     entry.number = CleanNumber(*number);
     entry.numberType = NumberTypeOf(entry.number);
-    const SendResult result = SendBookCommand(
+    const SendResult result = FixedDiallingWrite(
         context, WriteCommand(entry.position, entry.number, entry.numberType, entry.name));
     if (result == SendResult::kPin2Rejected) {
       if (written) written(Outcome{false, kStrPin2Rejected, slot});

@@ -16,7 +16,7 @@ int WriteName(WriteContext& context, const PhonebookEntry& entry, const std::str
     const Pin2Check check = EnsurePin2(context);
     if (check != Pin2Check::kReady) return Pin2Message(check);
   }
-  const SendResult result = SendBookCommand(
+  const SendResult result = FixedDiallingWrite(
       context, WriteCommand(entry.position, entry.number, entry.numberType, name));
   if (result == SendResult::kAccepted) return 0;
   return result == SendResult::kPin2Rejected ? kStrPin2Rejected : kStrCantModify;
