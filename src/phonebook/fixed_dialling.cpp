@@ -24,7 +24,7 @@ Pin2Check EnsurePin2(WriteContext& context) {
 }
 
 SendResult FixedDiallingWrite(WriteContext& context, std::string_view command,
-                           const std::function<bool()>& finalStep) {
+                              const std::function<bool()>& finalStep) {
   link::Exchange& exchange = context.exchange;
   const auto again = [&] { return finalStep ? finalStep() : exchange.SendCommand(command); };
   if (context.store.currentBook != Book::kSimFix) {

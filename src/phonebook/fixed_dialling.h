@@ -46,6 +46,6 @@ enum class SendResult { kAccepted, kFailed, kPin2Rejected };
 // PIN2 and ends here), then `finalStep` (the command again when empty), then AT+CMEE=0.
 // The PIN2 must have been made ready before.
 SendResult FixedDiallingWrite(WriteContext& context, std::string_view command,
-                           const std::function<bool()>& finalStep = {});
+                              const std::function<bool()>& finalStep = {});
 
 }  // namespace telvane::phonebook
