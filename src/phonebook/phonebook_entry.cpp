@@ -19,6 +19,14 @@ int CompareBytes(std::string_view a, std::string_view b) {
 
 }  // namespace
 
+int NumberTypeOf(std::string_view number) {
+  return !number.empty() && number.front() == '+' ? kInternationalType : kNationalType;
+}
+
+std::string CutTo(std::string_view text, std::size_t limit) {
+  return std::string(text.substr(0, limit));
+}
+
 int CompareEntries(const PhonebookEntry& a, const PhonebookEntry& b, int column) {
   switch (column) {
     case 0: return a.position < b.position ? -1 : (a.position > b.position ? 1 : 0);

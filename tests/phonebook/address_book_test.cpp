@@ -1,0 +1,141 @@
+// The address book against a scripted phone: objects read, written and erased.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "gsm/hex.h"
+#include "link/link_fixture.h"
+#include "phonebook/address_book_reading.h"
+#include "phonebook/address_entry_writing.h"
+#include "phonebook/phonebook_messages.h"
+#include "ui/resources.h"
+#include "ui/ui.h"
+
+namespace telvane::phonebook {
+namespace {
+
+using Lines = std::vector<std::string>;
+constexpr const char* kOk = "\r\nOK\r\n";
+
+// Records the messages shown; has no windows.
+class MessageRecorder final : public ui::Ui {
+ public:
+  const ui::Resources& Res() const override { return resources_; }
+  int LanguageId() const override { return 9; }
+  int RunModal(int, ui::DialogHandler&, ui::Dialog*) override { return 0; }
+  std::unique_ptr<ui::Dialog> OpenModeless(int, ui::DialogHandler&) override { return nullptr; }
+  int ShowMessage(const ui::MessageRequest& message) override {
+    shown.push_back(message.stringId);
+    return 0;
+  }
+  std::optional<ui::FileChoice> ChooseFile(const ui::FileRequest&) override { return std::nullopt; }
+  void PumpMessages() override {}
+  void OpenWithShell(const std::string&) override {}
+  bool OpenHelp(const std::string&) override { return false; }
+  ui::Rect WorkArea() const override { return {}; }
+
+  std::vector<int> shown;
+
+ private:
+  ui::Resources resources_;
+};
+
+class AddressBookTest : public testing::SerialExchangeTest {
+ protected:
+  Lines SentLines() {
+    peer_.Reply(kOk);
+    EXPECT_TRUE(exchange_.SendCommand("AT"));
+    const Lines all = peer_.Lines();
+    Lines recent(all.begin() + static_cast<std::ptrdiff_t>(seen_), all.end() - 1);
+    seen_ = all.size();
+    return recent;
+  }
+
+  PhonebookStore store_;
+  MessageRecorder ui_;
+  std::size_t seen_ = 0;
+};
+
+std::string ObjectAnswer(int index, std::string_view vcard) {
+  return "\r\n^SBNR: \"vcf\"," + std::to_string(index) + ",1,1\r\n" + gsm::ToHex(vcard) +
+         "\r\n\r\nOK\r\n";
+}
+
+TEST_F(AddressBookTest, PrematureStopAssumesTheRestFree) {
+  peer_.Reply(kOk);
+  peer_.Reply(ObjectAnswer(1, "BEGIN:VCARD\r\nN:Miller;John\r\nCATEGORIES:VIP\r\nEND:VCARD\r\n"));
+  for (int i = 2; i <= 10; ++i) peer_.Reply(kOk);
+  ReadAddressBook(exchange_, store_, ReadOptions{true});
+  const Lines sent = SentLines();
+  ASSERT_EQ(sent.size(), 11u);
+  EXPECT_EQ(sent[1], "AT^SBNR=\"vcf\",1");
+  ASSERT_EQ(store_.EntryCount(), 1u);
+  EXPECT_EQ(store_.entries[0].position, 2);
+  EXPECT_EQ(store_.entries[0].name, "Miller;John!");
+  EXPECT_EQ(store_.addresses.Find(0)->vip, 1);
+  EXPECT_EQ(store_.capacity.last, 500);
+  EXPECT_EQ(store_.freePositions.Element(1), 0);  // object 0 is never offered
+  EXPECT_EQ(store_.freePositions.Element(2), 2);
+  EXPECT_EQ(store_.freePositions.Element(11), 11);
+  EXPECT_EQ(store_.freePositions.Element(499), 499);
+  EXPECT_EQ(store_.freePositions.Element(500), 0);
+}
+
+TEST_F(AddressBookTest, NewEntryIsWrittenAtTheFirstFreeIndex) {
+  store_.freePositions.Append(0);
+  store_.freePositions.Append(4);
+  AddressInput miller;
+  miller.lastName = "Miller";
+  miller.firstName = "John";
+  miller.homeNumber = "+4930";
+  const LocalTime when{2001, 10, 5, 14, 30, 0};
+
+  AddressInput nameless = miller;
+  nameless.lastName.clear();
+  EXPECT_EQ(SaveAddressEntry(exchange_, ui_, store_, nameless, AddressSource::kDialog, 0, 0, when)
+                .messageId,
+            kStrEnterName);
+  EXPECT_TRUE(SentLines().empty());
+
+  peer_.Reply("\r\n> ");
+  peer_.Reply(kOk);
+  const Outcome saved =
+      SaveAddressEntry(exchange_, ui_, store_, miller, AddressSource::kDialog, 0, 0, when);
+  ASSERT_TRUE(saved.done);
+  const std::string text =
+      "BEGIN:VCARD\r\nVERSION:1.0\r\nREV:20011005T143000\r\nN:Miller;John\r\n"
+      "TEL;HOME:+4930\r\nEND:VCARD\r\n";
+  EXPECT_EQ(SentLines(), (Lines{"AT^SBNW=\"vcf\",4,1,1", gsm::ToHex(text) + "\x1A"}));
+  EXPECT_EQ(store_.entries[saved.slot].name, "Miller;John");
+  EXPECT_EQ(store_.entries[saved.slot].position, 5);
+  EXPECT_EQ(store_.entries[saved.slot].numberType, 145);
+  EXPECT_EQ(store_.addresses.Find(saved.slot)->lastName, "Miller");
+  EXPECT_FALSE(store_.freePositions.First());
+}
+
+TEST_F(AddressBookTest, RefusedBlockLeavesTheTablesAlone) {
+  store_.freePositions.Append(4);
+  AddressInput miller;
+  miller.lastName = "Miller";
+  miller.homeNumber = "030";
+  peer_.Reply("\r\nERROR\r\n");
+  const Outcome refused = SaveAddressEntry(exchange_, ui_, store_, miller, AddressSource::kDialog,
+                                           0, 0, LocalTime{2001, 1, 1, 0, 0, 0});
+  EXPECT_FALSE(refused.done);
+  EXPECT_EQ(ui_.shown, (std::vector<int>{kStrCantWriteNew}));
+  EXPECT_EQ(store_.EntryCount(), 0u);
+  EXPECT_EQ(store_.freePositions.First()->value, 4);
+}
+
+TEST_F(AddressBookTest, DeletingPositionEightErasesObjectSeven) {
+  store_.entries.Add(PhonebookEntry{8, "030", 129, "Miller"});
+  peer_.Reply(kOk);
+  EXPECT_TRUE(DeleteAddressEntry(exchange_, store_, 8).done);
+  EXPECT_EQ(SentLines(), (Lines{"AT^SBNW=\"vcf\",7,0"}));
+  EXPECT_EQ(store_.freePositions.First()->value, 7);
+  EXPECT_TRUE(store_.IsDeleted(0));
+}
+
+}  // namespace
+}  // namespace telvane::phonebook

@@ -1,0 +1,230 @@
+// Reading and writing the AT+CPBR books against a scripted phone: the exact commands.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "link/link_fixture.h"
+#include "phonebook/book_reading.h"
+#include "phonebook/entry_writing.h"
+#include "phonebook/normalising.h"
+#include "phonebook/phonebook_messages.h"
+#include "phonebook/redbook_writing.h"
+
+namespace telvane::phonebook {
+namespace {
+
+using Lines = std::vector<std::string>;
+constexpr const char* kOk = "\r\nOK\r\n";
+
+class BookExchangeTest : public testing::SerialExchangeTest {
+ protected:
+  // The commands sent since the last call: all of them are in the peer's record once a
+  // closing "AT" has been answered.
+  Lines SentLines() {
+    peer_.Reply(kOk);
+    EXPECT_TRUE(exchange_.SendCommand("AT"));
+    const Lines all = peer_.Lines();
+    Lines recent(all.begin() + static_cast<std::ptrdiff_t>(seen_), all.end() - 1);
+    seen_ = all.size();
+    return recent;
+  }
+  void Replies(std::initializer_list<std::string> answers) {
+    for (const std::string& answer : answers) peer_.Reply(answer);
+  }
+  // A SIM book read with positions 1..250 and the given free places.
+  void LoadedBook(Book book, std::initializer_list<int> freePlaces) {
+    store_.currentBook = book;
+    store_.capacity = BookCapacity{1, 250, 24, 16};
+    for (int place : freePlaces) store_.freePositions.Append(place);
+  }
+  WriteContext Context() {
+    return WriteContext{exchange_, store_, pin2_, [this] {
+                          ++asked_;
+                          return answer_;
+                        }};
+  }
+
+  PhonebookStore store_;
+  std::optional<std::string> pin2_;
+  std::optional<std::string> answer_ = "1234";
+  int asked_ = 0;
+  std::size_t seen_ = 0;
+};
+
+TEST_F(BookExchangeTest, PrematureStopAfterThirdEmptyPosition) {
+  Replies({"\r\n+CPBR: (1-250),20,16\r\n\r\nOK\r\n", kOk, kOk, kOk});
+  EXPECT_EQ(ReadPhonebook(exchange_, store_, ReadOptions{true}), ReadResult::kRead);
+  EXPECT_EQ(SentLines(), (Lines{"AT+CPBR=?", "AT+CPBR=1", "AT+CPBR=2", "AT+CPBR=3"}));
+  EXPECT_EQ(store_.EntryCount(), 0u);
+  EXPECT_EQ(store_.freePositions.Filled(), 3u);
+  EXPECT_EQ(store_.freePositions.Element(3), 3);
+  EXPECT_EQ(store_.capacity.numberLength, 24);
+}
+
+TEST_F(BookExchangeTest, EntriesAreReadAndEmptiesCountedInAll) {
+  Replies({"\r\n+CPBR: (1-9),20,16\r\n\r\nOK\r\n", kOk, "\r\n+CPBR: 2,\"0301\",129,\"Bob\"\r\n\r\nOK\r\n",
+           kOk, "\r\n+CPBR: 4,\"0891\",129,\"Carl\"\r\n\r\nOK\r\n",
+           "\r\n+CPBR: 5,\"+4930\",145,\"Anna\"\r\n\r\nOK\r\n", kOk});
+  std::vector<std::size_t> rows;
+  std::vector<int> percents;
+  const ReadReport report{[&](std::size_t slot) { rows.push_back(slot); },
+                          [&](int percent) { percents.push_back(percent); }};
+  EXPECT_EQ(ReadPhonebook(exchange_, store_, ReadOptions{true}, report), ReadResult::kRead);
+  EXPECT_EQ(SentLines().back(), "AT+CPBR=6");
+  ASSERT_EQ(store_.EntryCount(), 3u);
+  const PhonebookEntry& anna = store_.entries[2];
+  EXPECT_EQ(anna.position, 5);
+  EXPECT_EQ(anna.number, "+4930");
+  EXPECT_EQ(anna.numberType, 145);
+  EXPECT_EQ(anna.name, "Anna");
+  EXPECT_EQ(rows, (std::vector<std::size_t>{0, 1, 2}));
+  EXPECT_EQ(percents.back(), 0);  // the bar is given back
+}
+
+TEST_F(BookExchangeTest, FailedExchangeMidwayEmptiesTheTable) {
+  Replies({"\r\n+CPBR: (1-3),20,16\r\n\r\nOK\r\n",
+           "\r\n+CPBR: 1,\"0301\",129,\"Bob\"\r\n\r\nOK\r\n", "\r\nERROR\r\n"});
+  EXPECT_EQ(ReadPhonebook(exchange_, store_, ReadOptions{}), ReadResult::kBroken);
+  EXPECT_EQ(store_.EntryCount(), 0u);
+
+  store_.entries.Add(PhonebookEntry{7, "1", 129, "Kept"});
+  peer_.Reply("\r\nERROR\r\n");
+  EXPECT_EQ(ReadPhonebook(exchange_, store_, ReadOptions{}), ReadResult::kNotStarted);
+  EXPECT_EQ(store_.EntryCount(), 1u);
+}
+
+TEST_F(BookExchangeTest, CallListEndsAtItsFirstEmptyPlace) {
+  Replies({kOk, "\r\n+CPBR: (1-10),20,16\r\n\r\nOK\r\n",
+           "\r\n+CPBR: 1,\"0891\",129,\"\"\r\n\r\nOK\r\n", kOk});
+  EXPECT_TRUE(ReadCallList(exchange_, store_, CallListKind::kOutgoing));
+  EXPECT_EQ(SentLines(), (Lines{"AT+CPBS=LD", "AT+CPBR=?", "AT+CPBR=1", "AT+CPBR=2"}));
+  ASSERT_EQ(store_.callLists[0].Count(), 1u);
+  EXPECT_EQ(CallListLine(store_.callLists[0][0]), ", 0891");
+
+  peer_.Reply("\r\nERROR\r\n");
+  EXPECT_FALSE(ReadRedbook(exchange_, store_));
+}
+
+TEST_F(BookExchangeTest, NewEntriesGoToTheFirstFreePosition) {
+  LoadedBook(Book::kSim, {12, 13});
+  Replies({kOk, kOk});
+  WriteContext context = Context();
+  EXPECT_TRUE(WriteEntry(context, {"Anna", "+4930"}, 0).done);
+  const Outcome jorg = WriteEntry(context, {"J\xF6rg", "030"}, 0);
+  EXPECT_TRUE(jorg.done);
+  EXPECT_EQ(SentLines(), (Lines{"AT+CPBW=12,+4930,145,\"Anna\"", "AT+CPBW=13,030,129,\"J\\7Crg\""}));
+  EXPECT_EQ(store_.entries[jorg.slot].name, "J\xF6rg");
+  EXPECT_EQ(store_.entries[jorg.slot].position, 13);
+  EXPECT_FALSE(store_.freePositions.First());
+
+  const Outcome none = WriteEntry(context, {"Bob", "0301"}, 0);
+  EXPECT_EQ(none.messageId, kStrNoFreeEntry);
+  EXPECT_EQ(WriteEntry(context, {"", "0301"}, 0).messageId, kStrEnterName);
+  EXPECT_TRUE(SentLines().empty());
+  EXPECT_EQ(asked_, 0);
+}
+
+TEST_F(BookExchangeTest, InjectedNameAndNumberStayInOneCommand) {
+  LoadedBook(Book::kSim, {3});
+  peer_.Reply(kOk);
+  WriteContext context = Context();
+  EXPECT_TRUE(WriteEntry(context, {"Anna\"\r\nATD0900", "030\r\nATD0900"}, 0).done);
+  EXPECT_EQ(SentLines(), (Lines{"AT+CPBW=3,0300900,129,\"Anna\\22ATD0900\""}));
+}
+
+TEST_F(BookExchangeTest, FixedDiallingAsksForPin2WhenRequired) {
+  LoadedBook(Book::kSimFix, {});
+  store_.entries.Add(PhonebookEntry{4, "030", 129, "Anna"});
+  Replies({kOk, "\r\n+CME ERROR: SIM PIN2 REQUIRED\r\n", "\r\n+CPIN: SIM PIN2\r\n\r\nOK\r\n", kOk,
+           kOk, kOk});
+  WriteContext context = Context();
+  EXPECT_TRUE(WriteEntry(context, {"Anna", "0301"}, 4, 0).done);
+  const std::string write = "AT+CPBW=4,0301,129,\"Anna\"";
+  EXPECT_EQ(SentLines(),
+            (Lines{"AT+CMEE=2", write, "AT+CPIN?", "AT+CPIN=1234", write, "AT+CMEE=0"}));
+  EXPECT_EQ(pin2_, "1234");
+  EXPECT_EQ(store_.entries[0].number, "0301");
+
+  // Accepted at once: still sent twice; the stored PIN2 is not asked for again.
+  Replies({kOk, kOk, kOk, kOk});
+  EXPECT_TRUE(WriteEntry(context, {"Anna", "0302"}, 4, 0).done);
+  EXPECT_EQ(SentLines().size(), 4u);
+  EXPECT_EQ(asked_, 1);
+}
+
+TEST_F(BookExchangeTest, FixedDiallingCancelAndRejectedPin2) {
+  LoadedBook(Book::kSimFix, {});
+  store_.entries.Add(PhonebookEntry{4, "030", 129, "Anna"});
+  answer_.reset();
+  WriteContext context = Context();
+  EXPECT_EQ(WriteEntry(context, {"Anna", "0301"}, 4, 0).messageId, 0);
+  EXPECT_TRUE(SentLines().empty());
+  answer_ = "";
+  EXPECT_EQ(WriteEntry(context, {"Anna", "0301"}, 4, 0).messageId, kStrInvalidPin2);
+  EXPECT_TRUE(SentLines().empty());
+
+  answer_ = "9999";
+  Replies({kOk, "\r\n+CME ERROR: SIM PIN2 REQUIRED\r\n", kOk, "\r\n+CME ERROR: incorrect password\r\n"});
+  const Outcome rejected = WriteEntry(context, {"Anna", "0301"}, 4, 0);
+  EXPECT_EQ(rejected.messageId, kStrPin2Rejected);
+  EXPECT_EQ(SentLines(), (Lines{"AT+CMEE=2", "AT+CPBW=4,0301,129,\"Anna\"", "AT+CPIN?",
+                                "AT+CPIN=9999"}));
+  EXPECT_FALSE(pin2_);
+  EXPECT_EQ(store_.entries[0].number, "030");
+}
+
+TEST_F(BookExchangeTest, NormalisingWithAndWithoutLeadingZero) {
+  LoadedBook(Book::kSim, {});
+  for (const char* number : {"030", "0049", "+4930", "112"}) {
+    store_.entries.Add(PhonebookEntry{static_cast<int>(store_.EntryCount()) + 1, number, 129, "N"});
+  }
+  Replies({kOk, kOk});
+  WriteContext context = Context();
+  EXPECT_TRUE(NormaliseEntries(context, NormaliseOptions{"+49", false}));
+  EXPECT_EQ(SentLines(), (Lines{"AT+CPBW=1,+4930,145,\"N\"", "AT+CPBW=2,+49049,145,\"N\""}));
+  EXPECT_EQ(store_.entries[0].numberType, 145);
+
+  store_.entries[0].number = "030";
+  Replies({kOk});
+  EXPECT_TRUE(NormaliseEntries(context, NormaliseOptions{"+49", true}));
+  EXPECT_EQ(SentLines(), (Lines{"AT+CPBW=1,+49030,145,\"N\""}));
+}
+
+TEST_F(BookExchangeTest, RedbookMarksAndLimits) {
+  LoadedBook(Book::kSim, {});
+  store_.entries.Add(PhonebookEntry{5, "+4930", 145, "Anna"});
+  Replies({kOk, kOk});
+  WriteContext context = Context();
+  EXPECT_TRUE(AddToRedbook(context, 0).done);
+  EXPECT_EQ(SentLines(), (Lines{"AT^SPBS=SM", "AT+CPBW=5,+4930,145,\"Anna!\""}));
+  ASSERT_EQ(store_.redbook.Count(), 1u);
+  EXPECT_EQ(store_.redbook[0].position, 1);
+  EXPECT_EQ(store_.entries[0].name, "Anna!");
+
+  store_.redbook.Add(PhonebookEntry{2, "1", 129, "Ghost!"});
+  peer_.Reply(kOk);
+  EXPECT_EQ(RemoveFromRedbook(context, 1).messageId, kStrEntryNotFound);
+  EXPECT_EQ(SentLines(), (Lines{"AT^SPBS=SM"}));
+
+  while (store_.redbook.Add(PhonebookEntry{})) {
+  }
+  store_.entries.Add(PhonebookEntry{6, "1", 129, "Bob"});
+  EXPECT_EQ(AddToRedbook(context, 1).messageId, kStrMaximumEntries);
+  EXPECT_TRUE(SentLines().empty());
+}
+
+TEST_F(BookExchangeTest, DeletedEntryFreesItsPosition) {
+  LoadedBook(Book::kSim, {});
+  store_.entries.Add(PhonebookEntry{5, "+4930", 145, "Anna"});
+  peer_.Reply(kOk);
+  WriteContext context = Context();
+  EXPECT_TRUE(DeleteEntry(context, 5).done);
+  EXPECT_EQ(SentLines(), (Lines{"AT+CPBW=5"}));
+  EXPECT_EQ(store_.freePositions.First()->value, 5);
+  EXPECT_TRUE(store_.IsDeleted(0));
+  EXPECT_FALSE(store_.SlotOf(5));
+}
+
+}  // namespace
+}  // namespace telvane::phonebook
