@@ -8,6 +8,7 @@
 #include "app/options_dialog.h"
 #include "app/phone_status.h"
 #include "app/window_helpers.h"
+#include "phonebook/phonebook_window.h"
 #include "link/answer_reader.h"
 #include "objects/logo_transfer.h"
 #include "objects/ring_tone_transfer.h"
@@ -24,7 +25,7 @@ constexpr Tooltip kMainTooltips[] = {
     {kSendTone, 3},  {kSwitchOff, 4},  {kSyncTime, 10},  {kSmsList, 15},     {kCallForwarding, 55}, {kLocks, 56}};
 
 // Functions whose windows are not part of the program yet stay disabled.
-constexpr int kUnbuiltButtons[] = {kPhonebook, kOrganizer,      kNetinfo, kNetmonitor, kSmsList,
+constexpr int kUnbuiltButtons[] = {kOrganizer, kNetinfo, kNetmonitor, kSmsList,
                                    kCallForwarding, kLocks, kProfile};
 
 constexpr int kNoModemControls[] = {kOrganizer, kSendLogo, kDeleteLogo, kSendTone, kSyncTime, kTest};
@@ -175,6 +176,11 @@ void MainWindow::OnCommand(ui::Dialog& dialog, int commandId) {
     case kDownloadTone: {
       auto session = Transfer(dialog);
       objects::DownloadRingTone(session);
+      break;
+    }
+    case kPhonebook: {
+      phonebook::PhonebookWindow window(context_, ui_, phonebook_);
+      ui_.RunModal(phonebook::PhonebookWindow::kTemplate, window, &dialog);
       break;
     }
     case kSaveMobileInfo: SaveMobileInfo(dialog); break;

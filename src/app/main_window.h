@@ -7,6 +7,7 @@
 #include "app/app_context.h"
 #include "link/answer_reader.h"
 #include "objects/transfer_session.h"
+#include "phonebook/phonebook_store.h"
 #include "ui/dialog.h"
 #include "ui/ui.h"
 
@@ -53,6 +54,7 @@ class MainWindow : public ui::DialogHandler {
   std::optional<link::NumberRange> toneRange_;  // of the tone up-down, from AT^SRTC=?
   int logoIndex_ = 0;        // chosen beside the logo preview, kept for the run
   int toneIndex_ = 0;        // chosen beside the tone preview, kept for the run
+  phonebook::PhonebookStore phonebook_;  // the books as last read, kept for the run
 };
 
 }  // namespace telvane::app

@@ -1,6 +1,7 @@
 #include "phonebook/fixed_dialling.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace telvane::phonebook {
 namespace {
@@ -8,6 +9,20 @@ namespace {
 bool IsValidPin2(std::string_view pin) {
   return !pin.empty() && pin.size() <= kPin2Limit &&
          std::all_of(pin.begin(), pin.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// "+CME ERROR: SIM PIN2 required": phones write the word in either case.
+bool AsksForPin2(std::string_view answer) {
+  constexpr std::string_view kWord = "REQUIRED";
+  for (std::size_t at = 0; at + kWord.size() <= answer.size(); ++at) {
+    std::size_t i = 0;
+    while (i < kWord.size() &&
+           std::toupper(static_cast<unsigned char>(answer[at + i])) == kWord[i]) {
+      ++i;
+    }
+    if (i == kWord.size()) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -32,7 +47,7 @@ SendResult FixedDiallingWrite(WriteContext& context, std::string_view command,
   }
   exchange.SendCommand("AT+CMEE=2");
   exchange.SendCommand(command);
-  if (exchange.Answer().find("REQUIRED") != std::string_view::npos) {
+  if (AsksForPin2(exchange.Answer())) {
     exchange.SendCommand("AT+CPIN?");
     const std::string pin = context.storedPin2.value_or("");
     // A PIN2 that is not plain digits never reaches the command line.

@@ -20,10 +20,11 @@ std::optional<std::string> NormalisedNumber(std::string_view number,
 }
 
 bool NormaliseEntries(WriteContext& context, const NormaliseOptions& options,
+                      std::span<const std::size_t> order,
                       const std::function<void(const Outcome&)>& written) {
   PhonebookStore& store = context.store;
-  for (std::size_t slot = 0; slot < store.EntryCount(); ++slot) {
-    if (store.IsDeleted(slot)) continue;
+  for (const std::size_t slot : order) {
+    if (slot >= store.EntryCount() || store.IsDeleted(slot)) continue;
     PhonebookEntry& entry = store.entries[slot];
     const auto number = NormalisedNumber(entry.number, options);
     if (!number) continue;

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -27,11 +28,12 @@ NormaliseOptions NormaliseOptionsFrom(const app::Settings& settings);
 std::optional<std::string> NormalisedNumber(std::string_view number,
                                             const NormaliseOptions& options);
 
-// Rewrites every entry whose number needs it; the entry takes the new number before the
-// write. `written` hears each slot with the write's outcome (message "Can't modify
+// Rewrites every entry of `order` (table slots, in the order the list shows them) whose
+// number needs it; the entry takes the new number before the write. `written` hears each slot with the write's outcome (message "Can't modify
 // entry" on failure). For the fixed dialling book only a stored PIN2 is used, and a
 // rejected PIN2 ends the run. Result false when it ended that way.
 bool NormaliseEntries(WriteContext& context, const NormaliseOptions& options,
+                      std::span<const std::size_t> order,
                       const std::function<void(const Outcome&)>& written = {});
 
 }  // namespace telvane::phonebook

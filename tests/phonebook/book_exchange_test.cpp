@@ -181,13 +181,15 @@ TEST_F(BookExchangeTest, NormalisingWithAndWithoutLeadingZero) {
   }
   Replies({kOk, kOk});
   WriteContext context = Context();
-  EXPECT_TRUE(NormaliseEntries(context, NormaliseOptions{"+49", false}));
-  EXPECT_EQ(SentLines(), (Lines{"AT+CPBW=1,+4930,145,\"N\"", "AT+CPBW=2,+49049,145,\"N\""}));
+  // Rows in the list's order: the second entry is shown first.
+  const std::size_t order[] = {1, 0, 2, 3};
+  EXPECT_TRUE(NormaliseEntries(context, NormaliseOptions{"+49", false}, order));
+  EXPECT_EQ(SentLines(), (Lines{"AT+CPBW=2,+49049,145,\"N\"", "AT+CPBW=1,+4930,145,\"N\""}));
   EXPECT_EQ(store_.entries[0].numberType, 145);
 
   store_.entries[0].number = "030";
   Replies({kOk});
-  EXPECT_TRUE(NormaliseEntries(context, NormaliseOptions{"+49", true}));
+  EXPECT_TRUE(NormaliseEntries(context, NormaliseOptions{"+49", true}, order));
   EXPECT_EQ(SentLines(), (Lines{"AT+CPBW=1,+49030,145,\"N\""}));
 }
 
