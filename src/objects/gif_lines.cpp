@@ -44,8 +44,9 @@ GifLineAssembler::GifLineAssembler(PictureRecord& record, std::uint32_t width,
       width_(width),
       storedBits_(storedBits),
       rows_(height, interlaced),
-      indices_(width),
-      packed_(StoredLineBytes(width, storedBits)) {}
+      // At 8 bits the indices are the packed line itself, padding included.
+      indices_(storedBits == 8 ? StoredLineBytes(width, storedBits) : width),
+      packed_(storedBits == 8 ? 0 : StoredLineBytes(width, storedBits)) {}
 
 bool GifLineAssembler::Put(std::span<const std::uint8_t> indices) {
   if (width_ == 0) return true;
@@ -80,12 +81,12 @@ bool GifLineAssembler::DeliverLine() {
       }
       break;
     default:
-      std::copy(indices_.begin(), indices_.end(), packed_.begin());
       break;
   }
   const std::uint32_t line = rows_.Current();
   rows_.Advance();
-  if (PutLineThroughFormat(packed_, line, record_) == LineAction::kStop) {
+  if (PutLineThroughFormat(storedBits_ == 8 ? indices_ : packed_, line, record_) ==
+      LineAction::kStop) {
     stopped_ = true;
     return false;
   }

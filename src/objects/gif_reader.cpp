@@ -74,18 +74,6 @@ PictureStatus CheckSize(const PictureRecord& record) {
              : PictureStatus::kNoMemory;
 }
 
-// Joins the image's data sub-blocks. False when the file ends before the zero block.
-bool GatherImageData(ByteCursor& cursor, std::vector<std::uint8_t>& data) {
-  for (;;) {
-    const auto length = cursor.Next();
-    if (!length) return false;
-    if (*length == 0) return true;
-    const auto block = cursor.Take(*length);
-    if (!block) return false;
-    data.insert(data.end(), block->begin(), block->end());
-  }
-}
-
 }  // namespace
 
 PictureStatus ReadGifHeader(PictureRecord& record, std::span<const std::uint8_t> file) {
@@ -161,19 +149,15 @@ PictureStatus LoadGif(PictureRecord& record, std::span<const std::uint8_t> file)
 
   const auto minimumCodeSize = cursor.Next();
   if (!minimumCodeSize) return PictureStatus::kBadHeader;
-  std::vector<std::uint8_t> data;
-  const bool complete = GatherImageData(cursor, data);
-
   GifLineAssembler lines(record, record.width, record.height,
                          *StoredBitsFor(record.bitsPerPixel), (flags & kInterlaceFlag) != 0);
-  switch (DecodeLzw(data, *minimumCodeSize, lines)) {
+  switch (DecodeLzw(file.subspan(cursor.Position()), *minimumCodeSize, lines)) {
     case LzwResult::kEnd: return PictureStatus::kOk;
     case LzwResult::kStopped: return PictureStatus::kStopped;
     case LzwResult::kMalformed: return PictureStatus::kBadHeader;
     case LzwResult::kTruncated:
       // Some writers leave out the end code; a picture with every line is still whole.
-      return complete && lines.AllLinesDelivered() ? PictureStatus::kOk
-                                                   : PictureStatus::kBadHeader;
+      return lines.AllLinesDelivered() ? PictureStatus::kOk : PictureStatus::kBadHeader;
   }
   return PictureStatus::kBadHeader;
 }

@@ -1,5 +1,6 @@
 #include "objects/lzw_decoder.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -9,28 +10,68 @@ namespace {
 
 // The string table: each entry is a prefix entry plus one suffix index; its length and
 // first index are kept so that a string is written back to front without a second walk.
+// Decoded strings are gathered in `output` and handed to the sink in large batches.
 struct LzwTable {
+  static constexpr std::size_t kOutputBytes = 4 * kLzwTableSize;
+
   std::array<std::uint16_t, kLzwTableSize> prefix{};
   std::array<std::uint8_t, kLzwTableSize> suffix{};
   std::array<std::uint8_t, kLzwTableSize> first{};
   std::array<std::uint16_t, kLzwTableSize> length{};
-  std::array<std::uint8_t, kLzwTableSize> output{};
+  std::array<std::uint8_t, kOutputBytes> output{};
+  std::size_t filled = 0;
 
-  // Writes entry `code` into the end of `output` and returns it.
-  std::span<const std::uint8_t> Expand(std::uint32_t code) {
+  // Appends entry `code` to the output; false when the sink asked to stop.
+  bool Emit(std::uint32_t code, LzwSink& sink) {
     const std::size_t size = length[code];
-    std::size_t at = output.size();
-    while (at > output.size() - size) {
-      output[--at] = suffix[code];
+    if (filled + size > output.size() && !Flush(sink)) return false;
+    std::uint8_t* at = output.data() + filled + size;
+    filled += size;
+    for (std::size_t i = 0; i < size; ++i) {
+      *--at = suffix[code];
       code = prefix[code];
     }
-    return std::span(output).subspan(at, size);
+    return true;
   }
+  bool Flush(LzwSink& sink) {
+    const std::size_t size = filled;
+    filled = 0;
+    return size == 0 || sink.Put(std::span(output).first(size));
+  }
+};
+
+// The bytes of a chain of data sub-blocks, read without joining them first.
+class SubBlockBytes {
+ public:
+  explicit SubBlockBytes(std::span<const std::uint8_t> data) : data_(data) {}
+
+  // False at the zero-length block or the end of the data.
+  bool Next(std::uint8_t& byte) {
+    if (position_ == blockEnd_ && !StartBlock()) return false;
+    byte = data_[position_++];
+    return true;
+  }
+
+ private:
+  bool StartBlock() {
+    if (ended_ || position_ >= data_.size() || data_[position_] == 0) {
+      ended_ = true;
+      return false;
+    }
+    const std::size_t length = data_[position_++];
+    blockEnd_ = std::min(position_ + length, data_.size());
+    return position_ < blockEnd_;
+  }
+
+  std::span<const std::uint8_t> data_;
+  std::size_t position_ = 0;
+  std::size_t blockEnd_ = 0;
+  bool ended_ = false;
 };
 
 }  // namespace
 
-LzwResult DecodeLzw(std::span<const std::uint8_t> codes, int minimumCodeSize, LzwSink& sink) {
+LzwResult DecodeLzw(std::span<const std::uint8_t> subBlocks, int minimumCodeSize, LzwSink& sink) {
   if (minimumCodeSize < 1 || minimumCodeSize > 8) return LzwResult::kMalformed;
   const std::uint32_t clearCode = 1u << minimumCodeSize;
   const std::uint32_t endCode = clearCode + 1;
@@ -48,12 +89,15 @@ LzwResult DecodeLzw(std::span<const std::uint8_t> codes, int minimumCodeSize, Lz
   std::uint32_t previous = kNoCode;
   std::uint32_t bitBuffer = 0;
   int bitCount = 0;
-  std::size_t position = 0;
+  SubBlockBytes bytes(subBlocks);
 
   for (;;) {
     while (bitCount < codeBits) {
-      if (position == codes.size()) return LzwResult::kTruncated;
-      bitBuffer |= std::uint32_t{codes[position++]} << bitCount;
+      std::uint8_t byte = 0;
+      if (!bytes.Next(byte)) {
+        return table->Flush(sink) ? LzwResult::kTruncated : LzwResult::kStopped;
+      }
+      bitBuffer |= std::uint32_t{byte} << bitCount;
       bitCount += 8;
     }
     const std::uint32_t code = bitBuffer & ((1u << codeBits) - 1);
@@ -66,16 +110,20 @@ LzwResult DecodeLzw(std::span<const std::uint8_t> codes, int minimumCodeSize, Lz
       previous = kNoCode;
       continue;
     }
-    if (code == endCode) return LzwResult::kEnd;
+    if (code == endCode) return table->Flush(sink) ? LzwResult::kEnd : LzwResult::kStopped;
 
     if (previous == kNoCode) {
       // The first code after a clear must be a single index.
-      if (code >= clearCode) return LzwResult::kMalformed;
-      if (!sink.Put(table->Expand(code))) return LzwResult::kStopped;
+      if (code >= clearCode) {
+        return table->Flush(sink) ? LzwResult::kMalformed : LzwResult::kStopped;
+      }
+      if (!table->Emit(code, sink)) return LzwResult::kStopped;
       previous = code;
       continue;
     }
-    if (code > nextFree) return LzwResult::kMalformed;
+    if (code > nextFree) {
+      return table->Flush(sink) ? LzwResult::kMalformed : LzwResult::kStopped;
+    }
 
     if (nextFree < kLzwTableSize) {
       // The new entry is the previous string plus the first index of this one; for the
@@ -88,7 +136,7 @@ LzwResult DecodeLzw(std::span<const std::uint8_t> codes, int minimumCodeSize, Lz
       ++nextFree;
       if (nextFree == (1u << codeBits) && codeBits < kLzwMaxCodeBits) ++codeBits;
     }
-    if (!sink.Put(table->Expand(code))) return LzwResult::kStopped;
+    if (!table->Emit(code, sink)) return LzwResult::kStopped;
     previous = code;
   }
 }

@@ -9,7 +9,7 @@ namespace telvane::objects {
 inline constexpr int kLzwMaxCodeBits = 12;
 inline constexpr std::uint32_t kLzwTableSize = 1u << kLzwMaxCodeBits;  // 4096 entries
 
-// Receives the decoded colour indices, one table string at a time.
+// Receives the decoded colour indices in batches of any size.
 class LzwSink {
  public:
   virtual ~LzwSink() = default;
@@ -24,8 +24,9 @@ enum class LzwResult {
   kTruncated,  // the data ended before the end code
 };
 
-// Decodes `codes` (the image's data sub-blocks joined, codes packed least significant bit
-// first) with the given minimum code size (1 to 8).
-LzwResult DecodeLzw(std::span<const std::uint8_t> codes, int minimumCodeSize, LzwSink& sink);
+// Decodes the image's data sub-blocks (each a length byte and that many bytes of codes
+// packed least significant bit first, up to a zero-length block) with the given minimum
+// code size (1 to 8). The data ends at the zero-length block or at the end of `subBlocks`.
+LzwResult DecodeLzw(std::span<const std::uint8_t> subBlocks, int minimumCodeSize, LzwSink& sink);
 
 }  // namespace telvane::objects

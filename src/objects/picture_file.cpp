@@ -1,23 +1,28 @@
 #include "objects/picture_file.h"
 
-#include <fstream>
-#include <system_error>
+#include <cstdio>
+#include <memory>
 
 namespace telvane::objects {
+
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+}  // namespace
 
 PictureStatus ReadPictureFile(const std::string& fileName, std::vector<std::uint8_t>& bytes) {
   bytes.clear();
   if (fileName.empty() || fileName.size() > kMaxPictureFileName) return PictureStatus::kCannotOpen;
-  std::ifstream file(fileName, std::ios::binary);
-  if (!file) return PictureStatus::kCannotOpen;
-  file.seekg(0, std::ios::end);
-  const std::streamoff size = file.tellg();
-  if (size < 0) return PictureStatus::kCannotOpen;
+  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(fileName.c_str(), "rb"));
+  if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) return PictureStatus::kCannotOpen;
+  const long size = std::ftell(file.get());
+  if (size < 0 || std::fseek(file.get(), 0, SEEK_SET) != 0) return PictureStatus::kCannotOpen;
   if (static_cast<std::uint64_t>(size) > kMaxPictureFileBytes) return PictureStatus::kNoMemory;
-  file.seekg(0, std::ios::beg);
   bytes.resize(static_cast<std::size_t>(size));
-  file.read(reinterpret_cast<char*>(bytes.data()), size);
-  if (file.gcount() != size) {
+  if (std::fread(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) {
     bytes.clear();
     return PictureStatus::kCannotOpen;
   }
