@@ -29,7 +29,9 @@ void PutLe32(std::vector<std::uint8_t>& out, std::uint32_t value) {
   PutLe16(out, value >> 16);
 }
 
-// File header, 40-byte information header and colour table.
+// File header, 40-byte information header and colour table. The table is the record's
+// own for two-colour pictures too, so a picture whose first colour is not black keeps its
+// look instead of being inverted.
 std::vector<std::uint8_t> BmpHeaders(const PictureRecord& record, std::uint32_t depth,
                                      std::uint32_t lineBytes) {
   const std::uint32_t entries = depth == 24 ? 0 : 1u << depth;
