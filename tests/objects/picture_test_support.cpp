@@ -1,0 +1,179 @@
+#include "picture_test_support.h"
+
+#include <fcntl.h>
+#include <gif_lib.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <memory>
+#include <sstream>
+
+extern char** environ;
+
+namespace telvane::testing {
+
+using objects::PictureFormat;
+using objects::PictureRecord;
+using objects::PictureStatus;
+using objects::RgbColour;
+
+std::string PictureRgb(const PictureRecord& record) {
+  std::string rgb;
+  rgb.reserve(std::size_t{record.width} * record.height * 3);
+  for (std::uint32_t y = 0; y < record.height; ++y) {
+    const std::size_t row = std::size_t{record.storedRows - y - 1} * record.bytesPerLine;
+    const std::uint8_t* line = record.image.data() + row;
+    for (std::uint32_t x = 0; x < record.width; ++x) {
+      if (record.storedBits == 24) {
+        rgb += static_cast<char>(line[x * 3 + 2]);
+        rgb += static_cast<char>(line[x * 3 + 1]);
+        rgb += static_cast<char>(line[x * 3]);
+        continue;
+      }
+      std::uint8_t index = 0;
+      switch (record.storedBits) {
+        case 1: index = (line[x / 8] >> (7 - x % 8)) & 1; break;
+        case 4: index = x % 2 == 0 ? line[x / 2] >> 4 : line[x / 2] & 0x0F; break;
+        default: index = line[x]; break;
+      }
+      const RgbColour& colour = record.palette[index];
+      rgb += static_cast<char>(colour.red);
+      rgb += static_cast<char>(colour.green);
+      rgb += static_cast<char>(colour.blue);
+    }
+  }
+  return rgb;
+}
+
+namespace {
+
+std::optional<std::string> FindOnPath(const std::string& program) {
+  const char* path = std::getenv("PATH");
+  std::istringstream folders(path != nullptr ? path : "");
+  std::string folder;
+  while (std::getline(folders, folder, ':')) {
+    const std::string candidate = (folder.empty() ? "." : folder) + "/" + program;
+    if (::access(candidate.c_str(), X_OK) == 0) return candidate;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+bool ConvertAvailable() { return FindOnPath("convert").has_value(); }
+
+std::optional<std::string> RunConvert(const std::vector<std::string>& args) {
+  const auto program = FindOnPath("convert");
+  if (!program) return std::nullopt;
+  int pipeFds[2];
+  if (::pipe(pipeFds) != 0) return std::nullopt;
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
+  posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
+  posix_spawn_file_actions_addclose(&actions, pipeFds[1]);
+  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+  std::vector<std::string> argv{"convert"};
+  argv.insert(argv.end(), args.begin(), args.end());
+  std::vector<char*> pointers;
+  for (auto& arg : argv) pointers.push_back(arg.data());
+  pointers.push_back(nullptr);
+  pid_t pid = 0;
+  const int spawned =
+      ::posix_spawn(&pid, program->c_str(), &actions, nullptr, pointers.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  ::close(pipeFds[1]);
+  std::string output;
+  if (spawned == 0) {
+    char chunk[65536];
+    ssize_t got = 0;
+    while ((got = ::read(pipeFds[0], chunk, sizeof chunk)) > 0) output.append(chunk, got);
+  }
+  ::close(pipeFds[0]);
+  if (spawned != 0) return std::nullopt;
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
+  return output;
+}
+
+std::optional<std::string> ConvertRgb(const std::filesystem::path& file) {
+  return RunConvert({file.string(), "-depth", "8", "rgb:-"});
+}
+
+namespace {
+
+struct MapDeleter {
+  void operator()(ColorMapObject* map) const { GifFreeMapObject(map); }
+};
+using ColourMap = std::unique_ptr<ColorMapObject, MapDeleter>;
+
+ColourMap MakeMap(const std::vector<RgbColour>& colours) {
+  if (colours.empty()) return nullptr;
+  std::vector<GifColorType> entries;
+  for (const auto& colour : colours) entries.push_back({colour.red, colour.green, colour.blue});
+  return ColourMap(GifMakeMapObject(static_cast<int>(entries.size()), entries.data()));
+}
+
+}  // namespace
+
+bool WriteGifWithGiflib(const std::filesystem::path& file, const GifImage& image) {
+  int error = 0;
+  GifFileType* gif = EGifOpenFileName(file.c_str(), false, &error);
+  if (gif == nullptr) return false;
+  const ColourMap global = MakeMap(image.globalColours);
+  const ColourMap local = MakeMap(image.localColours);
+  const int width = static_cast<int>(image.width);
+  const int height = static_cast<int>(image.height);
+  const int depth = global ? global->BitsPerPixel : local->BitsPerPixel;
+  bool ok = EGifPutScreenDesc(gif, width, height, depth, 0, global.get()) == GIF_OK &&
+            EGifPutImageDesc(gif, 0, 0, width, height, image.interlaced, local.get()) == GIF_OK;
+  // giflib writes lines in the order given; an interlaced picture goes pass by pass.
+  const int starts[] = {0, 4, 2, 1};
+  const int steps[] = {8, 8, 4, 2};
+  for (int pass = 0; ok && pass < (image.interlaced ? 4 : 1); ++pass) {
+    const int start = image.interlaced ? starts[pass] : 0;
+    const int step = image.interlaced ? steps[pass] : 1;
+    for (int y = start; ok && y < height; y += step) {
+      auto* line = const_cast<GifPixelType*>(image.indices.data() + std::size_t(y) * width);
+      ok = EGifPutLine(gif, line, width) == GIF_OK;
+    }
+  }
+  return EGifCloseFile(gif, &error) == GIF_OK && ok;
+}
+
+std::vector<RgbColour> TestColours(std::size_t count) {
+  std::vector<RgbColour> colours;
+  for (std::size_t i = 0; i < count; ++i) {
+    colours.push_back({static_cast<std::uint8_t>(i * 37 + 11), static_cast<std::uint8_t>(255 - i),
+                       static_cast<std::uint8_t>(i * 91 % 256)});
+  }
+  return colours;
+}
+
+std::vector<std::uint8_t> TestIndices(std::uint32_t width, std::uint32_t height,
+                                      std::size_t colours) {
+  std::vector<std::uint8_t> indices(std::size_t{width} * height);
+  for (std::uint32_t y = 0; y < height; ++y) {
+    for (std::uint32_t x = 0; x < width; ++x) {
+      // Stripes with runs of varying length, so that LZW builds long strings too.
+      indices[std::size_t{y} * width + x] =
+          static_cast<std::uint8_t>((x / (1 + y % 5) + y * 3 + (x * y) / 17) % colours);
+    }
+  }
+  return indices;
+}
+
+PictureStatus LoadPicture(PictureRecord& record, const std::filesystem::path& file,
+                          const PictureFormat& format) {
+  record = {};
+  record.fileName = file.string();
+  record.format = &format;
+  if (const auto status = format.readHeader(record); status != PictureStatus::kOk) return status;
+  if (!AllocatePictureBuffer(record)) return PictureStatus::kNoMemory;
+  return format.load(record);
+}
+
+}  // namespace telvane::testing
