@@ -1,13 +1,30 @@
 #include "objects/logo_gif.h"
 
+#include "objects/picture_formats.h"
+#include "objects/picture_record.h"
+
 namespace telvane::objects {
 
-// PLACEHOLDER until the picture codecs are part of the build: every GIF is reported as
-// a file that cannot be opened (status 1 at the header step). To be replaced by: read
-// the GIF header, allocate the buffer, load the pixels, copy the record with the BMP
-// operations and write it to `bmpPath`.
-GifConversion ConvertGifToBmp(const std::string& /*gifPath*/, const std::string& /*bmpPath*/) {
-  return {GifStep::kReadHeader, 1};
+GifConversion ConvertGifToBmp(const std::string& gifPath, const std::string& bmpPath) {
+  PictureRecord gif;
+  gif.format = &GifPictureFormat();
+  gif.fileName = gifPath;
+  if (const PictureStatus status = gif.format->readHeader(gif); status != PictureStatus::kOk) {
+    return {GifStep::kReadHeader, static_cast<int>(status)};
+  }
+  if (!AllocatePictureBuffer(gif)) return {GifStep::kAllocate, static_cast<int>(PictureStatus::kNoMemory)};
+  if (const PictureStatus status = gif.format->load(gif); status != PictureStatus::kOk) {
+    return {GifStep::kLoad, static_cast<int>(status)};
+  }
+  // A copy with the BMP operations writes the picture; its name already ends in ".BMP",
+  // so the writer's extension rule keeps it.
+  PictureRecord bmp = gif;
+  bmp.format = &BmpPictureFormat();
+  bmp.fileName = bmpPath;
+  if (const PictureStatus status = bmp.format->save(bmp); status != PictureStatus::kOk) {
+    return {GifStep::kWriteBmp, static_cast<int>(status)};
+  }
+  return {};
 }
 
 }  // namespace telvane::objects

@@ -93,7 +93,10 @@ void SendLogo(TransferSession& session, int& logoIndex) {
   request.defaultExtension = "bmp";
   request.mustExist = true;
   request.previewTemplate = kLogoPreviewTemplate;
+  PicturePreview preview;
+  request.preview = &preview;
   const auto choice = session.ui.ChooseFile(request);
+  preview.Clear();  // the shown picture ends with the dialog, chosen or cancelled
   if (!choice) return;
   logoIndex = IndexFromPreviewNumber(choice->previewNumber, kLogoNumbers, logoIndex);
   WindowDisabled disabled(session.mainWindow);

@@ -5,12 +5,13 @@
 #include <string>
 #include <string_view>
 
+#include "objects/picture_preview.h"
 #include "objects/transfer_session.h"
 
 namespace telvane::objects {
 
-inline constexpr int kLogoPreviewTemplate = 160;
-inline constexpr int kLogoNumbers = 3;  // logo numbers 1..3 beside the preview
+inline constexpr int kLogoPreviewTemplate = PicturePreview::kTemplate;
+inline constexpr int kLogoNumbers = PicturePreview::kNumbers;  // logo numbers beside the preview
 
 // String ids of the logo send.
 inline constexpr int kStrBadFileHeader = 37;       // "Unsuitable file header"

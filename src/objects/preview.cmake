@@ -1,3 +1,4 @@
 target_sources(telvane_objects PRIVATE
   midi_player.cpp
+  picture_preview.cpp
 )

@@ -11,7 +11,10 @@ bool SendTone(TransferSession& session, int& toneIndex) {
   request.defaultExtension = "mid";
   request.mustExist = true;
   request.previewTemplate = kTonePreviewTemplate;
+  TonePreview preview;
+  request.preview = &preview;
   const auto choice = session.ui.ChooseFile(request);
+  preview.Stop();
   if (!choice) return false;
   toneIndex = IndexFromPreviewNumber(choice->previewNumber, kToneNumbers, toneIndex);
   WindowDisabled disabled(session.mainWindow);

@@ -4,12 +4,13 @@
 
 #include <string>
 
+#include "objects/tone_preview.h"
 #include "objects/transfer_session.h"
 
 namespace telvane::objects {
 
-inline constexpr int kTonePreviewTemplate = 158;
-inline constexpr int kToneNumbers = 4;  // ring tone numbers 1..4 beside the preview
+inline constexpr int kTonePreviewTemplate = TonePreview::kTemplate;
+inline constexpr int kToneNumbers = TonePreview::kNumbers;  // ring tone numbers beside the preview
 
 // The open dialog (MID, with the tone preview); the chosen number sets `toneIndex`, kept
 // for the run. True when a file was chosen (and the send attempted), false on Cancel.

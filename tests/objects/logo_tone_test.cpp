@@ -7,6 +7,7 @@
 #include "objects/object_file.h"
 #include "objects/ring_tone_transfer.h"
 #include "objects/transfer_fixture.h"
+#include "picture_test_support.h"
 
 namespace telvane::testing {
 namespace {
@@ -119,6 +120,39 @@ TEST_F(FileSendTest, GifLogoUsesTheChosenNumberAndLeavesNoIntermediateFile) {
   EXPECT_TRUE(std::filesystem::exists(dir_ / "logo.gif"));
   EXPECT_TRUE(objects::IsGifName("a/LOGO.GIF"));
   EXPECT_FALSE(objects::IsGifName("a/logo.bmp"));
+}
+
+TEST_F(FileSendTest, GifLogoIsSentAsABmpFromTheTemporaryFolder) {
+  GifImage gif;
+  gif.width = 97;
+  gif.height = 29;
+  gif.globalColours = TestColours(2);
+  gif.indices = TestIndices(gif.width, gif.height, 2);
+  ASSERT_TRUE(WriteGifWithGiflib(dir_ / "my.pictures.gif", gif));
+  const auto temp = dir_ / "temp";
+  std::filesystem::create_directory(temp);
+  // 62 header bytes and 29 lines of 16 bytes: 526 bytes, 11 blocks of 50.
+  peer_.Reply(kOk);
+  AcceptBlocks(11);
+  int logoIndex = 0;
+  const std::string out = Run(
+      [&](ui::Ui& ui) {
+        InWindow window;
+        window.action = [&](ui::Dialog& dialog) {
+          objects::TransferSession session{exchange_, ui, dialog, temp.string()};
+          objects::SendLogo(session, logoIndex);
+        };
+        ui.RunModal(111, window, nullptr);
+      },
+      "file " + (dir_ / "my.pictures.gif").string() + "\n");
+  EXPECT_EQ(out, "");
+  const auto lines = peer_.Lines();
+  ASSERT_EQ(lines.size(), 23u);
+  EXPECT_EQ(lines[0], "AT^SBNW=\"bmp\",0,0");
+  EXPECT_EQ(lines[1], "AT^SBNW=\"bmp\",0,1,11");
+  EXPECT_EQ(lines[2].substr(0, 4), "424D");
+  EXPECT_TRUE(std::filesystem::is_empty(temp));  // the intermediate BMP is gone
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "my.BMP"));
 }
 
 TEST(RingToneRange, TwentyAndFortyOneGrowByOneOnly) {
