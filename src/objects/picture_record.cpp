@@ -41,7 +41,8 @@ bool AllocatePictureBuffer(PictureRecord& record) {
   record.image.clear();
   if (!FitsPictureBuffer(record.width, record.height, record.bitsPerPixel)) return false;
   record.storedBits = *StoredBitsFor(record.bitsPerPixel);
-  record.bytesPerLine = static_cast<std::uint32_t>(StoredLineBytes(record.width, record.storedBits));
+  record.bytesPerLine =
+      static_cast<std::uint32_t>(StoredLineBytes(record.width, record.storedBits));
   record.storedRows = record.height;
   record.image.assign((std::size_t{record.height} + 1) * record.bytesPerLine, 0);
   return true;

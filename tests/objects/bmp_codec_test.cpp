@@ -16,8 +16,10 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-void PutLe(Bytes& out, std::uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+void PutLe(Bytes& out, std::uint64_t value, int bytes) {
+  for (int i = 0; i < bytes; ++i) {
+    out.push_back(static_cast<std::uint8_t>(i < 8 ? value >> (8 * i) : 0));
+  }
 }
 
 // A Windows BMP with a 40-byte header, `entries` palette entries (grey) and `pixels`.

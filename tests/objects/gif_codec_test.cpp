@@ -23,7 +23,9 @@ Bytes Gif(std::uint16_t width, std::uint16_t height, std::uint8_t flags, const B
             static_cast<std::uint8_t>(width >> 8), static_cast<std::uint8_t>(height),
             static_cast<std::uint8_t>(height >> 8), flags, 0, 0};
   if (flags & 0x80) {
-    for (int i = 0; i < (2 << (flags & 7)); ++i) out.insert(out.end(), 3, static_cast<std::uint8_t>(i * 50));
+    for (int i = 0; i < (2 << (flags & 7)); ++i) {
+      out.insert(out.end(), 3, static_cast<std::uint8_t>(i * 50));
+    }
   }
   out.insert(out.end(), rest.begin(), rest.end());
   return out;

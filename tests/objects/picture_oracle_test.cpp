@@ -86,11 +86,10 @@ const std::vector<std::string> kPalette16{"-colors", "16", "-type", "Palette"};
 const std::vector<std::string> kPalette200{"-colors", "200", "-type", "Palette", "-compress",
                                            "None"};
 const std::vector<std::string> kTrueColour{"-type", "TrueColor"};
-
-std::vector<std::string> With(std::vector<std::string> options, const std::vector<std::string>& more) {
-  options.insert(options.end(), more.begin(), more.end());
-  return options;
-}
+// ImageMagick writes 8-bit BMPs (16-colour ones too) with RLE8 when asked to compress.
+const std::vector<std::string> kRle8{"-colors", "200", "-type", "Palette", "-compress", "RLE"};
+const std::vector<std::string> kRle8With16Colours{"-colors", "16", "-type", "Palette",
+                                                  "-compress", "RLE"};
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, BmpOracleTest,
@@ -108,9 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
         BmpCase{"os2_bits4", "97x26", kPalette16, "BMP2:", 4, true, 0},
         BmpCase{"os2_bits8", "97x26", kPalette200, "BMP2:", 8, true, 0},
         BmpCase{"os2_bits24", "97x26", kTrueColour, "BMP2:", 24, true, 0},
-        BmpCase{"rle8_97", "97x31", {"-colors", "200", "-type", "Palette", "-compress", "RLE"}, "BMP3:", 8, false, 1},
-        BmpCase{"rle8_16_colours", "33x40", With(kPalette16, {"-compress", "RLE"}), "BMP3:", 8,
-                false, 1}),
+        BmpCase{"rle8_97", "97x31", kRle8, "BMP3:", 8, false, 1},
+        BmpCase{"rle8_16_colours", "33x40", kRle8With16Colours, "BMP3:", 8, false, 1}),
     [](const auto& info) { return info.param.name; });
 
 // RLE4 as no common encoder writes it: runs, absolute runs, a delta, end of line and of
@@ -128,8 +126,10 @@ TEST(BmpOracleTest, HandMadeRle4DecodesLikeImageMagick) {
       0, 9, 0x89, 0xAB, 0xCD, 0xEF, 0x10, 0,  // row 4: 8 9 A B C D E F 1
       0, 1};
   std::vector<std::uint8_t> file{'B', 'M'};
-  auto put = [&file](std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) file.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+  auto put = [&file](std::uint64_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) {
+      file.push_back(static_cast<std::uint8_t>(i < 8 ? value >> (8 * i) : 0));
+    }
   };
   const std::uint32_t offset = 54 + 16 * 4;
   put(offset + static_cast<std::uint32_t>(data.size()), 4);

@@ -42,7 +42,8 @@ std::vector<std::uint8_t> TestIndices(std::uint32_t width, std::uint32_t height,
                                       std::size_t colours);
 
 // Loads a file through the format's header reader, buffer allocation and loader.
-objects::PictureStatus LoadPicture(objects::PictureRecord& record, const std::filesystem::path& file,
-                          const objects::PictureFormat& format);
+objects::PictureStatus LoadPicture(objects::PictureRecord& record,
+                                   const std::filesystem::path& file,
+                                   const objects::PictureFormat& format);
 
 }  // namespace telvane::testing
