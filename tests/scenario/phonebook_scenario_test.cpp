@@ -373,6 +373,11 @@ key 1031 delete
 expect rowcount 1031 2
 expect cell 1031 0 1 Anna!
 expect cell 1026 2 1 Mama
+rows 1026 2
+answer yes
+key 1026 delete
+key 1026 f3
+expect message 46
 select 1106 1
 rows 1031 0
 key 1031 delete
@@ -384,6 +389,7 @@ expect rowcount 1031 2
             Concat({{"AT^SPBS=SM", "AT+CPBW=2,0301,129,\"Anna!\"",  // F3
                      "AT^SPBS=SM", "AT+CPBW=3,0302,129,\"Bob!\"",   // double click
                      "AT^SPBS=SM", "AT+CPBW=1,+491711234567,145,\"Mama\"",  // Delete in the Redbook
+                     "AT+CPBW=1",  // deleted; F3 on its blank row writes nothing back
                      "AT^SPBS=ME"},
                     Numbered("AT^SBNR=\"vcf\",", 0, 9),
                     {"AT^SPBS=ME"}}));  // "Anna!" is not in the address book: nothing written
@@ -391,10 +397,11 @@ expect rowcount 1031 2
 
 TEST(PhonebookScenario, CallListsDialBackAndCopyAndTheServiceCentreIsSet) {
   Scenario scenario(Phone(R"("LD": [{"position": 1, "number": "0891"}, {"position": 2, "number": "0301", "name": "Anna"}],
-                             "MC": [{"position": 1, "number": "0302", "name": "Bob"}])"),
+                             "MC": [{"position": 1, "number": "0302", "name": "Doe, John"}])"),
                     "ReadB=1\n");
   const ScriptRun run = scenario.Run(R"(
 click 1025
+expect item 1033 0 Doe, John, 0302
 select 1032 0
 rclick 1032
 click 40009
@@ -431,7 +438,7 @@ expect rowcount 1032 0
   EXPECT_EQ(tail[2], "AT+CHUP");
   EXPECT_EQ(tail[3], "AT^SBNW=\"vcf\",1,1,1");  // the copied number as a new address entry
   EXPECT_NE(VCardAfter(scenario, tail[3]).find("\r\nN:Kurz\r\nTEL;HOME:0891\r\n"), std::string::npos);
-  EXPECT_EQ(tail[5], "ATDT 0302;");
+  EXPECT_EQ(tail[5], "ATDT 0302;");  // the number behind the name's own comma
   EXPECT_EQ(tail[6], "AT+CSCA=+4917,145");
   EXPECT_EQ(tail[7], "AT^SDMC");
 }
