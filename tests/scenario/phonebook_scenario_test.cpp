@@ -243,6 +243,13 @@ click 40006
 type 1058 0309
 click 1
 expect window 137
+click 1
+expect message 47
+rclick 1026
+click 40006
+type 1058 0309
+click 1
+expect window 137
 type 1110 9999
 click 1
 expect message 48
@@ -263,6 +270,10 @@ type 1058 0308
 click 1
 expect window 105
 expect cell 1026 1 2 0308
+rclick 1026
+answer yes
+click 40046
+expect rowcount 1026 0
 )");
   EXPECT_EQ(run.status, 0) << run.output << run.errors;
   const std::string amt = "AT+CPBW=1,0309,129,\"Amt\"";
@@ -270,9 +281,15 @@ expect cell 1026 1 2 0308
   EXPECT_EQ(scenario.ReceivedFrom("AT^SPBS=FD"),
             Concat({{"AT^SPBS=FD", "AT+CPBR=?"}, Numbered("AT+CPBR=", 1, 5),
                     {"AT^SPBS=FD",  // cancelled PIN2: no write
+                     "AT^SPBS=FD",  // empty PIN2: "Invalid PIN2", no write
                      "AT^SPBS=FD", "AT+CMEE=2", amt, "AT+CPIN?", "AT+CPIN=9999",  // rejected
                      "AT^SPBS=FD", "AT+CMEE=2", amt, "AT+CPIN?", "AT+CPIN=1234", amt, "AT+CMEE=0",
-                     "AT^SPBS=FD", "AT+CMEE=2", bank, bank, "AT+CMEE=0"}}));
+                     "AT^SPBS=FD", "AT+CMEE=2", bank, bank, "AT+CMEE=0",
+                     // Deleting the book: position 1 as the probe, then every position.
+                     "AT+CMEE=2", "AT+CPBW=1"},
+                    Numbered("AT+CPBW=", 1, 10),
+                    {"AT+CMEE=0", "AT+CPBR=?"},
+                    Numbered("AT+CPBR=", 1, 3)}));
 }
 
 TEST(PhonebookScenario, AddressEntriesAreWrittenAsVCardsAndDeletedByObjectIndex) {
