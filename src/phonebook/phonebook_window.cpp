@@ -415,7 +415,9 @@ void PhonebookWindow::CallBack(int listId) {
   const int item = dialog_->CurrentItem(listId);
   if (item < 0) return;
   const std::string line = dialog_->ItemText(listId, item);
-  const std::size_t comma = line.find(',');
+  // The line is "name, number": the number stands behind the last comma, as a name may
+  // hold commas of its own.
+  const std::size_t comma = line.rfind(',');
   if (comma == std::string::npos) return;
   ReportDial(context_.exchange.SendDialCommand("ATDT" + DialSafe(line.substr(comma + 1)) + ";"));
   dialog_->SetFocus(listId);

@@ -28,7 +28,10 @@ bool EndsWithMark(const std::string& name) { return !name.empty() && name.back()
 
 Outcome AddToRedbook(WriteContext& context, std::size_t slot) {
   PhonebookStore& store = context.store;
-  if (slot >= store.EntryCount()) return Outcome{false, kStrEntryNotFound, slot};
+  // A deleted entry keeps its slot until the next read; marking it would write it back.
+  if (slot >= store.EntryCount() || store.IsDeleted(slot)) {
+    return Outcome{false, kStrEntryNotFound, slot};
+  }
   PhonebookEntry& entry = store.entries[slot];
   if (EndsWithMark(entry.name)) return Outcome{false, kStrAlreadyInRedbook, slot};
   if (store.redbook.Full()) return Outcome{false, kStrMaximumEntries, slot};
