@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "qt/bitmaps.h"
+#include "qt/print_job.h"
 #include "qt/qt_dialog.h"
 #include "ui/resources.h"
 
@@ -57,6 +58,10 @@ ui::Rect QtUi::WorkArea() const {
   if (screen == nullptr) return {0, 0, 1024, 768};
   const QRect area = screen->availableGeometry();
   return {area.x(), area.y(), area.width(), area.height()};
+}
+
+std::unique_ptr<ui::PrintJob> QtUi::StartPrint() {
+  return QtPrintJob::Choose(QApplication::activeWindow());
 }
 
 }  // namespace telvane::qt

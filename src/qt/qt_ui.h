@@ -21,6 +21,7 @@ class QtUi final : public ui::Ui {
 
   int ShowMessage(const ui::MessageRequest& message) override;
   std::optional<ui::FileChoice> ChooseFile(const ui::FileRequest& request) override;
+  std::unique_ptr<ui::PrintJob> StartPrint() override;
 
   void PumpMessages() override;
   void OpenWithShell(const std::string& target) override;

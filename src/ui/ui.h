@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -77,6 +78,34 @@ struct PrintChoice {
   int copies = 1;
 };
 
+// The page of the chosen printer in its device units.
+struct PageMetrics {
+  int pixelsPerInchY = 150;
+  int physicalHeight = 0;  // of the whole sheet
+  int offsetX = 0;         // of the printable area from the sheet's edges
+  int offsetY = 0;
+};
+
+// A print started by the print dialog: documents of pages with lines of text placed in
+// device units from the sheet's top left corner.
+class PrintJob {
+ public:
+  virtual ~PrintJob() = default;
+  virtual int Copies() const = 0;
+  virtual PageMetrics Metrics() const = 0;
+  // Selects the print font at `points` and returns its line height (character height
+  // plus external leading) in device units.
+  virtual int SelectFont(int points) = 0;
+  virtual void StartDocument(std::string_view name) = 0;
+  virtual void StartPage() = 0;
+  // `y` is the top of the text.
+  virtual void Text(int x, int y, std::string_view text, bool red) = 0;
+  virtual void EndPage() = 0;
+  virtual void EndDocument() = 0;
+  // Stops the document in progress; nothing more is printed of it.
+  virtual void AbortDocument() = 0;
+};
+
 class Ui {
  public:
   virtual ~Ui() = default;
@@ -94,8 +123,8 @@ class Ui {
   // Returns the answer: kIdOk, kIdCancel, kIdYes, kIdNo or kIdRetry.
   virtual int ShowMessage(const MessageRequest& message) = 0;
   virtual std::optional<FileChoice> ChooseFile(const FileRequest& request) = 0;
-  // The print dialog; nullopt when the user cancels. Backends without printing cancel.
-  virtual std::optional<PrintChoice> ChoosePrinter() { return std::nullopt; }
+  // The print dialog; null when the user cancels. Backends without printing cancel.
+  virtual std::unique_ptr<PrintJob> StartPrint() { return nullptr; }
 
   // Dispatches every waiting event, then returns; called between phone exchanges.
   virtual void PumpMessages() = 0;

@@ -1,6 +1,7 @@
 #include "ui/headless/headless_ui.h"
 
 #include "ui/headless/script_session.h"
+#include "ui/headless/text_print_job.h"
 
 namespace telvane::ui::headless {
 
@@ -60,7 +61,11 @@ std::optional<FileChoice> HeadlessUi::ChooseFile(const FileRequest& request) {
   return session_.AnswerFile(request);
 }
 
-std::optional<PrintChoice> HeadlessUi::ChoosePrinter() { return session_.AnswerPrint(); }
+std::unique_ptr<PrintJob> HeadlessUi::StartPrint() {
+  const std::optional<PrintChoice> choice = session_.AnswerPrint();
+  if (!choice) return nullptr;
+  return std::make_unique<TextPrintJob>(choice->path, choice->copies);
+}
 
 void HeadlessUi::OpenWithShell(const std::string& target) { shellRequests_.push_back(target); }
 

@@ -33,7 +33,7 @@ class HeadlessUi final : public Ui {
   std::unique_ptr<Dialog> OpenModeless(int templateId, DialogHandler& handler) override;
   int ShowMessage(const MessageRequest& message) override;
   std::optional<FileChoice> ChooseFile(const FileRequest& request) override;
-  std::optional<PrintChoice> ChoosePrinter() override;
+  std::unique_ptr<PrintJob> StartPrint() override;
   void PumpMessages() override {}
   void OpenWithShell(const std::string& target) override;
   bool OpenHelp(const std::string& helpFile) override;

@@ -214,9 +214,23 @@ bool ScriptSession::PlayQueuing(const ScriptLine& line) {
     }
     files_.push_back(std::move(file));
   } else if (verb == "print") {
-    if (count != 1) throw where("print needs a path (or -)");
+    if (count < 1 || count > 2) throw where("print needs a path (or -) and an optional number of copies");
     QueuedPrint print{std::nullopt, line.number};
-    if (line.words[1] != "-") print.choice = PrintChoice{line.words[1], 1};
+    if (line.words[1] != "-") {
+      int copies = 1;
+      if (count == 2) {
+        try {
+          std::size_t used = 0;
+          copies = std::stoi(line.words[2], &used);
+          if (used != line.words[2].size() || copies < 1 || copies > 99) throw std::invalid_argument("copies");
+        } catch (const std::exception&) {
+          throw where("bad number of copies \"" + line.words[2] + "\"");
+        }
+      }
+      print.choice = PrintChoice{line.words[1], copies};
+    } else if (count == 2) {
+      throw where("a cancelled print dialog takes no copies");
+    }
     prints_.push_back(std::move(print));
   } else if (verb == "helpfails") {
     if (count != 0) throw where("helpfails takes no arguments");
