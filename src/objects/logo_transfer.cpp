@@ -18,6 +18,14 @@ namespace {
 constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::size_t kInfoHeaderSize = 40;
 
+// The logo number chooser beside the open dialog's file list. No picture yet: the
+// preview frame stays grey.
+class LogoNumbers final : public ui::FilePreview {
+ public:
+  int NumberCount() const override { return kLogoNumbers; }
+  void SelectionChanged(const std::string&) override {}
+};
+
 // An empty file of our own in the temporary folder, named "telvane-logo-XXXXXX.BMP";
 // removed when the object goes, so no file of the user's is ever replaced or removed.
 class TemporaryBmp {
@@ -93,6 +101,8 @@ void SendLogo(TransferSession& session, int& logoIndex) {
   request.defaultExtension = "bmp";
   request.mustExist = true;
   request.previewTemplate = kLogoPreviewTemplate;
+  LogoNumbers numbers;
+  request.preview = &numbers;
   const auto choice = session.ui.ChooseFile(request);
   if (!choice) return;
   logoIndex = IndexFromPreviewNumber(choice->previewNumber, kLogoNumbers, logoIndex);

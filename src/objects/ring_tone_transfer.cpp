@@ -1,6 +1,7 @@
 #include "objects/ring_tone_transfer.h"
 
 #include "objects/object_file.h"
+#include "objects/tone_preview.h"
 #include "objects/transfer_progress.h"
 
 namespace telvane::objects {
@@ -11,6 +12,8 @@ bool SendTone(TransferSession& session, int& toneIndex) {
   request.defaultExtension = "mid";
   request.mustExist = true;
   request.previewTemplate = kTonePreviewTemplate;
+  TonePreview preview;
+  request.preview = &preview;
   const auto choice = session.ui.ChooseFile(request);
   if (!choice) return false;
   toneIndex = IndexFromPreviewNumber(choice->previewNumber, kToneNumbers, toneIndex);
