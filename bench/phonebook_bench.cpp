@@ -65,7 +65,19 @@ struct PacedPhone {
         link(*irda, nullptr),
         exchange(link) {
     opened = link.OpenSerialPort(phone->DevicePath(), std::chrono::milliseconds(0)) &&
-             exchange.SendCommand("ATE0");
+             exchange.SendCommand("ATE0") && CountingMatchesTheWire();
+  }
+  // The transcript counts as many bytes as the exchange really sent and received.
+  bool CountingMatchesTheWire() {
+    std::size_t sent = 0, received = 0;
+    phone->ClearTranscript();
+    for (const std::string command : {"AT+CPBR=7", "AT^SBNR=\"vcf\",7", "AT+CPBR=?"}) {
+      if (!exchange.SendCommand(command)) return false;
+      sent += command.size() + 1;
+      received += exchange.Answer().size();
+    }
+    const telvane::bench::WireLimit counted = telvane::bench::CountWire(phone->Transcript());
+    return counted.sentBytes == sent && counted.answerBytes == received;
   }
   static telvane::sim::ServeOptions Options() {
     telvane::sim::ServeOptions options;
@@ -85,7 +97,7 @@ struct PacedPhone {
 template <typename Read>
 void TimeAgainstWire(benchmark::State& state, PacedPhone& paced, Read read) {
   if (!paced.opened) {
-    state.SkipWithError("cannot open the simulated phone");
+    state.SkipWithError("cannot open the simulated phone, or its transcript miscounts the bytes");
     return;
   }
   Clock::duration spent{};
