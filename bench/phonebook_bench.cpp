@@ -1,0 +1,182 @@
+// Reading a full SIM book (250 positions) and a full address book (501 vCards) from the
+// simulated phone at 57600 baud with 20 ms before each answer, with the program's own
+// reading functions; and gammu reading the same SIM book from the same phone. Each time is
+// given as a ratio to its limit: the wire time of every command and answer plus the
+// latency of each. Target for the program: 1.1 or less.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <unistd.h>
+
+#include "link/exchange.h"
+#include "link/irda_provider.h"
+#include "link/phone_link.h"
+#include "phonebook/address_book_reading.h"
+#include "phonebook/book_reading.h"
+#include "sim/pty_phone.h"
+#include "wire_limit.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+constexpr int kBaudRate = 57600;
+constexpr std::chrono::milliseconds kLatency{20};
+constexpr int kSimPositions = 250;
+constexpr int kAddressObjects = 501;
+
+std::string Padded(int value, int width) {
+  std::string text = std::to_string(value);
+  const auto wanted = static_cast<std::size_t>(width);
+  if (text.size() < wanted) text.insert(0, wanted - text.size(), '0');
+  return text;
+}
+
+// Every SIM position and every address book index filled.
+telvane::sim::PhoneState FullPhone() {
+  telvane::sim::PhoneState state = telvane::sim::DemoPhone();
+  state.books.sim.entries.clear();
+  for (int position = 1; position <= kSimPositions; ++position) {
+    const std::string number = "+4917012" + Padded(position, 5);
+    state.books.sim.entries[position] = {number, 145, "Kontakt " + Padded(position, 3)};
+  }
+  auto& cards = state.objects["vcf"];
+  cards.clear();
+  for (int index = 0; index < kAddressObjects; ++index) {
+    const std::string n = Padded(index, 3);
+    cards[index] = "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Nachname" + n + ";Vorname" + n +
+                   "\r\nTEL;HOME:+49301234" + n + "\r\nTEL;CELL:+49170555" + n +
+                   "\r\nEMAIL;INTERNET:person" + n + "@example.de\r\nEND:VCARD\r\n";
+  }
+  return state;
+}
+
+// The full phone served paced, with a link and an exchange open on it.
+struct PacedPhone {
+  PacedPhone()
+      : phone(telvane::sim::PtyPhone::Start(FullPhone(), Options())),
+        irda(telvane::link::MakeSystemIrdaProvider()),
+        link(*irda, nullptr),
+        exchange(link) {
+    opened = link.OpenSerialPort(phone->DevicePath(), std::chrono::milliseconds(0)) &&
+             exchange.SendCommand("ATE0") && CountingMatchesTheWire();
+  }
+  // The transcript counts as many bytes as the exchange really sent and received.
+  bool CountingMatchesTheWire() {
+    std::size_t sent = 0, received = 0;
+    phone->ClearTranscript();
+    for (const std::string command : {"AT+CPBR=7", "AT^SBNR=\"vcf\",7", "AT+CPBR=?"}) {
+      if (!exchange.SendCommand(command)) return false;
+      sent += command.size() + 1;
+      received += exchange.Answer().size();
+    }
+    const telvane::bench::WireLimit counted = telvane::bench::CountWire(phone->Transcript());
+    return counted.sentBytes == sent && counted.answerBytes == received;
+  }
+  static telvane::sim::ServeOptions Options() {
+    telvane::sim::ServeOptions options;
+    options.baudRate = kBaudRate;
+    options.latency = kLatency;
+    return options;
+  }
+
+  std::unique_ptr<telvane::sim::PtyPhone> phone;
+  std::unique_ptr<telvane::link::IrdaProvider> irda;
+  telvane::link::PhoneLink link;
+  telvane::link::Exchange exchange;
+  bool opened = false;
+};
+
+// Times `read` per iteration and sets the counters from the transcript of the last one.
+template <typename Read>
+void TimeAgainstWire(benchmark::State& state, PacedPhone& paced, Read read) {
+  if (!paced.opened) {
+    state.SkipWithError("cannot open the simulated phone, or its transcript miscounts the bytes");
+    return;
+  }
+  Clock::duration spent{};
+  telvane::bench::WireLimit limit;
+  for (auto _ : state) {
+    paced.phone->ClearTranscript();
+    const auto start = Clock::now();
+    const std::size_t entries = read();
+    spent += Clock::now() - start;
+    limit = telvane::bench::CountWire(paced.phone->Transcript());
+    state.counters["entries"] = double(entries);
+  }
+  const double seconds = std::chrono::duration<double>(spent).count() / double(state.iterations());
+  const double limitSeconds = limit.Seconds(kBaudRate, kLatency);
+  state.counters["commands"] = double(limit.answeredUnits);
+  state.counters["wire_bytes"] = double(limit.sentBytes + limit.answerBytes);
+  state.counters["read_s"] = seconds;
+  state.counters["limit_s"] = limitSeconds;
+  state.counters["ratio_to_limit"] = seconds / limitSeconds;
+}
+
+void BM_ReadSimBook(benchmark::State& state) {
+  PacedPhone paced;
+  auto store = std::make_unique<telvane::phonebook::PhonebookStore>();
+  TimeAgainstWire(state, paced, [&]() -> std::size_t {
+    if (!telvane::phonebook::SelectBook(paced.exchange, telvane::phonebook::Book::kSim) ||
+        telvane::phonebook::ReadPhonebook(paced.exchange, *store, {}) !=
+            telvane::phonebook::ReadResult::kRead) {
+      state.SkipWithError("the SIM book read failed");
+    }
+    return store->EntryCount();
+  });
+}
+
+void BM_ReadAddressBook(benchmark::State& state) {
+  PacedPhone paced;
+  auto store = std::make_unique<telvane::phonebook::PhonebookStore>();
+  TimeAgainstWire(state, paced, [&]() -> std::size_t {
+    telvane::phonebook::ReadAddressBook(paced.exchange, *store, {});
+    return store->EntryCount();
+  });
+}
+
+// gammu's "Memory SM, Location N" headings in its output: the entries it read.
+std::size_t CountGammuEntries(const std::string& output) {
+  std::size_t count = 0;
+  for (std::size_t at = 0; (at = output.find("Memory SM, Location ", at)) != std::string::npos; ++at) {
+    ++count;
+  }
+  return count;
+}
+
+void BM_GammuGetAllMemorySm(benchmark::State& state) {
+  PacedPhone paced;
+  paced.link.CloseLink();  // gammu has the line to itself
+  const fs::path dir = fs::temp_directory_path() / ("telvane-bench-gammu-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  const fs::path rc = dir / "gammurc";
+  std::ofstream(rc) << "[gammu]\ndevice = " << paced.phone->DevicePath() << "\nconnection = at\n";
+  const std::string command = "gammu -c '" + rc.string() + "' getallmemory SM 2>&1";
+  TimeAgainstWire(state, paced, [&]() -> std::size_t {
+    std::string output;
+    std::FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+      state.SkipWithError("cannot start gammu");
+      return 0;
+    }
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
+    if (::pclose(pipe) != 0) state.SkipWithError(("gammu failed: " + output.substr(0, 300)).c_str());
+    return CountGammuEntries(output);
+  });
+  fs::remove_all(dir);
+}
+
+BENCHMARK(BM_ReadSimBook)->UseRealTime()->Unit(benchmark::kSecond)->Iterations(1);
+BENCHMARK(BM_GammuGetAllMemorySm)->UseRealTime()->Unit(benchmark::kSecond)->Iterations(1);
+BENCHMARK(BM_ReadAddressBook)->UseRealTime()->Unit(benchmark::kSecond)->Iterations(1);
+
+}  // namespace
+
+BENCHMARK_MAIN();

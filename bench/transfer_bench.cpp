@@ -1,0 +1,107 @@
+// Sending a 5000-byte logo (100 blocks of 50 bytes) to the simulated phone at 57600 baud
+// with the program's file writer, as a ratio to the wire time of its block headers, data
+// lines and answers (plus the phone's latency before each answer when one is set).
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "link/exchange.h"
+#include "link/irda_provider.h"
+#include "link/phone_link.h"
+#include "objects/object_file.h"
+#include "sim/pty_phone.h"
+#include "ui/resources.h"
+#include "ui/ui.h"
+#include "wire_limit.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kBaudRate = 57600;
+constexpr std::size_t kLogoBytes = 5000;
+
+// No windows: the writer only needs a Ui to show a refusal, which fails the run.
+class SilentUi final : public telvane::ui::Ui {
+ public:
+  const telvane::ui::Resources& Res() const override { return resources_; }
+  int LanguageId() const override { return 9; }
+  int RunModal(int, telvane::ui::DialogHandler&, telvane::ui::Dialog*) override { return 0; }
+  std::unique_ptr<telvane::ui::Dialog> OpenModeless(int, telvane::ui::DialogHandler&) override {
+    return nullptr;
+  }
+  int ShowMessage(const telvane::ui::MessageRequest&) override { return 0; }
+  std::optional<telvane::ui::FileChoice> ChooseFile(const telvane::ui::FileRequest&) override {
+    return std::nullopt;
+  }
+  void PumpMessages() override {}
+  void OpenWithShell(const std::string&) override {}
+  bool OpenHelp(const std::string&) override { return false; }
+  telvane::ui::Rect WorkArea() const override { return {}; }
+
+ private:
+  telvane::ui::Resources resources_;
+};
+
+telvane::objects::FileHandle LogoFile() {
+  telvane::objects::FileHandle file(std::tmpfile());
+  if (!file) return file;
+  std::string bytes = "BM";
+  for (std::size_t i = bytes.size(); i < kLogoBytes; ++i) bytes += static_cast<char>(i * 7);
+  if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) file.reset();
+  return file;
+}
+
+// Argument: the phone's latency before each answer, in milliseconds.
+void BM_SendLogo5000Bytes(benchmark::State& state) {
+  const std::chrono::milliseconds latency(state.range(0));
+  telvane::sim::ServeOptions options;
+  options.baudRate = kBaudRate;
+  options.latency = latency;
+  auto phone = telvane::sim::PtyPhone::Start(telvane::sim::DemoPhone(), options);
+  auto irda = telvane::link::MakeSystemIrdaProvider();
+  telvane::link::PhoneLink link(*irda, nullptr);
+  telvane::link::Exchange exchange(link);
+  const auto file = LogoFile();
+  if (!file || !link.OpenSerialPort(phone->DevicePath(), std::chrono::milliseconds(0)) ||
+      !exchange.SendCommand("ATE0")) {
+    state.SkipWithError("cannot open the simulated phone or the logo file");
+    return;
+  }
+  SilentUi ui;
+  Clock::duration spent{};
+  telvane::bench::WireLimit limit;
+  for (auto _ : state) {
+    std::rewind(file.get());
+    phone->ClearTranscript();
+    const auto start = Clock::now();
+    const bool sent = telvane::objects::WriteBinaryObject(
+        exchange, ui, telvane::objects::ObjectType::kBmp, 0, file.get(), kLogoBytes,
+        telvane::objects::WriteFailureRule::kLogo, nullptr);
+    spent += Clock::now() - start;
+    if (!sent) {
+      state.SkipWithError("the phone refused the logo");
+      break;
+    }
+    limit = telvane::bench::CountWire(phone->Transcript());
+  }
+  if (phone->StateSnapshot().objects["bmp"][0].size() != kLogoBytes) {
+    state.SkipWithError("the phone did not store the whole logo");
+  }
+  const double seconds = std::chrono::duration<double>(spent).count() / double(state.iterations());
+  const double limitSeconds = limit.Seconds(kBaudRate, latency);
+  state.counters["exchanges"] = double(limit.answeredUnits);
+  state.counters["wire_bytes"] = double(limit.sentBytes + limit.answerBytes);
+  state.counters["send_ms"] = seconds * 1e3;
+  state.counters["limit_ms"] = limitSeconds * 1e3;
+  state.counters["ratio_to_limit"] = seconds / limitSeconds;
+}
+
+BENCHMARK(BM_SendLogo5000Bytes)->Arg(0)->Arg(20)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+
+BENCHMARK_MAIN();
