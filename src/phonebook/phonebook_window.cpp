@@ -14,6 +14,7 @@
 #include "phonebook/entry_writing.h"
 #include "phonebook/normalising.h"
 #include "phonebook/phonebook_messages.h"
+#include "phonebook/phonebook_print.h"
 #include "phonebook/phonebook_window_ids.h"
 #include "phonebook/pin2_dialog.h"
 #include "phonebook/redbook_writing.h"
@@ -29,7 +30,7 @@ constexpr app::Tooltip kTooltips[] = {
     {kBookList, 11}, {kRedbookList, 12}, {kOutgoingCalls, 12}, {kIncomingCalls, 12}, {kAcceptedCalls, 12}};
 
 // Commands whose functions (SMS, files, printing) are not part of the program yet.
-constexpr int kUnbuiltCommands[] = {kSendSms,     kPrint,        kExportCsv,    kExportXml, kExportVcard,
+constexpr int kUnbuiltCommands[] = {kSendSms,     kExportCsv,    kExportXml,    kExportVcard,
                                     kImport,      kSaveExternal, kMulticastSms, kSendRedbookSms};
 
 constexpr const char* kBookNames[] = {"SIM", "Internal", "SIM fix"};
@@ -74,7 +75,52 @@ int CallListOf(int command) {
   }
 }
 
+// The "Abort printing" box: Cancel stops the document in progress and any further copy.
+class PrintAbortBox : public ui::DialogHandler {
+ public:
+  static constexpr int kTemplate = 115;
+  explicit PrintAbortBox(ui::PrintJob& job) : job_(job) {}
+  void OnCommand(ui::Dialog& dialog, int commandId) override {
+    if (commandId != ui::kIdCancel || aborted_) return;
+    aborted_ = true;
+    job_.AbortDocument();
+    dialog.Show(ui::kIdCancel, false);
+  }
+  void OnClose(ui::Dialog& dialog) override { OnCommand(dialog, ui::kIdCancel); }
+  bool Aborted() const { return aborted_; }
+
+ private:
+  ui::PrintJob& job_;
+  bool aborted_ = false;
+};
+
 }  // namespace
+
+void PhonebookWindow::PrintBook() {
+  std::unique_ptr<ui::PrintJob> job = ui_.StartPrint();
+  if (job) {
+    PrintAbortBox abortHandler(*job);
+    std::unique_ptr<ui::Dialog> abortBox = ui_.OpenModeless(PrintAbortBox::kTemplate, abortHandler);
+    dialog_->EnableWindow(false);
+    const PrintLayout layout = ComputePrintLayout(job->Metrics(), job->SelectFont(kPrintPoints));
+    std::vector<std::string> lines;
+    for (int row = 0; row < dialog_->RowCount(kBookList); ++row) {
+      lines.push_back(PrintLine(store_, store_.currentBook, dialog_->Cell(kBookList, row, 0),
+                                dialog_->Cell(kBookList, row, 1), dialog_->Cell(kBookList, row, 2)));
+    }
+    const LocalTime now = LocalTimeNow();
+    const auto aborted = [&] {
+      ui_.PumpMessages();
+      return abortHandler.Aborted();
+    };
+    for (int copy = 0; copy < job->Copies() && !abortHandler.Aborted(); ++copy) {
+      PrintDocument(*job, layout, ui_.LanguageId(), store_.currentBook, now, lines, aborted);
+    }
+    job.reset();
+    dialog_->EnableWindow(true);
+  }
+  dialog_->SetFocus(kBookList);
+}
 
 WriteContext PhonebookWindow::MakeWriteContext() {
   return WriteContext{context_.exchange, store_, context_.run.pin2, [this]() {
@@ -271,6 +317,7 @@ void PhonebookWindow::OnCommand(ui::Dialog& dialog, int commandId) {
       break;
     case kNormalise: Normalise(); break;
     case kDeleteBook: DeleteWholeBook(); break;
+    case kPrint: PrintBook(); break;
     case kCopyOutgoing:
     case kCopyAccepted:
     case kCopyIncoming: CopyToPhonebook(CallListOf(commandId)); break;

@@ -67,6 +67,7 @@ class PhonebookWindow : public ui::DialogHandler {
   void ClearOutgoingCalls();
   void ReportDial(int result);
   void ShowPopup(int listId);
+  void PrintBook();
 
   app::AppContext& context_;
   ui::Ui& ui_;

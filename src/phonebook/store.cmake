@@ -9,6 +9,7 @@ target_sources(telvane_phonebook PRIVATE
   fixed_dialling.cpp
   normalising.cpp
   phonebook_entry.cpp
+  phonebook_print.cpp
   phonebook_store.cpp
   redbook_writing.cpp
   vcard_reader.cpp

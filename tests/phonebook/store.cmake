@@ -2,6 +2,7 @@ target_sources(telvane_phonebook_tests PRIVATE
   book_exchange_test.cpp
   book_texts_test.cpp
   phonebook_entry_test.cpp
+  phonebook_print_test.cpp
 )
 
 # The address book tests run against the object transfer once src/objects implements it.

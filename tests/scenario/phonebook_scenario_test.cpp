@@ -8,6 +8,7 @@
 
 #include "gsm/hex.h"
 #include "scenario.h"
+#include "support/temp_dir.h"
 
 namespace telvane::testing {
 namespace {
@@ -410,6 +411,23 @@ expect rowcount 1031 2
                      "AT^SPBS=ME"},
                     Numbered("AT^SBNR=\"vcf\",", 0, 9),
                     {"AT^SPBS=ME"}}));  // "Anna!" is not in the address book: nothing written
+}
+
+TEST(PhonebookScenario, PrintingTheBookOnShowTwiceWithItsRedbookLineInRed) {
+  Scenario scenario(Phone(R"("SM": )" + Book({{1, "+491711234567", "Mama!"}, {2, "0301", "Anna"}})),
+                    "ReadB=1\n");
+  const auto pages = scenario.Folder() / "pages.txt";
+  const ScriptRun run = scenario.Run("click 1025\nselect 1106 0\nrclick 1026\nprint " +
+                                     pages.string() + " 2\nclick 40013\nclose\nclick 40001\n");
+  ASSERT_EQ(run.status, 0) << run.output << run.errors;
+  const std::string text = ReadFile(pages);
+  const std::regex title(R"(Phonebook S45 SIM \d{1,2}/\d\d/\d{4}, \d\d:\d\d - 1)");
+  const std::string copy =
+      "document Keltrin Phonebook\npage\nblack 35 83\tTITLE\n"
+      "black 35 141\t  2 Anna,  0301\nred 35 170\t  1 Mama!,  +491711234567\n"
+      "end page\nend document\n";
+  const std::string shown = std::regex_replace(text, title, "TITLE");
+  EXPECT_EQ(shown, copy + copy);
 }
 
 TEST(PhonebookScenario, CallListsDialBackAndCopyAndTheServiceCentreIsSet) {
