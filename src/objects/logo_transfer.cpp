@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "objects/logo_gif.h"
+#include "objects/object_download.h"
 #include "objects/object_file.h"
 #include "objects/transfer_progress.h"
 
@@ -129,16 +130,7 @@ bool SendLogoFile(link::Exchange& exchange, ui::Ui& ui, const std::string& path,
 void DeleteLogo(link::Exchange& exchange) { exchange.SendCommand("AT^SBNW=bmp,0,0"); }
 
 void DownloadLogo(TransferSession& session) {
-  ui::FileRequest request;
-  request.save = true;
-  request.filters = {{"BMP file (*.bmp)", "*.bmp"}};
-  request.defaultExtension = "bmp";
-  const auto choice = session.ui.ChooseFile(request);
-  if (!choice) return;
-  WindowDisabled disabled(session.mainWindow);
-  const auto progress = TransferProgress::Open(session.ui);
-  if (!progress) return;
-  ReadBinaryObject(session.exchange, session.ui, ObjectType::kBmp, choice->path, progress.get());
+  DownloadObject(session, ObjectType::kBmp, {"BMP file (*.bmp)", "*.bmp"}, "bmp");
 }
 
 }  // namespace telvane::objects

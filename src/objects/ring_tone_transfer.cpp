@@ -1,5 +1,6 @@
 #include "objects/ring_tone_transfer.h"
 
+#include "objects/object_download.h"
 #include "objects/object_file.h"
 #include "objects/transfer_progress.h"
 
@@ -38,16 +39,7 @@ bool SendToneFile(link::Exchange& exchange, ui::Ui& ui, const std::string& path,
 int RaisedToneMaximum(int maximum) { return maximum == 20 || maximum == 41 ? maximum + 1 : maximum; }
 
 void DownloadRingTone(TransferSession& session) {
-  ui::FileRequest request;
-  request.save = true;
-  request.filters = {{"Midi file (*.mid)", "*.mid"}};
-  request.defaultExtension = "mid";
-  const auto choice = session.ui.ChooseFile(request);
-  if (!choice) return;
-  WindowDisabled disabled(session.mainWindow);
-  const auto progress = TransferProgress::Open(session.ui);
-  if (!progress) return;
-  ReadBinaryObject(session.exchange, session.ui, ObjectType::kMid, choice->path, progress.get());
+  DownloadObject(session, ObjectType::kMid, {"Midi file (*.mid)", "*.mid"}, "mid");
 }
 
 }  // namespace telvane::objects

@@ -10,6 +10,7 @@ target_sources(telvane_objects PRIVATE
   binary_object.cpp
   logo_gif.cpp
   logo_transfer.cpp
+  object_download.cpp
   object_file.cpp
   ring_tone_transfer.cpp
   transfer_progress.cpp

@@ -24,6 +24,7 @@
 #include <thread>
 #include <vector>
 
+#include "support/temp_dir.h"
 #include "gsm/hex.h"
 #include "gsm/listed_pdu.h"
 #include "gsm/submit_pdu.h"
@@ -33,16 +34,6 @@ extern char** environ;
 namespace telvane::gsm {
 namespace {
 
-std::optional<std::string> FindOnPath(const std::string& program) {
-  const char* path = std::getenv("PATH");
-  std::istringstream folders(path != nullptr ? path : "");
-  std::string folder;
-  while (std::getline(folders, folder, ':')) {
-    const std::string candidate = (folder.empty() ? "." : folder) + "/" + program;
-    if (::access(candidate.c_str(), X_OK) == 0) return candidate;
-  }
-  return std::nullopt;
-}
 
 constexpr auto kGammuTimeLimit = std::chrono::seconds(60);
 
@@ -268,7 +259,7 @@ std::vector<CrossCase> SevenBitCases() {
 }
 
 std::string FindGammu() {
-  const auto gammu = FindOnPath("gammu");
+  const auto gammu = telvane::testing::FindOnPath("gammu");
   return gammu.value_or("");
 }
 

@@ -1,3 +1,4 @@
+#include "support/temp_dir.h"
 #include "picture_test_support.h"
 
 #include <fcntl.h>
@@ -46,21 +47,6 @@ std::string PictureRgb(const PictureRecord& record) {
   }
   return rgb;
 }
-
-namespace {
-
-std::optional<std::string> FindOnPath(const std::string& program) {
-  const char* path = std::getenv("PATH");
-  std::istringstream folders(path != nullptr ? path : "");
-  std::string folder;
-  while (std::getline(folders, folder, ':')) {
-    const std::string candidate = (folder.empty() ? "." : folder) + "/" + program;
-    if (::access(candidate.c_str(), X_OK) == 0) return candidate;
-  }
-  return std::nullopt;
-}
-
-}  // namespace
 
 bool ConvertAvailable() { return FindOnPath("convert").has_value(); }
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "support/temp_dir.h"
 #include "child_process.h"
 #include "sim/pty_phone.h"
 
@@ -13,19 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::optional<fs::path> FindOnPath(const std::string& program) {
-  const char* path = std::getenv("PATH");
-  std::string_view rest = path != nullptr ? path : "/usr/bin:/bin";
-  while (!rest.empty()) {
-    const std::size_t colon = rest.find(':');
-    const fs::path candidate = fs::path(rest.substr(0, colon)) / program;
-    if (::access(candidate.c_str(), X_OK) == 0) {
-      return candidate;
-    }
-    rest = colon == std::string_view::npos ? std::string_view{} : rest.substr(colon + 1);
-  }
-  return std::nullopt;
-}
 
 // The value on gammu's "Name : value" line.
 std::string Field(const std::string& output, const std::string& name) {
@@ -53,7 +41,7 @@ struct GammuRun {
 };
 
 GammuRun RunGammu(const std::vector<std::string>& arguments) {
-  const auto gammu = FindOnPath("gammu");
+  const auto gammu = telvane::testing::FindOnPath("gammu");
   if (!gammu) {
     ADD_FAILURE() << "gammu is not installed (Debian package \"gammu\"); this test needs it";
     return {};
@@ -65,7 +53,7 @@ GammuRun RunGammu(const std::vector<std::string>& arguments) {
   const fs::path rc = dir / "gammurc";
   std::ofstream(rc) << "[gammu]\ndevice = " << phone->DevicePath() << "\nconnection = at\n";
 
-  std::vector<std::string> command{gammu->string(), "-c", rc.string()};
+  std::vector<std::string> command{*gammu, "-c", rc.string()};
   command.insert(command.end(), arguments.begin(), arguments.end());
   testing::ChildProcess run(command);
   GammuRun result;

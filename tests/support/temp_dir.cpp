@@ -1,5 +1,10 @@
 #include "support/temp_dir.h"
 
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string_view>
+
 #include <stdlib.h>
 
 #include <fstream>
@@ -46,6 +51,20 @@ std::string ReadFile(const std::filesystem::path& file) {
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
+}
+
+std::optional<std::string> FindOnPath(const std::string& program) {
+  const char* path = std::getenv("PATH");
+  std::string_view rest = path != nullptr ? path : "/usr/bin:/bin";
+  while (!rest.empty()) {
+    const std::size_t colon = rest.find(':');
+    const std::string_view folder = rest.substr(0, colon);
+    rest = colon == std::string_view::npos ? std::string_view{} : rest.substr(colon + 1);
+    if (folder.empty()) continue;
+    const std::filesystem::path candidate = std::filesystem::path(folder) / program;
+    if (::access(candidate.c_str(), X_OK) == 0) return candidate.string();
+  }
+  return std::nullopt;
 }
 
 }  // namespace telvane::testing

@@ -36,4 +36,7 @@ class ScopedEnv {
 void WriteFile(const std::filesystem::path& file, const std::string& content);
 std::string ReadFile(const std::filesystem::path& file);
 
+// The full path of an executable program found on PATH, if any.
+std::optional<std::string> FindOnPath(const std::string& program);
+
 }  // namespace telvane::testing
