@@ -17,5 +17,7 @@ target_sources(telvane_phonebook PRIVATE
   phonebook_store.cpp
   redbook_writing.cpp
   text_lines.cpp
+  vcard_file.cpp
+  vcard_import.cpp
   vcard_reader.cpp
 )

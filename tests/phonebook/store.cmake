@@ -2,6 +2,7 @@ target_sources(telvane_phonebook_tests PRIVATE
   book_exchange_test.cpp
   book_export_test.cpp
   book_texts_test.cpp
+  csv_import_test.cpp
   external_book_test.cpp
   phonebook_entry_test.cpp
 )
