@@ -5,6 +5,7 @@ target_sources(telvane_phonebook_tests PRIVATE
   csv_import_test.cpp
   external_book_test.cpp
   phonebook_entry_test.cpp
+  vcard_import_test.cpp
 )
 
 # The address book tests run against the object transfer once src/objects implements it.
