@@ -25,12 +25,23 @@ std::string XmlText(std::string_view text) {
   std::string escaped;
   for (char c : CleanName(text)) {
     switch (c) {
-      case '&': escaped += "&amp;"; break;
-      case '<': escaped += "&lt;"; break;
-      case '>': escaped += "&gt;"; break;
-      case '"': escaped += "&quot;"; break;
-      case '\'': escaped += "&apos;"; break;
-      default: escaped += c;
+      case '&':
+        escaped += "&amp;";
+        break;
+      case '<':
+        escaped += "&lt;";
+        break;
+      case '>':
+        escaped += "&gt;";
+        break;
+      case '"':
+        escaped += "&quot;";
+        break;
+      case '\'':
+        escaped += "&apos;";
+        break;
+      default:
+        escaped += c;
     }
   }
   return escaped;
@@ -50,13 +61,13 @@ const AddressEntry& DetailsOf(const PhonebookStore& store, std::size_t slot) {
 void CsvLine(std::string& out, const PhonebookEntry& entry, const AddressEntry* details) {
   std::string line = std::to_string(entry.position) + ";" + CsvField(ExportName(entry.name));
   if (details) {
-    for (const std::string* field : {&details->firstName, &details->lastName, &details->company,
-                                     &details->street, &details->city, &details->postalCode,
-                                     &details->country}) {
+    for (const std::string* field :
+         {&details->firstName, &details->lastName, &details->company, &details->street,
+          &details->city, &details->postalCode, &details->country}) {
       line += ";" + CsvField(*field);
     }
-    for (const std::string* number : {&entry.number, &details->workNumber, &details->cellNumber,
-                                      &details->faxNumber}) {
+    for (const std::string* number :
+         {&entry.number, &details->workNumber, &details->cellNumber, &details->faxNumber}) {
       line += ";" + CsvNumber(*number);
     }
     line += ";" + CsvField(details->email) + ";" + CsvField(details->webAddress);
@@ -128,8 +139,8 @@ std::string BookExportText(const PhonebookStore& store, ExportFormat format) {
   return out;
 }
 
-bool ExportBook(const PhonebookStore& store, const std::filesystem::path& file,
-                ExportFormat format, ui::Ui& ui) {
+bool ExportBook(const PhonebookStore& store, const std::filesystem::path& file, ExportFormat format,
+                ui::Ui& ui) {
   return WriteText(file, BookExportText(store, format), ui);
 }
 
@@ -179,6 +190,11 @@ bool ExportVcard(const PhonebookStore& store, std::size_t slot, const std::files
     return false;
   }
   return WriteText(file, VcardExportText(store, slot, utc), ui);
+}
+
+std::string ExportFileName(Book book, std::string_view extension) {
+  const std::string_view code = book == Book::kSim ? "SM" : book == Book::kInternal ? "ME" : "FD";
+  return "Telvane_" + std::string(code) + "." + std::string(extension);
 }
 
 std::string VcardFileName(const PhonebookEntry& entry) {

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "phonebook/address_vcard.h"
 #include "phonebook/phonebook_store.h"
@@ -27,8 +28,8 @@ std::string BookExportText(const PhonebookStore& store, ExportFormat format);
 
 // Writes the export into `file`; false, with "Can't open export file" (25) shown, when
 // the file cannot be created or written.
-bool ExportBook(const PhonebookStore& store, const std::filesystem::path& file,
-                ExportFormat format, ui::Ui& ui);
+bool ExportBook(const PhonebookStore& store, const std::filesystem::path& file, ExportFormat format,
+                ui::Ui& ui);
 
 // The vCard 2.1 text of the entry in table slot `slot` (address details for the address
 // book); REV is the time in UTC, marked "Z".
@@ -38,6 +39,9 @@ std::string VcardExportText(const PhonebookStore& store, std::size_t slot, const
 // created or written (or the slot holds no entry).
 bool ExportVcard(const PhonebookStore& store, std::size_t slot, const std::filesystem::path& file,
                  ui::Ui& ui, const LocalTime& utc);
+
+// The proposed name of a book export: "Telvane_SM.csv", "Telvane_ME.xml", "Telvane_FD.csv".
+std::string ExportFileName(Book book, std::string_view extension);
 
 // The file name proposed for an entry's vCard: its name without the Redbook mark and
 // without characters a file name cannot hold, "entry" when nothing is left.

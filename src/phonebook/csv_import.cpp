@@ -23,8 +23,21 @@ constexpr std::string_view kExtendedHeader =
     "TELFAX;EMAIL;WEBPAGE";
 
 enum Column {
-  kNr, kName, kFirstName, kLastName, kCompany, kStreet, kCity, kZipCode, kCountry,
-  kTelNum, kTelWork, kTelCell, kTelFax, kEmail, kWebPage,
+  kNr,
+  kName,
+  kFirstName,
+  kLastName,
+  kCompany,
+  kStreet,
+  kCity,
+  kZipCode,
+  kCountry,
+  kTelNum,
+  kTelWork,
+  kTelCell,
+  kTelFax,
+  kEmail,
+  kWebPage,
 };
 
 // The fields of a data line, split at ";" when it has one, else at ","; none when the
@@ -83,7 +96,8 @@ SendResult SendImportWrite(WriteContext& context, const std::string& command) {
 std::size_t ImportEntries(WriteContext& context, ui::Ui& ui, BoundedLineReader& reader,
                           bool overwrite, const EntryStored& stored) {
   PhonebookStore& store = context.store;
-  const std::size_t lastFree = store.capacity.last > 0 ? static_cast<std::size_t>(store.capacity.last) : 0;
+  const std::size_t lastFree =
+      store.capacity.last > 0 ? static_cast<std::size_t>(store.capacity.last) : 0;
   std::size_t written = 0;
   TextLine line;
   while (reader.Next(line)) {

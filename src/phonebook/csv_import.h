@@ -19,7 +19,8 @@ namespace telvane::phonebook {
 // Imports `file` into `context.store.currentBook` and returns the number of entries
 // written. With `overwrite` each line goes to the position its NR column gives (for the
 // address book: object index NR - 1, as positions count); otherwise to the next free
-// place. Messages ("Telvane Error"): 25 the file cannot be opened, 37 unsuitable header,
+// place. The SIM books are selected first (AT^SPBS); when that fails nothing happens.
+// Messages ("Telvane Error"): 25 the file cannot be opened, 37 unsuitable header,
 // 32 no free place left (the import stops), 49 a refused AT+CPBW (the import goes on),
 // 47/48 the PIN2 of the SIM fix book (the import ends), 33 a refused or too long address
 // object (the import goes on). Lines that do not parse are skipped silently.

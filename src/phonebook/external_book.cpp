@@ -24,9 +24,12 @@ constexpr std::array<Book, 3> kBooksInFileOrder = {Book::kSim, Book::kInternal, 
 
 std::string_view NameMark(Book book) {
   switch (book) {
-    case Book::kInternal: return "+";
-    case Book::kSimFix: return "*";
-    default: return "";
+    case Book::kInternal:
+      return "+";
+    case Book::kSimFix:
+      return "*";
+    default:
+      return "";
   }
 }
 
@@ -108,9 +111,12 @@ bool Refused(ui::Ui& ui) {
 
 std::string_view SectionTag(Book book) {
   switch (book) {
-    case Book::kSim: return "[SIM]";
-    case Book::kInternal: return "[INT]";
-    case Book::kSimFix: return "[FDN]";
+    case Book::kSim:
+      return "[SIM]";
+    case Book::kInternal:
+      return "[INT]";
+    case Book::kSimFix:
+      return "[FDN]";
   }
   return "";
 }
@@ -118,12 +124,11 @@ std::string_view SectionTag(Book book) {
 std::string ExternalBookLine(const PhonebookEntry& entry, Book book) {
   std::string number = CleanName(entry.number);
   std::erase(number, ',');
-  return std::to_string(entry.position) + "," + CleanName(entry.name) + std::string(NameMark(book)) +
-         "," + number;
+  return std::to_string(entry.position) + "," + CleanName(entry.name) +
+         std::string(NameMark(book)) + "," + number;
 }
 
-bool WriteExternalBook(const PhonebookStore& store, const std::filesystem::path& file,
-                       ui::Ui& ui) {
+bool WriteExternalBook(const PhonebookStore& store, const std::filesystem::path& file, ui::Ui& ui) {
   const std::optional<Sections> old = ReadSections(file);
   if (!old) return Refused(ui);
 

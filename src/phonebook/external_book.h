@@ -35,8 +35,7 @@ std::string ExternalBookLine(const PhonebookEntry& entry, Book book);
 // so the old file stays whole until the new one is complete. False, with "Can't open
 // export file" (25) shown, when the file cannot be read or written; the old file is then
 // unchanged.
-bool WriteExternalBook(const PhonebookStore& store, const std::filesystem::path& file,
-                       ui::Ui& ui);
+bool WriteExternalBook(const PhonebookStore& store, const std::filesystem::path& file, ui::Ui& ui);
 
 // Empties `table` and refills it from `file`; a missing file leaves it empty. Section
 // lines and lines containing "[" are skipped; the position is the number before the

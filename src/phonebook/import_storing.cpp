@@ -6,7 +6,8 @@ std::optional<std::size_t> StoreWrittenEntry(PhonebookStore& store, PhonebookEnt
                                              const AddressEntry* details, int freePlace,
                                              const EntryStored& stored) {
   for (std::size_t element = 1; element <= kFreePlaces; ++element) {
-    if (store.freePositions.Element(element) == freePlace) store.freePositions.ClearElement(element);
+    if (store.freePositions.Element(element) == freePlace)
+      store.freePositions.ClearElement(element);
   }
   std::optional<std::size_t> slot = store.SlotOf(entry.position);
   const bool added = !slot;

@@ -10,9 +10,9 @@
 
 namespace telvane::phonebook {
 
-inline constexpr int kStrCantOpenFile = 25;        // "Can't open export file"
-inline constexpr int kStrCantWriteObject = 33;     // "Can't write calender entry"
-inline constexpr int kStrUnsuitableHeader = 37;    // "Unsuitable file header"
+inline constexpr int kStrCantOpenFile = 25;      // "Can't open export file"
+inline constexpr int kStrCantWriteObject = 33;   // "Can't write calender entry"
+inline constexpr int kStrUnsuitableHeader = 37;  // "Unsuitable file header"
 inline constexpr std::size_t kImportLineLimit = 1023;
 
 // Called for every entry an import wrote: its table slot, and whether the slot is new

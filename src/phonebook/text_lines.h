@@ -10,8 +10,8 @@
 namespace telvane::phonebook {
 
 struct TextLine {
-  std::string text;        // without its CR LF or LF
-  bool overlong = false;   // the line was longer than the bound; the rest was skipped
+  std::string text;       // without its CR LF or LF
+  bool overlong = false;  // the line was longer than the bound; the rest was skipped
 };
 
 class BoundedLineReader {

@@ -27,7 +27,8 @@ std::string Upper(std::string_view text) {
 }
 
 std::string_view Unquoted(std::string_view text) {
-  if (text.size() >= 2 && text.front() == '"' && text.back() == '"') return text.substr(1, text.size() - 2);
+  if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
+    return text.substr(1, text.size() - 2);
   return text;
 }
 
@@ -46,7 +47,8 @@ struct Property {
 
 void AddParameter(Property& property, std::string_view parameter) {
   const std::size_t equals = parameter.find('=');
-  const std::string key = equals == std::string_view::npos ? "TYPE" : Upper(parameter.substr(0, equals));
+  const std::string key =
+      equals == std::string_view::npos ? "TYPE" : Upper(parameter.substr(0, equals));
   const std::string value =
       Upper(Unquoted(equals == std::string_view::npos ? parameter : parameter.substr(equals + 1)));
   if (value == "QUOTED-PRINTABLE") {
@@ -74,7 +76,8 @@ std::optional<Property> ParseProperty(std::string_view line) {
   property.value = line.substr(colon + 1);
   const std::vector<std::string_view> head = SplitFields(line.substr(0, colon), ';');
   std::string_view name = head.front();
-  if (const std::size_t dot = name.rfind('.'); dot != std::string_view::npos) name.remove_prefix(dot + 1);
+  if (const std::size_t dot = name.rfind('.'); dot != std::string_view::npos)
+    name.remove_prefix(dot + 1);
   property.name = Upper(name);
   for (std::size_t i = 1; i < head.size(); ++i) AddParameter(property, head[i]);
   return property;
@@ -230,8 +233,9 @@ class CardReader {
   void Append(std::string_view text) {
     pending_.append(text.substr(0, kUnfoldedLimit - std::min(kUnfoldedLimit, pending_.size())));
     // A quoted-printable value ending in "=" goes on in the next line.
-    softBreak_ = !pending_.empty() && pending_.back() == '=' &&
-                 Upper(pending_.substr(0, pending_.find(':'))).find("QUOTED-PRINTABLE") != std::string::npos;
+    softBreak_ =
+        !pending_.empty() && pending_.back() == '=' &&
+        Upper(pending_.substr(0, pending_.find(':'))).find("QUOTED-PRINTABLE") != std::string::npos;
     if (softBreak_) pending_.pop_back();
   }
 

@@ -20,12 +20,12 @@ struct VcardContact {
   std::string city;
   std::string postalCode;
   std::string country;
-  std::string homeNumber;     // TEL: HOME, else one without a type (voice)
-  std::string workNumber;     // TEL: WORK
-  std::string cellNumber;     // TEL: CELL (also a WORK;CELL one)
-  std::string faxNumber;      // TEL: FAX, a HOME one before a WORK one
-  std::string email;          // EMAIL: the PREF one, else the first
-  std::string webAddress;     // URL
+  std::string homeNumber;  // TEL: HOME, else one without a type (voice)
+  std::string workNumber;  // TEL: WORK
+  std::string cellNumber;  // TEL: CELL (also a WORK;CELL one)
+  std::string faxNumber;   // TEL: FAX, a HOME one before a WORK one
+  std::string email;       // EMAIL: the PREF one, else the first
+  std::string webAddress;  // URL
 
   // FN, else "last;first" from N (the last name alone without a first name).
   std::string DisplayName() const;

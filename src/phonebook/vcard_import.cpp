@@ -17,8 +17,10 @@ bool EndsImport(const Outcome& outcome, Book book) {
     case kStrMaximumEntries:
     case kStrNoFreeEntry:
     case kStrInvalidPin2:
-    case kStrPin2Rejected: return true;
-    default: return false;
+    case kStrPin2Rejected:
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -37,7 +39,8 @@ bool IsVcardFileName(std::string_view name) {
 
 AddressInput AddressInputFromCard(const VcardContact& card) {
   AddressInput input;
-  input.lastName = card.lastName.empty() && card.firstName.empty() ? card.formattedName : card.lastName;
+  input.lastName =
+      card.lastName.empty() && card.firstName.empty() ? card.formattedName : card.lastName;
   input.firstName = card.firstName;
   input.company = card.company;
   input.street = card.street;

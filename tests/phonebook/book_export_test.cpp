@@ -1,5 +1,7 @@
 // Exports of the book on show: exact CSV lines, well-formed XML that any reader gets the
 // texts back from, vCard texts.
+#include "phonebook/book_export.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -8,7 +10,6 @@
 #include <string>
 
 #include "message_recorder.h"
-#include "phonebook/book_export.h"
 #include "support/temp_dir.h"
 
 namespace telvane::phonebook {
@@ -115,6 +116,7 @@ TEST_F(BookExportTest, VcardsOfBothKindsOfBook) {
             "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Anna\r\nFN:Anna\r\nTEL;HOME;VOICE:+4930\r\n"
             "REV:20011005T123000Z\r\nEND:VCARD\r\n");
   EXPECT_EQ(VcardFileName(PhonebookEntry{1, "", 129, "A/B:C!"}), "ABC");
+  EXPECT_EQ(ExportFileName(Book::kSimFix, "csv"), "Telvane_FD.csv");
 
   store_ = PhonebookStore{};
   AddressBook();

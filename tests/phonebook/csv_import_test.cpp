@@ -1,5 +1,8 @@
 // CSV imports against a scripted phone: the exact commands, the PIN2 protocol around the
 // whole import, the store and the window's report, and files that are not what they say.
+#include "phonebook/book_export.h"
+#include "phonebook/csv_import.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -10,7 +13,6 @@
 #include "gsm/hex.h"
 #include "link/link_fixture.h"
 #include "message_recorder.h"
-#include "phonebook/csv_import.h"
 #include "phonebook/phonebook_messages.h"
 #include "support/temp_dir.h"
 
@@ -37,7 +39,8 @@ class CsvImportTest : public testing::SerialExchangeTest {
   }
   void LoadedBook(Book book, std::initializer_list<int> freePlaces) {
     store_.currentBook = book;
-    store_.capacity = book == Book::kInternal ? BookCapacity{0, 500, 30, 260} : BookCapacity{1, 250, 24, 16};
+    store_.capacity =
+        book == Book::kInternal ? BookCapacity{0, 500, 30, 260} : BookCapacity{1, 250, 24, 16};
     for (int place : freePlaces) store_.freePositions.Append(place);
   }
   std::size_t Import(const std::string& content, bool overwrite) {
@@ -46,9 +49,9 @@ class CsvImportTest : public testing::SerialExchangeTest {
                            ++asked_;
                            return std::optional<std::string>("1234");
                          }};
-    return ImportCsv(context, ui_, file_, overwrite,
-                     [this](std::size_t slot, bool added) { reports_.emplace_back(slot, added); },
-                     kNow);
+    return ImportCsv(
+        context, ui_, file_, overwrite,
+        [this](std::size_t slot, bool added) { reports_.emplace_back(slot, added); }, kNow);
   }
 
   testing::TempDir dir_;
@@ -109,6 +112,18 @@ TEST_F(CsvImportTest, LinesThatDoNotParseAreSkipped) {
   EXPECT_TRUE(ui_.shown.empty());
 }
 
+TEST_F(CsvImportTest, AnExportedBookImportsBack) {
+  PhonebookStore exported;
+  exported.currentBook = Book::kSim;
+  exported.entries.Add(PhonebookEntry{3, "+4930", 145, "Anna!"});
+  exported.entries.Add(PhonebookEntry{4, "0301", 129, "A;B, C"});
+  LoadedBook(Book::kSim, {});
+  Replies({kOk, kOk, kOk});
+  EXPECT_EQ(Import(BookExportText(exported, ExportFormat::kCsv), true), 2u);
+  EXPECT_EQ(SentLines(), (Lines{"AT^SPBS=SM", "AT+CPBW=3,+4930,145,\"Anna\"",
+                                "AT+CPBW=4,0301,129,\"A B, C\""}));
+}
+
 TEST_F(CsvImportTest, UnsuitableHeaderAndMissingFileAreReported) {
   LoadedBook(Book::kSim, {1});
   Replies({kOk});
@@ -128,17 +143,18 @@ TEST_F(CsvImportTest, FixedDiallingRunsThePin2ProtocolOnceAroundTheImport) {
       Import("NR;NAME;TELNUM\r\n1;Police;'110\r\n2;Bad;'999\r\n3;Help;'112\r\n", true);
   EXPECT_EQ(written, 2u);
   EXPECT_EQ(asked_, 1);
-  EXPECT_EQ(SentLines(), (Lines{"AT^SPBS=FD", "AT+CMEE=2", "AT+CPBW=1,110,129,\"Police\"",
-                                "AT+CPIN?", "AT+CPIN=1234", "AT+CPBW=1,110,129,\"Police\"",
-                                "AT+CPBW=2,999,129,\"Bad\"", "AT+CPBW=3,112,129,\"Help\"",
-                                "AT+CMEE=0"}));
+  EXPECT_EQ(SentLines(),
+            (Lines{"AT^SPBS=FD", "AT+CMEE=2", "AT+CPBW=1,110,129,\"Police\"", "AT+CPIN?",
+                   "AT+CPIN=1234", "AT+CPBW=1,110,129,\"Police\"", "AT+CPBW=2,999,129,\"Bad\"",
+                   "AT+CPBW=3,112,129,\"Help\"", "AT+CMEE=0"}));
   EXPECT_EQ(ui_.shown, (std::vector<int>{kStrCantWriteNew}));
 }
 
 TEST_F(CsvImportTest, ARejectedPin2EndsTheImport) {
   LoadedBook(Book::kSimFix, {});
   pin2_ = "9999";
-  Replies({kOk, kOk, "\r\n+CME ERROR: SIM PIN2 required\r\n", kOk, "\r\n+CME ERROR: incorrect password\r\n"});
+  Replies({kOk, kOk, "\r\n+CME ERROR: SIM PIN2 required\r\n", kOk,
+           "\r\n+CME ERROR: incorrect password\r\n"});
   EXPECT_EQ(Import("NR;NAME;TELNUM\r\n1;Police;'110\r\n3;Help;'112\r\n", true), 0u);
   EXPECT_EQ(SentLines(), (Lines{"AT^SPBS=FD", "AT+CMEE=2", "AT+CPBW=1,110,129,\"Police\"",
                                 "AT+CPIN?", "AT+CPIN=9999"}));
@@ -153,15 +169,15 @@ TEST_F(CsvImportTest, ExtendedLinesBecomeAddressObjects) {
   const std::string header =
       "NR;NAME;FIRSTNAME;LASTNAME;COMPANY;STREET;CITY;ZIPCODE;COUNTRY;TELNUM;TELWORK;TELCELL;"
       "TELFAX;EMAIL;WEBPAGE\r\n";
-  EXPECT_EQ(Import(header +
-                       "8;Miller John;John;Miller;;;Springfield;;;'+4930;';';';;\r\n"
-                       "9;Short;;Lee\r\n",
+  EXPECT_EQ(Import(header + "8;Miller John;John;Miller;;;Springfield;;;'+4930;';';';;\r\n"
+                            "9;Short;;Lee\r\n",
                    false),
             1u);
   const std::string miller =
       "BEGIN:VCARD\r\nVERSION:1.0\r\nREV:20011005T143000\r\nN:Miller;John\r\n"
       "ADR:;;;Springfield;;;\r\nTEL;HOME:+4930\r\nEND:VCARD\r\n";
-  const std::string lee = "BEGIN:VCARD\r\nVERSION:1.0\r\nREV:20011005T143000\r\nN:Lee\r\nEND:VCARD\r\n";
+  const std::string lee =
+      "BEGIN:VCARD\r\nVERSION:1.0\r\nREV:20011005T143000\r\nN:Lee\r\nEND:VCARD\r\n";
   // Without overwrite the first goes to the free index 4; the second finds none.
   EXPECT_EQ(ui_.shown, (std::vector<int>{kStrNoFreeEntry}));
   ui_.shown.clear();
@@ -191,7 +207,7 @@ TEST_F(CsvImportTest, EnormousAndBinaryFilesEndWithoutHarm) {
     big << "NR;NAME;TELNUM\n";
     const std::string longLine(2000, ';');
     for (int i = 0; i < 25'000; ++i) big << longLine << '\n';  // 50 MB of overlong lines
-    big << std::string(10'000'000, 'x');                     // and a 10 MB line without end
+    big << std::string(10'000'000, 'x');                       // and a 10 MB line without end
     big << "\n7;Kept;'0307\n";
   }
   Replies({kOk, kOk});

@@ -1,10 +1,11 @@
 // The external book file: sections replaced in place, lines that read back, bad files.
+#include "phonebook/external_book.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "message_recorder.h"
-#include "phonebook/external_book.h"
 #include "support/temp_dir.h"
 
 namespace telvane::phonebook {
@@ -33,18 +34,21 @@ class ExternalBookTest : public ::testing::Test {
 };
 
 TEST_F(ExternalBookTest, SavingOneBookReplacesOnlyItsSection) {
-  WriteFile(File(), "[SIM]\r\n1,Old,0301\r\n2,Older,0302\r\n[INT]\r\n3,Int+,0303\r\n"
-                    "[FDN]\r\n4,Fix*,0304\r\n");
+  WriteFile(File(),
+            "[SIM]\r\n1,Old,0301\r\n2,Older,0302\r\n[INT]\r\n3,Int+,0303\r\n"
+            "[FDN]\r\n4,Fix*,0304\r\n");
   Book(Book::kSim, {{5, "+4930", 145, "Anna"}, {6, "0891", 129, "Bob"}});
   ASSERT_TRUE(WriteExternalBook(store_, File(), ui_));
-  EXPECT_EQ(ReadFile(File()), "[SIM]\r\n5,Anna,+4930\r\n6,Bob,0891\r\n[INT]\r\n3,Int+,0303\r\n"
-                              "[FDN]\r\n4,Fix*,0304\r\n");
+  EXPECT_EQ(ReadFile(File()),
+            "[SIM]\r\n5,Anna,+4930\r\n6,Bob,0891\r\n[INT]\r\n3,Int+,0303\r\n"
+            "[FDN]\r\n4,Fix*,0304\r\n");
   EXPECT_FALSE(std::filesystem::exists(dir_ / std::string(kExternalBookTemporaryName)));
 
   Book(Book::kSimFix, {{7, "112", 129, "Help"}});
   ASSERT_TRUE(WriteExternalBook(store_, File(), ui_));
-  EXPECT_EQ(ReadFile(File()), "[SIM]\r\n5,Anna,+4930\r\n6,Bob,0891\r\n[INT]\r\n3,Int+,0303\r\n"
-                              "[FDN]\r\n7,Help*,112\r\n");
+  EXPECT_EQ(ReadFile(File()),
+            "[SIM]\r\n5,Anna,+4930\r\n6,Bob,0891\r\n[INT]\r\n3,Int+,0303\r\n"
+            "[FDN]\r\n7,Help*,112\r\n");
   EXPECT_TRUE(ui_.shown.empty());
 }
 
@@ -102,7 +106,10 @@ TEST_F(ExternalBookTest, BadFilesGiveWhatTheyHoldAndNoMore) {
   ReadExternalBook(dir_ / "none.phb", table);
   EXPECT_TRUE(table.Empty());
 
-  std::string bad("1,Bin\0ary,03\0" "01\n", 16);
+  std::string bad(
+      "1,Bin\0ary,03\0"
+      "01\n",
+      16);
   bad += "0,Zero,0301\nx,NoPosition,0301\n7\n8,OnlyPosition\n";
   bad += std::string(10'000'000, 'A') + ",Huge,1\n";
   bad += "9,Kept,0309";  // no line end at the end
@@ -123,7 +130,8 @@ TEST_F(ExternalBookTest, BadFilesGiveWhatTheyHoldAndNoMore) {
 
 TEST_F(ExternalBookTest, TheTableStopsAtItsCapacity) {
   std::string lines = "[SIM]\n";
-  for (int i = 1; i <= 900; ++i) lines += std::to_string(i) + ",N" + std::to_string(i) + ",0" + "\n";
+  for (int i = 1; i <= 900; ++i)
+    lines += std::to_string(i) + ",N" + std::to_string(i) + ",0" + "\n";
   WriteFile(File(), lines);
   const ExternalBookTable table = Read();
   EXPECT_EQ(table.Count(), kExternalBookCapacity);

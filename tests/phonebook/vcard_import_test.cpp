@@ -1,5 +1,7 @@
 // vCard files as other programs write them, and dropping them on the window: names and
 // numbers arrive in the phone's commands, bad files give nothing and no harm.
+#include "phonebook/vcard_import.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,7 +11,6 @@
 #include "link/link_fixture.h"
 #include "message_recorder.h"
 #include "phonebook/phonebook_messages.h"
-#include "phonebook/vcard_import.h"
 #include "support/temp_dir.h"
 
 namespace telvane::phonebook {
@@ -35,17 +36,18 @@ class VcardFileTest : public ::testing::Test {
 };
 
 TEST_F(VcardFileTest, Version21WithCharsetAndQuotedPrintable) {
-  const auto cards = Cards(file_,
-                           "BEGIN:VCARD\r\nVERSION:2.1\r\n"
-                           "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:M=C3=BCller;Hans\r\n"
-                           "TEL;PREF;CELL:+491701234567\r\nTEL;HOME:030 123\r\n"
-                           "NOTE;ENCODING=QUOTED-PRINTABLE:first=0D=0Asecond =\r\nthird\r\n"
-                           "X-GAMMU-LOCATION:1\r\nEND:VCARD\r\n"
-                           "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Lee\r\nFN:Ann Lee\r\n"
-                           "TEL;WORK;VOICE:0301\r\nTEL;WORK;FAX:0302\r\nTEL;HOME;FAX:0303\r\n"
-                           "ADR;WORK:;;Side St;Bonn;;53111;DE\r\n"
-                           "ADR;HOME;ENCODING=QUOTED-PRINTABLE:;;Haupt=\r\nstr. 1;Berlin;BE;10115;Germany\r\n"
-                           "EMAIL;INTERNET:ann@example.com\r\nEND:VCARD\r\n");
+  const auto cards =
+      Cards(file_,
+            "BEGIN:VCARD\r\nVERSION:2.1\r\n"
+            "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:M=C3=BCller;Hans\r\n"
+            "TEL;PREF;CELL:+491701234567\r\nTEL;HOME:030 123\r\n"
+            "NOTE;ENCODING=QUOTED-PRINTABLE:first=0D=0Asecond =\r\nthird\r\n"
+            "X-GAMMU-LOCATION:1\r\nEND:VCARD\r\n"
+            "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Lee\r\nFN:Ann Lee\r\n"
+            "TEL;WORK;VOICE:0301\r\nTEL;WORK;FAX:0302\r\nTEL;HOME;FAX:0303\r\n"
+            "ADR;WORK:;;Side St;Bonn;;53111;DE\r\n"
+            "ADR;HOME;ENCODING=QUOTED-PRINTABLE:;;Haupt=\r\nstr. 1;Berlin;BE;10115;Germany\r\n"
+            "EMAIL;INTERNET:ann@example.com\r\nEND:VCARD\r\n");
   ASSERT_EQ(cards.size(), 2u);
   EXPECT_EQ(cards[0].lastName, "M\xFCller");
   EXPECT_EQ(cards[0].firstName, "Hans");
@@ -64,7 +66,8 @@ TEST_F(VcardFileTest, Version21WithCharsetAndQuotedPrintable) {
 
 TEST_F(VcardFileTest, Version30WithTypeParametersFoldingAndLineFeeds) {
   const auto cards = Cards(file_,
-                           "\xEF\xBB\xBF" "BEGIN:VCARD\nVERSION:3.0\nN:M\xC3\xBCller;Hans;;;\n"
+                           "\xEF\xBB\xBF"
+                           "BEGIN:VCARD\nVERSION:3.0\nN:M\xC3\xBCller;Hans;;;\n"
                            "FN:Hans M\xC3\xBCller\nORG:ACME\\, Inc.;Sales\n"
                            "EMAIL;type=INTERNET:other@example.com\n"
                            "item1.EMAIL;type=INTERNET;type=pref:hans@example.com\n"
@@ -90,8 +93,12 @@ TEST_F(VcardFileTest, Version30WithTypeParametersFoldingAndLineFeeds) {
 }
 
 TEST_F(VcardFileTest, BadFilesGiveOnlyWholeCards) {
-  std::string bad = "BEGIN:VCARD\r\nN:" + std::string(10'000'000, 'A') + "\r\nTEL;CELL:1\r\nEND:VCARD\r\n";
-  bad += std::string("BEGIN:VCARD\r\nN:Bin\0ary\x1A\"\r\nTEL;CELL:0\xFF" "1\r\nEND:VCARD\r\n", 50);
+  std::string bad =
+      "BEGIN:VCARD\r\nN:" + std::string(10'000'000, 'A') + "\r\nTEL;CELL:1\r\nEND:VCARD\r\n";
+  bad += std::string(
+      "BEGIN:VCARD\r\nN:Bin\0ary\x1A\"\r\nTEL;CELL:0\xFF"
+      "1\r\nEND:VCARD\r\n",
+      50);
   bad += "END:VCARD\r\nTEL;CELL:2\r\nBEGIN:VCARD\r\nN:Truncated\r\nTEL;CELL:3\r\n";
   const auto cards = Cards(file_, bad);
   ASSERT_EQ(cards.size(), 2u);
@@ -115,12 +122,13 @@ class DroppedFilesTest : public testing::SerialExchangeTest {
   }
   std::size_t Drop(const std::vector<std::filesystem::path>& files) {
     WriteContext context{exchange_, store_, pin2_, {}};
-    return ImportDroppedFiles(context, ui_, files,
-                              [this](std::size_t slot, bool added) {
-                                EXPECT_TRUE(added);
-                                slots_.push_back(slot);
-                              },
-                              LocalTime{2001, 10, 5, 14, 30, 0});
+    return ImportDroppedFiles(
+        context, ui_, files,
+        [this](std::size_t slot, bool added) {
+          EXPECT_TRUE(added);
+          slots_.push_back(slot);
+        },
+        LocalTime{2001, 10, 5, 14, 30, 0});
   }
 
   testing::TempDir dir_;
@@ -136,16 +144,17 @@ TEST_F(DroppedFilesTest, CardsBecomeSimEntriesWithSafeCommands) {
   store_.capacity = BookCapacity{1, 250, 24, 16};
   store_.freePositions.Append(12);
   store_.freePositions.Append(13);
-  testing::WriteFile(dir_ / "anna.VCF",
-                     "BEGIN:VCARD\nVERSION:3.0\nFN:Anna \\\"Q\\\"\nTEL;TYPE=HOME:+49 30\nEND:VCARD\n"
-                     "BEGIN:VCARD\nVERSION:2.1\nN:NoNumber\nEND:VCARD\n"
-                     "BEGIN:VCARD\nVERSION:2.1\nN:J\xF6rg\nTEL;CELL;VOICE:0171\nEND:VCARD\n");
+  testing::WriteFile(
+      dir_ / "anna.VCF",
+      "BEGIN:VCARD\nVERSION:3.0\nFN:Anna \\\"Q\\\"\nTEL;TYPE=HOME:+49 30\nEND:VCARD\n"
+      "BEGIN:VCARD\nVERSION:2.1\nN:NoNumber\nEND:VCARD\n"
+      "BEGIN:VCARD\nVERSION:2.1\nN:J\xF6rg\nTEL;CELL;VOICE:0171\nEND:VCARD\n");
   testing::WriteFile(dir_ / "list.txt", "BEGIN:VCARD\nN:Ignored\nTEL:1\nEND:VCARD\n");
   peer_.Reply(kOk);
   peer_.Reply(kOk);
   EXPECT_EQ(Drop({dir_ / "list.txt", dir_ / "anna.VCF"}), 2u);
-  EXPECT_EQ(SentLines(), (Lines{"AT+CPBW=12,+4930,145,\"Anna \\22Q\\22\"",
-                                "AT+CPBW=13,0171,129,\"J\\7Crg\""}));
+  EXPECT_EQ(SentLines(),
+            (Lines{"AT+CPBW=12,+4930,145,\"Anna \\22Q\\22\"", "AT+CPBW=13,0171,129,\"J\\7Crg\""}));
   EXPECT_EQ(slots_, (std::vector<std::size_t>{0, 1}));
   EXPECT_EQ(store_.entries[1].name, "J\xF6rg");
   EXPECT_TRUE(ui_.shown.empty());
