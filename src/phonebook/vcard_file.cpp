@@ -247,20 +247,20 @@ class CardReader {
     if (!property) return true;
     const std::string value = Upper(property->value);
     if (property->name == "BEGIN" && value.starts_with("VCARD")) {
-      card_builder_.emplace();
+      builder_.emplace();
     } else if (property->name == "END" && value.starts_with("VCARD")) {
-      if (!card_builder_) return true;
-      const bool more = card_(card_builder_->Contact());
-      card_builder_.reset();
+      if (!builder_) return true;
+      const bool more = card_(builder_->Contact());
+      builder_.reset();
       return more;
-    } else if (card_builder_) {
-      card_builder_->Take(*property);
+    } else if (builder_) {
+      builder_->Take(*property);
     }
     return true;
   }
 
   const std::function<bool(const VcardContact&)>& card_;
-  std::optional<CardBuilder> card_builder_;
+  std::optional<CardBuilder> builder_;
   std::string pending_;
   bool softBreak_ = false;
 };
