@@ -4,7 +4,6 @@
 #include <cctype>
 
 namespace telvane::phonebook {
-namespace {
 
 bool IsValidPin2(std::string_view pin) {
   return !pin.empty() && pin.size() <= kPin2Limit &&
@@ -24,8 +23,6 @@ bool AsksForPin2(std::string_view answer) {
   }
   return false;
 }
-
-}  // namespace
 
 Pin2Check EnsurePin2(WriteContext& context) {
   if (context.storedPin2 && !context.storedPin2->empty()) return Pin2Check::kReady;

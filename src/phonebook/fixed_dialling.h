@@ -34,6 +34,11 @@ struct Outcome {
   std::size_t slot = 0;  // the PhonebookTable slot the operation changed
 };
 
+// 1 to 19 digits.
+bool IsValidPin2(std::string_view pin);
+// The phone's answer asks for the PIN2 ("+CME ERROR: SIM PIN2 required", either case).
+bool AsksForPin2(std::string_view answer);
+
 enum class Pin2Check { kReady, kCancelled, kInvalid };
 
 // With no stored PIN2: empties it, asks, and keeps a valid answer (1 to 19 digits).

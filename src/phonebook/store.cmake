@@ -3,14 +3,22 @@ target_sources(telvane_phonebook PRIVATE
   address_entry_writing.cpp
   address_vcard.cpp
   book_answers.cpp
+  book_export.cpp
   book_reading.cpp
+  csv_import.cpp
   entry_command.cpp
   entry_writing.cpp
+  external_book.cpp
+  file_fields.cpp
   fixed_dialling.cpp
+  import_storing.cpp
   normalising.cpp
   phonebook_entry.cpp
   phonebook_print.cpp
   phonebook_store.cpp
   redbook_writing.cpp
+  text_lines.cpp
+  vcard_file.cpp
+  vcard_import.cpp
   vcard_reader.cpp
 )

@@ -1,0 +1,53 @@
+// Exports of the book on show: CSV and XML files of the whole book, one vCard 2.1 file
+// per entry. The address book gets the extended forms with its address details.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "phonebook/address_vcard.h"
+#include "phonebook/phonebook_store.h"
+
+namespace telvane::ui {
+class Ui;
+}
+
+namespace telvane::phonebook {
+
+inline constexpr int kStrCantOpenExportFile = 25;  // "Can't open export file"
+
+enum class ExportFormat { kCsv, kXml };
+
+// The text of the export of `store.currentBook`: entries in table order, the deleted
+// ones left out, names without the Redbook "!", lines ended by CR LF. CSV fields keep no
+// ";" (a blank takes its place) so each line keeps its columns; XML element texts escape
+// "&", "<", ">" and quotes, and hold Latin-1 bytes as the declared encoding says.
+std::string BookExportText(const PhonebookStore& store, ExportFormat format);
+
+// Writes the export into `file`; false, with "Can't open export file" (25) shown, when
+// the file cannot be created or written.
+bool ExportBook(const PhonebookStore& store, const std::filesystem::path& file, ExportFormat format,
+                ui::Ui& ui);
+
+// The vCard 2.1 text of the entry in table slot `slot` (address details for the address
+// book); REV is the time in UTC, marked "Z".
+std::string VcardExportText(const PhonebookStore& store, std::size_t slot, const LocalTime& utc);
+
+// Writes that text into `file`; false, with string 25 shown, when the file cannot be
+// created or written (or the slot holds no entry).
+bool ExportVcard(const PhonebookStore& store, std::size_t slot, const std::filesystem::path& file,
+                 ui::Ui& ui, const LocalTime& utc);
+
+// The proposed name of a book export: "Telvane_SM.csv", "Telvane_ME.xml", "Telvane_FD.csv".
+std::string ExportFileName(Book book, std::string_view extension);
+
+// The file name proposed for an entry's vCard: its name without the Redbook mark and
+// without characters a file name cannot hold, "entry" when nothing is left.
+std::string VcardFileName(const PhonebookEntry& entry);
+
+// The time now in UTC, for REV lines.
+LocalTime UtcTimeNow();
+
+}  // namespace telvane::phonebook

@@ -1,0 +1,34 @@
+#include "phonebook/text_lines.h"
+
+namespace telvane::phonebook {
+
+BoundedLineReader::BoundedLineReader(const std::filesystem::path& file, std::size_t maxLength)
+    : in_(file, std::ios::binary), maxLength_(maxLength) {}
+
+bool BoundedLineReader::Next(TextLine& line) {
+  line.text.clear();
+  line.overlong = false;
+  if (!in_.is_open()) return false;
+  std::streambuf& buffer = *in_.rdbuf();
+  bool any = false;
+  for (;;) {
+    const auto next = buffer.sbumpc();
+    if (next == std::char_traits<char>::eof()) break;
+    any = true;
+    const char c = static_cast<char>(next);
+    if (c == '\n') break;
+    if (line.text.size() <= maxLength_) {  // room for a CR behind a full line
+      line.text += c;
+    } else {
+      line.overlong = true;
+    }
+  }
+  if (!line.text.empty() && line.text.back() == '\r') line.text.pop_back();
+  if (line.text.size() > maxLength_) {
+    line.text.resize(maxLength_);
+    line.overlong = true;
+  }
+  return any;
+}
+
+}  // namespace telvane::phonebook

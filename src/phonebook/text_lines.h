@@ -1,0 +1,29 @@
+// Reading text files line by line with a bound on the line length, so that a file without
+// line ends or with one enormous line never takes more memory than one line.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace telvane::phonebook {
+
+struct TextLine {
+  std::string text;       // without its CR LF or LF
+  bool overlong = false;  // the line was longer than the bound; the rest was skipped
+};
+
+class BoundedLineReader {
+ public:
+  BoundedLineReader(const std::filesystem::path& file, std::size_t maxLength);
+  bool IsOpen() const { return in_.is_open(); }
+  // The next line; false at the end of the file.
+  bool Next(TextLine& line);
+
+ private:
+  std::ifstream in_;
+  std::size_t maxLength_;
+};
+
+}  // namespace telvane::phonebook

@@ -1,0 +1,295 @@
+#include "phonebook/vcard_file.h"
+
+#include <algorithm>
+#include <cctype>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "gsm/hex.h"
+#include "phonebook/entry_command.h"
+#include "phonebook/file_fields.h"
+#include "phonebook/phonebook_entry.h"
+#include "phonebook/phonebook_store.h"
+#include "phonebook/text_lines.h"
+#include "ui/text_encoding.h"
+
+namespace telvane::phonebook {
+namespace {
+
+constexpr std::size_t kLineLimit = 1023;
+constexpr std::size_t kUnfoldedLimit = 4095;  // a folded property, joined
+
+std::string Upper(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return upper;
+}
+
+std::string_view Unquoted(std::string_view text) {
+  if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
+    return text.substr(1, text.size() - 2);
+  return text;
+}
+
+struct Property {
+  std::string name;  // upper case, without a group prefix
+  std::vector<std::string> types;
+  std::string charset;
+  bool quotedPrintable = false;
+  bool binary = false;
+  std::string_view value;
+
+  bool Has(std::string_view type) const {
+    return std::find(types.begin(), types.end(), type) != types.end();
+  }
+};
+
+void AddParameter(Property& property, std::string_view parameter) {
+  const std::size_t equals = parameter.find('=');
+  const std::string key =
+      equals == std::string_view::npos ? "TYPE" : Upper(parameter.substr(0, equals));
+  const std::string value =
+      Upper(Unquoted(equals == std::string_view::npos ? parameter : parameter.substr(equals + 1)));
+  if (value == "QUOTED-PRINTABLE") {
+    property.quotedPrintable = true;
+  } else if (value == "BASE64" || (key == "ENCODING" && value == "B")) {
+    property.binary = true;
+  } else if (key == "CHARSET") {
+    property.charset = value;
+  } else if (key == "TYPE") {
+    for (std::string_view type : SplitFields(value, ',')) property.types.emplace_back(type);
+  } else if (key == "PREF") {
+    property.types.emplace_back("PREF");
+  }
+}
+
+std::optional<Property> ParseProperty(std::string_view line) {
+  bool quoted = false;
+  std::size_t colon = 0;
+  for (; colon < line.size(); ++colon) {
+    if (line[colon] == '"') quoted = !quoted;
+    if (line[colon] == ':' && !quoted) break;
+  }
+  if (colon >= line.size()) return std::nullopt;
+  Property property;
+  property.value = line.substr(colon + 1);
+  const std::vector<std::string_view> head = SplitFields(line.substr(0, colon), ';');
+  std::string_view name = head.front();
+  if (const std::size_t dot = name.rfind('.'); dot != std::string_view::npos)
+    name.remove_prefix(dot + 1);
+  property.name = Upper(name);
+  for (std::size_t i = 1; i < head.size(); ++i) AddParameter(property, head[i]);
+  return property;
+}
+
+std::string DecodeQuotedPrintable(std::string_view text) {
+  std::string bytes;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '=') {
+      bytes += text[i];
+    } else if (const auto octet = gsm::ReadHexOctet(text, i + 1)) {
+      bytes += static_cast<char>(*octet);
+      i += 2;
+    }
+    // A lone "=" (a soft line break) is dropped.
+  }
+  return bytes;
+}
+
+// The value in Latin-1: UTF-8 (declared, or the value is well-formed UTF-8 as 3.0 cards
+// and most programs write) is converted; other text is taken as Latin-1.
+std::string Latin1Value(const Property& property) {
+  std::string bytes = property.quotedPrintable ? DecodeQuotedPrintable(property.value)
+                                               : std::string(property.value);
+  if (property.charset == "UTF-8" || (property.charset.empty() && ui::IsValidUtf8(bytes))) {
+    return ui::Utf8ToLatin1(bytes);
+  }
+  return bytes;
+}
+
+// The ";"-separated components, each with the escapes "\;", "\,", "\\", "\n" resolved and
+// control characters dropped.
+std::vector<std::string> Components(std::string_view value) {
+  std::vector<std::string> parts(1);
+  for (std::size_t i = 0; i < value.size(); ++i) {
+    const char c = value[i];
+    if (c == '\\' && i + 1 < value.size()) {
+      const char next = value[++i];
+      parts.back() += (next == 'n' || next == 'N') ? ' ' : next;
+    } else if (c == ';') {
+      parts.emplace_back();
+    } else {
+      parts.back() += c;
+    }
+  }
+  for (std::string& part : parts) part = CleanName(part);
+  return parts;
+}
+
+std::string Joined(const std::vector<std::string>& parts, std::string_view separator) {
+  std::string text;
+  for (const std::string& part : parts) {
+    if (&part != &parts.front()) text += separator;
+    text += part;
+  }
+  return text;
+}
+
+std::string Component(const std::vector<std::string>& parts, std::size_t index) {
+  return index < parts.size() ? CutTo(parts[index], kFieldLimit) : std::string{};
+}
+
+// A field that several properties may fill: a higher rank replaces a lower one, the first
+// of equal rank stays.
+struct Candidate {
+  int rank = -1;
+  void Offer(std::string& field, int offered, std::string value) {
+    if (offered <= rank || value.empty()) return;
+    rank = offered;
+    field = std::move(value);
+  }
+};
+
+class CardBuilder {
+ public:
+  void Take(const Property& property) {
+    if (property.binary) return;
+    const std::string& name = property.name;
+    const std::string value = Latin1Value(property);
+    const int pref = property.Has("PREF") ? 1 : 0;
+    if (name == "FN") {
+      contact_.formattedName = CutTo(Joined(Components(value), ";"), kNameLimit);
+    } else if (name == "N") {
+      const auto parts = Components(value);
+      contact_.lastName = Component(parts, 0);
+      contact_.firstName = Component(parts, 1);
+    } else if (name == "ORG") {
+      auto parts = Components(value);
+      std::erase(parts, std::string{});
+      contact_.company = CutTo(Joined(parts, ", "), kFieldLimit);
+    } else if (name == "URL") {
+      url_.Offer(contact_.webAddress, pref, CutTo(CleanName(value), kFieldLimit));
+    } else if (name == "EMAIL") {
+      email_.Offer(contact_.email, pref, CutTo(CleanName(value), kFieldLimit));
+    } else if (name == "ADR") {
+      TakeAddress(Components(value), (property.Has("HOME") ? 2 : 0) + pref);
+    } else if (name == "TEL") {
+      TakeNumber(property, CutTo(CleanNumber(value), kNumberLimit), pref);
+    }
+  }
+  const VcardContact& Contact() const { return contact_; }
+
+ private:
+  void TakeAddress(const std::vector<std::string>& parts, int rank) {
+    if (rank <= address_.rank) return;
+    address_.rank = rank;
+    contact_.street = Component(parts, 2);
+    contact_.city = Component(parts, 3);
+    contact_.postalCode = Component(parts, 5);
+    contact_.country = Component(parts, 6);
+  }
+  void TakeNumber(const Property& property, std::string number, int pref) {
+    if (property.Has("PAGER") || property.Has("MODEM") || property.Has("BBS")) return;
+    if (property.Has("FAX")) {
+      const int place = property.Has("HOME") ? 2 : property.Has("WORK") ? 1 : 0;
+      fax_.Offer(contact_.faxNumber, place * 2 + pref, std::move(number));
+    } else if (property.Has("CELL") || property.Has("MOBILE")) {
+      cell_.Offer(contact_.cellNumber, pref, std::move(number));
+    } else if (property.Has("WORK")) {
+      work_.Offer(contact_.workNumber, pref, std::move(number));
+    } else {
+      home_.Offer(contact_.homeNumber, (property.Has("HOME") ? 2 : 0) + pref, std::move(number));
+    }
+  }
+
+  VcardContact contact_;
+  Candidate url_, email_, address_, fax_, cell_, work_, home_;
+};
+
+// Joins folded physical lines into properties and builds the cards between BEGIN and END.
+class CardReader {
+ public:
+  explicit CardReader(const std::function<bool(const VcardContact&)>& card) : card_(card) {}
+
+  // False once the caller wants no more cards.
+  bool Line(std::string_view line) {
+    const bool continues = !line.empty() && (line.front() == ' ' || line.front() == '\t');
+    if (continues && !pending_.empty()) {
+      Append(line.substr(1));
+      return true;
+    }
+    if (softBreak_) {
+      Append(line);
+      return true;
+    }
+    if (!Flush()) return false;
+    Append(line);
+    return true;
+  }
+  bool Finish() { return Flush(); }
+
+ private:
+  void Append(std::string_view text) {
+    pending_.append(text.substr(0, kUnfoldedLimit - std::min(kUnfoldedLimit, pending_.size())));
+    // A quoted-printable value ending in "=" goes on in the next line.
+    softBreak_ =
+        !pending_.empty() && pending_.back() == '=' &&
+        Upper(pending_.substr(0, pending_.find(':'))).find("QUOTED-PRINTABLE") != std::string::npos;
+    if (softBreak_) pending_.pop_back();
+  }
+
+  bool Flush() {
+    std::string line;
+    line.swap(pending_);
+    softBreak_ = false;
+    const std::optional<Property> property = ParseProperty(line);
+    if (!property) return true;
+    const std::string value = Upper(property->value);
+    if (property->name == "BEGIN" && value.starts_with("VCARD")) {
+      builder_.emplace();
+    } else if (property->name == "END" && value.starts_with("VCARD")) {
+      if (!builder_) return true;
+      const bool more = card_(builder_->Contact());
+      builder_.reset();
+      return more;
+    } else if (builder_) {
+      builder_->Take(*property);
+    }
+    return true;
+  }
+
+  const std::function<bool(const VcardContact&)>& card_;
+  std::optional<CardBuilder> builder_;
+  std::string pending_;
+  bool softBreak_ = false;
+};
+
+}  // namespace
+
+std::string VcardContact::DisplayName() const {
+  if (!formattedName.empty()) return formattedName;
+  std::string name = lastName;
+  if (!firstName.empty()) name += ";" + firstName;
+  return CutTo(name, kNameLimit);
+}
+
+bool ReadVcardFile(const std::filesystem::path& file,
+                   const std::function<bool(const VcardContact&)>& card) {
+  BoundedLineReader reader(file, kLineLimit);
+  if (!reader.IsOpen()) return false;
+  CardReader cards(card);
+  TextLine line;
+  bool first = true;
+  while (reader.Next(line)) {
+    std::string_view text = line.text;
+    if (first && text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // UTF-8 byte order mark
+    first = false;
+    if (line.overlong) continue;
+    if (!cards.Line(text)) return true;
+  }
+  cards.Finish();
+  return true;
+}
+
+}  // namespace telvane::phonebook

@@ -1,0 +1,139 @@
+// Exports of the book on show: exact CSV lines, well-formed XML that any reader gets the
+// texts back from, vCard texts.
+#include "phonebook/book_export.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "message_recorder.h"
+#include "support/temp_dir.h"
+
+namespace telvane::phonebook {
+namespace {
+
+using testing::ReadFile;
+
+// Runs a command and returns its standard output; fails the test when it does not exit 0.
+std::string RunTool(const std::string& command) {
+  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+  std::string output;
+  if (!pipe) {
+    ADD_FAILURE() << "cannot run " << command;
+    return output;
+  }
+  std::array<char, 4096> buffer{};
+  while (std::size_t got = std::fread(buffer.data(), 1, buffer.size(), pipe.get())) {
+    output.append(buffer.data(), got);
+  }
+  EXPECT_EQ(pclose(pipe.release()), 0) << command;
+  if (!output.empty() && output.back() == '\n') output.pop_back();
+  return output;
+}
+
+class BookExportTest : public ::testing::Test {
+ protected:
+  void SimBook() {
+    store_.currentBook = Book::kSim;
+    store_.entries.Add(PhonebookEntry{3, "+4930", 145, "Anna!"});
+    store_.entries.Add(PhonebookEntry{4, "0891", 129, "Gone"});
+    store_.entries.Add(PhonebookEntry{5, "0301", 129, "Tom & Jerry <TJ> \"Q\" 'A' M\xFCller"});
+    store_.deletedEntries.Add(1);
+  }
+  void AddressBook() {
+    store_.currentBook = Book::kInternal;
+    store_.entries.Add(PhonebookEntry{8, "+4930", 145, "Miller;John!"});
+    AddressEntry details;
+    details.position = 8;
+    details.firstName = "John";
+    details.lastName = "Miller";
+    details.company = "ACME; Inc";
+    details.street = "Main St 1";
+    details.city = "Springfield";
+    details.state = "IL";
+    details.postalCode = "12345";
+    details.country = "USA";
+    details.workNumber = "0301";
+    details.cellNumber = "0171";
+    details.email = "john@example.com";
+    store_.addresses.Set(0, details);
+  }
+
+  testing::TempDir dir_;
+  PhonebookStore store_;
+  MessageRecorder ui_;
+};
+
+TEST_F(BookExportTest, CsvLinesLeaveOutDeletedEntriesAndTheRedbookMark) {
+  SimBook();
+  ASSERT_TRUE(ExportBook(store_, dir_ / "book.csv", ExportFormat::kCsv, ui_));
+  EXPECT_EQ(ReadFile(dir_ / "book.csv"),
+            "NR;NAME;TELNUM\r\n3;Anna;'+4930\r\n"
+            "5;Tom & Jerry <TJ> \"Q\" 'A' M\xFCller;'0301\r\n");
+}
+
+TEST_F(BookExportTest, ExtendedCsvKeepsItsColumns) {
+  AddressBook();
+  EXPECT_EQ(BookExportText(store_, ExportFormat::kCsv),
+            "NR;NAME;FIRSTNAME;LASTNAME;COMPANY;STREET;CITY;ZIPCODE;COUNTRY;TELNUM;TELWORK;"
+            "TELCELL;TELFAX;EMAIL;WEBPAGE\r\n"
+            "8;Miller John;John;Miller;ACME  Inc;Main St 1;Springfield;12345;USA;'+4930;'0301;"
+            "'0171;';john@example.com;\r\n");
+}
+
+TEST_F(BookExportTest, XmlIsWellFormedAndGivesTheTextsBack) {
+  ASSERT_EQ(std::system("command -v xmllint >/dev/null"), 0) << "xmllint is missing";
+  SimBook();
+  const auto simple = dir_ / "book.xml";
+  ASSERT_TRUE(ExportBook(store_, simple, ExportFormat::kXml, ui_));
+  const std::string text = ReadFile(simple);
+  EXPECT_TRUE(text.starts_with(
+      "<?xml version=\"1.0\" encoding=\"ISO-8859-1\" ?>\r\n<PHONEBOOK>\r\n<ENTRY>\r\n"));
+  EXPECT_NE(text.find("<NAME>Anna</NAME>\r\n"), std::string::npos);
+  RunTool("xmllint --noout '" + simple.string() + "'");
+  EXPECT_EQ(RunTool("xmllint --xpath 'string(//ENTRY[2]/NAME)' '" + simple.string() + "'"),
+            "Tom & Jerry <TJ> \"Q\" 'A' M\xC3\xBCller");  // xmllint answers in UTF-8
+  EXPECT_EQ(RunTool("xmllint --xpath 'count(//ENTRY)' '" + simple.string() + "'"), "2");
+
+  store_ = PhonebookStore{};
+  AddressBook();
+  const auto extended = dir_ / "address.xml";
+  ASSERT_TRUE(ExportBook(store_, extended, ExportFormat::kXml, ui_));
+  RunTool("xmllint --noout '" + extended.string() + "'");
+  EXPECT_EQ(RunTool("xmllint --xpath 'string(//ENTRY[1]/COMPANY)' '" + extended.string() + "'"),
+            "ACME; Inc");
+  EXPECT_EQ(RunTool("xmllint --xpath 'string(//ENTRY[1]/TELCELL)' '" + extended.string() + "'"),
+            "0171");
+}
+
+TEST_F(BookExportTest, VcardsOfBothKindsOfBook) {
+  const LocalTime utc{2001, 10, 5, 12, 30, 0};
+  SimBook();
+  EXPECT_EQ(VcardExportText(store_, 0, utc),
+            "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Anna\r\nFN:Anna\r\nTEL;HOME;VOICE:+4930\r\n"
+            "REV:20011005T123000Z\r\nEND:VCARD\r\n");
+  EXPECT_EQ(VcardFileName(PhonebookEntry{1, "", 129, "A/B:C!"}), "ABC");
+  EXPECT_EQ(ExportFileName(Book::kSimFix, "csv"), "Telvane_FD.csv");
+
+  store_ = PhonebookStore{};
+  AddressBook();
+  ASSERT_TRUE(ExportVcard(store_, 0, dir_ / "miller.vcf", ui_, utc));
+  EXPECT_EQ(ReadFile(dir_ / "miller.vcf"),
+            "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Miller;John\r\nFN:Miller;John\r\nORG:ACME; Inc\r\n"
+            "EMAIL;PREF;INTERNET:john@example.com\r\n"
+            "ADR;HOME:;;Main St 1;Springfield;IL;12345;USA\r\nTEL;HOME;VOICE:+4930\r\n"
+            "TEL;WORK;VOICE:0301\r\nTEL;CELL;VOICE:0171\r\nREV:20011005T123000Z\r\nEND:VCARD\r\n");
+}
+
+TEST_F(BookExportTest, AFileThatCannotBeCreatedIsReported) {
+  SimBook();
+  EXPECT_FALSE(ExportBook(store_, dir_ / "missing" / "book.csv", ExportFormat::kCsv, ui_));
+  EXPECT_FALSE(ExportVcard(store_, 0, dir_.Path(), ui_, UtcTimeNow()));
+  EXPECT_EQ(ui_.shown, (std::vector<int>{25, 25}));
+}
+
+}  // namespace
+}  // namespace telvane::phonebook

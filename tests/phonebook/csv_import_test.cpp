@@ -1,0 +1,227 @@
+// CSV imports against a scripted phone: the exact commands, the PIN2 protocol around the
+// whole import, the store and the window's report, and files that are not what they say.
+#include "phonebook/book_export.h"
+#include "phonebook/csv_import.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "gsm/hex.h"
+#include "link/link_fixture.h"
+#include "message_recorder.h"
+#include "phonebook/phonebook_messages.h"
+#include "support/temp_dir.h"
+
+namespace telvane::phonebook {
+namespace {
+
+using Lines = std::vector<std::string>;
+using Reports = std::vector<std::pair<std::size_t, bool>>;
+constexpr const char* kOk = "\r\nOK\r\n";
+const LocalTime kNow{2001, 10, 5, 14, 30, 0};
+
+class CsvImportTest : public testing::SerialExchangeTest {
+ protected:
+  Lines SentLines() {
+    peer_.Reply(kOk);
+    EXPECT_TRUE(exchange_.SendCommand("AT"));
+    const Lines all = peer_.Lines();
+    Lines recent(all.begin() + static_cast<std::ptrdiff_t>(seen_), all.end() - 1);
+    seen_ = all.size();
+    return recent;
+  }
+  void Replies(std::initializer_list<std::string> answers) {
+    for (const std::string& answer : answers) peer_.Reply(answer);
+  }
+  void LoadedBook(Book book, std::initializer_list<int> freePlaces) {
+    store_.currentBook = book;
+    store_.capacity =
+        book == Book::kInternal ? BookCapacity{0, 500, 30, 260} : BookCapacity{1, 250, 24, 16};
+    for (int place : freePlaces) store_.freePositions.Append(place);
+  }
+  std::size_t Import(const std::string& content, bool overwrite) {
+    testing::WriteFile(file_, content);
+    WriteContext context{exchange_, store_, pin2_, [this] {
+                           ++asked_;
+                           return std::optional<std::string>("1234");
+                         }};
+    return ImportCsv(
+        context, ui_, file_, overwrite,
+        [this](std::size_t slot, bool added) { reports_.emplace_back(slot, added); }, kNow);
+  }
+
+  testing::TempDir dir_;
+  std::filesystem::path file_ = dir_ / "book.csv";
+  PhonebookStore store_;
+  MessageRecorder ui_;
+  std::optional<std::string> pin2_;
+  int asked_ = 0;
+  Reports reports_;
+  std::size_t seen_ = 0;
+};
+
+constexpr const char* kMueller = "NR;NAME;TELNUM\r\n5;M\xFCller;'+491701234567\r\n";
+
+TEST_F(CsvImportTest, MuellerGoesToItsOwnPositionWhenOverwriting) {
+  LoadedBook(Book::kSim, {5, 12});
+  Replies({kOk, kOk});
+  EXPECT_EQ(Import(kMueller, true), 1u);
+  EXPECT_EQ(SentLines(), (Lines{"AT^SPBS=SM", "AT+CPBW=5,+491701234567,145,\"M\\7Eller\""}));
+  ASSERT_EQ(store_.EntryCount(), 1u);
+  EXPECT_EQ(store_.entries[0].name, "M\xFCller");
+  EXPECT_EQ(store_.entries[0].numberType, 145);
+  EXPECT_EQ(store_.freePositions.Element(1), 0);  // position 5 is no longer free
+  EXPECT_EQ(reports_, (Reports{{0, true}}));
+
+  // The same line again changes the entry it wrote.
+  Replies({kOk, kOk});
+  EXPECT_EQ(Import(kMueller, true), 1u);
+  EXPECT_EQ(store_.EntryCount(), 1u);
+  EXPECT_EQ(reports_.back(), (std::pair<std::size_t, bool>{0, false}));
+  EXPECT_TRUE(ui_.shown.empty());
+}
+
+TEST_F(CsvImportTest, MuellerGoesToTheFirstFreePositionOtherwise) {
+  LoadedBook(Book::kSim, {12});
+  Replies({kOk, kOk});
+  EXPECT_EQ(Import(std::string(kMueller) + "6;Bob;'0301\r\n", false), 1u);
+  EXPECT_EQ(SentLines(), (Lines{"AT^SPBS=SM", "AT+CPBW=12,+491701234567,145,\"M\\7Eller\""}));
+  EXPECT_EQ(store_.entries[0].position, 12);
+  EXPECT_EQ(ui_.shown, (std::vector<int>{kStrNoFreeEntry}));  // and the import stopped
+}
+
+TEST_F(CsvImportTest, LinesThatDoNotParseAreSkipped) {
+  LoadedBook(Book::kSim, {});
+  Replies({kOk, kOk, kOk});
+  const std::size_t written = Import(
+      "NR,NAME,TELNUM\n"
+      "1;NoApostrophe;0301\n"
+      "2;OneSeparator\n"
+      "3,Comma,'0302\n"
+      "4;Empty;'\n"
+      "5;\"Quote\x1A;'0303\"ATD\r\n"
+      "0;Outside;'0304\n",
+      true);
+  EXPECT_EQ(written, 2u);
+  EXPECT_EQ(SentLines(), (Lines{"AT^SPBS=SM", "AT+CPBW=3,0302,129,\"Comma\"",
+                                "AT+CPBW=5,0303,129,\"\\22Quote\""}));
+  EXPECT_TRUE(ui_.shown.empty());
+}
+
+TEST_F(CsvImportTest, AnExportedBookImportsBack) {
+  PhonebookStore exported;
+  exported.currentBook = Book::kSim;
+  exported.entries.Add(PhonebookEntry{3, "+4930", 145, "Anna!"});
+  exported.entries.Add(PhonebookEntry{4, "0301", 129, "A;B, C"});
+  LoadedBook(Book::kSim, {});
+  Replies({kOk, kOk, kOk});
+  EXPECT_EQ(Import(BookExportText(exported, ExportFormat::kCsv), true), 2u);
+  EXPECT_EQ(SentLines(), (Lines{"AT^SPBS=SM", "AT+CPBW=3,+4930,145,\"Anna\"",
+                                "AT+CPBW=4,0301,129,\"A B, C\""}));
+}
+
+TEST_F(CsvImportTest, UnsuitableHeaderAndMissingFileAreReported) {
+  LoadedBook(Book::kSim, {1});
+  Replies({kOk});
+  EXPECT_EQ(Import("NAME;NUMBER\r\n1;Anna;'0301\r\n", true), 0u);
+  Replies({kOk});
+  WriteContext context{exchange_, store_, pin2_, {}};
+  EXPECT_EQ(ImportCsv(context, ui_, dir_ / "missing.csv", true, {}, kNow), 0u);
+  EXPECT_EQ(SentLines(), (Lines{"AT^SPBS=SM", "AT^SPBS=SM"}));
+  EXPECT_EQ(ui_.shown, (std::vector<int>{kStrUnsuitableHeader, kStrCantOpenFile}));
+}
+
+TEST_F(CsvImportTest, FixedDiallingRunsThePin2ProtocolOnceAroundTheImport) {
+  LoadedBook(Book::kSimFix, {});
+  Replies({kOk, kOk, "\r\n+CME ERROR: SIM PIN2 required\r\n", "\r\n+CPIN: SIM PIN2\r\n\r\nOK\r\n",
+           kOk, kOk, "\r\nERROR\r\n", kOk, kOk});
+  const std::size_t written =
+      Import("NR;NAME;TELNUM\r\n1;Police;'110\r\n2;Bad;'999\r\n3;Help;'112\r\n", true);
+  EXPECT_EQ(written, 2u);
+  EXPECT_EQ(asked_, 1);
+  EXPECT_EQ(SentLines(),
+            (Lines{"AT^SPBS=FD", "AT+CMEE=2", "AT+CPBW=1,110,129,\"Police\"", "AT+CPIN?",
+                   "AT+CPIN=1234", "AT+CPBW=1,110,129,\"Police\"", "AT+CPBW=2,999,129,\"Bad\"",
+                   "AT+CPBW=3,112,129,\"Help\"", "AT+CMEE=0"}));
+  EXPECT_EQ(ui_.shown, (std::vector<int>{kStrCantWriteNew}));
+}
+
+TEST_F(CsvImportTest, ARejectedPin2EndsTheImport) {
+  LoadedBook(Book::kSimFix, {});
+  pin2_ = "9999";
+  Replies({kOk, kOk, "\r\n+CME ERROR: SIM PIN2 required\r\n", kOk,
+           "\r\n+CME ERROR: incorrect password\r\n"});
+  EXPECT_EQ(Import("NR;NAME;TELNUM\r\n1;Police;'110\r\n3;Help;'112\r\n", true), 0u);
+  EXPECT_EQ(SentLines(), (Lines{"AT^SPBS=FD", "AT+CMEE=2", "AT+CPBW=1,110,129,\"Police\"",
+                                "AT+CPIN?", "AT+CPIN=9999"}));
+  EXPECT_EQ(ui_.shown, (std::vector<int>{kStrPin2Rejected}));
+  EXPECT_FALSE(pin2_);
+  EXPECT_EQ(asked_, 0);
+}
+
+TEST_F(CsvImportTest, ExtendedLinesBecomeAddressObjects) {
+  LoadedBook(Book::kInternal, {4});
+  Replies({"\r\n> ", kOk, "\r\n> ", kOk});
+  const std::string header =
+      "NR;NAME;FIRSTNAME;LASTNAME;COMPANY;STREET;CITY;ZIPCODE;COUNTRY;TELNUM;TELWORK;TELCELL;"
+      "TELFAX;EMAIL;WEBPAGE\r\n";
+  EXPECT_EQ(Import(header + "8;Miller John;John;Miller;;;Springfield;;;'+4930;';';';;\r\n"
+                            "9;Short;;Lee\r\n",
+                   false),
+            1u);
+  const std::string miller =
+      "BEGIN:VCARD\r\nVERSION:1.0\r\nREV:20011005T143000\r\nN:Miller;John\r\n"
+      "ADR:;;;Springfield;;;\r\nTEL;HOME:+4930\r\nEND:VCARD\r\n";
+  const std::string lee =
+      "BEGIN:VCARD\r\nVERSION:1.0\r\nREV:20011005T143000\r\nN:Lee\r\nEND:VCARD\r\n";
+  // Without overwrite the first goes to the free index 4; the second finds none.
+  EXPECT_EQ(ui_.shown, (std::vector<int>{kStrNoFreeEntry}));
+  ui_.shown.clear();
+  Lines sent = SentLines();
+  ASSERT_EQ(miller.size(), 112u);  // two blocks
+  EXPECT_EQ(sent, (Lines{"AT^SBNW=\"vcf\",4,1,2", gsm::ToHex(miller.substr(0, 100)) + "\x1A",
+                         "AT^SBNW=\"vcf\",4,2,2", gsm::ToHex(miller.substr(100)) + "\x1A"}));
+  EXPECT_EQ(store_.entries[0].position, 5);
+  EXPECT_EQ(store_.entries[0].name, "Miller;John");
+  EXPECT_EQ(store_.addresses.Find(0)->city, "Springfield");
+
+  // With overwrite NR 9 is object index 8; NR 0 and 502 lie outside the book.
+  Replies({"\r\n> ", kOk});
+  EXPECT_EQ(Import(header + "9;Short;;Lee\r\n0;Zero;;Z\r\n502;Far;;F\r\n", true), 1u);
+  sent = SentLines();
+  ASSERT_EQ(sent.size(), 2u);
+  EXPECT_EQ(sent[0], "AT^SBNW=\"vcf\",8,1,1");
+  EXPECT_EQ(sent[1], gsm::ToHex(lee) + "\x1A");
+  EXPECT_EQ(reports_, (Reports{{0, true}, {1, true}}));
+  EXPECT_TRUE(ui_.shown.empty());
+}
+
+TEST_F(CsvImportTest, EnormousAndBinaryFilesEndWithoutHarm) {
+  LoadedBook(Book::kSim, {});
+  {
+    std::ofstream big(file_, std::ios::binary);
+    big << "NR;NAME;TELNUM\n";
+    const std::string longLine(2000, ';');
+    for (int i = 0; i < 25'000; ++i) big << longLine << '\n';  // 50 MB of overlong lines
+    big << std::string(10'000'000, 'x');                       // and a 10 MB line without end
+    big << "\n7;Kept;'0307\n";
+  }
+  Replies({kOk, kOk});
+  WriteContext context{exchange_, store_, pin2_, {}};
+  EXPECT_EQ(ImportCsv(context, ui_, file_, true, {}, kNow), 1u);
+  EXPECT_EQ(SentLines(), (Lines{"AT^SPBS=SM", "AT+CPBW=7,0307,129,\"Kept\""}));
+
+  Replies({kOk});
+  EXPECT_EQ(Import(std::string(10'000'000, 'N') + "NR;NAME;TELNUM\n1;A;'1\n", true), 0u);
+  Replies({kOk});
+  EXPECT_EQ(Import(std::string("NR;NAME;TELNUM\n\0\xFF\x1A;\0;'\x1A\n", 21), true), 0u);
+  EXPECT_EQ(SentLines(), (Lines{"AT^SPBS=SM", "AT^SPBS=SM"}));
+  EXPECT_EQ(ui_.shown, (std::vector<int>{kStrUnsuitableHeader}));
+}
+
+}  // namespace
+}  // namespace telvane::phonebook

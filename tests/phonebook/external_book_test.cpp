@@ -1,0 +1,142 @@
+// The external book file: sections replaced in place, lines that read back, bad files.
+#include "phonebook/external_book.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "message_recorder.h"
+#include "support/temp_dir.h"
+
+namespace telvane::phonebook {
+namespace {
+
+using testing::ReadFile;
+using testing::WriteFile;
+
+class ExternalBookTest : public ::testing::Test {
+ protected:
+  std::filesystem::path File() const { return dir_ / std::string(kExternalBookName); }
+  void Book(phonebook::Book book, std::initializer_list<PhonebookEntry> entries) {
+    store_.currentBook = book;
+    store_.entries.Clear();
+    for (const PhonebookEntry& entry : entries) store_.entries.Add(entry);
+  }
+  ExternalBookTable Read() {
+    ExternalBookTable table;
+    ReadExternalBook(File(), table);
+    return table;
+  }
+
+  testing::TempDir dir_;
+  PhonebookStore store_;
+  MessageRecorder ui_;
+};
+
+TEST_F(ExternalBookTest, SavingOneBookReplacesOnlyItsSection) {
+  WriteFile(File(),
+            "[SIM]\r\n1,Old,0301\r\n2,Older,0302\r\n[INT]\r\n3,Int+,0303\r\n"
+            "[FDN]\r\n4,Fix*,0304\r\n");
+  Book(Book::kSim, {{5, "+4930", 145, "Anna"}, {6, "0891", 129, "Bob"}});
+  ASSERT_TRUE(WriteExternalBook(store_, File(), ui_));
+  EXPECT_EQ(ReadFile(File()),
+            "[SIM]\r\n5,Anna,+4930\r\n6,Bob,0891\r\n[INT]\r\n3,Int+,0303\r\n"
+            "[FDN]\r\n4,Fix*,0304\r\n");
+  EXPECT_FALSE(std::filesystem::exists(dir_ / std::string(kExternalBookTemporaryName)));
+
+  Book(Book::kSimFix, {{7, "112", 129, "Help"}});
+  ASSERT_TRUE(WriteExternalBook(store_, File(), ui_));
+  EXPECT_EQ(ReadFile(File()),
+            "[SIM]\r\n5,Anna,+4930\r\n6,Bob,0891\r\n[INT]\r\n3,Int+,0303\r\n"
+            "[FDN]\r\n7,Help*,112\r\n");
+  EXPECT_TRUE(ui_.shown.empty());
+}
+
+TEST_F(ExternalBookTest, SavingTheInternalBookAppendsItsSection) {
+  WriteFile(File(), "[SIM]\n1,Anna,0301\n");
+  Book(Book::kInternal, {{2, "0891", 129, "Miller;John!"}, {3, "0892", 129, "Gone"}});
+  store_.deletedEntries.Add(1);
+  ASSERT_TRUE(WriteExternalBook(store_, File(), ui_));
+  EXPECT_EQ(ReadFile(File()), "[SIM]\r\n1,Anna,0301\r\n[INT]\r\n2,Miller;John!+,0891\r\n");
+
+  // A later SIM fix save keeps the two sections in front of its own.
+  Book(Book::kSimFix, {{1, "110", 129, "Police"}});
+  ASSERT_TRUE(WriteExternalBook(store_, File(), ui_));
+  Book(Book::kSim, {{1, "0301", 129, "Anna"}});
+  ASSERT_TRUE(WriteExternalBook(store_, File(), ui_));
+  EXPECT_EQ(ReadFile(File()),
+            "[SIM]\r\n1,Anna,0301\r\n[INT]\r\n2,Miller;John!+,0891\r\n[FDN]\r\n1,Police*,110\r\n");
+}
+
+TEST_F(ExternalBookTest, LinesReadBackWithMarksCommasAndLineBreaks) {
+  WriteFile(File(), "[INT]\n12,Anna+,0301234567\n");
+  ExternalBookTable table = Read();
+  ASSERT_EQ(table.Count(), 1u);
+  EXPECT_EQ(table[0].position, 12);
+  EXPECT_EQ(table[0].name, "Anna+");
+  EXPECT_EQ(table[0].number, "0301234567");
+
+  Book(Book::kSim, {{4, "+49,30", 145, "Miller, John"}, {5, "0301", 129, "Two\r\nLines"}});
+  ASSERT_TRUE(WriteExternalBook(store_, File(), ui_));
+  table = Read();
+  ASSERT_EQ(table.Count(), 3u);
+  EXPECT_EQ(table[0].name, "Miller, John");
+  EXPECT_EQ(table[0].number, "+4930");
+  EXPECT_EQ(table[0].numberType, 145);
+  EXPECT_EQ(table[1].name, "TwoLines");
+  EXPECT_EQ(table[2].name, "Anna+");  // the [INT] section kept behind
+}
+
+TEST_F(ExternalBookTest, AFailedSaveLeavesTheOldFileWhole) {
+  const std::string old = "[SIM]\r\n1,Old,0301\r\n[INT]\r\n3,Int+,0303\r\n";
+  WriteFile(File(), old);
+  std::filesystem::create_directory(dir_ / std::string(kExternalBookTemporaryName));
+  Book(Book::kSim, {{5, "+4930", 145, "Anna"}});
+  EXPECT_FALSE(WriteExternalBook(store_, File(), ui_));
+  EXPECT_EQ(ui_.shown, (std::vector<int>{25}));
+  EXPECT_EQ(ReadFile(File()), old);
+
+  EXPECT_FALSE(WriteExternalBook(store_, dir_ / "missing" / "Telvane.phb", ui_));
+  EXPECT_EQ(ui_.shown.size(), 2u);
+}
+
+TEST_F(ExternalBookTest, BadFilesGiveWhatTheyHoldAndNoMore) {
+  ExternalBookTable table;
+  table.Add(PhonebookEntry{1, "1", 129, "Stale"});
+  ReadExternalBook(dir_ / "none.phb", table);
+  EXPECT_TRUE(table.Empty());
+
+  std::string bad(
+      "1,Bin\0ary,03\0"
+      "01\n",
+      16);
+  bad += "0,Zero,0301\nx,NoPosition,0301\n7\n8,OnlyPosition\n";
+  bad += std::string(10'000'000, 'A') + ",Huge,1\n";
+  bad += "9,Kept,0309";  // no line end at the end
+  WriteFile(File(), bad);
+  table = Read();
+  ASSERT_EQ(table.Count(), 3u);
+  EXPECT_EQ(table[0].name, "Binary");
+  EXPECT_EQ(table[0].number, "0301");
+  EXPECT_EQ(table[1].position, 8);
+  EXPECT_TRUE(table[1].name.empty());
+  EXPECT_EQ(table[2].name, "Kept");
+
+  // A save over that file keeps only lines the reader could take whole.
+  Book(Book::kInternal, {{2, "0302", 129, "New"}});
+  ASSERT_TRUE(WriteExternalBook(store_, File(), ui_));
+  EXPECT_LT(std::filesystem::file_size(File()), 1000u);
+}
+
+TEST_F(ExternalBookTest, TheTableStopsAtItsCapacity) {
+  std::string lines = "[SIM]\n";
+  for (int i = 1; i <= 900; ++i)
+    lines += std::to_string(i) + ",N" + std::to_string(i) + ",0" + "\n";
+  WriteFile(File(), lines);
+  const ExternalBookTable table = Read();
+  EXPECT_EQ(table.Count(), kExternalBookCapacity);
+  EXPECT_EQ(table[799].position, 800);
+}
+
+}  // namespace
+}  // namespace telvane::phonebook
