@@ -8,6 +8,9 @@
 #include "link/answer_reader.h"
 #include "phonebook/address_book_reading.h"
 #include "phonebook/address_dialog.h"
+#include "phonebook/csv_import.h"
+#include "phonebook/external_book.h"
+#include "phonebook/vcard_import.h"
 #include "phonebook/address_entry_writing.h"
 #include "phonebook/entry_command.h"
 #include "phonebook/entry_dialog.h"
@@ -29,9 +32,9 @@ namespace {
 constexpr app::Tooltip kTooltips[] = {
     {kBookList, 11}, {kRedbookList, 12}, {kOutgoingCalls, 12}, {kIncomingCalls, 12}, {kAcceptedCalls, 12}};
 
-// Commands whose functions (SMS, files, printing) are not part of the program yet.
-constexpr int kUnbuiltCommands[] = {kSendSms,     kExportCsv,    kExportXml,    kExportVcard,
-                                    kImport,      kSaveExternal, kMulticastSms, kSendRedbookSms};
+// Commands whose SMS functions are not part of the program yet. "&Multicast SMS" will
+// send one message to every selected row.
+constexpr int kUnbuiltCommands[] = {kSendSms, kMulticastSms, kSendRedbookSms};
 
 constexpr const char* kBookNames[] = {"SIM", "Internal", "SIM fix"};
 
@@ -135,8 +138,7 @@ WriteContext PhonebookWindow::MakeWriteContext() {
 
 void PhonebookWindow::OnInit(ui::Dialog& dialog) {
   dialog_ = &dialog;
-  // Dropped vCards are imported once the phone book files are part of the program.
-  dialog.AcceptFiles(false);
+  dialog.AcceptFiles(true);
   app::AddTooltips(dialog, kTooltips);
   context_.run.smsCentreNumber.clear();
   context_.run.smsCentreType = 129;
@@ -318,6 +320,11 @@ void PhonebookWindow::OnCommand(ui::Dialog& dialog, int commandId) {
     case kNormalise: Normalise(); break;
     case kDeleteBook: DeleteWholeBook(); break;
     case kPrint: PrintBook(); break;
+    case kExportCsv: Export(ExportFormat::kCsv); break;
+    case kExportXml: Export(ExportFormat::kXml); break;
+    case kExportVcard: ExportVcards(); break;
+    case kImport: Import(); break;
+    case kSaveExternal: SaveExternalBook(); break;
     case kCopyOutgoing:
     case kCopyAccepted:
     case kCopyIncoming: CopyToPhonebook(CallListOf(commandId)); break;
@@ -373,6 +380,7 @@ void PhonebookWindow::ShowPopup(int listId) {
 
 void PhonebookWindow::ChangeBook(int index) {
   if (index < 0 || index > 2 || index == static_cast<int>(store_.currentBook)) return;
+  SaveExternalBook();
   store_.currentBook = static_cast<Book>(index);
   ReadCurrentBook(true);
 }
@@ -560,11 +568,96 @@ void PhonebookWindow::ClearOutgoingCalls() {
   if (context_.exchange.SendCommand("AT^SDMC")) dialog_->ClearItems(kOutgoingCalls);
 }
 
+std::filesystem::path PhonebookWindow::ExternalBookPath() const {
+  return context_.profile.Path().parent_path() / kExternalBookName;
+}
+
+void PhonebookWindow::SaveExternalBook() { WriteExternalBook(store_, ExternalBookPath(), ui_); }
+
+EntryStored PhonebookWindow::RowsFollowingStore() {
+  return [this](std::size_t slot, bool added) {
+    if (slot >= store_.entries.Count()) return;
+    if (added) {
+      BookList().Append(store_.entries[slot], slot);
+    } else {
+      BookList().Update(store_.entries[slot], slot);
+    }
+  };
+}
+
+void PhonebookWindow::Export(ExportFormat format) {
+  const bool csv = format == ExportFormat::kCsv;
+  ui::FileRequest request;
+  request.save = true;
+  request.filters = {csv ? ui::FileFilter{"CSV file (*.csv)", "*.csv"} : ui::FileFilter{"XML file (*.xml)", "*.xml"}};
+  request.defaultExtension = csv ? "csv" : "xml";
+  request.initialName = ExportFileName(store_.currentBook, request.defaultExtension);
+  const auto choice = ui_.ChooseFile(request);
+  if (!choice) return;
+  dialog_->EnableWindow(false);
+  const bool written = ExportBook(store_, choice->path, format, ui_);
+  dialog_->EnableWindow(true);
+  if (written) ui_.OpenWithShell(choice->path);
+}
+
+void PhonebookWindow::ExportVcards() {
+  std::vector<int> rows = dialog_->SelectedRows(kBookList);
+  if (rows.empty() && BookList().ChosenRow() >= 0) rows.push_back(BookList().ChosenRow());
+  for (const int row : rows) {
+    const std::optional<std::size_t> slot = BookList().SlotOfRow(row);
+    if (!slot || *slot >= store_.entries.Count() || store_.IsDeleted(*slot)) continue;
+    ui::FileRequest request;
+    request.save = true;
+    request.filters = {{"VCF file (*.vcf)", "*.vcf"}};
+    request.defaultExtension = "vcf";
+    request.initialName = VcardFileName(store_.entries[*slot]);
+    const auto choice = ui_.ChooseFile(request);
+    if (!choice) continue;
+    dialog_->EnableWindow(false);
+    const bool written = ExportVcard(store_, *slot, choice->path, ui_, UtcTimeNow());
+    dialog_->EnableWindow(true);
+    if (written) ui_.OpenWithShell(choice->path);
+  }
+}
+
+void PhonebookWindow::Import() {
+  ui::FileRequest request;
+  request.filters = {{"CSV file (*.csv)", "*.csv"}};
+  request.defaultExtension = "csv";
+  request.mustExist = true;
+  const auto choice = ui_.ChooseFile(request);
+  if (!choice) return;
+  const bool overwrite = ui::ShowStringMessage(ui_, kStrOverwrite, ui::Caption::Telvane, ui::Buttons::YesNo,
+                                               ui::Icon::Question) == ui::kIdYes;
+  dialog_->EnableWindow(false);
+  WriteContext write = MakeWriteContext();
+  ImportCsv(write, ui_, choice->path, overwrite, RowsFollowingStore());
+  dialog_->EnableWindow(true);
+  if (overwrite) {
+    // Overwritten positions may hide entries the table had; the book is read again
+    // (the address book without a new selection).
+    ReadCurrentBook(store_.currentBook != Book::kInternal);
+  } else {
+    SortBook(1);
+    ShowCounts();
+  }
+}
+
+void PhonebookWindow::OnDropFiles(ui::Dialog&, const std::vector<std::string>& paths) {
+  std::vector<std::filesystem::path> files(paths.begin(), paths.end());
+  WriteContext write = MakeWriteContext();
+  if (ImportDroppedFiles(write, ui_, files, RowsFollowingStore()) > 0) {
+    SortBook(1);
+    ShowCounts();
+  }
+}
+
 void PhonebookWindow::OnHelp(ui::Dialog&) { app::OpenHelpOrComplain(ui_, context_.helpFile); }
 
 void PhonebookWindow::OnClose(ui::Dialog& dialog) {
   app::SaveColumnWidths(dialog, kBookList, "TCol", context_.settings.tCol, context_.profile);
   app::SaveColumnWidths(dialog, kRedbookList, "RCol", context_.settings.rCol, context_.profile);
+  SaveExternalBook();
   dialog.End(ui::kIdCancel);
 }
 

@@ -3,11 +3,15 @@
 // book command behind five pop-up menus, keys, double clicks and two buttons.
 #pragma once
 
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "app/app_context.h"
 #include "phonebook/book_list_view.h"
+#include "phonebook/book_export.h"
 #include "phonebook/book_reading.h"
+#include "phonebook/import_storing.h"
 #include "phonebook/fixed_dialling.h"
 #include "phonebook/phonebook_store.h"
 #include "ui/dialog.h"
@@ -25,6 +29,7 @@ class PhonebookWindow : public ui::DialogHandler {
   void OnInit(ui::Dialog& dialog) override;
   void OnCommand(ui::Dialog& dialog, int commandId) override;
   void OnEvent(ui::Dialog& dialog, const ui::ControlEvent& event) override;
+  void OnDropFiles(ui::Dialog& dialog, const std::vector<std::string>& paths) override;
   void OnHelp(ui::Dialog& dialog) override;
   void OnClose(ui::Dialog& dialog) override;
 
@@ -68,6 +73,13 @@ class PhonebookWindow : public ui::DialogHandler {
   void ReportDial(int result);
   void ShowPopup(int listId);
   void PrintBook();
+  std::filesystem::path ExternalBookPath() const;
+  void SaveExternalBook();
+  // Keeps the rows in step with entries an import stored.
+  EntryStored RowsFollowingStore();
+  void Export(ExportFormat format);
+  void ExportVcards();
+  void Import();
 
   app::AppContext& context_;
   ui::Ui& ui_;
