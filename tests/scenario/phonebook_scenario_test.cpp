@@ -2,7 +2,9 @@
 // the phone receives for it, in order, and what the window shows afterwards.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -476,6 +478,77 @@ expect rowcount 1032 0
   EXPECT_EQ(tail[5], "ATDT 0302;");  // the number behind the name's own comma
   EXPECT_EQ(tail[6], "AT+CSCA=+4917,145");
   EXPECT_EQ(tail[7], "AT^SDMC");
+}
+
+}  // namespace
+}  // namespace telvane::testing
+
+namespace telvane::testing {
+namespace {
+
+// Exports the book on show as CSV to `first`, deletes the whole book, imports `first`
+// (answering `overwrite`), and exports again to `second`.
+std::string CsvRoundTrip(const std::string& book, const std::filesystem::path& first,
+                         const std::filesystem::path& second, const std::string& overwrite) {
+  return "click 1025\n" + book + "rclick 1026\nfile " + first.string() +
+         "\nclick 40014\nanswer yes\nrclick 1026\nclick 40046\nexpect rowcount 1026 0\n"
+         "file " + first.string() + "\nanswer " + overwrite + "\nrclick 1026\nclick 40019\n"
+         "file " + second.string() + "\nrclick 1026\nclick 40014\nclose\nclick 40001\n";
+}
+
+// The CSV lines without their position column, sorted: what an import at other places keeps.
+std::vector<std::string> WithoutPositions(const std::string& csv) {
+  std::vector<std::string> lines;
+  std::istringstream in(csv);
+  for (std::string line; std::getline(in, line);) lines.push_back(line.substr(line.find(';')));
+  std::sort(lines.begin(), lines.end());
+  return lines;
+}
+
+TEST(PhonebookFilesScenario, SimBookExportedDeletedAndImportedHoldsTheSameEntries) {
+  Scenario scenario(Phone(R"("SM": )" + Book({{1, "+491711234567", "Mama"}, {2, "0301", "J\u00f6rg"},
+                                               {4, "0891", "Tom & Jerry"}})),
+                    "ReadB=1\n");
+  const auto first = scenario.Folder() / "sim.csv";
+  const auto second = scenario.Folder() / "again.csv";
+  const ScriptRun run = scenario.Run(CsvRoundTrip("select 1106 0\n", first, second, "yes"));
+  ASSERT_EQ(run.status, 0) << run.output << run.errors;
+  EXPECT_EQ(ReadFile(first), "NR;NAME;TELNUM\r\n1;Mama;'+491711234567\r\n2;J\xF6rg;'0301\r\n4;Tom & Jerry;'0891\r\n");
+  EXPECT_EQ(ReadFile(second), ReadFile(first));
+  Lines imported;
+  for (const std::string& line : scenario.Received()) {
+    if (line.starts_with("AT+CPBW=") && line.find('"') != std::string::npos) imported.push_back(line);
+  }
+  EXPECT_EQ(imported,
+            (Lines{"AT+CPBW=1,+491711234567,145,\"Mama\"", "AT+CPBW=2,0301,129,\"J\\7Crg\"",
+                   "AT+CPBW=4,0891,129,\"Tom & Jerry\""}));
+}
+
+TEST(PhonebookFilesScenario, AddressBookRoundTripsThroughTheExtendedCsvAndThroughDroppedVcards) {
+  Scenario scenario(Phone("", {{1, R"(N:Miller;John\r\nORG:ACME\r\nADR:;;Main St 1;Springfield;;12345;USA\r\nTEL;HOME:+4930\r\nTEL;CELL:0171\r\nEMAIL;INTERNET:john@example.com\r\n)"},
+                               {4, R"(N:Baer;Soeren\r\nTEL;HOME:0302\r\n)"}}),
+                    "ReadB=1\n");
+  const auto first = scenario.Folder() / "addr.csv";
+  const auto second = scenario.Folder() / "again.csv";
+  ScriptRun run = scenario.Run(CsvRoundTrip("", first, second, "yes"));
+  ASSERT_EQ(run.status, 0) << run.output << run.errors;
+  EXPECT_NE(ReadFile(first).find("2;Miller John;John;Miller;ACME;Main St 1;Springfield;12345;USA;'+4930;';'0171;';john@example.com;\r\n"),
+            std::string::npos);
+  EXPECT_EQ(ReadFile(second), ReadFile(first));
+
+  // Each entry as a vCard file of its own, the book deleted, the files dropped back.
+  const auto miller = scenario.Folder() / "miller.vcf";
+  const auto baer = scenario.Folder() / "baer.VCF";
+  const auto third = scenario.Folder() / "dropped.csv";
+  WriteFile(scenario.Folder() / "notes.txt", "N:Nobody\r\n");
+  run = scenario.Run("click 1025\nrows 1026 0\nrclick 1026\nfile " + baer.string() +
+                     "\nclick 40048\nrows 1026 1\nrclick 1026\nfile " + miller.string() +
+                     "\nclick 40048\nanswer yes\nrclick 1026\nclick 40046\nexpect rowcount 1026 0\ndrop 105 " +
+                     miller.string() + " " + baer.string() + " " + (scenario.Folder() / "notes.txt").string() +
+                     "\nexpect rowcount 1026 2\nrclick 1026\nfile " + third.string() +
+                     "\nclick 40014\nclose\nclick 40001\n");
+  ASSERT_EQ(run.status, 0) << run.output << run.errors;
+  EXPECT_EQ(WithoutPositions(ReadFile(third)), WithoutPositions(ReadFile(first)));
 }
 
 }  // namespace
