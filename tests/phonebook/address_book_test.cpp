@@ -4,8 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "message_recorder.h"
+#include "scripted_phone_test.h"
 #include "gsm/hex.h"
-#include "link/link_fixture.h"
 #include "phonebook/address_book_reading.h"
 #include "phonebook/address_entry_writing.h"
 #include "phonebook/phonebook_messages.h"
@@ -15,46 +16,12 @@
 namespace telvane::phonebook {
 namespace {
 
-using Lines = std::vector<std::string>;
-constexpr const char* kOk = "\r\nOK\r\n";
 
-// Records the messages shown; has no windows.
-class MessageRecorder final : public ui::Ui {
- public:
-  const ui::Resources& Res() const override { return resources_; }
-  int LanguageId() const override { return 9; }
-  int RunModal(int, ui::DialogHandler&, ui::Dialog*) override { return 0; }
-  std::unique_ptr<ui::Dialog> OpenModeless(int, ui::DialogHandler&) override { return nullptr; }
-  int ShowMessage(const ui::MessageRequest& message) override {
-    shown.push_back(message.stringId);
-    return 0;
-  }
-  std::optional<ui::FileChoice> ChooseFile(const ui::FileRequest&) override { return std::nullopt; }
-  void PumpMessages() override {}
-  void OpenWithShell(const std::string&) override {}
-  bool OpenHelp(const std::string&) override { return false; }
-  ui::Rect WorkArea() const override { return {}; }
-
-  std::vector<int> shown;
-
- private:
-  ui::Resources resources_;
-};
-
-class AddressBookTest : public testing::SerialExchangeTest {
+class AddressBookTest : public ScriptedPhoneTest {
  protected:
-  Lines SentLines() {
-    peer_.Reply(kOk);
-    EXPECT_TRUE(exchange_.SendCommand("AT"));
-    const Lines all = peer_.Lines();
-    Lines recent(all.begin() + static_cast<std::ptrdiff_t>(seen_), all.end() - 1);
-    seen_ = all.size();
-    return recent;
-  }
 
   PhonebookStore store_;
   MessageRecorder ui_;
-  std::size_t seen_ = 0;
 };
 
 std::string ObjectAnswer(int index, std::string_view vcard) {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "link/link_fixture.h"
+#include "scripted_phone_test.h"
 #include "phonebook/book_reading.h"
 #include "phonebook/entry_writing.h"
 #include "phonebook/normalising.h"
@@ -14,24 +14,9 @@
 namespace telvane::phonebook {
 namespace {
 
-using Lines = std::vector<std::string>;
-constexpr const char* kOk = "\r\nOK\r\n";
 
-class BookExchangeTest : public testing::SerialExchangeTest {
+class BookExchangeTest : public ScriptedPhoneTest {
  protected:
-  // The commands sent since the last call: all of them are in the peer's record once a
-  // closing "AT" has been answered.
-  Lines SentLines() {
-    peer_.Reply(kOk);
-    EXPECT_TRUE(exchange_.SendCommand("AT"));
-    const Lines all = peer_.Lines();
-    Lines recent(all.begin() + static_cast<std::ptrdiff_t>(seen_), all.end() - 1);
-    seen_ = all.size();
-    return recent;
-  }
-  void Replies(std::initializer_list<std::string> answers) {
-    for (const std::string& answer : answers) peer_.Reply(answer);
-  }
   // A SIM book read with positions 1..250 and the given free places.
   void LoadedBook(Book book, std::initializer_list<int> freePlaces) {
     store_.currentBook = book;
@@ -49,7 +34,6 @@ class BookExchangeTest : public testing::SerialExchangeTest {
   std::optional<std::string> pin2_;
   std::optional<std::string> answer_ = "1234";
   int asked_ = 0;
-  std::size_t seen_ = 0;
 };
 
 TEST_F(BookExchangeTest, PrematureStopAfterThirdEmptyPosition) {

@@ -1,5 +1,6 @@
 // CSV imports against a scripted phone: the exact commands, the PIN2 protocol around the
 // whole import, the store and the window's report, and files that are not what they say.
+#include "scripted_phone_test.h"
 #include "phonebook/book_export.h"
 #include "phonebook/csv_import.h"
 
@@ -11,7 +12,6 @@
 #include <vector>
 
 #include "gsm/hex.h"
-#include "link/link_fixture.h"
 #include "message_recorder.h"
 #include "phonebook/phonebook_messages.h"
 #include "support/temp_dir.h"
@@ -19,24 +19,11 @@
 namespace telvane::phonebook {
 namespace {
 
-using Lines = std::vector<std::string>;
 using Reports = std::vector<std::pair<std::size_t, bool>>;
-constexpr const char* kOk = "\r\nOK\r\n";
 const LocalTime kNow{2001, 10, 5, 14, 30, 0};
 
-class CsvImportTest : public testing::SerialExchangeTest {
+class CsvImportTest : public ScriptedPhoneTest {
  protected:
-  Lines SentLines() {
-    peer_.Reply(kOk);
-    EXPECT_TRUE(exchange_.SendCommand("AT"));
-    const Lines all = peer_.Lines();
-    Lines recent(all.begin() + static_cast<std::ptrdiff_t>(seen_), all.end() - 1);
-    seen_ = all.size();
-    return recent;
-  }
-  void Replies(std::initializer_list<std::string> answers) {
-    for (const std::string& answer : answers) peer_.Reply(answer);
-  }
   void LoadedBook(Book book, std::initializer_list<int> freePlaces) {
     store_.currentBook = book;
     store_.capacity =
@@ -61,7 +48,6 @@ class CsvImportTest : public testing::SerialExchangeTest {
   std::optional<std::string> pin2_;
   int asked_ = 0;
   Reports reports_;
-  std::size_t seen_ = 0;
 };
 
 constexpr const char* kMueller = "NR;NAME;TELNUM\r\n5;M\xFCller;'+491701234567\r\n";

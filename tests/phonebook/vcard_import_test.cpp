@@ -1,5 +1,6 @@
 // vCard files as other programs write them, and dropping them on the window: names and
 // numbers arrive in the phone's commands, bad files give nothing and no harm.
+#include "scripted_phone_test.h"
 #include "phonebook/vcard_import.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,6 @@
 #include <vector>
 
 #include "gsm/hex.h"
-#include "link/link_fixture.h"
 #include "message_recorder.h"
 #include "phonebook/phonebook_messages.h"
 #include "support/temp_dir.h"
@@ -16,8 +16,6 @@
 namespace telvane::phonebook {
 namespace {
 
-using Lines = std::vector<std::string>;
-constexpr const char* kOk = "\r\nOK\r\n";
 
 std::vector<VcardContact> Cards(const std::filesystem::path& file, const std::string& content) {
   testing::WriteFile(file, content);
@@ -110,16 +108,8 @@ TEST_F(VcardFileTest, BadFilesGiveOnlyWholeCards) {
   EXPECT_FALSE(ReadVcardFile(dir_ / "missing.vcf", [](const VcardContact&) { return true; }));
 }
 
-class DroppedFilesTest : public testing::SerialExchangeTest {
+class DroppedFilesTest : public ScriptedPhoneTest {
  protected:
-  Lines SentLines() {
-    peer_.Reply(kOk);
-    EXPECT_TRUE(exchange_.SendCommand("AT"));
-    const Lines all = peer_.Lines();
-    Lines recent(all.begin() + static_cast<std::ptrdiff_t>(seen_), all.end() - 1);
-    seen_ = all.size();
-    return recent;
-  }
   std::size_t Drop(const std::vector<std::filesystem::path>& files) {
     WriteContext context{exchange_, store_, pin2_, {}};
     return ImportDroppedFiles(
@@ -136,7 +126,6 @@ class DroppedFilesTest : public testing::SerialExchangeTest {
   MessageRecorder ui_;
   std::optional<std::string> pin2_;
   std::vector<std::size_t> slots_;
-  std::size_t seen_ = 0;
 };
 
 TEST_F(DroppedFilesTest, CardsBecomeSimEntriesWithSafeCommands) {
