@@ -109,22 +109,16 @@ void SendLogo(TransferSession& session, int& logoIndex) {
 }
 
 bool SendLogoFile(link::Exchange& exchange, ui::Ui& ui, const std::string& path, int index) {
-  const auto progress = TransferProgress::Open(ui);
-  if (!progress) return false;
-  auto opened = OpenForReading(path);
-  if (!opened) {
-    ui::ShowStringMessage(ui, kStrCantOpenFile, ui::Caption::Telvane);
-    return false;
-  }
-  EraseBinaryObject(exchange, ObjectType::kBmp, index);
-  std::FILE* file = opened->file.get();
+  auto send = StartFileSend(exchange, ui, ObjectType::kBmp, index, path);
+  if (!send) return false;
+  std::FILE* file = send->opened.file.get();
   if (!CheckBmpHeader(ui, file)) return false;
   if (std::fseek(file, 0, SEEK_SET) != 0) {
     ui::ShowError(ui, kStrCantReadFileHeader);
     return false;
   }
-  return WriteBinaryObject(exchange, ui, ObjectType::kBmp, index, file, opened->size,
-                           WriteFailureRule::kLogo, progress.get());
+  return WriteBinaryObject(exchange, ui, ObjectType::kBmp, index, file, send->opened.size,
+                           WriteFailureRule::kLogo, send->progress.get());
 }
 
 void DeleteLogo(link::Exchange& exchange) { exchange.SendCommand("AT^SBNW=bmp,0,0"); }

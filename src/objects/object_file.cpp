@@ -53,6 +53,21 @@ std::optional<OpenedFile> OpenForReading(const std::string& path) {
   return opened;
 }
 
+std::optional<FileSend> StartFileSend(link::Exchange& exchange, ui::Ui& ui, ObjectType type,
+                                      int index, const std::string& path) {
+  FileSend send;
+  send.progress = TransferProgress::Open(ui);
+  if (!send.progress) return std::nullopt;
+  auto opened = OpenForReading(path);
+  if (!opened) {
+    ui::ShowStringMessage(ui, kStrCantOpenFile, ui::Caption::Telvane);
+    return std::nullopt;
+  }
+  send.opened = std::move(*opened);
+  EraseBinaryObject(exchange, type, index);
+  return send;
+}
+
 bool WriteBinaryObject(link::Exchange& exchange, ui::Ui& ui, ObjectType type, int index,
                        std::FILE* file, std::uint64_t length, WriteFailureRule rule,
                        TransferProgress* progress) {

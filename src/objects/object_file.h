@@ -27,6 +27,17 @@ struct OpenedFile {
 };
 std::optional<OpenedFile> OpenForReading(const std::string& path);
 
+// What a logo or ring tone send holds while it runs.
+struct FileSend {
+  std::unique_ptr<TransferProgress> progress;
+  OpenedFile opened;
+};
+// How every logo and ring tone send begins: the progress box, the file ("Can't open
+// file" when it cannot be opened), then the erase of object `index`. None when it
+// cannot go on.
+std::optional<FileSend> StartFileSend(link::Exchange& exchange, ui::Ui& ui, ObjectType type,
+                                      int index, const std::string& path);
+
 // String ids of the file transfers.
 inline constexpr int kStrCantOpenFile = 36;        // "Can't open file"
 inline constexpr int kStrLogoReadError = 71;       // "Error during reading of the logo"

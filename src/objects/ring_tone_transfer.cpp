@@ -24,16 +24,10 @@ bool SendTone(TransferSession& session, int& toneIndex) {
 }
 
 bool SendToneFile(link::Exchange& exchange, ui::Ui& ui, const std::string& path, int index) {
-  const auto progress = TransferProgress::Open(ui);
-  if (!progress) return false;
-  auto opened = OpenForReading(path);
-  if (!opened) {
-    ui::ShowStringMessage(ui, kStrCantOpenFile, ui::Caption::Telvane);
-    return false;
-  }
-  EraseBinaryObject(exchange, ObjectType::kMid, index);
-  return WriteBinaryObject(exchange, ui, ObjectType::kMid, index, opened->file.get(), opened->size,
-                           WriteFailureRule::kRingTone, progress.get());
+  auto send = StartFileSend(exchange, ui, ObjectType::kMid, index, path);
+  if (!send) return false;
+  return WriteBinaryObject(exchange, ui, ObjectType::kMid, index, send->opened.file.get(),
+                           send->opened.size, WriteFailureRule::kRingTone, send->progress.get());
 }
 
 int RaisedToneMaximum(int maximum) { return maximum == 20 || maximum == 41 ? maximum + 1 : maximum; }

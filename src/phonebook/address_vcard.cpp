@@ -49,12 +49,16 @@ AddressInput AddressInputFromImport(const AddressImportRecord& record) {
   return input;
 }
 
+LocalTime TimeOf(const std::tm& time) {
+  return LocalTime{time.tm_year + 1900, time.tm_mon + 1, time.tm_mday,
+                   time.tm_hour,        time.tm_min,     time.tm_sec};
+}
+
 LocalTime LocalTimeNow() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
-  return LocalTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-                   local.tm_hour,        local.tm_min,     local.tm_sec};
+  return TimeOf(local);
 }
 
 std::optional<std::string> BuildAddressVCardText(const AddressInput& input, const LocalTime& now) {

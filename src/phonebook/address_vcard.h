@@ -1,6 +1,7 @@
 // The vCard 1.0 text of an address book entry.
 #pragma once
 
+#include <ctime>
 #include <optional>
 #include <string>
 
@@ -43,6 +44,8 @@ struct LocalTime {
   int minute = 0;
   int second = 0;
 };
+// The calendar fields of a broken-down time.
+LocalTime TimeOf(const std::tm& time);
 LocalTime LocalTimeNow();
 
 // BEGIN:VCARD, VERSION:1.0, REV, N (always), ORG, CATEGORIES:VIP, ADR (when any part is

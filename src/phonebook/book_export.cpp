@@ -12,10 +12,6 @@ namespace telvane::phonebook {
 namespace {
 
 constexpr std::string_view kEnd = "\r\n";
-constexpr std::string_view kCsvHeader = "NR;NAME;TELNUM";
-constexpr std::string_view kExtendedCsvHeader =
-    "NR;NAME;FIRSTNAME;LASTNAME;COMPANY;STREET;CITY;ZIPCODE;COUNTRY;TELNUM;TELWORK;TELCELL;"
-    "TELFAX;EMAIL;WEBPAGE";
 constexpr std::string_view kXmlDeclaration = R"(<?xml version="1.0" encoding="ISO-8859-1" ?>)";
 
 std::string CsvField(std::string_view text) { return FieldText(text, ';'); }
@@ -210,8 +206,7 @@ LocalTime UtcTimeNow() {
   const std::time_t now = std::time(nullptr);
   std::tm utc{};
   gmtime_r(&now, &utc);
-  return LocalTime{utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday,
-                   utc.tm_hour,        utc.tm_min,     utc.tm_sec};
+  return TimeOf(utc);
 }
 
 }  // namespace telvane::phonebook

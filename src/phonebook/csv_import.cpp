@@ -16,11 +16,7 @@
 namespace telvane::phonebook {
 namespace {
 
-constexpr std::string_view kHeader = "NR;NAME;TELNUM";
 constexpr std::string_view kHeaderWithCommas = "NR,NAME,TELNUM";
-constexpr std::string_view kExtendedHeader =
-    "NR;NAME;FIRSTNAME;LASTNAME;COMPANY;STREET;CITY;ZIPCODE;COUNTRY;TELNUM;TELWORK;TELCELL;"
-    "TELFAX;EMAIL;WEBPAGE";
 
 enum Column {
   kNr,
@@ -149,7 +145,7 @@ std::size_t ImportBook(WriteContext& context, ui::Ui& ui, const std::filesystem:
     ui::ShowError(ui, kStrCantOpenFile);
     return 0;
   }
-  if (!HeaderFits(reader, kHeader, ui)) return 0;
+  if (!HeaderFits(reader, kCsvHeader, ui)) return 0;
   if (context.store.currentBook == Book::kSimFix) {
     const Pin2Check check = EnsurePin2(context);
     if (check != Pin2Check::kReady) {
@@ -190,7 +186,7 @@ std::size_t ImportAddresses(WriteContext& context, ui::Ui& ui, const std::filesy
     ui::ShowError(ui, kStrCantOpenFile);
     return 0;
   }
-  if (!HeaderFits(reader, kExtendedHeader, ui)) return 0;
+  if (!HeaderFits(reader, kExtendedCsvHeader, ui)) return 0;
   std::size_t written = 0;
   TextLine line;
   while (reader.Next(line)) {

@@ -7,6 +7,12 @@
 
 namespace telvane::phonebook {
 
+// The first lines of the CSV files: the plain books, and the address book's extended form.
+inline constexpr std::string_view kCsvHeader = "NR;NAME;TELNUM";
+inline constexpr std::string_view kExtendedCsvHeader =
+    "NR;NAME;FIRSTNAME;LASTNAME;COMPANY;STREET;CITY;ZIPCODE;COUNTRY;TELNUM;TELWORK;TELCELL;"
+    "TELFAX;EMAIL;WEBPAGE";
+
 // The decimal number at the start of `field` (blanks before it allowed), 0 when there is
 // none or it exceeds `limit`.
 int ParsePosition(std::string_view field, int limit = 99999);
