@@ -15,11 +15,15 @@ namespace {
 
 using telvane::testing::TempDir;
 
-bool WaitFor(const std::filesystem::path& file) {
-  for (int i = 0; i < 500 && !std::filesystem::exists(file); ++i) {
+// The shell creates the file before it writes the line: wait for the whole line.
+std::string WaitForLine(const std::filesystem::path& file) {
+  std::string text;
+  for (int i = 0; i < 1000; ++i) {
+    if (std::filesystem::exists(file)) text = telvane::testing::ReadFile(file);
+    if (!text.empty() && text.back() == '\n') break;
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
-  return std::filesystem::exists(file);
+  return text;
 }
 
 class MidiPlayerTest : public ::testing::Test {
@@ -47,8 +51,7 @@ TEST_F(MidiPlayerTest, PlaysUntilStoppedAndCollectsAPlayerThatEnded) {
   TonePreview preview;
   EXPECT_EQ(preview.NumberCount(), 4);
   preview.Play("/music/ring tone.mid");
-  ASSERT_TRUE(WaitFor(marker));
-  EXPECT_EQ(telvane::testing::ReadFile(marker), "-q /music/ring tone.mid\n");
+  EXPECT_EQ(WaitForLine(marker), "-q /music/ring tone.mid\n");
   EXPECT_TRUE(preview.Playing());
   preview.Stop();
   EXPECT_FALSE(preview.Playing());
@@ -56,7 +59,7 @@ TEST_F(MidiPlayerTest, PlaysUntilStoppedAndCollectsAPlayerThatEnded) {
   InstallPlayer("timidity", "exit 0");
   MidiPlayer player;
   ASSERT_TRUE(player.Play("short.mid"));
-  for (int i = 0; i < 500 && player.Playing(); ++i) {
+  for (int i = 0; i < 1000 && player.Playing(); ++i) {
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   EXPECT_FALSE(player.Playing());
