@@ -26,6 +26,8 @@ struct RunState {
   // The SMS service centre as last read from or set on the phone.
   std::string smsCentreNumber;
   int smsCentreType = 129;
+  // Messages in the phone's list as last read (the SMS list, command mode).
+  int smsMessageCount = 0;
 };
 
 struct AppContext {

@@ -10,6 +10,7 @@
 #include "app/window_helpers.h"
 #include "phonebook/phonebook_window.h"
 #include "link/answer_reader.h"
+#include "link/command_mode_window.h"
 #include "objects/logo_transfer.h"
 #include "objects/ring_tone_transfer.h"
 #include "ui/resources.h"
@@ -71,6 +72,12 @@ void MainWindow::OnInit(ui::Dialog& dialog) {
   if (Send("AT^SCID")) dialog.SetText(kSimSerial, Token());
   ReadRingToneState(dialog);
   CenterWindow(dialog, ui_.WorkArea());
+  if (context_.switches.commandMode) RunCommandMode(dialog, true);
+}
+
+void MainWindow::RunCommandMode(ui::Dialog& dialog, bool startAtOnce) {
+  link::CommandModeWindow window(context_, ui_, startAtOnce);
+  ui_.RunModal(link::CommandModeWindow::kTemplate, window, &dialog);
 }
 
 void MainWindow::ReadIdentity(ui::Dialog& dialog) {
@@ -184,6 +191,7 @@ void MainWindow::OnCommand(ui::Dialog& dialog, int commandId) {
       break;
     }
     case kSaveMobileInfo: SaveMobileInfo(dialog); break;
+    case kCommandMode: RunCommandMode(dialog, false); break;
     case kOptions: {
       OptionsDialog options(context_, ui_);
       ui_.RunModal(OptionsDialog::kTemplate, options, &dialog);

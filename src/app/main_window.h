@@ -41,6 +41,8 @@ class MainWindow : public ui::DialogHandler {
   void SynchroniseClock();
   void SwitchOff(ui::Dialog& dialog);
   void SaveMobileInfo(ui::Dialog& dialog);
+  // Command mode over the main window, which stays disabled while it runs.
+  void RunCommandMode(ui::Dialog& dialog, bool startAtOnce);
   void Refresh(ui::Dialog& dialog);
   void Report(bool success, int successString, int failureString);
   objects::TransferSession Transfer(ui::Dialog& dialog);
