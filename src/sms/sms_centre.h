@@ -1,0 +1,39 @@
+// The SMS service centre: reading it from the phone and choosing one by recipient prefix.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "app/app_context.h"
+#include "app/settings.h"
+#include "link/exchange.h"
+
+namespace telvane::sms {
+
+inline constexpr std::size_t kCentreRouteCount = 10;
+// Most characters of a centre number kept from the phone's answer.
+inline constexpr std::size_t kCentreNumberLimit = app::kCentreLimit;
+
+// The ten "Prefix%d"/"Center%d" pairs.
+struct CentreRoutes {
+  std::array<std::string, kCentreRouteCount> prefix;
+  std::array<std::string, kCentreRouteCount> center;
+};
+
+// AT+CSCA? ; on OK with "+CSCA:" stores the quoted number (cut to 29 characters) and the type
+// (the number right after "+CSCA:" and its blanks, 0 when the quoted number stands there) into
+// run.smsCentreNumber / run.smsCentreType. Returns false (run state unchanged) on failure,
+// also when the "+CSCA:" line holds no complete quoted number.
+bool ReadSmsCentre(link::Exchange& exchange, app::RunState& run);
+
+// The centre for a recipient as typed: the first pair (0..9) with a non-empty prefix occurring
+// anywhere in it gives its centre; otherwise defaultCentre. An empty centre of such a pair
+// stays empty: the phone then uses its own centre.
+std::string CentreFor(std::string_view recipient, std::string_view defaultCentre,
+                      const CentreRoutes& routes);
+
+CentreRoutes RoutesFrom(const app::Settings& settings);
+
+}  // namespace telvane::sms
