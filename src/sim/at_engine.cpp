@@ -203,7 +203,12 @@ bool AtEngine::AppendReply(Reply reply, std::string& out) {
       out += FrameError();
       return false;
     case Reply::Outcome::kCmeError:
-      out += FrameCmeError(reply.cme);
+      out += FrameEquipmentError("+CME ERROR: ", static_cast<int>(reply.cme),
+                                 CmeErrorText(reply.cme));
+      return false;
+    case Reply::Outcome::kCmsError:
+      out += FrameEquipmentError("+CMS ERROR: ", static_cast<int>(reply.cms),
+                                 CmsErrorText(reply.cms));
       return false;
     case Reply::Outcome::kResultCode:
       if (!session_.quiet) {
@@ -251,16 +256,16 @@ std::string AtEngine::FrameError() const {
   return session_.verbose ? "\r\nERROR\r\n" : "4\r";
 }
 
-std::string AtEngine::FrameCmeError(CmeError error) const {
+std::string AtEngine::FrameEquipmentError(std::string_view prefix, int number,
+                                          std::string_view text) const {
   if (session_.cmee == 0) {
     return FrameError();
   }
   if (session_.quiet) {
     return {};
   }
-  const std::string code = session_.cmee == 1 ? std::to_string(static_cast<int>(error))
-                                              : std::string(CmeErrorText(error));
-  const std::string line = "+CME ERROR: " + code;
+  const std::string line =
+      std::string(prefix) + (session_.cmee == 1 ? std::to_string(number) : std::string(text));
   return session_.verbose ? "\r\n" + line + "\r\n" : line + "\r\n";
 }
 

@@ -74,7 +74,9 @@ class AtEngine {
   std::string FrameLines(const std::vector<std::string>& lines) const;
   std::string FrameOk() const;
   std::string FrameError() const;
-  std::string FrameCmeError(CmeError error) const;
+  // "+CME ERROR: 21" or "+CMS ERROR: invalid memory index" as AT+CMEE asks, else ERROR.
+  std::string FrameEquipmentError(std::string_view prefix, int number,
+                                  std::string_view text) const;
 
   PhoneState state_;
   CommandTable table_;

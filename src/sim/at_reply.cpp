@@ -28,4 +28,21 @@ std::string_view CmeErrorText(CmeError error) {
   return "unknown";
 }
 
+std::string_view CmsErrorText(CmsError error) {
+  switch (error) {
+    case CmsError::kMeFailure: return "ME failure";
+    case CmsError::kOperationNotAllowed: return "operation not allowed";
+    case CmsError::kOperationNotSupported: return "operation not supported";
+    case CmsError::kInvalidPduParameter: return "invalid PDU mode parameter";
+    case CmsError::kMemoryFailure: return "memory failure";
+    case CmsError::kInvalidMemoryIndex: return "invalid memory index";
+    case CmsError::kMemoryFull: return "memory full";
+    case CmsError::kSmscAddressUnknown: return "SMSC address unknown";
+    case CmsError::kNoNetworkService: return "no network service";
+    case CmsError::kNetworkTimeout: return "network timeout";
+    case CmsError::kUnknown: return "unknown error";
+  }
+  return "unknown error";
+}
+
 }  // namespace telvane::sim

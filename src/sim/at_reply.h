@@ -33,6 +33,23 @@ enum class CmeError {
 
 std::string_view CmeErrorText(CmeError error);
 
+// Message service errors of GSM 07.05, reported as +CMS ERROR when AT+CMEE is 1 or 2.
+enum class CmsError {
+  kMeFailure = 300,
+  kOperationNotAllowed = 302,
+  kOperationNotSupported = 303,
+  kInvalidPduParameter = 304,
+  kMemoryFailure = 320,
+  kInvalidMemoryIndex = 321,
+  kMemoryFull = 322,
+  kSmscAddressUnknown = 330,
+  kNoNetworkService = 331,
+  kNetworkTimeout = 332,
+  kUnknown = 500,
+};
+
+std::string_view CmsErrorText(CmsError error);
+
 class CommandContext;
 struct Reply;
 
@@ -41,11 +58,12 @@ using BlockHandler = std::function<Reply(CommandContext&, std::string_view block
 
 // What a command handler answers: information lines and a final result, or a prompt.
 struct Reply {
-  enum class Outcome { kOk, kError, kCmeError, kPrompt, kResultCode };
+  enum class Outcome { kOk, kError, kCmeError, kCmsError, kPrompt, kResultCode };
 
   Outcome outcome = Outcome::kOk;
   std::vector<std::string> lines;
   CmeError cme = CmeError::kUnknown;
+  CmsError cms = CmsError::kUnknown;
   std::string resultText;  // kResultCode: "NO CARRIER", with its ATV0 number below
   int resultNumber = 0;
   BlockHandler onBlock;
@@ -66,6 +84,13 @@ struct Reply {
     Reply reply;
     reply.outcome = Outcome::kCmeError;
     reply.cme = error;
+    return reply;
+  }
+  // An error of the message service: +CMS ERROR when enabled, else ERROR.
+  static Reply Cms(CmsError error) {
+    Reply reply;
+    reply.outcome = Outcome::kCmsError;
+    reply.cms = error;
     return reply;
   }
   // Bad parameter values of a known command.

@@ -27,6 +27,8 @@ CommandTable StandardCommandTable() {
   AddAudioCommands(table);
   AddClockCommands(table);
   AddSmsCommands(table);
+  AddSmsMemoryCommands(table);
+  AddSmsSubmitCommands(table);
   AddObjectCommands(table);
   AddPhonebookCommands(table);
   AddCallCommands(table);

@@ -55,6 +55,7 @@ struct Session {
   int cregMode = 0;
   std::array<int, 5> cnmi{0, 0, 0, 0, 0};
   int smsService = 0;
+  int overflowReports = 0;  // AT^SMGO=<n>: 1 reports a full message memory unsolicited
   std::string charset = "GSM";
   int functionality = 1;  // AT+CFUN: 0 radio off, 1 full
   bool poweredOff = false;

@@ -114,6 +114,14 @@ void ValidatePhoneState(const PhoneState& state) {
     Require(message.pdu.size() <= 400 && TpduLength(message.pdu) > 0,
             name + ": pdu must be hex with a service centre length octet that fits");
   }
+  RequireRange(state.messageReference, {0, 255}, "messageReference");
+  Require(state.sent.size() <= kMaxSentMessages,
+          "sent: more than " + std::to_string(kMaxSentMessages) + " messages");
+  for (std::size_t i = 0; i < state.sent.size(); ++i) {
+    Require(state.sent[i].pdu.size() <= 400 && TpduLength(state.sent[i].pdu) > 0,
+            "sent[" + std::to_string(i) +
+                "].pdu must be hex with a service centre length octet that fits");
+  }
   Require(state.serviceCentre.size() <= 21 &&
               std::all_of(state.serviceCentre.begin(), state.serviceCentre.end(),
                           [](char c) { return std::isdigit(static_cast<unsigned char>(c)) ||

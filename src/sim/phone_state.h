@@ -58,6 +58,15 @@ struct StoredMessage {
 
 inline constexpr int kMaxMessageCapacity = 255;
 
+// A message the phone sent with AT+CMGS, as the PDU it was given (upper-case hex, with the
+// service centre part in front).
+struct SentMessage {
+  std::string pdu;
+};
+
+// The sent messages kept for inspection; older ones make room for newer ones.
+inline constexpr std::size_t kMaxSentMessages = 1000;
+
 // Everything the simulated phone remembers; one JSON file (see docs/simulator.md).
 struct PhoneState {
   Identity identity;
@@ -66,6 +75,8 @@ struct PhoneState {
   std::string clock = "26/12/06,09:30:00";  // yy/MM/dd,hh:mm:ss
   int messageCapacity = 25;
   std::vector<StoredMessage> messages;
+  std::vector<SentMessage> sent;  // in the order sent, the newest kMaxSentMessages
+  int messageReference = 0;       // TP-MR the next sent message gets, 0..255
   std::string serviceCentre = "+491770000000";
   PhoneBooks books;
   ObjectStore objects;

@@ -1,50 +1,10 @@
-// Message service set-up and the listing of stored messages without marking them read.
-#include <algorithm>
-
+// Message service set-up: the service level, the message format, new message indications,
+// the service centre.
 #include "sim/at_params.h"
 #include "sim/command_groups.h"
 
 namespace telvane::sim {
 namespace {
-
-constexpr int kAllMessages = 4;
-
-// AT^SMGL=<stat>: like AT+CMGL in PDU mode, but unread messages stay unread.
-Reply ListWithoutMarking(CommandContext& context, const CommandRequest& request) {
-  int wanted = 0;
-  switch (request.form) {
-    case CommandForm::kTest:
-      return Reply::Ok({"^SMGL: (0-4)"});
-    case CommandForm::kAction:
-      break;
-    case CommandForm::kSet: {
-      const auto stat = ParseNumber(request.parameters);
-      if (!stat || *stat > kAllMessages) {
-        return Reply::BadParameters();
-      }
-      wanted = *stat;
-      break;
-    }
-    case CommandForm::kQuery:
-      return Reply::Error();
-  }
-  std::vector<const StoredMessage*> matching;
-  for (const StoredMessage& message : context.State().messages) {
-    if (wanted == kAllMessages || message.status == wanted) {
-      matching.push_back(&message);
-    }
-  }
-  std::sort(matching.begin(), matching.end(),
-            [](const StoredMessage* a, const StoredMessage* b) { return a->index < b->index; });
-  std::vector<std::string> lines;
-  for (const StoredMessage* message : matching) {
-    lines.push_back("^SMGL: " + std::to_string(message->index) + "," +
-                    std::to_string(message->status) + ",," +
-                    std::to_string(TpduLength(message->pdu)));
-    lines.push_back(message->pdu);
-  }
-  return Reply::Ok(std::move(lines));
-}
 
 Reply MessageService(CommandContext& context, const CommandRequest& request) {
   int& service = context.SessionSettings().smsService;
@@ -60,6 +20,26 @@ Reply MessageService(CommandContext& context, const CommandRequest& request) {
       }
       service = *value;
       return Reply::Ok({"+CSMS: 1,1,1"});
+    }
+    case CommandForm::kAction:
+      break;
+  }
+  return Reply::Error();
+}
+
+// AT+CMGF: this phone knows PDU mode (0) only.
+Reply MessageFormat(CommandContext&, const CommandRequest& request) {
+  switch (request.form) {
+    case CommandForm::kQuery:
+      return Reply::Ok({"+CMGF: 0"});
+    case CommandForm::kTest:
+      return Reply::Ok({"+CMGF: (0)"});
+    case CommandForm::kSet: {
+      const auto mode = ParseNumber(request.parameters);
+      if (!mode) {
+        return Reply::Error();
+      }
+      return *mode == 0 ? Reply::Ok() : Reply::Cms(CmsError::kOperationNotSupported);
     }
     case CommandForm::kAction:
       break;
@@ -163,8 +143,8 @@ Reply ServiceCentre(CommandContext& context, const CommandRequest& request) {
 }  // namespace
 
 void AddSmsCommands(CommandTable& table) {
-  table.Add("^SMGL", ListWithoutMarking);
   table.Add("+CSMS", MessageService);
+  table.Add("+CMGF", MessageFormat);
   table.Add("+CNMI", NewMessageIndications);
   table.Add("+CSCA", ServiceCentre);
 }

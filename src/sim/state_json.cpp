@@ -25,9 +25,9 @@ using OrderedJson = nlohmann::ordered_json;
 constexpr std::uintmax_t kMaxStateFileBytes = 16 * 1024 * 1024;
 // Deeper documents are refused: writing them back would recurse that deep.
 constexpr int kMaxNesting = 64;
-constexpr std::array<std::string_view, 12> kKnownSections{
-    "identity",      "status", "audio",      "clock",   "messageCapacity", "messages",
-    "serviceCentre", "faults", "phonebooks", "objects", "locks",           "calls"};
+constexpr std::array<std::string_view, 14> kKnownSections{
+    "identity", "status", "audio", "clock", "messageCapacity", "messages", "messageReference",
+    "sent", "serviceCentre", "faults", "phonebooks", "objects", "locks", "calls"};
 
 [[noreturn]] void Fail(const std::string& path, const std::string& problem) {
   throw std::runtime_error(path + " " + problem);
@@ -161,6 +161,20 @@ void ReadMessages(const ObjectReader& root, PhoneState& out) {
   }
 }
 
+void ReadSent(const ObjectReader& root, PhoneState& out) {
+  const Json* list = root.Array("sent");
+  if (list == nullptr) {
+    return;
+  }
+  out.sent.clear();
+  for (std::size_t i = 0; i < list->size(); ++i) {
+    const ObjectReader item(&(*list)[i], "sent[" + std::to_string(i) + "]");
+    SentMessage message;
+    item.String("pdu", message.pdu);
+    out.sent.push_back(std::move(message));
+  }
+}
+
 void ReadFaults(const ObjectReader& root, PhoneState& out) {
   const Json* list = root.Array("faults");
   if (list == nullptr) {
@@ -246,6 +260,11 @@ std::string PhoneStateToJson(const PhoneState& state) {
     root["messages"].push_back(
         {{"index", message.index}, {"status", message.status}, {"pdu", message.pdu}});
   }
+  root["messageReference"] = state.messageReference;
+  root["sent"] = OrderedJson::array();
+  for (const SentMessage& message : state.sent) {
+    root["sent"].push_back({{"pdu", message.pdu}});
+  }
   root["serviceCentre"] = state.serviceCentre;
   root["phonebooks"] = PhoneBooksJson(state.books);
   root["objects"] = ObjectsJson(state.objects);
@@ -289,6 +308,8 @@ PhoneState PhoneStateFromJson(std::string_view text) {
   in.String("clock", state.clock);
   in.Int("messageCapacity", state.messageCapacity);
   ReadMessages(in, state);
+  in.Int("messageReference", state.messageReference);
+  ReadSent(in, state);
   in.String("serviceCentre", state.serviceCentre);
   ReadFaults(in, state);
   ReadPhoneBooks(in.Find("phonebooks"), state.books);

@@ -1,0 +1,215 @@
+// The message memory and message sending in PDU mode, as command mode and the SMS windows
+// use them: AT+CMGL, AT+CMGR, AT+CMGD, AT+CMGS and AT+CMGW.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "gsm/submit_pdu.h"
+#include "pty_client.h"
+#include "sim/at_engine.h"
+#include "sim/pty_phone.h"
+#include "sim/state_json.h"
+
+namespace telvane::sim {
+namespace {
+
+constexpr std::string_view kOk = "\r\nOK\r\n";
+
+// A PDU as the program builds it, with the phone's own service centre ("00").
+gsm::SubmitPdu Submit(const std::string& text, const std::string& to = "+491701234567",
+                      bool eightBitWithReport = false) {
+  gsm::SubmitRequest request;
+  request.destination = to;
+  request.text = text;
+  request.eightBit = eightBitWithReport;
+  request.statusReport = eightBitWithReport;
+  return *gsm::BuildSubmitPdu(request);
+}
+
+class SmsCommandsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { Start(DemoPhone()); }
+
+  void Start(PhoneState state) {
+    engine_ = std::make_unique<AtEngine>(std::move(state), StandardCommandTable(),
+                                         [] { return std::chrono::steady_clock::time_point{}; });
+    ASSERT_EQ(engine_->Feed("ATE0\r"), "ATE0\r\r\nOK\r\n");
+  }
+
+  std::string Send(std::string_view line) { return engine_->Feed(std::string(line) + "\r"); }
+
+  // The header, the prompt, then the data line ended by Ctrl-Z; the answer to the data line.
+  std::string Prompted(const std::string& header, const std::string& hex) {
+    const std::string prompt = Send(header);
+    if (prompt != "\r\n> ") {
+      return prompt;
+    }
+    return engine_->Feed(hex + "\x1a");
+  }
+
+  std::string SendSms(const gsm::SubmitPdu& pdu) {
+    return Prompted("AT+CMGS=" + std::to_string(pdu.commandLength), pdu.hex);
+  }
+
+  std::unique_ptr<AtEngine> engine_;
+};
+
+TEST_F(SmsCommandsTest, ListingShowsUnreadMessagesOnceThenTheyAreRead) {
+  const PhoneState before = engine_->Snapshot();
+  const std::string unread = "\r\n+CMGL: 4,0,,47\r\n" + before.messages[3].pdu +
+                             "\r\n+CMGL: 5,0,,57\r\n" + before.messages[4].pdu + "\r\n";
+  EXPECT_EQ(Send("AT^SMGL=0"), "\r\n^SMGL: 4,0,,47\r\n" + before.messages[3].pdu +
+                                   "\r\n^SMGL: 5,0,,57\r\n" + before.messages[4].pdu +
+                                   "\r\n\r\nOK\r\n");
+  EXPECT_EQ(Send("AT+CMGL"), unread + std::string(kOk));  // the action form lists unread
+  EXPECT_TRUE(engine_->TakeStateChanged());
+  EXPECT_EQ(Send("AT+CMGL=0"), kOk);
+  const std::string all = Send("AT+CMGL=4");
+  for (const std::string header : {"+CMGL: 1,1,,57\r\n", "+CMGL: 2,3,,35\r\n", "+CMGL: 3,1,,51\r\n",
+                                   "+CMGL: 4,1,,47\r\n", "+CMGL: 5,1,,57\r\n"}) {
+    EXPECT_NE(all.find(header), std::string::npos) << header;
+  }
+  EXPECT_LT(all.find("+CMGL: 4,"), all.find("+CMGL: 5,"));
+  EXPECT_EQ(Send("AT+CMGL=?"), "\r\n+CMGL: (0-4)\r\n\r\nOK\r\n");
+}
+
+TEST_F(SmsCommandsTest, SmsErrorsFollowCmeeAsCmsError) {
+  EXPECT_EQ(Send("AT+CMGL=5"), "\r\nERROR\r\n");
+  Send("AT+CMEE=1");
+  EXPECT_EQ(Send("AT+CMGL=5"), "\r\n+CMS ERROR: 304\r\n");
+  EXPECT_EQ(Send("AT+CMGL=\"ALL\""), "\r\nERROR\r\n");  // text mode form: not understood
+  Send("AT+CMEE=2");
+  EXPECT_EQ(Send("AT+CMGL=5"), "\r\n+CMS ERROR: invalid PDU mode parameter\r\n");
+  EXPECT_EQ(Send("AT+CMGR=26"), "\r\n+CMS ERROR: invalid memory index\r\n");
+}
+
+TEST_F(SmsCommandsTest, ReadingOneMessageMarksItReadAndAnEmptyIndexIsAnError) {
+  const std::string pdu = engine_->Snapshot().messages[4].pdu;
+  EXPECT_EQ(Send("AT+CMGR=5"), "\r\n+CMGR: 0,,57\r\n" + pdu + "\r\n\r\nOK\r\n");
+  EXPECT_EQ(Send("AT+CMGR=5"), "\r\n+CMGR: 1,,57\r\n" + pdu + "\r\n\r\nOK\r\n");
+  Send("AT+CMEE=1");
+  EXPECT_EQ(Send("AT+CMGR=9"), "\r\n+CMS ERROR: 321\r\n");
+  EXPECT_EQ(Send("AT+CMGR=0"), "\r\n+CMS ERROR: 321\r\n");
+  EXPECT_EQ(Send("AT+CMGR"), "\r\nERROR\r\n");
+}
+
+TEST_F(SmsCommandsTest, DeletedMessagesAreGoneAndAnEmptyIndexStillAnswersOk) {
+  EXPECT_EQ(Send("AT+CMGD=4"), kOk);
+  EXPECT_EQ(Send("AT+CMGD=1,0"), kOk);
+  EXPECT_EQ(Send("AT+CMGD=4"), kOk);
+  const std::string all = Send("AT+CMGL=4");
+  EXPECT_EQ(all.find("+CMGL: 4,"), std::string::npos);
+  EXPECT_EQ(all.find("+CMGL: 1,"), std::string::npos);
+  EXPECT_NE(all.find("+CMGL: 5,"), std::string::npos);
+  EXPECT_EQ(engine_->Snapshot().messages.size(), 3u);
+  Send("AT+CMEE=1");
+  EXPECT_EQ(Send("AT+CMGD=26"), "\r\n+CMS ERROR: 321\r\n");
+  EXPECT_EQ(Send("AT+CMGD=5,4"), "\r\n+CMS ERROR: 304\r\n");
+  EXPECT_EQ(engine_->Snapshot().messages.size(), 3u);
+}
+
+TEST_F(SmsCommandsTest, SentMessagesAreRecordedWithReferencesCountingUp) {
+  PhoneState state = DemoPhone();
+  state.messageReference = 254;
+  Start(std::move(state));
+  const gsm::SubmitPdu first = Submit(std::string(160, 'x'));  // a full 7-bit part
+  const gsm::SubmitPdu second = Submit(std::string(140, '\xe4'), "0301234567", true);
+  EXPECT_EQ(SendSms(first), "\r\n+CMGS: 254\r\n\r\nOK\r\n");
+  EXPECT_EQ(SendSms(second), "\r\n+CMGS: 255\r\n\r\nOK\r\n");
+  // ESC cancels: nothing is sent and no reference used.
+  EXPECT_EQ(Send("AT+CMGS=" + std::to_string(first.commandLength)), "\r\n> ");
+  EXPECT_EQ(engine_->Feed(first.hex + "\x1b"), kOk);
+  EXPECT_EQ(SendSms(first), "\r\n+CMGS: 0\r\n\r\nOK\r\n");
+  const PhoneState after = engine_->Snapshot();
+  ASSERT_EQ(after.sent.size(), 3u);
+  EXPECT_EQ(after.sent[0].pdu, first.hex);
+  EXPECT_EQ(after.sent[1].pdu, second.hex);
+  EXPECT_EQ(after.messageReference, 1);
+  EXPECT_EQ(after.messages.size(), 5u);  // sending stores nothing
+}
+
+TEST_F(SmsCommandsTest, MalformedPdusAreRefusedAndNothingIsSent) {
+  Send("AT+CMEE=1");
+  const gsm::SubmitPdu good = Submit("Hallo");
+  const std::string length = std::to_string(good.commandLength);
+  const std::string tooShort = good.hex.substr(0, good.hex.size() - 2);
+  const std::string deliver = engine_->Snapshot().messages[0].pdu;
+  const std::string cases[][2] = {
+      {"AT+CMGS=" + std::to_string(good.commandLength + 1), good.hex},  // wrong length
+      {"AT+CMGS=" + length, good.hex + "0"},                            // odd digit count
+      {"AT+CMGS=" + length, "0G" + good.hex.substr(2)},                 // not hex
+      {"AT+CMGS=" + length, good.hex + "\r\n"},  // line ends are no hex digits
+      {"AT+CMGS=" + std::to_string(good.commandLength - 1), tooShort},  // data shorter than UDL
+      {"AT+CMGS=" + std::to_string(*gsm::CommandLength(deliver)), deliver},  // SMS-DELIVER
+  };
+  for (const auto& [header, hex] : cases) {
+    EXPECT_EQ(Prompted(header, hex), "\r\n+CMS ERROR: 304\r\n") << header << " " << hex;
+  }
+  EXPECT_EQ(Send("AT+CMGS=200"), "\r\n+CMS ERROR: 304\r\n");  // refused before the prompt
+  EXPECT_EQ(Send("AT+CMGS=x"), "\r\nERROR\r\n");
+  EXPECT_EQ(Send("AT+CFUN=0"), kOk);  // radio off: no network to send through
+  EXPECT_EQ(SendSms(good), "\r\n+CMS ERROR: 331\r\n");
+  EXPECT_TRUE(engine_->Snapshot().sent.empty());
+  EXPECT_EQ(engine_->Snapshot().messageReference, 0);
+}
+
+TEST_F(SmsCommandsTest, StoredMessagesTakeTheFirstFreeIndexUntilTheMemoryIsFull) {
+  const gsm::SubmitPdu draft = Submit("Entwurf", "");  // stored without recipient
+  const std::string length = std::to_string(draft.commandLength);
+  EXPECT_EQ(Prompted("AT+CMGW=" + length, draft.hex), "\r\n+CMGW: 6\r\n\r\nOK\r\n");
+  Send("AT+CMGD=2");
+  EXPECT_EQ(Prompted("AT+CMGW=" + length + ",3", draft.hex), "\r\n+CMGW: 2\r\n\r\nOK\r\n");
+  EXPECT_EQ(Send("AT+CMGL=2"),
+            "\r\n+CMGL: 6,2,," + length + "\r\n" + draft.hex + "\r\n" + std::string(kOk));
+  EXPECT_EQ(Send("AT+CMGR=2"),
+            "\r\n+CMGR: 3,," + length + "\r\n" + draft.hex + "\r\n" + std::string(kOk));
+  Send("AT+CMEE=1");
+  EXPECT_EQ(Send("AT+CMGW=" + length + ",1"), "\r\n+CMS ERROR: 304\r\n");
+
+  PhoneState small = DemoPhone();
+  small.messageCapacity = 6;
+  Start(std::move(small));
+  Send("AT+CMEE=1");
+  EXPECT_EQ(Prompted("AT+CMGW=" + length, draft.hex), "\r\n+CMGW: 6\r\n\r\nOK\r\n");
+  EXPECT_EQ(Send("AT+CMGW=" + length), "\r\n+CMS ERROR: 322\r\n");
+  EXPECT_EQ(engine_->Snapshot().messages.size(), 6u);
+  EXPECT_EQ(Send("AT+CPMS?"), "\r\n+CPMS: \"SM\",6,6,\"SM\",6,6,\"SM\",6,6\r\n\r\nOK\r\n");
+  EXPECT_EQ(Send("AT^SMGO?"), "\r\n^SMGO: 0,1\r\n\r\nOK\r\n");  // buffer full
+  Send("AT+CMGD=1");
+  EXPECT_EQ(Send("AT^SMGO?"), "\r\n^SMGO: 0,0\r\n\r\nOK\r\n");
+  EXPECT_EQ(Send("AT+CPMS=\"SM\""), "\r\n+CPMS: 5,6,5,6,5,6\r\n\r\nOK\r\n");
+  EXPECT_EQ(Send("AT+CPMS=\"ME\""), "\r\n+CMS ERROR: 303\r\n");
+  EXPECT_EQ(Send("AT+CMGF=1"), "\r\n+CMS ERROR: 303\r\n");  // PDU mode only
+}
+
+TEST(SmsStateTest, SentMessagesAndTheReferenceSurviveTheStateFile) {
+  PhoneState state = DemoPhone();
+  state.messageReference = 17;
+  state.sent = {{Submit("eins").hex}, {Submit("zwei").hex}};
+  const PhoneState back = PhoneStateFromJson(PhoneStateToJson(state));
+  EXPECT_EQ(back.messageReference, 17);
+  ASSERT_EQ(back.sent.size(), 2u);
+  EXPECT_EQ(back.sent[1].pdu, state.sent[1].pdu);
+  EXPECT_THROW(PhoneStateFromJson(R"({"messageReference":256})"), std::runtime_error);
+  EXPECT_THROW(PhoneStateFromJson(R"({"sent":[{"pdu":"07XY"}]})"), std::runtime_error);
+}
+
+TEST(SmsFaultTest, StateFileFaultsStrikeTheListingAndTheSentPduLine) {
+  PhoneState state = DemoPhone();
+  state.faults.push_back({FaultKind::Error, "AT+CMGL", 1});
+  state.faults.push_back({FaultKind::Error, "00", 1});  // a data line with the phone's centre
+  const auto phone = PtyPhone::Start(std::move(state), {});
+  testing::PtyClient client(phone->DevicePath());
+  ASSERT_EQ(client.Command("ATE0"), "ATE0\r\r\nOK\r\n");
+  EXPECT_EQ(client.Command("AT+CMGL=4"), "\r\nERROR\r\n");
+  EXPECT_TRUE(client.Command("AT+CMGL=4").starts_with("\r\n+CMGL: 1,1,,57\r\n"));
+  const gsm::SubmitPdu pdu = Submit("Hallo");
+  client.Send("AT+CMGS=" + std::to_string(pdu.commandLength) + "\r");
+  EXPECT_EQ(client.ReadThrough("> "), "\r\n> ");
+  client.Send(pdu.hex + "\x1a");
+  EXPECT_EQ(client.ReadThrough("ERROR\r\n"), "\r\nERROR\r\n");
+  EXPECT_TRUE(phone->StateSnapshot().sent.empty());
+}
+
+}  // namespace
+}  // namespace telvane::sim
