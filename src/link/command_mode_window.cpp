@@ -4,6 +4,7 @@
 
 #include "app/locale_info.h"
 #include "app/settings.h"
+#include "ui/resources.h"
 #include "sms/sms_centre.h"
 #include "sms/sms_sending.h"
 
