@@ -13,7 +13,7 @@
 #include "link/phone_link.h"
 #include "sim/pty_phone.h"
 #include "sms/sms_sending.h"
-#include "wire_limit.h"
+#include "wire_report.h"
 
 namespace {
 
@@ -64,13 +64,7 @@ void BM_SendLongestReply(benchmark::State& state) {
     }
     limit = telvane::bench::CountWire(phone->Transcript());
   }
-  const double seconds = std::chrono::duration<double>(spent).count() / double(state.iterations());
-  const double limitSeconds = limit.Seconds(kBaudRate, latency);
-  state.counters["exchanges"] = double(limit.answeredUnits);
-  state.counters["wire_bytes"] = double(limit.sentBytes + limit.answerBytes);
-  state.counters["send_ms"] = seconds * 1e3;
-  state.counters["limit_ms"] = limitSeconds * 1e3;
-  state.counters["ratio_to_limit"] = seconds / limitSeconds;
+  telvane::bench::ReportAgainstWire(state, spent, limit, kBaudRate, latency);
 }
 
 BENCHMARK(BM_SendLongestReply)->Arg(0)->Arg(20)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(5);

@@ -15,7 +15,7 @@
 #include "sim/pty_phone.h"
 #include "ui/resources.h"
 #include "ui/ui.h"
-#include "wire_limit.h"
+#include "wire_report.h"
 
 namespace {
 
@@ -91,13 +91,7 @@ void BM_SendLogo5000Bytes(benchmark::State& state) {
   if (phone->StateSnapshot().objects["bmp"][0].size() != kLogoBytes) {
     state.SkipWithError("the phone did not store the whole logo");
   }
-  const double seconds = std::chrono::duration<double>(spent).count() / double(state.iterations());
-  const double limitSeconds = limit.Seconds(kBaudRate, latency);
-  state.counters["exchanges"] = double(limit.answeredUnits);
-  state.counters["wire_bytes"] = double(limit.sentBytes + limit.answerBytes);
-  state.counters["send_ms"] = seconds * 1e3;
-  state.counters["limit_ms"] = limitSeconds * 1e3;
-  state.counters["ratio_to_limit"] = seconds / limitSeconds;
+  telvane::bench::ReportAgainstWire(state, spent, limit, kBaudRate, latency);
 }
 
 BENCHMARK(BM_SendLogo5000Bytes)->Arg(0)->Arg(20)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(3);
