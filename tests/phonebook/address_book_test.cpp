@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "message_recorder.h"
-#include "scripted_phone_test.h"
+#include "support/scripted_phone_test.h"
 #include "gsm/hex.h"
 #include "phonebook/address_book_reading.h"
 #include "phonebook/address_entry_writing.h"
@@ -15,6 +15,10 @@
 
 namespace telvane::phonebook {
 namespace {
+
+using testing::kOk;
+using testing::Lines;
+using testing::ScriptedPhoneTest;
 
 
 class AddressBookTest : public ScriptedPhoneTest {

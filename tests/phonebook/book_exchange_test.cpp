@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "scripted_phone_test.h"
+#include "support/scripted_phone_test.h"
 #include "phonebook/book_reading.h"
 #include "phonebook/entry_writing.h"
 #include "phonebook/normalising.h"
@@ -13,6 +13,10 @@
 
 namespace telvane::phonebook {
 namespace {
+
+using testing::kOk;
+using testing::Lines;
+using testing::ScriptedPhoneTest;
 
 
 class BookExchangeTest : public ScriptedPhoneTest {

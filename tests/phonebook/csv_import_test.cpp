@@ -1,6 +1,6 @@
 // CSV imports against a scripted phone: the exact commands, the PIN2 protocol around the
 // whole import, the store and the window's report, and files that are not what they say.
-#include "scripted_phone_test.h"
+#include "support/scripted_phone_test.h"
 #include "phonebook/book_export.h"
 #include "phonebook/csv_import.h"
 
@@ -18,6 +18,10 @@
 
 namespace telvane::phonebook {
 namespace {
+
+using testing::kOk;
+using testing::Lines;
+using testing::ScriptedPhoneTest;
 
 using Reports = std::vector<std::pair<std::size_t, bool>>;
 const LocalTime kNow{2001, 10, 5, 14, 30, 0};

@@ -1,6 +1,6 @@
 // vCard files as other programs write them, and dropping them on the window: names and
 // numbers arrive in the phone's commands, bad files give nothing and no harm.
-#include "scripted_phone_test.h"
+#include "support/scripted_phone_test.h"
 #include "phonebook/vcard_import.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +15,10 @@
 
 namespace telvane::phonebook {
 namespace {
+
+using testing::kOk;
+using testing::Lines;
+using testing::ScriptedPhoneTest;
 
 
 std::vector<VcardContact> Cards(const std::filesystem::path& file, const std::string& content) {

@@ -3,13 +3,13 @@
 
 #include <string>
 
-#include "phonebook/scripted_phone_test.h"
+#include "support/scripted_phone_test.h"
 #include "sms/sms_centre.h"
 
 namespace telvane::sms {
 namespace {
 
-using phonebook::ScriptedPhoneTest;
+using testing::ScriptedPhoneTest;
 
 class ReadSmsCentreTest : public ScriptedPhoneTest {
  protected:
@@ -21,7 +21,7 @@ TEST_F(ReadSmsCentreTest, QuotedNumberIsTakenAndTheTypeReadWhereTheNumberStands)
   EXPECT_TRUE(ReadSmsCentre(exchange_, run_));
   EXPECT_EQ(run_.smsCentreNumber, "+491234567890");
   EXPECT_EQ(run_.smsCentreType, 0);
-  EXPECT_EQ(SentLines(), (phonebook::Lines{"AT+CSCA?"}));
+  EXPECT_EQ(SentLines(), (testing::Lines{"AT+CSCA?"}));
 
   peer_.Reply("\r\n+CSCA: 145,\"" + std::string(40, '1') + "\"\r\n\r\nOK\r\n");
   EXPECT_TRUE(ReadSmsCentre(exchange_, run_));

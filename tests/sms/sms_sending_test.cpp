@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "phonebook/scripted_phone_test.h"
+#include "support/scripted_phone_test.h"
 #include "sms/sms_sending.h"
 
 namespace telvane::sms {
 namespace {
 
-using phonebook::kOk;
-using phonebook::Lines;
+using testing::kOk;
+using testing::Lines;
 
 constexpr const char* kPrompt = "\r\n> ";
 constexpr const char* kError = "\r\nERROR\r\n";
@@ -48,7 +48,7 @@ class RecordingFeedback : public SendFeedback {
   }
 };
 
-class SmsSendingTest : public phonebook::ScriptedPhoneTest {
+class SmsSendingTest : public testing::ScriptedPhoneTest {
  protected:
   SendResult Send(std::string text, SendMode mode = SendMode::kSendDialog) {
     request_.text = std::move(text);

@@ -1,5 +1,5 @@
-// The phone book tests' scripted phone: answers queued in order, and the commands sent
-// since the last look.
+// A scripted phone for tests of the phone's subsystems: answers queued in order, and the
+// commands sent since the last look.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,12 +10,12 @@
 
 #include "link/link_fixture.h"
 
-namespace telvane::phonebook {
+namespace telvane::testing {
 
 using Lines = std::vector<std::string>;
 inline constexpr const char* kOk = "\r\nOK\r\n";
 
-class ScriptedPhoneTest : public testing::SerialExchangeTest {
+class ScriptedPhoneTest : public SerialExchangeTest {
  protected:
   // The commands sent since the last call: all of them are in the peer's record once a
   // closing "AT" has been answered.
@@ -35,4 +35,4 @@ class ScriptedPhoneTest : public testing::SerialExchangeTest {
   std::size_t seen_ = 0;
 };
 
-}  // namespace telvane::phonebook
+}  // namespace telvane::testing
