@@ -13,9 +13,7 @@
 #include <string>
 #include <unistd.h>
 
-#include "link/exchange.h"
-#include "link/irda_provider.h"
-#include "link/phone_link.h"
+#include "paced_link.h"
 #include "phonebook/address_book_reading.h"
 #include "phonebook/book_reading.h"
 #include "sim/pty_phone.h"
@@ -58,14 +56,9 @@ telvane::sim::PhoneState FullPhone() {
 }
 
 // The full phone served paced, with a link and an exchange open on it.
-struct PacedPhone {
-  PacedPhone()
-      : phone(telvane::sim::PtyPhone::Start(FullPhone(), Options())),
-        irda(telvane::link::MakeSystemIrdaProvider()),
-        link(*irda, nullptr),
-        exchange(link) {
-    opened = link.OpenSerialPort(phone->DevicePath(), std::chrono::milliseconds(0)) &&
-             exchange.SendCommand("ATE0") && CountingMatchesTheWire();
+struct PacedPhone : telvane::bench::PacedLink {
+  PacedPhone() : PacedLink(FullPhone(), kBaudRate, kLatency) {
+    opened = opened && CountingMatchesTheWire();
   }
   // The transcript counts as many bytes as the exchange really sent and received.
   bool CountingMatchesTheWire() {
@@ -79,18 +72,6 @@ struct PacedPhone {
     const telvane::bench::WireLimit counted = telvane::bench::CountWire(phone->Transcript());
     return counted.sentBytes == sent && counted.answerBytes == received;
   }
-  static telvane::sim::ServeOptions Options() {
-    telvane::sim::ServeOptions options;
-    options.baudRate = kBaudRate;
-    options.latency = kLatency;
-    return options;
-  }
-
-  std::unique_ptr<telvane::sim::PtyPhone> phone;
-  std::unique_ptr<telvane::link::IrdaProvider> irda;
-  telvane::link::PhoneLink link;
-  telvane::link::Exchange exchange;
-  bool opened = false;
 };
 
 // Times `read` per iteration and sets the counters from the transcript of the last one.
@@ -152,7 +133,7 @@ std::size_t CountGammuEntries(const std::string& output) {
 
 void BM_GammuGetAllMemorySm(benchmark::State& state) {
   PacedPhone paced;
-  paced.link.CloseLink();  // gammu has the line to itself
+  paced.phoneLink.CloseLink();  // gammu has the line to itself
   const fs::path dir = fs::temp_directory_path() / ("telvane-bench-gammu-" + std::to_string(::getpid()));
   fs::create_directories(dir);
   const fs::path rc = dir / "gammurc";

@@ -5,13 +5,9 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <memory>
 #include <string>
 
-#include "link/exchange.h"
-#include "link/irda_provider.h"
-#include "link/phone_link.h"
-#include "sim/pty_phone.h"
+#include "paced_link.h"
 #include "sms/sms_sending.h"
 #include "wire_report.h"
 
@@ -31,15 +27,8 @@ std::string ReplyText() {
 // Argument: the phone's latency before each answer, in milliseconds.
 void BM_SendLongestReply(benchmark::State& state) {
   const std::chrono::milliseconds latency(state.range(0));
-  telvane::sim::ServeOptions options;
-  options.baudRate = kBaudRate;
-  options.latency = latency;
-  auto phone = telvane::sim::PtyPhone::Start(telvane::sim::DemoPhone(), options);
-  auto irda = telvane::link::MakeSystemIrdaProvider();
-  telvane::link::PhoneLink link(*irda, nullptr);
-  telvane::link::Exchange exchange(link);
-  if (!link.OpenSerialPort(phone->DevicePath(), std::chrono::milliseconds(0)) ||
-      !exchange.SendCommand("ATE0")) {
+  telvane::bench::PacedLink paced(telvane::sim::DemoPhone(), kBaudRate, latency);
+  if (!paced.opened) {
     state.SkipWithError("cannot open the simulated phone");
     return;
   }
@@ -53,16 +42,16 @@ void BM_SendLongestReply(benchmark::State& state) {
   Clock::duration spent{};
   telvane::bench::WireLimit limit;
   for (auto _ : state) {
-    phone->ClearTranscript();
+    paced.phone->ClearTranscript();
     const auto start = Clock::now();
     const telvane::sms::SendResult result = telvane::sms::SendSms(
-        exchange, settings, request, telvane::sms::SendMode::kCommandMode, feedback);
+        paced.exchange, settings, request, telvane::sms::SendMode::kCommandMode, feedback);
     spent += Clock::now() - start;
     if (result.partsSent != result.partCount || result.partCount != 7) {
       state.SkipWithError("the phone did not take every part");
       break;
     }
-    limit = telvane::bench::CountWire(phone->Transcript());
+    limit = telvane::bench::CountWire(paced.phone->Transcript());
   }
   telvane::bench::ReportAgainstWire(state, spent, limit, kBaudRate, latency);
 }

@@ -8,11 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "link/exchange.h"
-#include "link/irda_provider.h"
-#include "link/phone_link.h"
 #include "objects/object_file.h"
-#include "sim/pty_phone.h"
+#include "paced_link.h"
 #include "ui/resources.h"
 #include "ui/ui.h"
 #include "wire_report.h"
@@ -58,16 +55,9 @@ telvane::objects::FileHandle LogoFile() {
 // Argument: the phone's latency before each answer, in milliseconds.
 void BM_SendLogo5000Bytes(benchmark::State& state) {
   const std::chrono::milliseconds latency(state.range(0));
-  telvane::sim::ServeOptions options;
-  options.baudRate = kBaudRate;
-  options.latency = latency;
-  auto phone = telvane::sim::PtyPhone::Start(telvane::sim::DemoPhone(), options);
-  auto irda = telvane::link::MakeSystemIrdaProvider();
-  telvane::link::PhoneLink link(*irda, nullptr);
-  telvane::link::Exchange exchange(link);
+  telvane::bench::PacedLink paced(telvane::sim::DemoPhone(), kBaudRate, latency);
   const auto file = LogoFile();
-  if (!file || !link.OpenSerialPort(phone->DevicePath(), std::chrono::milliseconds(0)) ||
-      !exchange.SendCommand("ATE0")) {
+  if (!file || !paced.opened) {
     state.SkipWithError("cannot open the simulated phone or the logo file");
     return;
   }
@@ -76,19 +66,19 @@ void BM_SendLogo5000Bytes(benchmark::State& state) {
   telvane::bench::WireLimit limit;
   for (auto _ : state) {
     std::rewind(file.get());
-    phone->ClearTranscript();
+    paced.phone->ClearTranscript();
     const auto start = Clock::now();
     const bool sent = telvane::objects::WriteBinaryObject(
-        exchange, ui, telvane::objects::ObjectType::kBmp, 0, file.get(), kLogoBytes,
+        paced.exchange, ui, telvane::objects::ObjectType::kBmp, 0, file.get(), kLogoBytes,
         telvane::objects::WriteFailureRule::kLogo, nullptr);
     spent += Clock::now() - start;
     if (!sent) {
       state.SkipWithError("the phone refused the logo");
       break;
     }
-    limit = telvane::bench::CountWire(phone->Transcript());
+    limit = telvane::bench::CountWire(paced.phone->Transcript());
   }
-  if (phone->StateSnapshot().objects["bmp"][0].size() != kLogoBytes) {
+  if (paced.phone->StateSnapshot().objects["bmp"][0].size() != kLogoBytes) {
     state.SkipWithError("the phone did not store the whole logo");
   }
   telvane::bench::ReportAgainstWire(state, spent, limit, kBaudRate, latency);
