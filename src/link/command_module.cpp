@@ -16,7 +16,7 @@ constexpr std::size_t kStatusTextLimit = 1023;
 template <std::size_t N>
 void CopyInto(std::array<char, N>& buffer, std::string_view text) {
   const std::size_t length = std::min(text.size(), N - 1);
-  std::memcpy(buffer.data(), text.data(), length);
+  std::copy_n(text.begin(), length, buffer.begin());  // an empty view may have no data
   buffer[length] = '\0';
 }
 

@@ -24,7 +24,7 @@ TEST(CommandModuleTest, TheFirstFolderHoldingTheModuleWins) {
                                   error);
   ASSERT_TRUE(module.Loaded());
 
-  const ModuleAnswer idle = module.Call("", "");
+  const ModuleAnswer idle = module.Call({}, {});
   EXPECT_EQ(idle.result, 3);
   EXPECT_EQ(idle.statusText, "idle");
 
