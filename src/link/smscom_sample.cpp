@@ -5,6 +5,7 @@
 //   ECHO <text> -> the text
 //   HELP        -> the list of commands
 // Anything else is answered with a hint, so no message stays on the phone unanswered.
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstring>
@@ -51,7 +52,7 @@ std::string AnswerTo(std::string_view request) {
 
 void CopyOut(char* buffer, std::size_t size, std::string_view text) {
   const std::size_t length = text.size() < size ? text.size() : size - 1;
-  std::memcpy(buffer, text.data(), length);
+  std::copy_n(text.begin(), length, buffer);
   buffer[length] = '\0';
 }
 
