@@ -12,24 +12,19 @@ constexpr int kNationalPrivateType = 0x89;
 // Sender numbers of some operators' gateways carry these before the real number.
 constexpr std::string_view kGatewayMarks[] = {"12320310", "1232041"};
 
-std::string_view LineAt(std::string_view text, std::size_t start) {
-  const std::size_t end = text.find_first_of("\r\n", start);
-  return text.substr(start, end == std::string_view::npos ? text.size() - start : end - start);
-}
-
 }  // namespace
 
 std::vector<CommandMessage> ParseCommandListing(std::string_view answer, bool swapDate) {
   std::vector<CommandMessage> messages;
   std::size_t header = answer.find(kEntryHeader);
   while (header != std::string_view::npos) {
-    const std::string_view headerLine = LineAt(answer, header);
+    const std::string_view headerLine = UpToControl(answer.substr(header));
     std::size_t next = header + headerLine.size();
     const std::size_t pduStart = answer.find_first_not_of("\r\n", next);
     const auto index = LeadingNumber(headerLine.substr(kEntryHeader.size()));
     const auto status = NumberAfterSeparator(headerLine, ',');
     if (pduStart != std::string_view::npos && index) {
-      const std::string_view pduLine = LineAt(answer, pduStart);
+      const std::string_view pduLine = UpToControl(answer.substr(pduStart));
       if (!pduLine.starts_with(kEntryHeader)) {
         next = pduStart + pduLine.size();
         const int stat = status.value_or(0);

@@ -10,8 +10,6 @@
 namespace telvane::sim {
 namespace {
 
-constexpr int kAllMessages = 4;
-
 Reply InvalidIndex() { return Reply::Cms(CmsError::kInvalidMemoryIndex); }
 Reply InvalidParameter() { return Reply::Cms(CmsError::kInvalidPduParameter); }
 

@@ -1,7 +1,6 @@
 #include "sim/sms_message_store.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace telvane::sim {
 
@@ -22,7 +21,6 @@ std::optional<int> FirstFreeMessageIndex(const PhoneState& state) {
 }
 
 std::vector<StoredMessage*> MessagesWithStatus(PhoneState& state, int status) {
-  constexpr int kAllMessages = 4;
   std::vector<StoredMessage*> matching;
   for (StoredMessage& message : state.messages) {
     if (status == kAllMessages || message.status == status) {
@@ -51,13 +49,6 @@ int RecordSentMessage(PhoneState& state, std::string pdu) {
   }
   state.sent.push_back(SentMessage{std::move(pdu)});
   return reference;
-}
-
-std::string UpperCaseHex(std::string_view hex) {
-  std::string upper(hex);
-  std::transform(upper.begin(), upper.end(), upper.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return upper;
 }
 
 }  // namespace telvane::sim

@@ -49,7 +49,7 @@ Reply SendPdu(CommandContext& context, int length, std::string_view hex) {
   if (gsm::ReadHexOctet(hex, 0) == 0 && state.serviceCentre.empty()) {
     return Reply::Cms(CmsError::kSmscAddressUnknown);
   }
-  const int reference = RecordSentMessage(state, UpperCaseHex(hex));
+  const int reference = RecordSentMessage(state, gsm::ToHex(gsm::FromHex(hex)));
   context.MarkChanged();
   return Reply::Ok({"+CMGS: " + std::to_string(reference)});
 }
@@ -82,7 +82,7 @@ Reply StorePdu(CommandContext& context, int length, int status, std::string_view
   if (!index) {
     return Reply::Cms(CmsError::kMemoryFull);
   }
-  StoreMessage(state, StoredMessage{*index, status, UpperCaseHex(hex)});
+  StoreMessage(state, StoredMessage{*index, status, gsm::ToHex(gsm::FromHex(hex))});
   context.MarkChanged();
   return Reply::Ok({"+CMGW: " + std::to_string(*index)});
 }
