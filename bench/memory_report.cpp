@@ -11,8 +11,8 @@
 #include <string>
 #include <thread>
 
-#include "app/app_context.h"
-#include "app/profile_file.h"
+#include "config/app_context.h"
+#include "config/profile_file.h"
 #include "app/startup.h"
 #include "link/exchange.h"
 #include "link/phone_link.h"
@@ -31,10 +31,10 @@ class HeadlessUi : public telvane::app::StartupUi {
  public:
   int answered = 0;
   void ShowError(int id) override { std::fprintf(stderr, "message %d\n", id); }
-  telvane::app::OptionsOutcome RunOptionsDialog(telvane::app::AppContext&) override {
+  telvane::app::OptionsOutcome RunOptionsDialog(telvane::config::AppContext&) override {
     return telvane::app::OptionsOutcome::Quit;
   }
-  void RunMainWindow(telvane::app::AppContext& context) override {
+  void RunMainWindow(telvane::config::AppContext& context) override {
     for (const char* command : kOpeningCommands) answered += context.exchange.SendCommand(command);
   }
 };
@@ -70,7 +70,7 @@ int main(int, char** argv) {
     std::fprintf(stderr, "%s: telvane-sim did not start\n", argv[0]);
     return 1;
   }
-  telvane::app::ProfileFile profile(work / "Telvane.ini", "Telvane");
+  telvane::config::ProfileFile profile(work / "Telvane.ini", "Telvane");
   profile.Write("Port", "0");
   profile.Write("Device0", link.string());
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "objects/gif_reader.h"
-#include "objects/picture_record.h"
+#include "objects/picture/gif_reader.h"
+#include "objects/picture/picture_record.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <span>
 
-#include "objects/gif_reader.h"
-#include "objects/picture_record.h"
+#include "objects/picture/gif_reader.h"
+#include "objects/picture/picture_record.h"
 
 namespace {
 constexpr std::uint64_t kFuzzBufferBytes = 1 << 20;

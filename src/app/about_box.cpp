@@ -1,12 +1,12 @@
 #include "app/about_box.h"
 
-#include "app/window_helpers.h"
+#include "ui/window_kit.h"
 
 namespace telvane::app {
 
 void AboutBox::OnInit(ui::Dialog& dialog) {
   dialog.SetBitmap(ui::kIdOk, kAboutBitmap);
-  CenterWindow(dialog, ui_.WorkArea());
+  ui::CenterWindow(dialog, ui_.WorkArea());
 }
 
 void AboutBox::OnCommand(ui::Dialog& dialog, int commandId) {

@@ -7,12 +7,12 @@
 #include "app/main_window_ids.h"
 #include "app/options_dialog.h"
 #include "app/phone_status.h"
-#include "app/window_helpers.h"
-#include "phonebook/phonebook_window.h"
+#include "ui/window_kit.h"
+#include "phonebook/windows/phonebook_window.h"
 #include "link/answer_reader.h"
-#include "link/command_mode_window.h"
-#include "objects/logo_transfer.h"
-#include "objects/ring_tone_transfer.h"
+#include "command_mode/command_mode_window.h"
+#include "objects/windows/logo_transfer.h"
+#include "objects/windows/ring_tone_transfer.h"
 #include "ui/resources.h"
 
 namespace telvane::app {
@@ -21,7 +21,7 @@ using namespace main_ids;
 
 namespace {
 
-constexpr Tooltip kMainTooltips[] = {
+constexpr ui::Tooltip kMainTooltips[] = {
     {kPhonebook, 1}, {kOrganizer, 8},  {kNetinfo, 9},    {kNetmonitor, 108}, {kSendLogo, 2},   {kDeleteLogo, 13},
     {kSendTone, 3},  {kSwitchOff, 4},  {kSyncTime, 10},  {kSmsList, 15},     {kCallForwarding, 55}, {kLocks, 56}};
 
@@ -51,7 +51,7 @@ void MainWindow::DisableUnbuiltFunctions(ui::Dialog& dialog) {
 }
 
 void MainWindow::OnInit(ui::Dialog& dialog) {
-  AddTooltips(dialog, kMainTooltips);
+  ui::AddTooltips(dialog, kMainTooltips);
   if (context_.settings.noModem != 0) {
     dialog.EnableMenuItem(kDownloadLogo, false);
     dialog.EnableMenuItem(kDownloadTone, false);
@@ -71,13 +71,13 @@ void MainWindow::OnInit(ui::Dialog& dialog) {
   if (Send("AT+CIMI")) dialog.SetText(kImsi, FormatImsi(Token()));
   if (Send("AT^SCID")) dialog.SetText(kSimSerial, Token());
   ReadRingToneState(dialog);
-  CenterWindow(dialog, ui_.WorkArea());
+  ui::CenterWindow(dialog, ui_.WorkArea());
   if (context_.switches.commandMode) RunCommandMode(dialog, true);
 }
 
 void MainWindow::RunCommandMode(ui::Dialog& dialog, bool startAtOnce) {
-  link::CommandModeWindow window(context_, ui_, startAtOnce);
-  ui_.RunModal(link::CommandModeWindow::kTemplate, window, &dialog);
+  command_mode::CommandModeWindow window(context_, ui_, startAtOnce);
+  ui_.RunModal(command_mode::CommandModeWindow::kTemplate, window, &dialog);
 }
 
 void MainWindow::ReadIdentity(ui::Dialog& dialog) {
@@ -318,7 +318,7 @@ void MainWindow::SaveMobileInfo(ui::Dialog& dialog) {
   ui_.OpenWithShell(choice->path);
 }
 
-void MainWindow::OnHelp(ui::Dialog&) { OpenHelpOrComplain(ui_, context_.helpFile); }
+void MainWindow::OnHelp(ui::Dialog&) { ui::OpenHelpOrComplain(ui_, context_.helpFile); }
 
 void MainWindow::OnClose(ui::Dialog& dialog) {
   if (context_.settings.smsStat != 0) Send("AT+CNMI=1,0,0,0");

@@ -4,9 +4,9 @@
 
 #include <optional>
 
-#include "app/app_context.h"
+#include "config/app_context.h"
 #include "link/answer_reader.h"
-#include "objects/transfer_session.h"
+#include "objects/windows/transfer_session.h"
 #include "phonebook/phonebook_store.h"
 #include "ui/dialog.h"
 #include "ui/ui.h"
@@ -17,7 +17,7 @@ class MainWindow : public ui::DialogHandler {
  public:
   static constexpr int kTemplate = 101;
 
-  MainWindow(AppContext& context, ui::Ui& ui) : context_(context), ui_(ui) {}
+  MainWindow(config::AppContext& context, ui::Ui& ui) : context_(context), ui_(ui) {}
 
   void OnInit(ui::Dialog& dialog) override;
   void OnCommand(ui::Dialog& dialog, int commandId) override;
@@ -48,7 +48,7 @@ class MainWindow : public ui::DialogHandler {
   objects::TransferSession Transfer(ui::Dialog& dialog);
   void SendTone(ui::Dialog& dialog);
 
-  AppContext& context_;
+  config::AppContext& context_;
   ui::Ui& ui_;
   int tone_ = 0;             // last read from the phone, or from the spinner at the last test
   bool tonePlaying_ = false;

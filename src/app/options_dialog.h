@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "app/app_context.h"
+#include "config/app_context.h"
 #include "ui/dialog.h"
 #include "ui/ui.h"
 
@@ -14,7 +14,7 @@ namespace telvane::app {
 class OptionsDialog : public ui::DialogHandler {
  public:
   static constexpr int kTemplate = 103;
-  static constexpr std::array<int, kPortCount> kPortButtons = {1017, 1018, 1019, 1020, 1021,
+  static constexpr std::array<int, config::kPortCount> kPortButtons = {1017, 1018, 1019, 1020, 1021,
                                                                1236, 1237, 1241, 1242, 1243};
   static constexpr int kPrefix = 1216;
   static constexpr int kKeepZeroes = 1223, kCharsetConversion = 1215, kPrematureStop = 1082;
@@ -23,7 +23,7 @@ class OptionsDialog : public ui::DialogHandler {
   // Additions of this system: the device path of the chosen port, and its editor.
   static constexpr int kDevicePath = 1300, kDeviceEdit = 1301;
 
-  OptionsDialog(AppContext& context, ui::Ui& ui) : context_(context), ui_(ui) {}
+  OptionsDialog(config::AppContext& context, ui::Ui& ui) : context_(context), ui_(ui) {}
 
   void OnInit(ui::Dialog& dialog) override;
   void OnCommand(ui::Dialog& dialog, int commandId) override;
@@ -33,9 +33,9 @@ class OptionsDialog : public ui::DialogHandler {
   int ChosenPort(const ui::Dialog& dialog) const;
   void ShowDevice(ui::Dialog& dialog, int port);
 
-  AppContext& context_;
+  config::AppContext& context_;
   ui::Ui& ui_;
-  std::array<std::string, kPortCount> devices_;
+  std::array<std::string, config::kPortCount> devices_;
   int shownPort_ = 0;
 };
 

@@ -2,14 +2,14 @@
 
 #include <stdexcept>
 
-#include "app/app_context.h"
+#include "config/app_context.h"
 #include "sim/pty_phone.h"
 
 namespace telvane::app {
 
-bool OpenPhonePort(AppContext& context, int portIndex, std::chrono::milliseconds settleTime,
+bool OpenPhonePort(config::AppContext& context, int portIndex, std::chrono::milliseconds settleTime,
                    std::string& problem) {
-  if (portIndex < 0 || portIndex >= kPortCount) {
+  if (portIndex < 0 || portIndex >= config::kPortCount) {
     problem = "no port chosen";
     return false;
   }
@@ -23,12 +23,13 @@ bool OpenPhonePort(AppContext& context, int portIndex, std::chrono::milliseconds
         state = sim::LoadPhoneState(stateFile);
         options.stateFile = stateFile;
       }
-      context.embeddedPhone = sim::PtyPhone::Start(std::move(state), options);
+      std::shared_ptr<sim::PtyPhone> phone = sim::PtyPhone::Start(std::move(state), options);
+      device = phone->DevicePath();
+      context.embeddedPhone = std::move(phone);
     } catch (const std::exception& error) {
       problem = error.what();
       return false;
     }
-    device = context.embeddedPhone->DevicePath();
   }
   if (!context.link.OpenSerialPort(device, settleTime)) {
     problem = context.link.LastProblem();

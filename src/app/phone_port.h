@@ -5,15 +5,17 @@
 #include <chrono>
 #include <string>
 
-namespace telvane::app {
-
+namespace telvane::config {
 struct AppContext;
+}
+
+namespace telvane::app {
 
 inline constexpr std::string_view kSimulatorPrefix = "sim:";
 
 // True when the port is open and configured. On failure the reason is in
 // context.link.LastProblem() or `problem`.
-bool OpenPhonePort(AppContext& context, int portIndex, std::chrono::milliseconds settleTime,
+bool OpenPhonePort(config::AppContext& context, int portIndex, std::chrono::milliseconds settleTime,
                    std::string& problem);
 
 }  // namespace telvane::app

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/locale_info.h"
+#include "config/locale_info.h"
 #include "link/answer_reader.h"
 
 namespace telvane::app {
@@ -28,7 +28,7 @@ int ReceptionBitmap(int signalQuality) {
 
 std::string ReceptionText(int signalQuality, int languageId) {
   if (signalQuality == kSignalNotKnown) {
-    return languageId == kLangGerman ? "keine Messung" : "no measurement";
+    return languageId == config::kLangGerman ? "keine Messung" : "no measurement";
   }
   const int d = 113 - 2 * signalQuality;
   const double nanowatt = std::pow(10.0, -d / 10.0) * 1e6;

@@ -2,7 +2,7 @@
 
 #include <iostream>
 
-#include "app/app_context.h"
+#include "config/app_context.h"
 #include "app/main_window.h"
 #include "app/options_dialog.h"
 #include "app/startup.h"
@@ -18,13 +18,13 @@ class DialogStartupUi : public StartupUi {
 
   void ShowError(int stringId) override { ui::ShowError(ui_, stringId); }
 
-  OptionsOutcome RunOptionsDialog(AppContext& context) override {
+  OptionsOutcome RunOptionsDialog(config::AppContext& context) override {
     OptionsDialog options(context, ui_);
     return ui_.RunModal(OptionsDialog::kTemplate, options, nullptr) == ui::kIdOk ? OptionsOutcome::Ok
                                                                                : OptionsOutcome::Cancel;
   }
 
-  void RunMainWindow(AppContext& context) override {
+  void RunMainWindow(config::AppContext& context) override {
     MainWindow window(context, ui_);
     ui_.RunModal(MainWindow::kTemplate, window, nullptr);
   }

@@ -8,13 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "app/profile_file.h"
+#include "config/profile_file.h"
 #include "link/exchange.h"
 #include "link/irda_provider.h"
 
-namespace telvane::app {
-
+namespace telvane::config {
 struct AppContext;
+}
+
+namespace telvane::app {
 
 enum class OptionsOutcome { Ok, Cancel, Quit };
 
@@ -26,16 +28,16 @@ class StartupUi {
   virtual void ShowError(int stringId) = 0;
   // The Options dialog; on OK the settings (the port among them) are stored and
   // written. Quit ends start-up (a non-interactive run that cannot answer).
-  virtual OptionsOutcome RunOptionsDialog(AppContext& context) = 0;
+  virtual OptionsOutcome RunOptionsDialog(config::AppContext& context) = 0;
   // The main window, until the user exits.
-  virtual void RunMainWindow(AppContext& context) = 0;
+  virtual void RunMainWindow(config::AppContext& context) = 0;
   // Problems worth a line in a log (a device that would not open and why).
   virtual void Diagnostic(const std::string&) {}
 };
 
 struct StartupOptions {
   std::vector<std::string> arguments;  // the command line, without the program name
-  ProfileFile profile = ProfileFile::ForUser();
+  config::ProfileFile profile = config::ProfileFile::ForUser();
   std::unique_ptr<link::IrdaProvider> irda;  // default: the system's
   link::ExchangeTiming timing;
   std::chrono::milliseconds portSettle{100};       // after configuring the port

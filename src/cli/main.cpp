@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/profile_file.h"
-#include "app/settings.h"
+#include "config/profile_file.h"
+#include "config/settings.h"
 #include "cli/pdu_command.h"
 #include "cli/script_command.h"
 
@@ -28,8 +28,8 @@ int Run(const std::vector<std::string>& arguments) {
   const std::span<const std::string> rest(arguments.begin() + 1, arguments.end());
   if (verb == "script") return telvane::cli::RunScriptCommand(rest, std::cout, std::cerr);
   if (verb == "pdu") {
-    const telvane::app::Settings settings =
-        telvane::app::ReadAllSettings(telvane::app::ProfileFile::ForUser());
+    const telvane::config::Settings settings =
+        telvane::config::ReadAllSettings(telvane::config::ProfileFile::ForUser());
     return telvane::cli::RunPduCommand(rest, settings.swapD != 0, std::cout, std::cerr);
   }
   std::cerr << "telvane-cli: unknown command \"" << verb << "\"\n" << kUsage;

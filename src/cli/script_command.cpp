@@ -4,7 +4,7 @@
 #include <iostream>
 #include <vector>
 
-#include "app/locale_info.h"
+#include "config/locale_info.h"
 #include "app/program.h"
 #include "ui/headless/run_script.h"
 #include "ui/resources.h"
@@ -36,7 +36,7 @@ int RunScriptCommand(std::span<const std::string> args, std::ostream& out, std::
     script = &file;
   }
   return ui::headless::RunScript(*script, name, out, err, ui::Resources::Embedded(),
-                                 app::LanguageIdFromEnvironment(),
+                                 config::LanguageIdFromEnvironment(),
                                  [&](ui::headless::HeadlessUi& ui) { app::RunProgram(ui, programArguments); });
 }
 

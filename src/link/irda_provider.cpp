@@ -17,7 +17,7 @@ class NoIrdaProvider final : public IrdaProvider {
  public:
   bool Offered() const override { return false; }
   bool StartSocketLibrary() override { return false; }
-  UniqueFd OpenSocket() override { return UniqueFd(); }
+  base::UniqueFd OpenSocket() override { return base::UniqueFd(); }
   bool EnumerateDevices(int, IrdaDeviceList&) override { return false; }
   bool SetIasRecord(int, const IasSetRecord&) override { return false; }
   bool SetNineWireMode(int) override { return false; }

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string_view>
 
-#include "link/unique_fd.h"
+#include "base/unique_fd.h"
 
 namespace telvane::link {
 
@@ -43,7 +43,7 @@ class IrdaProvider {
   // Whether the system offers IrDA sockets at all.
   virtual bool Offered() const = 0;
   virtual bool StartSocketLibrary() = 0;
-  virtual UniqueFd OpenSocket() = 0;
+  virtual base::UniqueFd OpenSocket() = 0;
   // Fills `list` (whose count the caller has set to 0) with the devices in range.
   virtual bool EnumerateDevices(int socket, IrdaDeviceList& list) = 0;
   virtual bool SetIasRecord(int socket, const IasSetRecord& record) = 0;

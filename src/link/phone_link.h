@@ -8,7 +8,7 @@
 #include <string>
 
 #include "link/irda_provider.h"
-#include "link/unique_fd.h"
+#include "base/unique_fd.h"
 
 namespace telvane::link {
 
@@ -51,8 +51,8 @@ class PhoneLink {
   IrdaProvider& irda_;
   ErrorMessage showError_;
   LinkKind kind_ = LinkKind::Serial;
-  UniqueFd serial_;
-  UniqueFd socket_;
+  base::UniqueFd serial_;
+  base::UniqueFd socket_;
   std::optional<std::uint32_t> phoneDeviceId_;
   std::string lastProblem_;
 };

@@ -5,12 +5,12 @@
 #include <string>
 #include <string_view>
 
-#include "link/unique_fd.h"
+#include "base/unique_fd.h"
 
 namespace telvane::link {
 
 struct SerialOpenResult {
-  UniqueFd fd;          // valid whenever the device could be opened, even if configuring failed
+  base::UniqueFd fd;          // valid whenever the device could be opened, even if configuring failed
   bool configured = false;
   std::string problem;  // why opening or configuring failed, for logs and diagnostics
 };

@@ -5,7 +5,7 @@
 #include "link/answer_reader.h"
 #include "objects/block_writer.h"
 #include "objects/hex_block.h"
-#include "objects/transfer_progress.h"
+#include "objects/windows/transfer_progress.h"
 #include "ui/ui.h"
 
 namespace telvane::objects {

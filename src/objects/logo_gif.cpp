@@ -1,7 +1,7 @@
 #include "objects/logo_gif.h"
 
-#include "objects/picture_formats.h"
-#include "objects/picture_record.h"
+#include "objects/picture/picture_formats.h"
+#include "objects/picture/picture_record.h"
 
 namespace telvane::objects {
 

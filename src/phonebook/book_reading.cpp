@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "app/settings.h"
+#include "config/settings.h"
 #include "phonebook/book_answers.h"
 
 namespace telvane::phonebook {
@@ -25,7 +25,7 @@ void Notify(const ReadReport& report, std::size_t slot) {
 
 }  // namespace
 
-ReadOptions ReadOptionsFrom(const app::Settings& settings) {
+ReadOptions ReadOptionsFrom(const config::Settings& settings) {
   return ReadOptions{settings.readB != 0};
 }
 

@@ -12,7 +12,7 @@
 #include "link/exchange.h"
 #include "phonebook/phonebook_store.h"
 
-namespace telvane::app {
+namespace telvane::config {
 struct Settings;
 }
 
@@ -25,7 +25,7 @@ inline constexpr int kMaxPositionsRead =
 struct ReadOptions {
   bool prematureStop = false;  // setting "ReadB": stop early on empty places
 };
-ReadOptions ReadOptionsFrom(const app::Settings& settings);
+ReadOptions ReadOptionsFrom(const config::Settings& settings);
 
 struct ReadReport {
   // A table slot was filled (PhonebookTable for the books, RedbookTable for the

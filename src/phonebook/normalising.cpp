@@ -1,12 +1,12 @@
 #include "phonebook/normalising.h"
 
-#include "app/settings.h"
+#include "config/settings.h"
 #include "phonebook/entry_command.h"
 #include "phonebook/phonebook_messages.h"
 
 namespace telvane::phonebook {
 
-NormaliseOptions NormaliseOptionsFrom(const app::Settings& settings) {
+NormaliseOptions NormaliseOptionsFrom(const config::Settings& settings) {
   return NormaliseOptions{settings.tPref, settings.rem0 != 0};
 }
 

@@ -11,7 +11,7 @@
 
 #include "phonebook/fixed_dialling.h"
 
-namespace telvane::app {
+namespace telvane::config {
 struct Settings;
 }
 
@@ -21,7 +21,7 @@ struct NormaliseOptions {
   std::string prefix;          // "TPref", e.g. "+49"
   bool keepLeadingZero = false;  // "Rem0"
 };
-NormaliseOptions NormaliseOptionsFrom(const app::Settings& settings);
+NormaliseOptions NormaliseOptionsFrom(const config::Settings& settings);
 
 // The normalised number, none when the number is left alone: it already holds the
 // prefix, or does not begin with "0". 030 gives +4930 (+49030 keeping the zero).

@@ -12,7 +12,7 @@
 #include "phonebook/phonebook_entry.h"
 #include "phonebook/phonebook_store.h"
 #include "phonebook/text_lines.h"
-#include "ui/text_encoding.h"
+#include "gsm/latin1_text.h"
 
 namespace telvane::phonebook {
 namespace {
@@ -102,8 +102,8 @@ std::string DecodeQuotedPrintable(std::string_view text) {
 std::string Latin1Value(const Property& property) {
   std::string bytes = property.quotedPrintable ? DecodeQuotedPrintable(property.value)
                                                : std::string(property.value);
-  if (property.charset == "UTF-8" || (property.charset.empty() && ui::IsValidUtf8(bytes))) {
-    return ui::Utf8ToLatin1(bytes);
+  if (property.charset == "UTF-8" || (property.charset.empty() && gsm::IsValidUtf8(bytes))) {
+    return gsm::Utf8ToLatin1(bytes);
   }
   return bytes;
 }

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/locale_info.h"
+#include "config/locale_info.h"
 #include "app/program.h"
 #include "qt/qt_ui.h"
 #include "ui/resources.h"
@@ -19,6 +19,6 @@ int main(int argc, char* argv[]) {
   for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
 
   telvane::qt::QtUi ui(telvane::ui::Resources::Embedded(),
-                       telvane::app::LanguageIdFromEnvironment());
+                       telvane::config::LanguageIdFromEnvironment());
   return telvane::app::RunProgram(ui, arguments);
 }

@@ -14,12 +14,12 @@
 #include <string>
 
 #include "sim/pty_phone.h"
-#include "sim/unique_fd.h"
+#include "base/unique_fd.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using telvane::sim::UniqueFd;
+using telvane::base::UniqueFd;
 
 // Points `link` at the device; an old symbolic link is replaced, anything else is left alone.
 void MakeLink(const fs::path& link, const std::string& device) {

@@ -21,7 +21,7 @@ namespace {
 
 PtyDevice PtyDevice::Open() {
   PtyDevice device;
-  device.master_ = UniqueFd(::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC));
+  device.master_ = base::UniqueFd(::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC));
   if (!device.master_.Valid()) {
     Fail("posix_openpt");
   }
@@ -36,7 +36,7 @@ PtyDevice PtyDevice::Open() {
     Fail("ptsname");
   }
   device.path_ = name.data();
-  device.slave_ = UniqueFd(::open(device.path_.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC));
+  device.slave_ = base::UniqueFd(::open(device.path_.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC));
   if (!device.slave_.Valid()) {
     Fail("open slave");
   }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "sim/unique_fd.h"
+#include "base/unique_fd.h"
 
 namespace telvane::sim {
 
@@ -20,8 +20,8 @@ class PtyDevice {
   void Close();
 
  private:
-  UniqueFd master_;
-  UniqueFd slave_;
+  base::UniqueFd master_;
+  base::UniqueFd slave_;
   std::string path_;
 };
 

@@ -13,7 +13,7 @@
 #include "sim/pty_device.h"
 #include "sim/pty_phone.h"
 #include "sim/transcript.h"
-#include "sim/unique_fd.h"
+#include "base/unique_fd.h"
 #include "sim/wire_pacer.h"
 
 namespace telvane::sim {
@@ -57,7 +57,7 @@ class PtyServer {
   ServeOptions options_;
   PtyDevice device_;
   std::string devicePath_;
-  UniqueFd wake_;
+  base::UniqueFd wake_;
   std::atomic<bool> stop_{false};
 
   mutable std::mutex engineMutex_;

@@ -14,7 +14,7 @@
 #include <stdexcept>
 
 #include "sim/state_sections.h"
-#include "sim/unique_fd.h"
+#include "base/unique_fd.h"
 
 namespace telvane::sim {
 namespace {
@@ -346,7 +346,7 @@ void SavePhoneState(const PhoneState& state, const std::filesystem::path& file) 
                              reason);
   };
   {
-    UniqueFd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    base::UniqueFd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
     if (!fd.Valid()) {
       fail("create the temporary file");
     }

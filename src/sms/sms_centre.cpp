@@ -4,7 +4,7 @@
 
 namespace telvane::sms {
 
-bool ReadSmsCentre(link::Exchange& exchange, app::RunState& run) {
+bool ReadSmsCentre(link::Exchange& exchange, config::RunState& run) {
   if (!exchange.SendCommand("AT+CSCA?")) return false;
   const auto rest = link::After(exchange.Answer(), "+CSCA:");
   if (!rest) return false;
@@ -33,7 +33,7 @@ std::string CentreFor(std::string_view recipient, std::string_view defaultCentre
   return std::string(defaultCentre);
 }
 
-CentreRoutes RoutesFrom(const app::Settings& settings) {
+CentreRoutes RoutesFrom(const config::Settings& settings) {
   static_assert(std::tuple_size_v<decltype(settings.prefix)> == kCentreRouteCount);
   static_assert(std::tuple_size_v<decltype(settings.center)> == kCentreRouteCount);
   return CentreRoutes{settings.prefix, settings.center};

@@ -6,15 +6,15 @@
 #include <string>
 #include <string_view>
 
-#include "app/app_context.h"
-#include "app/settings.h"
+#include "config/app_context.h"
+#include "config/settings.h"
 #include "link/exchange.h"
 
 namespace telvane::sms {
 
 inline constexpr std::size_t kCentreRouteCount = 10;
 // Most characters of a centre number kept from the phone's answer.
-inline constexpr std::size_t kCentreNumberLimit = app::kCentreLimit;
+inline constexpr std::size_t kCentreNumberLimit = config::kCentreLimit;
 
 // The ten "Prefix%d"/"Center%d" pairs.
 struct CentreRoutes {
@@ -26,7 +26,7 @@ struct CentreRoutes {
 // (the number right after "+CSCA:" and its blanks, 0 when the quoted number stands there) into
 // run.smsCentreNumber / run.smsCentreType. Returns false (run state unchanged) on failure,
 // also when the "+CSCA:" line holds no complete quoted number.
-bool ReadSmsCentre(link::Exchange& exchange, app::RunState& run);
+bool ReadSmsCentre(link::Exchange& exchange, config::RunState& run);
 
 // The centre for a recipient as typed: the first pair (0..9) with a non-empty prefix occurring
 // anywhere in it gives its centre; otherwise defaultCentre. An empty centre of such a pair
@@ -34,6 +34,6 @@ bool ReadSmsCentre(link::Exchange& exchange, app::RunState& run);
 std::string CentreFor(std::string_view recipient, std::string_view defaultCentre,
                       const CentreRoutes& routes);
 
-CentreRoutes RoutesFrom(const app::Settings& settings);
+CentreRoutes RoutesFrom(const config::Settings& settings);
 
 }  // namespace telvane::sms

@@ -60,7 +60,7 @@ std::optional<gsm::SubmitRequest> PartTemplate(const SendSettings& settings,
 
 }  // namespace
 
-SendSettings SendSettingsFrom(const app::Settings& settings, const app::RunState& run) {
+SendSettings SendSettingsFrom(const config::Settings& settings, const config::RunState& run) {
   SendSettings send;
   send.centreNumber = run.smsCentreNumber;
   send.routes = RoutesFrom(settings);

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/app_context.h"
-#include "app/settings.h"
+#include "config/app_context.h"
+#include "config/settings.h"
 #include "gsm/address_codec.h"
 #include "link/exchange.h"
 #include "sms/message_parts.h"
@@ -34,7 +34,7 @@ struct SendSettings {
   bool convertEightBit = false;      // GSMconv
 };
 
-SendSettings SendSettingsFrom(const app::Settings& settings, const app::RunState& run);
+SendSettings SendSettingsFrom(const config::Settings& settings, const config::RunState& run);
 
 struct SendResult {
   int partCount = 0;

@@ -4,7 +4,7 @@
 #include <charconv>
 #include <stdexcept>
 
-#include "ui/text_encoding.h"
+#include "gsm/latin1_text.h"
 
 namespace telvane::ui {
 namespace {
@@ -149,8 +149,8 @@ Token ResourceLexer::ReadString() {
         Fail(token.line, std::string("unknown escape \\") + escaped + " in string");
     }
   }
-  if (!IsValidUtf8(utf8)) Fail(token.line, "string is not valid UTF-8");
-  token.text = Utf8ToLatin1(utf8);
+  if (!gsm::IsValidUtf8(utf8)) Fail(token.line, "string is not valid UTF-8");
+  token.text = gsm::Utf8ToLatin1(utf8);
   return token;
 }
 

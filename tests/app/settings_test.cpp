@@ -1,20 +1,20 @@
-#include "app/settings.h"
+#include "config/settings.h"
 
 #include <gtest/gtest.h>
 
-#include "app/command_line.h"
-#include "app/locale_info.h"
-#include "app/profile_file.h"
+#include "config/command_line.h"
+#include "config/locale_info.h"
+#include "config/profile_file.h"
 #include "support/temp_dir.h"
 
 namespace telvane::testing {
 namespace {
 
-app::ProfileFile Profile(const TempDir& dir) { return app::ProfileFile(dir / "Telvane.ini", "Telvane"); }
+config::ProfileFile Profile(const TempDir& dir) { return config::ProfileFile(dir / "Telvane.ini", "Telvane"); }
 
 TEST(Settings, MissingFileGivesEveryDefault) {
   TempDir dir;
-  const app::Settings s = app::ReadAllSettings(Profile(dir));
+  const config::Settings s = config::ReadAllSettings(Profile(dir));
   EXPECT_EQ(s.port, -1);
   EXPECT_EQ(s.monRef, 2);
   EXPECT_EQ(s.waitSec, 5);
@@ -39,7 +39,7 @@ TEST(Settings, ValuesAreConvertedAndCutToTheirSlots) {
             "Separator=;x\nTPref=+491234567\n"
             "Ptxt0=" + std::string(250, 'p') + "\nPrefix9=" + std::string(25, '1') +
             "\nCenter9=" + std::string(40, '2') + "\nSCol5=77\nDevice3=sim:\n");
-  const app::Settings s = app::ReadAllSettings(Profile(dir));
+  const config::Settings s = config::ReadAllSettings(Profile(dir));
   EXPECT_EQ(s.port, 4);          // keys and sections match in any case, blanks trimmed
   EXPECT_EQ(s.monRef, 15);       // digits up to the first non-digit
   EXPECT_EQ(s.waitSec, 0);       // no number at all
@@ -47,9 +47,9 @@ TEST(Settings, ValuesAreConvertedAndCutToTheirSlots) {
   EXPECT_EQ(s.smsStat, 2147483647);
   EXPECT_EQ(s.separator, ';');
   EXPECT_EQ(s.tPref, "+49123456");  // ten characters keep their first nine
-  EXPECT_EQ(s.ptxt[0].size(), app::kPredefinedTextLimit);
-  EXPECT_EQ(s.prefix[9].size(), app::kPrefixLimit);
-  EXPECT_EQ(s.center[9].size(), app::kCentreLimit);
+  EXPECT_EQ(s.ptxt[0].size(), config::kPredefinedTextLimit);
+  EXPECT_EQ(s.prefix[9].size(), config::kPrefixLimit);
+  EXPECT_EQ(s.center[9].size(), config::kCentreLimit);
   EXPECT_EQ(s.sCol[5], 77);
   EXPECT_EQ(s.device[3], "sim:");
 }
@@ -61,7 +61,7 @@ TEST(Settings, GarbageFilesNeverBreakReading) {
   garbage += std::string(kBinary, sizeof kBinary - 1);
   garbage += "Port\n" + std::string(100000, 'x') + "\nTPref=" + std::string(5000, '9') + "\nPort=2\n";
   WriteFile(dir / "Telvane.ini", garbage);
-  const app::Settings s = app::ReadAllSettings(Profile(dir));
+  const config::Settings s = config::ReadAllSettings(Profile(dir));
   EXPECT_EQ(s.port, 2);
   EXPECT_EQ(s.tPref, "999999999");
 }
@@ -71,8 +71,8 @@ TEST(ProfileFile, WriteChangesOneKeyAndKeepsEveryOtherLine) {
   const std::string before =
       "; written by hand\n[Before]\nPort=9\n\n[Telvane]\nPort=1\nTPref=+49\n\n[After]\nX=1\n";
   WriteFile(dir / "Telvane.ini", before);
-  app::ProfileFile profile = Profile(dir);
-  ASSERT_TRUE(app::WriteIntKey(profile, "PORT", 5));
+  config::ProfileFile profile = Profile(dir);
+  ASSERT_TRUE(config::WriteIntKey(profile, "PORT", 5));
   ASSERT_TRUE(profile.Write("TCol0", "140"));
   EXPECT_EQ(ReadFile(dir / "Telvane.ini"),
             "; written by hand\n[Before]\nPort=9\n\n[Telvane]\nPORT=5\nTPref=+49\nTCol0=140\n\n[After]\nX=1\n");
@@ -83,71 +83,71 @@ TEST(ProfileFile, WriteChangesOneKeyAndKeepsEveryOtherLine) {
 
 TEST(ProfileFile, WriteCreatesFolderAndSectionAndKeepsValuesOnOneLine) {
   TempDir dir;
-  app::ProfileFile profile(dir / "new" / "folder" / "Telvane.ini", "Telvane");
+  config::ProfileFile profile(dir / "new" / "folder" / "Telvane.ini", "Telvane");
   ASSERT_TRUE(profile.Write("Ptxt0", "line one\r\nline two"));
   EXPECT_EQ(ReadFile(dir / "new" / "folder" / "Telvane.ini"), "[Telvane]\nPtxt0=line one  line two\n");
   EXPECT_FALSE(profile.Write("", "x"));
   EXPECT_FALSE(profile.Write("a=b", "x"));
 
-  app::ProfileFile unwritable("/proc/telvane-cannot/Telvane.ini", "Telvane");
+  config::ProfileFile unwritable("/proc/telvane-cannot/Telvane.ini", "Telvane");
   EXPECT_FALSE(unwritable.Write("Port", "1"));
 }
 
 TEST(ProfileFile, UserFileFollowsXdgConfigHome) {
   ScopedEnv xdg("XDG_CONFIG_HOME", "/tmp/xdg-test");
-  EXPECT_EQ(app::ProfileFile::ForUser().Path(), "/tmp/xdg-test/telvane/Telvane.ini");
+  EXPECT_EQ(config::ProfileFile::ForUser().Path(), "/tmp/xdg-test/telvane/Telvane.ini");
   ScopedEnv noXdg("XDG_CONFIG_HOME", std::nullopt);
   ScopedEnv home("HOME", "/home/ann");
-  EXPECT_EQ(app::ProfileFile::ForUser().Path(), "/home/ann/.config/telvane/Telvane.ini");
+  EXPECT_EQ(config::ProfileFile::ForUser().Path(), "/home/ann/.config/telvane/Telvane.ini");
 }
 
 TEST(Settings, PortNamesAndNumbers) {
-  EXPECT_EQ(app::PortName(0), "COM1:");
-  EXPECT_EQ(app::PortName(9), "COM10:");
-  EXPECT_EQ(app::DecimalValue("  +12x"), 12);
-  EXPECT_EQ(app::DecimalValue(""), 0);
-  EXPECT_EQ(app::DecimalValue("-"), 0);
-  EXPECT_EQ(app::DecimalValue("-99999999999"), -2147483647);
+  EXPECT_EQ(config::PortName(0), "COM1:");
+  EXPECT_EQ(config::PortName(9), "COM10:");
+  EXPECT_EQ(config::DecimalValue("  +12x"), 12);
+  EXPECT_EQ(config::DecimalValue(""), 0);
+  EXPECT_EQ(config::DecimalValue("-"), 0);
+  EXPECT_EQ(config::DecimalValue("-99999999999"), -2147483647);
 }
 
 TEST(CommandLine, SwitchesAreFoundAnywhereInEitherCase) {
-  EXPECT_TRUE(app::ScanCommandLine("-c").commandMode);
-  EXPECT_TRUE(app::ScanCommandLine("--config=x").commandMode);  // plain substring
-  EXPECT_TRUE(app::ScanCommandLine("/tmp/x-R").askPort);
-  EXPECT_FALSE(app::ScanCommandLine("c r").commandMode);
+  EXPECT_TRUE(config::ScanCommandLine("-c").commandMode);
+  EXPECT_TRUE(config::ScanCommandLine("--config=x").commandMode);  // plain substring
+  EXPECT_TRUE(config::ScanCommandLine("/tmp/x-R").askPort);
+  EXPECT_FALSE(config::ScanCommandLine("c r").commandMode);
   const std::vector<std::string> arguments{"a", "-r"};
-  EXPECT_EQ(app::JoinArguments(arguments), "a -r");
+  EXPECT_EQ(config::JoinArguments(arguments), "a -r");
 }
 
 TEST(Locale, LanguageHelpDateAndTemporaryFolder) {
-  EXPECT_EQ(app::LanguageIdFromLocaleName("de_DE.UTF-8"), 7);
-  EXPECT_EQ(app::LanguageIdFromLocaleName("nn_NO"), 20);
-  EXPECT_EQ(app::LanguageIdFromLocaleName("pt_BR.UTF-8@x"), 22);
-  EXPECT_EQ(app::LanguageIdFromLocaleName("ja_JP"), 9);
-  EXPECT_EQ(app::LanguageIdFromLocaleName("C"), 9);
+  EXPECT_EQ(config::LanguageIdFromLocaleName("de_DE.UTF-8"), 7);
+  EXPECT_EQ(config::LanguageIdFromLocaleName("nn_NO"), 20);
+  EXPECT_EQ(config::LanguageIdFromLocaleName("pt_BR.UTF-8@x"), 22);
+  EXPECT_EQ(config::LanguageIdFromLocaleName("ja_JP"), 9);
+  EXPECT_EQ(config::LanguageIdFromLocaleName("C"), 9);
   {
     ScopedEnv all("LC_ALL", std::nullopt);
     ScopedEnv messages("LC_MESSAGES", "fr_FR");
     ScopedEnv lang("LANG", "de_DE");
-    EXPECT_EQ(app::LanguageIdFromEnvironment(), 12);
+    EXPECT_EQ(config::LanguageIdFromEnvironment(), 12);
   }
-  EXPECT_EQ(app::HelpFileName(7), "telvanede.html");
-  EXPECT_EQ(app::HelpFileName(12), "telvane.html");
+  EXPECT_EQ(config::HelpFileName(7), "telvanede.html");
+  EXPECT_EQ(config::HelpFileName(12), "telvane.html");
 
-  EXPECT_EQ(app::DatePictureFromStrftime("%d.%m.%Y"), "dd.MM.yyyy");
-  EXPECT_EQ(app::DatePictureFromStrftime("%m/%d/%y"), "MM/dd/yy");
-  EXPECT_EQ(app::DatePictureFromStrftime("%F"), "yyyy-MM-dd");
+  EXPECT_EQ(config::DatePictureFromStrftime("%d.%m.%Y"), "dd.MM.yyyy");
+  EXPECT_EQ(config::DatePictureFromStrftime("%m/%d/%y"), "MM/dd/yy");
+  EXPECT_EQ(config::DatePictureFromStrftime("%F"), "yyyy-MM-dd");
   {
     ScopedEnv all("LC_ALL", "de_XX.nonexistent");
-    EXPECT_EQ(app::ShortDateFormatFromEnvironment(), "dd.MM.yyyy");
+    EXPECT_EQ(config::ShortDateFormatFromEnvironment(), "dd.MM.yyyy");
   }
 
   ScopedEnv tmpdir("TMPDIR", std::nullopt);
   ScopedEnv tmp("TMP", std::nullopt);
   ScopedEnv temp("TEMP", "/var/tmp");
-  EXPECT_EQ(app::TemporaryFolder(), "/var/tmp/");
+  EXPECT_EQ(config::TemporaryFolder(), "/var/tmp/");
   ScopedEnv noTemp("TEMP", std::nullopt);
-  EXPECT_EQ(app::TemporaryFolder(), "/tmp/");
+  EXPECT_EQ(config::TemporaryFolder(), "/tmp/");
 }
 
 }  // namespace

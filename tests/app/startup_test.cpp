@@ -6,7 +6,7 @@
 #include <memory>
 #include <thread>
 
-#include "app/app_context.h"
+#include "config/app_context.h"
 #include "app/app_messages.h"
 #include "sim/pty_phone.h"
 #include "support/fake_irda.h"
@@ -25,10 +25,10 @@ class RecordingUi : public app::StartupUi {
   std::vector<OptionsOutcome> optionsAnswers;  // Ok picks port 0
   int optionsShown = 0;
   int mainWindowRuns = 0;
-  std::function<void(app::AppContext&)> insideMainWindow;
+  std::function<void(config::AppContext&)> insideMainWindow;
 
   void ShowError(int stringId) override { errors.push_back(stringId); }
-  OptionsOutcome RunOptionsDialog(app::AppContext& context) override {
+  OptionsOutcome RunOptionsDialog(config::AppContext& context) override {
     ++optionsShown;
     if (optionsAnswers.empty()) return OptionsOutcome::Quit;
     const OptionsOutcome answer = optionsAnswers.front();
@@ -36,7 +36,7 @@ class RecordingUi : public app::StartupUi {
     if (answer == OptionsOutcome::Ok) context.settings.port = 0;
     return answer;
   }
-  void RunMainWindow(app::AppContext& context) override {
+  void RunMainWindow(config::AppContext& context) override {
     ++mainWindowRuns;
     if (insideMainWindow) insideMainWindow(context);
   }
@@ -54,7 +54,7 @@ class StartupTest : public ::testing::Test {
             std::unique_ptr<link::IrdaProvider> irda = nullptr) {
     app::StartupOptions options;
     options.arguments = std::move(arguments);
-    options.profile = app::ProfileFile(folder_ / "Telvane.ini", "Telvane");
+    options.profile = config::ProfileFile(folder_ / "Telvane.ini", "Telvane");
     options.irda = std::move(irda);
     options.timing.firstByteWait = 1500ms;
     options.timing.stallLimit = 1000ms;
@@ -79,7 +79,7 @@ class StartupTest : public ::testing::Test {
 TEST_F(StartupTest, ResetsThePhoneAndRunsTheMainWindowOverAWorkingExchange) {
   WriteSettings("Port=0\nTCol1=120\nPtxt3=See you\n");
   std::string maker;
-  ui_.insideMainWindow = [&](app::AppContext& context) {
+  ui_.insideMainWindow = [&](config::AppContext& context) {
     EXPECT_EQ(context.settings.tCol[1], 120);
     EXPECT_EQ(context.settings.ptxt[3], "See you");
     ASSERT_TRUE(context.exchange.SendCommand("AT+CGMI"));
@@ -120,7 +120,7 @@ TEST_F(StartupTest, AskPortSwitchShowsOptionsUntilConfirmedAndKeepsTheFile) {
   EXPECT_EQ(ui_.optionsShown, 3);
   EXPECT_EQ(ui_.mainWindowRuns, 1);
   EXPECT_EQ(Received(), (std::vector<std::string>{"ATZ", "ATE0"}));
-  EXPECT_EQ(app::ProfileFile(folder_ / "Telvane.ini", "Telvane").Get("Port"), "3");
+  EXPECT_EQ(config::ProfileFile(folder_ / "Telvane.ini", "Telvane").Get("Port"), "3");
 }
 
 TEST_F(StartupTest, FirstStartWithoutSettingsAsksForAPortAndQuitEndsCleanly) {
@@ -142,7 +142,7 @@ TEST_F(StartupTest, MissingOrUnusableDeviceShowsCantOpenAndStartUpGoesOn) {
   for (const char* device : {"/nonexistent/ttyUSB7", "/dev/null"}) {
     WriteFile(folder_ / "Telvane.ini", std::string("[Telvane]\nPort=0\nDevice0=") + device + "\n");
     bool exchangeFailed = false;
-    ui_.insideMainWindow = [&](app::AppContext& context) {
+    ui_.insideMainWindow = [&](config::AppContext& context) {
       exchangeFailed = !context.exchange.SendCommand("AT+CBC");
     };
     ui_.errors.clear();
@@ -178,7 +178,7 @@ TEST_F(StartupTest, IrdaPhoneIsUsedWhenOfferedAndFoundElseTheSerialPort) {
   FakeIrdaProvider* provider = irda.get();
   std::string overSocket;
   std::thread irdaPhone;
-  ui_.insideMainWindow = [&](app::AppContext& context) {
+  ui_.insideMainWindow = [&](config::AppContext& context) {
     EXPECT_EQ(context.link.Kind(), link::LinkKind::Irda);
   };
   provider->onConnect = [&] {

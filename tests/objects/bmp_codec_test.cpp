@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <vector>
 
-#include "objects/bmp_reader.h"
-#include "objects/bmp_writer.h"
-#include "objects/picture_formats.h"
+#include "objects/picture/bmp_reader.h"
+#include "objects/picture/bmp_writer.h"
+#include "objects/picture/picture_formats.h"
 #include "picture_test_support.h"
 #include "support/temp_dir.h"
 

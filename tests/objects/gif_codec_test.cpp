@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "objects/bmp_writer.h"
-#include "objects/gif_reader.h"
-#include "objects/picture_formats.h"
+#include "objects/picture/bmp_writer.h"
+#include "objects/picture/gif_reader.h"
+#include "objects/picture/picture_formats.h"
 #include "picture_test_support.h"
 #include "support/temp_dir.h"
 

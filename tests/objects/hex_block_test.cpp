@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "objects/transfer_progress.h"
+#include "objects/windows/transfer_progress.h"
 
 namespace telvane::objects {
 namespace {

@@ -3,9 +3,9 @@
 #include <filesystem>
 
 #include "gsm/hex.h"
-#include "objects/logo_transfer.h"
+#include "objects/windows/logo_transfer.h"
 #include "objects/object_file.h"
-#include "objects/ring_tone_transfer.h"
+#include "objects/windows/ring_tone_transfer.h"
 #include "objects/transfer_fixture.h"
 #include "picture_test_support.h"
 

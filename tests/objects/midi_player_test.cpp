@@ -7,7 +7,7 @@
 #include <chrono>
 #include <thread>
 
-#include "objects/tone_preview.h"
+#include "objects/windows/tone_preview.h"
 #include "support/temp_dir.h"
 
 namespace telvane::objects {

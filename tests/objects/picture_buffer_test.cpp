@@ -3,9 +3,9 @@
 
 #include <vector>
 
-#include "objects/gif_lines.h"
-#include "objects/picture_file_name.h"
-#include "objects/picture_record.h"
+#include "objects/picture/gif_lines.h"
+#include "objects/picture/picture_file_name.h"
+#include "objects/picture/picture_record.h"
 
 namespace telvane::objects {
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "objects/bmp_header.h"
-#include "objects/picture_formats.h"
+#include "objects/picture/bmp_header.h"
+#include "objects/picture/picture_formats.h"
 #include "picture_test_support.h"
 #include "support/temp_dir.h"
 

@@ -1,5 +1,5 @@
 // The logo preview: which names it reads, the picture it shows, and forgetting it.
-#include "objects/picture_preview.h"
+#include "objects/windows/picture_preview.h"
 
 #include <gtest/gtest.h>
 

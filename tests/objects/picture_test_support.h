@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "objects/picture_record.h"
+#include "objects/picture/picture_record.h"
 
 namespace telvane::testing {
 

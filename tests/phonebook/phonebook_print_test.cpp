@@ -1,6 +1,6 @@
 // The printed book: titles per language, page breaks from the printer's metrics, red
 // Redbook lines, copies and the address book's long lines.
-#include "phonebook/phonebook_print.h"
+#include "phonebook/windows/phonebook_print.h"
 
 #include <gtest/gtest.h>
 

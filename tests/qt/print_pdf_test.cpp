@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "phonebook/phonebook_print.h"
+#include "phonebook/windows/phonebook_print.h"
 #include "qt/print_job.h"
 #include "support/temp_dir.h"
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "pty_client.h"
-#include "sim/unique_fd.h"
+#include "base/unique_fd.h"
 
 extern char** environ;
 
@@ -30,8 +30,8 @@ class ChildProcess {
     }
     out_.Reset(out[0]);
     err_.Reset(err[0]);
-    UniqueFd outWrite(out[1]);
-    UniqueFd errWrite(err[1]);
+    base::UniqueFd outWrite(out[1]);
+    base::UniqueFd errWrite(err[1]);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, outWrite.Get(), STDOUT_FILENO);
@@ -101,7 +101,7 @@ class ChildProcess {
 
  private:
   // Reads what is there within 50 ms; false at end of file.
-  static bool ReadSome(const UniqueFd& fd, std::string& into) {
+  static bool ReadSome(const base::UniqueFd& fd, std::string& into) {
     pollfd p{fd.Get(), POLLIN, 0};
     if (::poll(&p, 1, 50) <= 0) {
       return true;
@@ -116,8 +116,8 @@ class ChildProcess {
   }
 
   pid_t pid_ = -1;
-  UniqueFd out_;
-  UniqueFd err_;
+  base::UniqueFd out_;
+  base::UniqueFd err_;
   std::string stdout_;
   std::string stderr_;
   std::optional<int> status_;

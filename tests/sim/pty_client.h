@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "sim/unique_fd.h"
+#include "base/unique_fd.h"
 
 namespace telvane::sim::testing {
 
@@ -99,7 +99,7 @@ class PtyClient {
   }
 
  private:
-  UniqueFd fd_;
+  base::UniqueFd fd_;
   bool hungUp_ = false;
 };
 

@@ -13,7 +13,7 @@ using testing::ScriptedPhoneTest;
 
 class ReadSmsCentreTest : public ScriptedPhoneTest {
  protected:
-  app::RunState run_{.pin2 = {}, .smsCentreNumber = "+4900", .smsCentreType = 145};
+  config::RunState run_{.pin2 = {}, .smsCentreNumber = "+4900", .smsCentreType = 145};
 };
 
 TEST_F(ReadSmsCentreTest, QuotedNumberIsTakenAndTheTypeReadWhereTheNumberStands) {

@@ -31,12 +31,12 @@ class FakeIrdaProvider : public link::IrdaProvider {
   }
   bool Offered() const override { return true; }
   bool StartSocketLibrary() override { return libraryStarts; }
-  link::UniqueFd OpenSocket() override {
-    if (!socketOpens) return link::UniqueFd();
+  base::UniqueFd OpenSocket() override {
+    if (!socketOpens) return base::UniqueFd();
     int pair[2];
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pair) != 0) return link::UniqueFd();
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pair) != 0) return base::UniqueFd();
     peerSocket = pair[1];
-    return link::UniqueFd(pair[0]);
+    return base::UniqueFd(pair[0]);
   }
   bool EnumerateDevices(int, link::IrdaDeviceList& list) override {
     if (!enumerates) return false;

@@ -1,6 +1,6 @@
 #include "ui/headless/output_text.h"
 
-#include "ui/text_encoding.h"
+#include "gsm/latin1_text.h"
 
 namespace telvane::ui::headless {
 namespace {
@@ -26,7 +26,7 @@ std::string Escaped(std::string_view latin1, bool escapeQuotes) {
         out.push_back(c);
     }
   }
-  return Latin1ToUtf8(out);
+  return gsm::Latin1ToUtf8(out);
 }
 
 }  // namespace

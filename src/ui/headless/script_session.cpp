@@ -6,7 +6,7 @@
 #include "ui/headless/headless_dialog.h"
 #include "ui/headless/output_text.h"
 #include "ui/headless/script_stop.h"
-#include "ui/text_encoding.h"
+#include "gsm/latin1_text.h"
 
 namespace telvane::ui::headless {
 namespace {

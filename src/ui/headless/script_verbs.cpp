@@ -9,7 +9,7 @@
 #include "ui/headless/headless_ui.h"
 #include "ui/headless/output_text.h"
 #include "ui/headless/script_session.h"
-#include "ui/text_encoding.h"
+#include "gsm/latin1_text.h"
 
 namespace telvane::ui::headless {
 namespace {
@@ -42,7 +42,7 @@ class Arguments {
   }
   // The text after the first `count` arguments, unescaped, in ISO 8859-1.
   std::string TextAfter(std::size_t count) const {
-    return Utf8ToLatin1(line_.RestAfter(head_ + count));
+    return gsm::Utf8ToLatin1(line_.RestAfter(head_ + count));
   }
 
  private:

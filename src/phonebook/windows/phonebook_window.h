@@ -1,0 +1,90 @@
+// The phone book window (template 105): one book of the phone in a list, the Redbook,
+// the own numbers, the three call lists and the SMS service centre, with every phone
+// book command behind five pop-up menus, keys, double clicks and two buttons.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "config/app_context.h"
+#include "phonebook/windows/book_list_view.h"
+#include "phonebook/book_export.h"
+#include "phonebook/book_reading.h"
+#include "phonebook/import_storing.h"
+#include "phonebook/fixed_dialling.h"
+#include "phonebook/phonebook_store.h"
+#include "ui/dialog.h"
+#include "ui/ui.h"
+
+namespace telvane::phonebook {
+
+class PhonebookWindow : public ui::DialogHandler {
+ public:
+  static constexpr int kTemplate = 105;
+
+  PhonebookWindow(config::AppContext& context, ui::Ui& ui, PhonebookStore& store)
+      : context_(context), ui_(ui), store_(store) {}
+
+  void OnInit(ui::Dialog& dialog) override;
+  void OnCommand(ui::Dialog& dialog, int commandId) override;
+  void OnEvent(ui::Dialog& dialog, const ui::ControlEvent& event) override;
+  void OnDropFiles(ui::Dialog& dialog, const std::vector<std::string>& paths) override;
+  void OnHelp(ui::Dialog& dialog) override;
+  void OnClose(ui::Dialog& dialog) override;
+
+  // For the entry and address dialogs.
+  config::AppContext& Context() { return context_; }
+  ui::Ui& Ui() { return ui_; }
+  PhonebookStore& Store() { return store_; }
+  ui::Dialog& Window() { return *dialog_; }
+  WriteContext MakeWriteContext();
+  // Shows a write's message and brings the list in step with the table.
+  void ShowWriteOutcome(const Outcome& outcome, bool newEntry);
+
+ private:
+  BookListView BookList() { return BookListView(*dialog_, kBookListId); }
+  BookListView Redbook() { return BookListView(*dialog_, kRedbookListId); }
+  static constexpr int kBookListId = 1026;
+  static constexpr int kRedbookListId = 1031;
+
+  void InsertListColumns();
+  void ReadAtOpening();
+  void ReadCurrentBook(bool withSelection);
+  // Rows appended as entries arrive; progress into `barId` (and `textId`) of `progress`.
+  ReadReport BookReport(int barId, int textId);
+  ReadReport BookReport(ui::Dialog& progress, int barId, int textId);
+  void ShowCounts();
+  void SortBook(int column);
+  void ChangeBook(int index);
+
+  void OpenEntryDialog(int mode, const std::string& number = {});
+  void DeleteChosenEntry(bool selectFirst);
+  void AddChosenToRedbook();
+  void RemoveChosenFromRedbook();
+  void Call();
+  void CallBack(int listId);
+  void CopyToPhonebook(int listId);
+  void Normalise();
+  void DeleteWholeBook();
+  void SetServiceCentre();
+  void ReadServiceCentre();
+  void ClearOutgoingCalls();
+  void ReportDial(int result);
+  void ShowPopup(int listId);
+  void PrintBook();
+  std::filesystem::path ExternalBookPath() const;
+  void SaveExternalBook();
+  // Keeps the rows in step with entries an import stored.
+  EntryStored RowsFollowingStore();
+  void Export(ExportFormat format);
+  void ExportVcards();
+  void Import();
+
+  config::AppContext& context_;
+  ui::Ui& ui_;
+  PhonebookStore& store_;
+  ui::Dialog* dialog_ = nullptr;
+};
+
+}  // namespace telvane::phonebook
