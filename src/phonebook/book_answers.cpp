@@ -8,14 +8,16 @@
 namespace telvane::phonebook {
 namespace {
 
-// The quoted text the cursor stands in front of; an unclosed one runs to the line's end.
-// `closed` tells which of the two it was.
-std::string_view QuotedField(link::AnswerCursor& cursor, bool& closed) {
-  const auto quoted = cursor.Quoted();
-  closed = quoted.has_value();
-  if (closed) return *quoted;
+struct QuotedField {
+  std::string_view text;
+  bool closed = false;  // false: the closing quote is missing, the text runs to the line's end
+};
+
+// The quoted text the cursor stands in front of.
+QuotedField ReadQuoted(link::AnswerCursor& cursor) {
+  if (const auto quoted = cursor.Quoted()) return {*quoted, true};
   cursor.SkipPast('"');
-  return link::UpToControl(cursor.Rest());
+  return {link::UpToControl(cursor.Rest()), false};
 }
 
 }  // namespace
@@ -37,13 +39,14 @@ std::optional<PhonebookEntry> ParseEntryAnswer(std::string_view answer, int posi
   if (!cursor.MoveTo('"')) return std::nullopt;
   PhonebookEntry entry;
   entry.position = position;
-  bool closed = false;
-  entry.number = CutTo(link::UpToControl(QuotedField(cursor, closed)), kNumberLimit);
-  const int typeByNumber = NumberTypeOf(entry.number);
-  link::AnswerCursor type = cursor;
-  entry.numberType = closed && type.SkipPast(',') ? type.Number().value_or(typeByNumber) : typeByNumber;
-  if (closed && cursor.MoveTo('"')) {
-    std::string name = CutTo(QuotedField(cursor, closed), kNameLimit);
+  const QuotedField number = ReadQuoted(cursor);
+  entry.number = CutTo(link::UpToControl(number.text), kNumberLimit);
+  entry.numberType = NumberTypeOf(entry.number);
+  if (!number.closed) return entry;
+  link::AnswerCursor type = cursor;  // the name is looked for from the number on
+  if (type.SkipPast(',')) entry.numberType = type.Number().value_or(entry.numberType);
+  if (cursor.MoveTo('"')) {
+    std::string name = CutTo(ReadQuoted(cursor).text, kNameLimit);
     gsm::GsmToLatin(name);
     entry.name = std::move(name);
   }
