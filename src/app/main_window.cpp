@@ -92,9 +92,10 @@ void MainWindow::ReadRingToneState(ui::Dialog& dialog) {
   if (Send("AT^SRTC=?")) {
     // Two ranges "(low-high)": tone numbers, then volumes. Without them the spinners
     // keep their ranges.
-    std::string_view rest;
-    const auto tones = link::ParseRange(context_.exchange.Answer(), &rest);
-    const auto volumes = tones ? link::ParseRange(rest) : std::nullopt;
+    link::AnswerCursor answer(context_.exchange.Answer());
+    answer.SkipTo("^SRTC:");
+    const auto tones = answer.Range();
+    const auto volumes = tones && answer.SkipPast(',') ? answer.Range() : std::nullopt;
     if (tones && volumes) {
       dialog.SetRange(kVolumeUpDown, volumes->low, volumes->high);
       dialog.SetRange(kToneUpDown, tones->low, tones->high);
@@ -104,13 +105,16 @@ void MainWindow::ReadRingToneState(ui::Dialog& dialog) {
     }
   }
   if (Send("AT^SRTC?")) {
-    if (const auto after = link::After(context_.exchange.Answer(), "^SRTC:")) {
-      if (const auto tone = link::LeadingNumber(*after)) {
+    link::AnswerCursor answer(context_.exchange.Answer());
+    if (answer.SkipTo("^SRTC:")) {
+      if (const auto tone = answer.Number()) {
         tone_ = *tone;
         dialog.SetPos(kToneUpDown, tone_);
         if (tone_ == 0) dialog.SetChecked(kToneOff, true);
       }
-      if (const auto volume = link::NumberAfterSeparator(*after, ',')) dialog.SetPos(kVolumeUpDown, *volume);
+      if (answer.SkipPast(',')) {
+        if (const auto volume = answer.Number()) dialog.SetPos(kVolumeUpDown, *volume);
+      }
     }
   }
   if (Send("AT^SNFS?")) {
@@ -130,18 +134,18 @@ void MainWindow::ReadRingToneState(ui::Dialog& dialog) {
 
 void MainWindow::RefreshStatus(ui::Dialog& dialog) {
   if (Send("AT+CBC")) {
-    const std::string pair = Token();
-    const std::size_t comma = pair.find(',');
-    if (comma != std::string::npos) {
-      const std::string charge = pair.substr(comma + 1);
-      dialog.SetText(kBattery, charge + "%");
-      dialog.SetBitmap(kBatteryBitmap, BatteryBitmap(link::LeadingNumber(charge).value_or(0)));
+    const std::string status = Token();  // "<state>,<charge>"
+    link::AnswerCursor battery(status);
+    if (battery.SkipPast(',')) {
+      dialog.SetText(kBattery, std::string(battery.Rest()) + "%");
+      dialog.SetBitmap(kBatteryBitmap, BatteryBitmap(battery.Number().value_or(0)));
     }
   }
   Send("AT+CREG=2");
   if (Send("AT+CREG?")) dialog.SetText(kNet, Token());
   if (Send("AT+CSQ")) {
-    if (const auto quality = link::LeadingNumber(Token())) {
+    const std::string signal = Token();  // "<quality>,<error rate>"
+    if (const auto quality = link::AnswerCursor(signal).Number()) {
       dialog.SetText(kReception, ReceptionText(*quality, context_.languageId));
       dialog.SetBitmap(kReceptionBitmap, ReceptionBitmap(*quality));
     }

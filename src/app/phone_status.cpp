@@ -45,9 +45,9 @@ std::string FormatImsi(std::string_view imsi) {
 }
 
 std::optional<std::string> OperatorText(std::string_view answer) {
-  const auto rest = link::After(answer, "+COPS:");
-  if (!rest) return std::nullopt;
-  return std::string(link::UpToControl(rest->substr(rest->empty() ? 0 : 1)));
+  link::AnswerCursor cursor(answer);
+  if (!cursor.SkipTo("+COPS:")) return std::nullopt;
+  return std::string(cursor.Line());
 }
 
 std::string ClockCommand(const std::tm& t) {

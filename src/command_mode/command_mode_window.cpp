@@ -146,16 +146,16 @@ void CommandModeWindow::PollMessages() {
   }
   ShowActivity(Activity::kChecking);
   // Decoded before the first reply or delete overwrites the answer.
-  const std::vector<CommandMessage> messages =
-      ParseCommandListing(context_.exchange.Answer(), context_.settings.swapD != 0);
-  for (const CommandMessage& message : messages) {
+  const std::vector<sms::ListedMessage> messages =
+      sms::ParseMessageListing(context_.exchange.Answer(), context_.settings.swapD != 0);
+  for (const sms::ListedMessage& message : messages) {
     dialog_->SetText(kStatus, "");
     if (message.Received()) HandleMessage(message);
   }
   context_.run.smsMessageCount = static_cast<int>(messages.size());
 }
 
-void CommandModeWindow::HandleMessage(const CommandMessage& message) {
+void CommandModeWindow::HandleMessage(const sms::ListedMessage& message) {
   LogMessage(message);
   ShowActivity(Activity::kProcessing);
   const ModuleAnswer answer = module_->Call(message.sender, message.text);
@@ -183,7 +183,7 @@ void CommandModeWindow::ShowStatus(const ModuleAnswer& answer) {
   if (answer.statusText) dialog_->SetText(kStatus, *answer.statusText);
 }
 
-void CommandModeWindow::LogMessage(const CommandMessage& message) {
+void CommandModeWindow::LogMessage(const sms::ListedMessage& message) {
   if (!log_.IsOpen()) return;
   std::string line = network::LocalLogTimeNow() + ";" + network::LogField(message.sender) + ";";
   if (const auto name = NameOfSender(externalBook_, message.sender, message.addressType)) {

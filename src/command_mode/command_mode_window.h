@@ -8,10 +8,11 @@
 #include <string>
 
 #include "config/app_context.h"
-#include "command_mode/command_listing.h"
 #include "command_mode/command_module.h"
+#include "command_mode/sender_lookup.h"
 #include "network/protocol_log.h"
 #include "phonebook/external_book.h"
+#include "sms/message_listing.h"
 #include "ui/dialog.h"
 #include "ui/ui.h"
 
@@ -49,11 +50,11 @@ class CommandModeWindow : public ui::DialogHandler {
   void Poll();
   void PollModuleOnly();
   void PollMessages();
-  void HandleMessage(const CommandMessage& message);
+  void HandleMessage(const sms::ListedMessage& message);
   void SendReply(const ModuleAnswer& answer);
   void ShowActivity(Activity activity);
   void ShowStatus(const ModuleAnswer& answer);
-  void LogMessage(const CommandMessage& message);
+  void LogMessage(const sms::ListedMessage& message);
   void LogResult(const ModuleAnswer& answer);
 
   config::AppContext& context_;

@@ -1,8 +1,8 @@
 #include "config/settings.h"
 
-#include <climits>
 #include <cstdio>
 
+#include "base/decimal.h"
 #include "config/profile_file.h"
 
 namespace telvane::config {
@@ -27,24 +27,7 @@ void ReadWidths(const ProfileFile& profile, std::string_view family, std::array<
 
 }  // namespace
 
-int DecimalValue(std::string_view text) {
-  std::size_t pos = 0;
-  while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
-  bool negative = false;
-  if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) {
-    negative = text[pos] == '-';
-    ++pos;
-  }
-  long long value = 0;
-  for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos) {
-    value = value * 10 + (text[pos] - '0');
-    if (value > INT_MAX) {
-      value = INT_MAX;
-      break;
-    }
-  }
-  return static_cast<int>(negative ? -value : value);
-}
+int DecimalValue(std::string_view text) { return base::LeadingDecimal(text, " \t").value_or(0); }
 
 std::string PortName(int portIndex) { return "COM" + std::to_string(portIndex + 1) + ":"; }
 

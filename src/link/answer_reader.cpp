@@ -1,51 +1,84 @@
 #include "link/answer_reader.h"
 
-#include <climits>
+#include "base/decimal.h"
 
 namespace telvane::link {
 
-std::optional<std::string_view> After(std::string_view answer, std::string_view prefix, std::size_t from) {
-  if (from > answer.size()) return std::nullopt;
-  const std::size_t at = answer.find(prefix, from);
-  if (at == std::string_view::npos) return std::nullopt;
-  return answer.substr(at + prefix.size());
+bool AnswerCursor::SkipTo(std::string_view prefix) {
+  const std::size_t at = rest_.find(prefix);
+  if (at == std::string_view::npos) return false;
+  rest_.remove_prefix(at + prefix.size());
+  return true;
 }
 
-std::optional<int> LeadingNumber(std::string_view text) {
-  std::size_t pos = 0;
-  while (pos < text.size() && text[pos] == ' ') ++pos;
-  bool negative = false;
-  if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) {
-    negative = text[pos] == '-';
-    ++pos;
+bool AnswerCursor::SkipPast(char separator) {
+  return MoveTo(separator) && Take(separator);
+}
+
+bool AnswerCursor::MoveTo(char c) {
+  const std::size_t at = rest_.find(c);
+  if (at == std::string_view::npos) return false;
+  rest_.remove_prefix(at);
+  return true;
+}
+
+void AnswerCursor::SkipLineBreaks() {
+  while (Take('\r') || Take('\n')) {
   }
-  if (pos >= text.size() || text[pos] < '0' || text[pos] > '9') return std::nullopt;
-  long long value = 0;
-  for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos) {
-    if (value < INT_MAX) value = value * 10 + (text[pos] - '0');
+}
+
+std::optional<AnswerCursor> AnswerCursor::LineAfter(std::string_view prefix) {
+  if (!SkipTo(prefix)) return std::nullopt;
+  const std::string_view line = UpToControl(rest_);
+  rest_.remove_prefix(line.size());
+  return AnswerCursor(line);
+}
+
+std::optional<int> AnswerCursor::Number() { return base::TakeDecimal(rest_); }
+
+std::optional<std::string_view> AnswerCursor::Quoted() {
+  const std::string_view start = rest_;
+  if (Expect('"')) {
+    if (const std::size_t close = rest_.find('"'); close != std::string_view::npos) {
+      const std::string_view text = rest_.substr(0, close);
+      rest_.remove_prefix(close + 1);
+      return text;
+    }
   }
-  if (value > INT_MAX) value = INT_MAX;
-  return static_cast<int>(negative ? -value : value);
+  rest_ = start;
+  return std::nullopt;
 }
 
-std::optional<int> NumberAfter(std::string_view answer, std::string_view prefix) {
-  const auto rest = After(answer, prefix);
-  return rest ? LeadingNumber(*rest) : std::nullopt;
+std::optional<NumberRange> AnswerCursor::Range() {
+  const std::string_view start = rest_;
+  const auto low = Expect('(') ? Number() : std::nullopt;
+  const auto high = low && Expect('-') ? Number() : std::nullopt;
+  if (high && Expect(')')) return NumberRange{*low, *high};
+  rest_ = start;
+  return std::nullopt;
 }
 
-std::optional<int> NumberAfterSeparator(std::string_view text, char separator) {
-  const std::size_t at = text.find(separator);
-  if (at == std::string_view::npos) return std::nullopt;
-  return LeadingNumber(text.substr(at + 1));
+std::string_view AnswerCursor::Line() {
+  SkipBlanks();
+  const std::string_view line = UpToControl(rest_);
+  rest_.remove_prefix(line.size());
+  return line;
 }
 
-int CountOccurrences(std::string_view answer, std::string_view part) {
-  if (part.empty()) return 0;
-  int count = 0;
-  for (std::size_t at = answer.find(part); at != std::string_view::npos; at = answer.find(part, at + part.size())) {
-    ++count;
+void AnswerCursor::SkipBlanks() {
+  while (Take(' ')) {
   }
-  return count;
+}
+
+bool AnswerCursor::Expect(char c) {
+  SkipBlanks();
+  return Take(c);
+}
+
+bool AnswerCursor::Take(char c) {
+  if (!rest_.starts_with(c)) return false;
+  rest_.remove_prefix(1);
+  return true;
 }
 
 std::string_view UpToControl(std::string_view text) {
@@ -54,18 +87,23 @@ std::string_view UpToControl(std::string_view text) {
   return text.substr(0, end);
 }
 
-std::optional<NumberRange> ParseRange(std::string_view text, std::string_view* rest) {
-  const std::size_t open = text.find('(');
-  if (open == std::string_view::npos) return std::nullopt;
-  const std::size_t close = text.find(')', open);
-  const std::string_view inside = text.substr(open + 1, close == std::string_view::npos ? std::string_view::npos : close - open - 1);
-  const auto low = LeadingNumber(inside);
-  const std::size_t dash = inside.find('-', 1);
-  if (!low || dash == std::string_view::npos) return std::nullopt;
-  const auto high = LeadingNumber(inside.substr(dash + 1));
-  if (!high) return std::nullopt;
-  if (rest) *rest = close == std::string_view::npos ? std::string_view() : text.substr(close + 1);
-  return NumberRange{*low, *high};
+std::optional<std::string_view> After(std::string_view answer, std::string_view prefix) {
+  AnswerCursor cursor(answer);
+  if (!cursor.SkipTo(prefix)) return std::nullopt;
+  return cursor.Rest();
+}
+
+std::optional<int> NumberAfter(std::string_view answer, std::string_view prefix) {
+  AnswerCursor cursor(answer);
+  return cursor.SkipTo(prefix) ? cursor.Number() : std::nullopt;
+}
+
+int CountOccurrences(std::string_view answer, std::string_view prefix) {
+  if (prefix.empty()) return 0;
+  AnswerCursor cursor(answer);
+  int count = 0;
+  while (cursor.SkipTo(prefix)) ++count;
+  return count;
 }
 
 }  // namespace telvane::link

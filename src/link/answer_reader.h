@@ -1,41 +1,69 @@
-// Reading fields out of a phone's answer: prefix search, decimal conversion that stops
-// at the first non-digit, and the separators "," "\"" "(" "-". Every reader stays
-// inside the answer it is given.
+// Reading a phone's answer with a cursor that walks it field by field: move behind a
+// prefix or a separator, then read a number, a quoted text, a range "(low-high)" or the
+// rest of the line. Each read skips the blanks in front of its field; a read that fails
+// leaves the cursor where it was. Every read stays inside the text it is given.
 #pragma once
 
-#include <cstddef>
 #include <optional>
 #include <string_view>
 
 namespace telvane::link {
-
-// The text right after the first `prefix` at or after `from`; none when absent.
-std::optional<std::string_view> After(std::string_view answer, std::string_view prefix,
-                                      std::size_t from = 0);
-
-// Leading blanks skipped, an optional sign, then digits up to the first non-digit;
-// none when no digit follows. Saturates instead of overflowing.
-std::optional<int> LeadingNumber(std::string_view text);
-
-// The number right after `prefix` (blanks allowed between).
-std::optional<int> NumberAfter(std::string_view answer, std::string_view prefix);
-
-// The number after the first `separator` of `text`.
-std::optional<int> NumberAfterSeparator(std::string_view text, char separator);
-
-// How often `part` occurs, non-overlapping.
-int CountOccurrences(std::string_view answer, std::string_view part);
-
-// The text up to the first control character (below 0x20).
-std::string_view UpToControl(std::string_view text);
 
 struct NumberRange {
   int low = 0;
   int high = 0;
 };
 
-// A range "(low-high)" starting at the first "(" of `text`; `rest` receives the text
-// after its ")". None when the text holds no such range.
-std::optional<NumberRange> ParseRange(std::string_view text, std::string_view* rest = nullptr);
+class AnswerCursor {
+ public:
+  explicit AnswerCursor(std::string_view text) : rest_(text) {}
+
+  // Moves behind the next `prefix`; false (cursor unchanged) when none follows.
+  bool SkipTo(std::string_view prefix);
+  // Moves behind the next `separator`; false (cursor unchanged) when none follows.
+  bool SkipPast(char separator);
+  // Moves in front of the next `c`; false (cursor unchanged) when none follows.
+  bool MoveTo(char c);
+  // Moves over CR and LF characters.
+  void SkipLineBreaks();
+
+  // A cursor over the rest of the line behind the next `prefix` (up to the first control
+  // character); this cursor moves to the end of that line. None when no prefix follows.
+  std::optional<AnswerCursor> LineAfter(std::string_view prefix);
+
+  // An optional sign and digits up to the first non-digit, saturating at +-INT_MAX.
+  std::optional<int> Number();
+  // The text between a double quote standing here and the next one.
+  std::optional<std::string_view> Quoted();
+  // "(low-high)" standing here, ")" included.
+  std::optional<NumberRange> Range();
+  // The text up to the first control character; the cursor moves to that character.
+  std::string_view Line();
+
+  bool StartsWith(std::string_view text) const { return rest_.starts_with(text); }
+  bool AtEnd() const { return rest_.empty(); }
+  // The text not read yet.
+  std::string_view Rest() const { return rest_; }
+
+ private:
+  void SkipBlanks();
+  // Takes `c` standing here; Expect skips blanks first.
+  bool Take(char c);
+  bool Expect(char c);
+
+  std::string_view rest_;
+};
+
+// The text up to the first control character (below 0x20).
+std::string_view UpToControl(std::string_view text);
+
+// The text right after the first `prefix`; none when absent.
+std::optional<std::string_view> After(std::string_view answer, std::string_view prefix);
+
+// The number right after the first `prefix` (blanks allowed between).
+std::optional<int> NumberAfter(std::string_view answer, std::string_view prefix);
+
+// How often `prefix` occurs, non-overlapping.
+int CountOccurrences(std::string_view answer, std::string_view prefix);
 
 }  // namespace telvane::link

@@ -169,37 +169,52 @@ bool Exchange::WaitReadable(milliseconds limit, bool& hangUp) {
   }
 }
 
+Exchange::Verdict Exchange::FinalResult(Operation op, std::string_view text,
+                                        std::optional<std::size_t> lineStart) {
+  // kAtEnd codes close the answer; kInLine codes may stand anywhere in its last line.
+  enum class Place { kAtEnd, kInLine };
+  struct Code {
+    Operation op;
+    std::string_view text;
+    Place place;
+    int verdict;
+    bool serialOnly = false;  // not looked for in a whole answer
+  };
+  static constexpr Code kCodes[] = {
+      {Operation::Command, kOk, Place::kAtEnd, 1},
+      {Operation::Command, kError, Place::kAtEnd, 0},
+      {Operation::Command, kExtendedError, Place::kInLine, 0},  // "+CME ERROR: ...", "+CMS ERROR: ..."
+      {Operation::Dial, kOk, Place::kAtEnd, kDialOk},
+      {Operation::Dial, kError, Place::kAtEnd, kDialFailed},
+      {Operation::Dial, kNoCarrier, Place::kAtEnd, kDialNoCarrier},
+      {Operation::Dial, kNoDialtone, Place::kAtEnd, kDialNoDialtone},
+      {Operation::Dial, kBusy, Place::kAtEnd, kDialBusy},
+      {Operation::Prompt, kOk, Place::kAtEnd, 1},
+      {Operation::Prompt, kError, Place::kAtEnd, 0, true},
+      {Operation::Long, "OK", Place::kInLine, 1},
+      {Operation::Long, kError, Place::kAtEnd, 0},
+  };
+  for (const Code& code : kCodes) {
+    if (code.op != op || (code.serialOnly && !lineStart)) continue;
+    const bool found = !lineStart                  ? Contains(text, code.text)
+                       : code.place == Place::kAtEnd ? EndsWith(text, code.text)
+                                                     : Contains(text.substr(*lineStart), code.text);
+    if (found) return code.verdict;
+  }
+  return std::nullopt;
+}
+
 Exchange::Verdict Exchange::TestAfterByte(Operation op, std::size_t end, char byte) {
   // Every final result but the prompt ends with a line feed, so a new match can only
   // end at the byte just received: testing the answer's end at each line feed gives
   // the same results as searching the whole answer after every byte.
-  const std::string_view text(answer_.data(), end);
   Verdict verdict;
-  switch (op) {
-    case Operation::Command:
-      if (byte != '\n') break;
-      if (EndsWith(text, kOk)) verdict = 1;
-      else if (EndsWith(text, kError) || Contains(text.substr(lineStart_), kExtendedError)) verdict = 0;
-      break;
-    case Operation::Dial:
-      if (byte != '\n') break;
-      if (EndsWith(text, kOk)) verdict = kDialOk;
-      else if (EndsWith(text, kError)) verdict = kDialFailed;
-      else if (EndsWith(text, kNoCarrier)) verdict = kDialNoCarrier;
-      else if (EndsWith(text, kNoDialtone)) verdict = kDialNoDialtone;
-      else if (EndsWith(text, kBusy)) verdict = kDialBusy;
-      break;
-    case Operation::Prompt:
-      if (EndsWith(text, kOk) || byte == '>') verdict = 1;
-      else if (EndsWith(text, kError)) verdict = 0;
-      break;
-    case Operation::Long:
-      if (byte != '\n') break;
-      if (Contains(text.substr(lineStart_), "OK")) verdict = 1;
-      else if (EndsWith(text, kError)) verdict = 0;
-      break;
+  if (op == Operation::Prompt && byte == '>') {
+    verdict = 1;
+  } else if (byte == '\n') {
+    verdict = FinalResult(op, std::string_view(answer_.data(), end), lineStart_);
+    lineStart_ = end;
   }
-  if (byte == '\n') lineStart_ = end;
   if (verdict && *verdict == 0) failure_ = ExchangeFailure::ErrorResult;
   return verdict;
 }
@@ -259,28 +274,7 @@ int Exchange::ReceiveSerial(Operation op) {
 }
 
 Exchange::Verdict Exchange::TestWholeAnswer(Operation op, std::size_t size) const {
-  const std::string_view text(answer_.data(), size);
-  switch (op) {
-    case Operation::Command:
-      if (Contains(text, kOk)) return 1;
-      if (Contains(text, kError) || Contains(text, kExtendedError)) return 0;
-      return std::nullopt;
-    case Operation::Long:
-      if (Contains(text, "OK")) return 1;
-      if (Contains(text, kError)) return 0;
-      return std::nullopt;
-    case Operation::Dial:
-      if (Contains(text, kOk)) return kDialOk;
-      if (Contains(text, kError)) return kDialFailed;
-      if (Contains(text, kNoCarrier)) return kDialNoCarrier;
-      if (Contains(text, kNoDialtone)) return kDialNoDialtone;
-      if (Contains(text, kBusy)) return kDialBusy;
-      return std::nullopt;
-    case Operation::Prompt:
-      if (Contains(text, kOk)) return 1;
-      return std::nullopt;
-  }
-  return std::nullopt;
+  return FinalResult(op, std::string_view(answer_.data(), size), std::nullopt);
 }
 
 int Exchange::ReceiveIrda(Operation op) {

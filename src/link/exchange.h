@@ -89,6 +89,10 @@ class Exchange {
   bool SendLine(std::string_view text, bool raw);
   int ReceiveSerial(Operation op);
   int ReceiveIrda(Operation op);
+  // The verdict of the first final result code of `op` found in `text`: with `lineStart`
+  // (the start of the last line) at the answer's end or in its last line, as each line
+  // feed arrives; without it anywhere in the whole answer.
+  static Verdict FinalResult(Operation op, std::string_view text, std::optional<std::size_t> lineStart);
   Verdict TestAfterByte(Operation op, std::size_t end, char byte);
   Verdict TestWholeAnswer(Operation op, std::size_t size) const;
   void DiscardStaleInput();

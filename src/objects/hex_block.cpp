@@ -25,16 +25,12 @@ std::optional<std::string> BuildDataLine(std::string_view blockBytes) {
 }
 
 std::optional<int> AnswerBlockTotal(std::string_view answer) {
-  const std::size_t header = answer.find(kReadHeader);
-  if (header == std::string_view::npos) return std::nullopt;
   // Only the header line itself counts: a header short of commas has no total.
-  std::string_view line = answer.substr(header, LineEnd(answer, header) - header);
-  for (int comma = 0; comma < 3; ++comma) {
-    const std::size_t at = line.find(',');
-    if (at == std::string_view::npos) return std::nullopt;
-    line.remove_prefix(at + 1);
+  auto header = link::AnswerCursor(answer).LineAfter(kReadHeader);
+  if (!header || !header->SkipPast(',') || !header->SkipPast(',') || !header->SkipPast(',')) {
+    return std::nullopt;
   }
-  const auto total = link::LeadingNumber(line);
+  const auto total = header->Number();
   if (!total || *total <= 0) return std::nullopt;
   return total;
 }

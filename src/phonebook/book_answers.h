@@ -10,9 +10,10 @@
 
 namespace telvane::phonebook {
 
-// "(" then first, "-" after it then last; from the start the first "," then the number
-// length and the next "," then the text length. A value whose marker is missing keeps
-// its old value. "+CPBR: (1-250),40,16" gives 1, 250, 40, 16.
+// The range "(first-last)" after the first ":", then behind the next "," the number
+// length and behind the one after it the text length. A value whose field is missing
+// keeps its old value; a length field without a number gives 0.
+// "+CPBR: (1-250),40,16" gives 1, 250, 40, 16.
 void ParseBookRange(std::string_view answer, BookCapacity& capacity);
 
 // The entry of an answer holding a double quote: the number between the first pair of

@@ -4,21 +4,23 @@
 
 namespace telvane::sms {
 
+std::optional<CentreAnswer> ParseCentreAnswer(std::string_view answer) {
+  // Only the "+CSCA:" line counts: a quote on a later line does not close the number.
+  auto line = link::AnswerCursor(answer).LineAfter("+CSCA:");
+  if (!line) return std::nullopt;
+  // The type is whatever number stands first; with the usual answer that is the quote.
+  const int type = link::AnswerCursor(*line).Number().value_or(0);
+  const auto number = line->MoveTo('"') ? line->Quoted() : std::nullopt;
+  if (!number) return std::nullopt;
+  return CentreAnswer{*number, type};
+}
+
 bool ReadSmsCentre(link::Exchange& exchange, config::RunState& run) {
   if (!exchange.SendCommand("AT+CSCA?")) return false;
-  const auto rest = link::After(exchange.Answer(), "+CSCA:");
-  if (!rest) return false;
-  // Only the "+CSCA:" line counts: a quote on a later line does not close the number.
-  const std::string_view line = link::UpToControl(*rest);
-  const std::size_t open = line.find('"');
-  if (open == std::string_view::npos) return false;
-  const std::size_t close = line.find('"', open + 1);
-  if (close == std::string_view::npos) return false;
-
-  const std::string_view number = line.substr(open + 1, close - open - 1);
-  run.smsCentreNumber = std::string(number.substr(0, kCentreNumberLimit));
-  // The type is whatever number stands first; with the usual answer that is the quote.
-  run.smsCentreType = link::LeadingNumber(line).value_or(0);
+  const auto centre = ParseCentreAnswer(exchange.Answer());
+  if (!centre) return false;
+  run.smsCentreNumber = std::string(centre->number.substr(0, kCentreNumberLimit));
+  run.smsCentreType = centre->type;
   return true;
 }
 

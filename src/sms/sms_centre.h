@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,16 @@ struct CentreRoutes {
   std::array<std::string, kCentreRouteCount> prefix;
   std::array<std::string, kCentreRouteCount> center;
 };
+
+struct CentreAnswer {
+  std::string_view number;  // the quoted number, whole
+  int type = 0;
+};
+
+// The "+CSCA:" line of an answer: the first quoted text on it and the type (the number
+// right after "+CSCA:" and its blanks, 0 when the quoted number stands there). None
+// without that line or without a complete quoted number on it.
+std::optional<CentreAnswer> ParseCentreAnswer(std::string_view answer);
 
 // AT+CSCA? ; on OK with "+CSCA:" stores the quoted number (cut to 29 characters) and the type
 // (the number right after "+CSCA:" and its blanks, 0 when the quoted number stands there) into

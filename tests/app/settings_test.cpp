@@ -105,6 +105,7 @@ TEST(Settings, PortNamesAndNumbers) {
   EXPECT_EQ(config::PortName(0), "COM1:");
   EXPECT_EQ(config::PortName(9), "COM10:");
   EXPECT_EQ(config::DecimalValue("  +12x"), 12);
+  EXPECT_EQ(config::DecimalValue("\t7"), 7);
   EXPECT_EQ(config::DecimalValue(""), 0);
   EXPECT_EQ(config::DecimalValue("-"), 0);
   EXPECT_EQ(config::DecimalValue("-99999999999"), -2147483647);

@@ -5,36 +5,76 @@
 namespace telvane::link {
 namespace {
 
-TEST(AnswerReader, NumbersAfterPrefixesAndSeparators) {
-  const std::string_view answer = "\r\n^SRTC: 12,3,0\r\n\r\nOK\r\n";
-  EXPECT_EQ(NumberAfter(answer, "^SRTC:"), 12);
-  EXPECT_EQ(NumberAfterSeparator(*After(answer, "^SRTC:"), ','), 3);
-  EXPECT_EQ(NumberAfter(answer, "+CVIB:"), std::nullopt);
-  EXPECT_EQ(NumberAfter("+CVIB: x", "+CVIB:"), std::nullopt);
-  EXPECT_EQ(LeadingNumber("99999999999999"), 2147483647);
-  EXPECT_EQ(LeadingNumber("-7,1"), -7);
-  EXPECT_EQ(After("abc", "c"), "");
-  EXPECT_EQ(After("abc", "a", 10), std::nullopt);
+TEST(AnswerCursor, WalksALineFieldByField) {
+  AnswerCursor answer("\r\n+CPBR: 5, \"+4930\",145,\"Anna\"\r\n\r\nOK\r\n");
+  auto line = answer.LineAfter("+CPBR:");
+  ASSERT_TRUE(line);
+  EXPECT_EQ(line->Number(), 5);
+  EXPECT_TRUE(line->SkipPast(','));
+  EXPECT_EQ(line->Quoted(), "+4930");
+  EXPECT_TRUE(line->SkipPast(','));
+  EXPECT_EQ(line->Number(), 145);
+  EXPECT_TRUE(line->SkipPast(','));
+  EXPECT_EQ(line->Quoted(), "Anna");
+  EXPECT_TRUE(line->AtEnd());
+  EXPECT_FALSE(line->SkipPast(','));
+
+  // The outer cursor waits at the end of that line.
+  answer.SkipLineBreaks();
+  EXPECT_EQ(answer.Line(), "OK");
+  EXPECT_FALSE(answer.LineAfter("+CPBR:"));
+  EXPECT_EQ(answer.Rest(), "\r\n");
 }
 
-TEST(AnswerReader, RangesStayInsideTheAnswer) {
-  std::string_view rest;
-  const auto tones = ParseRange("^SRTC: (0-41),(1-4)", &rest);
+TEST(AnswerCursor, NumbersSaturateAndStopAtTheFirstNonDigit) {
+  AnswerCursor numbers("  -7,99999999999999,-99999999999,+3x");
+  EXPECT_EQ(numbers.Number(), -7);
+  EXPECT_TRUE(numbers.SkipPast(','));
+  EXPECT_EQ(numbers.Number(), 2147483647);
+  EXPECT_TRUE(numbers.SkipPast(','));
+  EXPECT_EQ(numbers.Number(), -2147483647);
+  EXPECT_TRUE(numbers.SkipPast(','));
+  EXPECT_EQ(numbers.Number(), 3);
+  EXPECT_EQ(numbers.Number(), std::nullopt);
+  EXPECT_EQ(numbers.Rest(), "x");
+  EXPECT_EQ(AnswerCursor("-").Number(), std::nullopt);
+  EXPECT_EQ(AnswerCursor("").Number(), std::nullopt);
+}
+
+TEST(AnswerCursor, RangesNeedTheirClosingBracket) {
+  AnswerCursor ranges("^SRTC: (0-41),( 1 - 4 )");
+  ASSERT_TRUE(ranges.SkipTo("^SRTC:"));
+  const auto tones = ranges.Range();
   ASSERT_TRUE(tones);
   EXPECT_EQ(tones->low, 0);
   EXPECT_EQ(tones->high, 41);
-  const auto volumes = ParseRange(rest);
+  EXPECT_TRUE(ranges.SkipPast(','));
+  const auto volumes = ranges.Range();
   ASSERT_TRUE(volumes);
+  EXPECT_EQ(volumes->low, 1);
   EXPECT_EQ(volumes->high, 4);
-  EXPECT_EQ(ParseRange("^SRTC: 3,4"), std::nullopt);
-  EXPECT_EQ(ParseRange("(5"), std::nullopt);
-  EXPECT_EQ(ParseRange("(5-"), std::nullopt);
-  EXPECT_EQ(ParseRange("(x-3)"), std::nullopt);
+
+  for (std::string_view broken : {"3,4", "(5", "(5-", "(5-3", "(x-3)", "(5-x)", ""}) {
+    AnswerCursor cursor(broken);
+    EXPECT_EQ(cursor.Range(), std::nullopt) << broken;
+    EXPECT_EQ(cursor.Rest(), broken);  // a failed read leaves the cursor where it was
+  }
 }
 
-TEST(AnswerReader, CountsAndControlCharacters) {
-  EXPECT_EQ(CountOccurrences("^SMGL: 1\r\nAB\r\n^SMGL: 2\r\nCD\r\n", "^SMGL:"), 2);
-  EXPECT_EQ(CountOccurrences("", "^SMGL:"), 0);
+TEST(AnswerCursor, MalformedTextGivesNone) {
+  AnswerCursor unclosed("\"0301\r\nOK");
+  EXPECT_EQ(unclosed.Quoted(), std::nullopt);
+  EXPECT_EQ(unclosed.Rest(), "\"0301\r\nOK");
+  EXPECT_EQ(AnswerCursor("0301\"").Quoted(), std::nullopt);
+  EXPECT_FALSE(AnswerCursor("+CVIB 1").LineAfter("+CVIB:"));
+  EXPECT_FALSE(AnswerCursor("abc").MoveTo('"'));
+
+  EXPECT_EQ(NumberAfter("\r\n^SNFV: 3\r\n", "^SNFV:"), 3);
+  EXPECT_EQ(NumberAfter("+CVIB: x", "+CVIB:"), std::nullopt);
+  EXPECT_EQ(NumberAfter("OK", "+CVIB:"), std::nullopt);
+  EXPECT_EQ(After("abc", "c"), "");
+  EXPECT_EQ(CountOccurrences("^SMGL: 1\r\nAB\r\n^SMGL: 2\r\n", "^SMGL:"), 2);
+  EXPECT_EQ(CountOccurrences("^SMGL:", ""), 0);
   EXPECT_EQ(UpToControl("0,0,\"Nordnetz\"\r\n\r\nOK"), "0,0,\"Nordnetz\"");
 }
 

@@ -1,6 +1,6 @@
 #include "phonebook/windows/entry_dialog.h"
 
-#include "link/answer_reader.h"
+#include "base/decimal.h"
 #include "phonebook/entry_writing.h"
 #include "phonebook/phonebook_messages.h"
 #include "phonebook/windows/phonebook_window.h"
@@ -13,7 +13,7 @@ using namespace window_ids;
 std::optional<RowEntry> EntryOfRow(PhonebookWindow& window, int row) {
   ui::Dialog& list = window.Window();
   if (row < 0 || row >= list.RowCount(kBookList)) return std::nullopt;
-  const std::optional<int> position = link::LeadingNumber(list.Cell(kBookList, row, 0));
+  const std::optional<int> position = base::LeadingDecimal(list.Cell(kBookList, row, 0));
   if (!position) return std::nullopt;
   const std::optional<std::size_t> slot = window.Store().SlotOf(*position);
   if (!slot) return std::nullopt;

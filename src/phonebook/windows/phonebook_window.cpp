@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "ui/window_kit.h"
-#include "link/answer_reader.h"
+#include "base/decimal.h"
 #include "phonebook/address_book_reading.h"
 #include "phonebook/windows/address_dialog.h"
 #include "phonebook/csv_import.h"
@@ -21,6 +21,7 @@
 #include "phonebook/windows/phonebook_window_ids.h"
 #include "phonebook/windows/pin2_dialog.h"
 #include "phonebook/redbook_writing.h"
+#include "sms/sms_centre.h"
 #include "ui/resources.h"
 
 namespace telvane::phonebook {
@@ -403,7 +404,7 @@ void PhonebookWindow::DeleteChosenEntry(bool selectFirst) {
                             ui::Icon::Question) != ui::kIdYes) {
     return;
   }
-  const std::optional<int> position = link::LeadingNumber(dialog_->Cell(kBookList, row, 0));
+  const std::optional<int> position = base::LeadingDecimal(dialog_->Cell(kBookList, row, 0));
   if (!position) return;
   WriteContext write = MakeWriteContext();
   const Outcome outcome = store_.currentBook == Book::kInternal
@@ -535,17 +536,11 @@ void PhonebookWindow::DeleteWholeBook() {
 
 void PhonebookWindow::ReadServiceCentre() {
   if (!context_.exchange.SendCommand("AT+CSCA?")) return;
-  const std::string_view answer = context_.exchange.Answer();
-  const std::size_t header = answer.find("+CSCA:");
-  if (header == std::string_view::npos) return;
-  const std::size_t open = answer.find('"', header);
-  const std::size_t close = open == std::string_view::npos ? open : answer.find('"', open + 1);
-  if (close == std::string_view::npos) return;
-  context_.run.smsCentreNumber = CleanNumber(answer.substr(open + 1, close - open - 1));
+  const auto centre = sms::ParseCentreAnswer(context_.exchange.Answer());
+  if (!centre) return;
+  context_.run.smsCentreNumber = CleanNumber(centre->number);
+  // The type the phone states follows the number: international with "+", else national.
   context_.run.smsCentreType = context_.run.smsCentreNumber.starts_with('+') ? 145 : 129;
-  if (const auto type = link::NumberAfter(answer.substr(close), ",")) {
-    context_.run.smsCentreType = *type;
-  }
   dialog_->SetText(kCentreNumber, context_.run.smsCentreNumber);
 }
 

@@ -1,9 +1,9 @@
-// Reading the AT+CMGL=4 answer as command mode does, and finding the sender's name.
-#include "command_mode/command_listing.h"
+// Reading the entries of an AT+CMGL answer.
+#include "sms/message_listing.h"
 
 #include <gtest/gtest.h>
 
-namespace telvane::command_mode {
+namespace telvane::sms {
 namespace {
 
 // Received from +491711234567: "PING", and from 01711234567 (national form): "ECHO hi".
@@ -18,8 +18,8 @@ std::string Listing() {
          "\r\n+CMGL: 7,0,,26\r\n" + kEchoPdu + "\r\n\r\nOK\r\n";
 }
 
-TEST(CommandListingTest, DecodesEveryEntryAndTellsReceivedFromStored) {
-  const auto messages = ParseCommandListing(Listing(), false);
+TEST(MessageListingTest, DecodesEveryEntryAndTellsReceivedFromStored) {
+  const auto messages = ParseMessageListing(Listing(), false);
   ASSERT_EQ(messages.size(), 3u);
   EXPECT_EQ(messages[0].index, 1);
   EXPECT_EQ(messages[0].sender, "+491711234567");
@@ -33,13 +33,13 @@ TEST(CommandListingTest, DecodesEveryEntryAndTellsReceivedFromStored) {
   EXPECT_EQ(messages[2].sender, "01711234567");
   EXPECT_EQ(messages[2].text, "ECHO hi");
   EXPECT_TRUE(messages[2].Received());
-  EXPECT_EQ(ParseCommandListing(Listing(), true)[0].timestamp, "09/03/01 12:05:05");
+  EXPECT_EQ(ParseMessageListing(Listing(), true)[0].timestamp, "09/03/01 12:05:05");
 }
 
-TEST(CommandListingTest, BrokenAnswersGiveWhatCanBeRead) {
-  EXPECT_TRUE(ParseCommandListing("\r\nOK\r\n", false).empty());
+TEST(MessageListingTest, BrokenAnswersGiveWhatCanBeRead) {
+  EXPECT_TRUE(ParseMessageListing("\r\nOK\r\n", false).empty());
   // A header without a PDU line, a header without an index, a garbled PDU line.
-  const auto messages = ParseCommandListing(
+  const auto messages = ParseMessageListing(
       std::string("+CMGL: 3,1,,23\r\n+CMGL: ,1\r\nZZZZ\r\n+CMGL: 9,1,,5\r\n0791\xFF\r\n") +
           "+CMGL: 11,0,,23",
       false);
@@ -50,23 +50,5 @@ TEST(CommandListingTest, BrokenAnswersGiveWhatCanBeRead) {
   EXPECT_TRUE(messages[0].text.empty());
 }
 
-TEST(CommandListingTest, InternationalAndNationalSendersMeetInTheExternalBook) {
-  EXPECT_EQ(SenderLookupKey("+491711234567", 0x91), "1711234567");
-  EXPECT_EQ(SenderLookupKey("01711234567", 0x81), "1711234567");
-  EXPECT_EQ(SenderLookupKey("0123203101711234567", 0x81), "1711234567");
-  EXPECT_EQ(SenderLookupKey("1232041555", 0x89), "555");
-  EXPECT_EQ(SenderLookupKey("+49", 0x91), "");
-
-  phonebook::ExternalBookTable book;
-  book.Add({1, "0301234567", 129, "Anna"});
-  book.Add({2, "+49 171 1234567", 145, "Spaced"});
-  book.Add({3, "+491711234567", 145, "Ben+"});
-  book.Add({4, "01711234567", 129, "Ben again"});
-  EXPECT_EQ(NameOfSender(book, "+491711234567", 0x91), "Ben+");
-  EXPECT_EQ(NameOfSender(book, "01711234567", 0x81), "Ben+");
-  EXPECT_EQ(NameOfSender(book, "+4915199999", 0x91), std::nullopt);
-  EXPECT_EQ(NameOfSender(book, "0", 0x81), std::nullopt);  // an empty key matches nothing
-}
-
 }  // namespace
-}  // namespace telvane::command_mode
+}  // namespace telvane::sms

@@ -1,0 +1,28 @@
+// The entries of an AT+CMGL answer: each "+CMGL:" header with the PDU line after it,
+// decoded into sender, time stamp and text.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace telvane::sms {
+
+struct ListedMessage {
+  int index = 0;
+  int status = 0;          // 0, 1 received; 2, 3 stored
+  std::string sender;      // as decoded, "+" in front for an international number
+  int addressType = -1;
+  std::string timestamp;   // "YY/MM/DD hh:mm:ss" (or "DD/MM/YY ..." with swapDate)
+  std::string text;        // ISO 8859-1
+  bool statusReport = false;
+
+  // A message a person sent to the phone.
+  bool Received() const { return (status == 0 || status == 1) && !statusReport; }
+};
+
+// Every "+CMGL:" entry in answer order. An entry whose header has no index, or that has no
+// PDU line after it, is left out.
+std::vector<ListedMessage> ParseMessageListing(std::string_view answer, bool swapDate);
+
+}  // namespace telvane::sms
