@@ -14,7 +14,6 @@
 #include "phonebook/file_fields.h"
 #include "phonebook/phonebook_messages.h"
 #include "phonebook/text_lines.h"
-#include "ui/ui.h"
 
 namespace telvane::phonebook {
 namespace {
@@ -102,10 +101,7 @@ void SyncFolder(const std::filesystem::path& folder) {
   ::close(descriptor);
 }
 
-bool Refused(ui::Ui& ui) {
-  ui::ShowError(ui, kStrCantOpenExportFile);
-  return false;
-}
+Outcome Refused() { return Outcome{false, kStrCantOpenExportFile, 0, base::FailedStep::kFile}; }
 
 }  // namespace
 
@@ -128,9 +124,9 @@ std::string ExternalBookLine(const PhonebookEntry& entry, Book book) {
          std::string(NameMark(book)) + "," + number;
 }
 
-bool WriteExternalBook(const PhonebookStore& store, const std::filesystem::path& file, ui::Ui& ui) {
+Outcome WriteExternalBook(const PhonebookStore& store, const std::filesystem::path& file) {
   const std::optional<Sections> old = ReadSections(file);
-  if (!old) return Refused(ui);
+  if (!old) return Refused();
 
   std::vector<std::string> lines = old->preamble;
   for (Book book : kBooksInFileOrder) {
@@ -149,15 +145,15 @@ bool WriteExternalBook(const PhonebookStore& store, const std::filesystem::path&
   std::error_code error;
   if (!WriteLines(temporary, lines)) {
     std::filesystem::remove(temporary, error);
-    return Refused(ui);
+    return Refused();
   }
   std::filesystem::rename(temporary, file, error);
   if (error) {
     std::filesystem::remove(temporary, error);
-    return Refused(ui);
+    return Refused();
   }
   SyncFolder(file.parent_path());
-  return true;
+  return Outcome{true};
 }
 
 void ReadExternalBook(const std::filesystem::path& file, ExternalBookTable& table) {
