@@ -14,7 +14,7 @@
 #include "phonebook/address_entry_writing.h"
 #include "phonebook/entry_command.h"
 #include "phonebook/windows/entry_dialog.h"
-#include "phonebook/windows/import_messages.h"
+#include "phonebook/windows/book_window_feedback.h"
 #include "phonebook/entry_writing.h"
 #include "phonebook/normalising.h"
 #include "phonebook/phonebook_messages.h"
@@ -636,8 +636,8 @@ void PhonebookWindow::Import() {
                                                ui::Icon::Question) == ui::kIdYes;
   dialog_->EnableWindow(false);
   WriteContext write = MakeWriteContext();
-  ImportMessages messages(ui_);
-  ImportCsv(write, messages, choice->path, overwrite, RowsFollowingStore());
+  BookWindowFeedback feedback(ui_);
+  ImportCsv(write, feedback, choice->path, overwrite, RowsFollowingStore());
   dialog_->EnableWindow(true);
   if (overwrite) {
     // Overwritten positions may hide entries the table had; the book is read again
@@ -652,8 +652,8 @@ void PhonebookWindow::Import() {
 void PhonebookWindow::OnDropFiles(ui::Dialog&, const std::vector<std::string>& paths) {
   std::vector<std::filesystem::path> files(paths.begin(), paths.end());
   WriteContext write = MakeWriteContext();
-  ImportMessages messages(ui_);
-  if (ImportDroppedFiles(write, messages, files, RowsFollowingStore()) > 0) {
+  BookWindowFeedback feedback(ui_);
+  if (ImportDroppedFiles(write, feedback, files, RowsFollowingStore()) > 0) {
     SortBook(1);
     ShowCounts();
   }

@@ -1,6 +1,6 @@
-// The phone book window's side of an import or address write: each failure's message
-// shown when it happens ("Telvane Error"), the window manager's messages pumped between
-// the blocks of address objects. No progress box.
+// The phone book window's side of its writes and imports: each failure's message shown
+// when it happens ("Telvane Error"), the window manager's messages pumped between the
+// blocks of address objects. No progress box.
 #pragma once
 
 #include "phonebook/import_storing.h"
@@ -13,9 +13,9 @@ inline void ShowOutcomeMessage(ui::Ui& ui, const Outcome& outcome) {
   if (outcome.messageId != 0) ui::ShowError(ui, outcome.messageId);
 }
 
-class ImportMessages final : public ImportFeedback {
+class BookWindowFeedback final : public ImportFeedback {
  public:
-  explicit ImportMessages(ui::Ui& ui) : ui_(ui) {}
+  explicit BookWindowFeedback(ui::Ui& ui) : ui_(ui) {}
   void ShowProgress(unsigned) override {}
   void Pump() override { ui_.PumpMessages(); }
   void ReportFailure(const Outcome& failure) override { ShowOutcomeMessage(ui_, failure); }
