@@ -9,13 +9,12 @@
 
 #include "base/outcome.h"
 #include "phonebook/address_vcard.h"
+#include "phonebook/phonebook_messages.h"
 #include "phonebook/phonebook_store.h"
 
 namespace telvane::phonebook {
 
 using base::Outcome;
-
-inline constexpr int kStrCantOpenExportFile = 25;  // "Can't open export file"
 
 enum class ExportFormat { kCsv, kXml };
 

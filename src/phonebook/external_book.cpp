@@ -18,7 +18,6 @@
 namespace telvane::phonebook {
 namespace {
 
-constexpr int kStrCantOpenExportFile = 25;
 constexpr std::array<Book, 3> kBooksInFileOrder = {Book::kSim, Book::kInternal, Book::kSimFix};
 
 std::string_view NameMark(Book book) {

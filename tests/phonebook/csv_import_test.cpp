@@ -54,6 +54,9 @@ class CsvImportTest : public ScriptedPhoneTest {
   Reports reports_;
 };
 
+constexpr const char* kExtendedHeader =
+    "NR;NAME;FIRSTNAME;LASTNAME;COMPANY;STREET;CITY;ZIPCODE;COUNTRY;TELNUM;TELWORK;TELCELL;"
+    "TELFAX;EMAIL;WEBPAGE\r\n";
 constexpr const char* kMueller = "NR;NAME;TELNUM\r\n5;M\xFCller;'+491701234567\r\n";
 
 TEST_F(CsvImportTest, MuellerGoesToItsOwnPositionWhenOverwriting) {
@@ -156,9 +159,7 @@ TEST_F(CsvImportTest, ARejectedPin2EndsTheImport) {
 TEST_F(CsvImportTest, ExtendedLinesBecomeAddressObjects) {
   LoadedBook(Book::kInternal, {4});
   Replies({"\r\n> ", kOk, "\r\n> ", kOk});
-  const std::string header =
-      "NR;NAME;FIRSTNAME;LASTNAME;COMPANY;STREET;CITY;ZIPCODE;COUNTRY;TELNUM;TELWORK;TELCELL;"
-      "TELFAX;EMAIL;WEBPAGE\r\n";
+  const std::string header = kExtendedHeader;
   EXPECT_EQ(Import(header + "8;Miller John;John;Miller;;;Springfield;;;'+4930;';';';;\r\n"
                             "9;Short;;Lee\r\n",
                    false),
@@ -188,6 +189,18 @@ TEST_F(CsvImportTest, ExtendedLinesBecomeAddressObjects) {
   EXPECT_EQ(sent[1], gsm::ToHex(lee) + "\x1A");
   EXPECT_EQ(reports_, (Reports{{0, true}, {1, true}}));
   EXPECT_TRUE(feedback_.shown.empty());
+}
+
+TEST_F(CsvImportTest, RefusedAddressObjectIsReportedAndTheImportGoesOn) {
+  LoadedBook(Book::kInternal, {});
+  Replies({"\r\nERROR\r\n", "\r\n> ", kOk});
+  EXPECT_EQ(Import(std::string(kExtendedHeader) + "9;Short;;Lee\r\n10;Other;;Ray\r\n", true), 1u);
+  EXPECT_EQ(feedback_.shown, (std::vector<int>{kStrCantWriteObject}));
+  const Lines sent = SentLines();
+  ASSERT_EQ(sent.size(), 3u);
+  EXPECT_EQ(sent[0], "AT^SBNW=\"vcf\",8,1,1");
+  EXPECT_EQ(sent[1], "AT^SBNW=\"vcf\",9,1,1");
+  EXPECT_EQ(reports_, (Reports{{0, true}}));
 }
 
 TEST_F(CsvImportTest, EnormousAndBinaryFilesEndWithoutHarm) {
