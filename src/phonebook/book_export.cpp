@@ -176,8 +176,8 @@ std::string VcardExportText(const PhonebookStore& store, std::size_t slot, const
   return out;
 }
 
-Outcome ExportVcard(const PhonebookStore& store, std::size_t slot, const std::filesystem::path& file,
-                    const LocalTime& utc) {
+Outcome ExportVcard(const PhonebookStore& store, std::size_t slot,
+                    const std::filesystem::path& file, const LocalTime& utc) {
   if (slot >= store.EntryCount()) return CantWrite();
   return WriteText(file, VcardExportText(store, slot, utc));
 }

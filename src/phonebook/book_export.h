@@ -35,8 +35,8 @@ std::string VcardExportText(const PhonebookStore& store, std::size_t slot, const
 
 // Writes that text into `file`; not done, with string 25, when the file cannot be
 // created or written (or the slot holds no entry).
-Outcome ExportVcard(const PhonebookStore& store, std::size_t slot, const std::filesystem::path& file,
-                    const LocalTime& utc);
+Outcome ExportVcard(const PhonebookStore& store, std::size_t slot,
+                    const std::filesystem::path& file, const LocalTime& utc);
 
 // The proposed name of a book export: "Telvane_SM.csv", "Telvane_ME.xml", "Telvane_FD.csv".
 std::string ExportFileName(Book book, std::string_view extension);

@@ -88,8 +88,8 @@ SendResult SendImportWrite(WriteContext& context, const std::string& command) {
   return exchange.SendCommand(command) ? SendResult::kAccepted : SendResult::kFailed;
 }
 
-std::size_t ImportEntries(WriteContext& context, ImportFeedback& feedback, BoundedLineReader& reader,
-                          bool overwrite, const EntryStored& stored) {
+std::size_t ImportEntries(WriteContext& context, ImportFeedback& feedback,
+                          BoundedLineReader& reader, bool overwrite, const EntryStored& stored) {
   PhonebookStore& store = context.store;
   const std::size_t lastFree =
       store.capacity.last > 0 ? static_cast<std::size_t>(store.capacity.last) : 0;
@@ -136,8 +136,9 @@ std::size_t ImportEntries(WriteContext& context, ImportFeedback& feedback, Bound
   return written;
 }
 
-std::size_t ImportBook(WriteContext& context, ImportFeedback& feedback, const std::filesystem::path& file,
-                       bool overwrite, const EntryStored& stored) {
+std::size_t ImportBook(WriteContext& context, ImportFeedback& feedback,
+                       const std::filesystem::path& file, bool overwrite,
+                       const EntryStored& stored) {
   if (!SelectBook(context.exchange, context.store.currentBook)) return 0;
   BoundedLineReader reader(file, kImportLineLimit);
   if (!reader.IsOpen()) {
@@ -177,8 +178,9 @@ AddressInput AddressLine(const std::vector<std::string_view>& fields) {
   return input;
 }
 
-std::size_t ImportAddresses(WriteContext& context, ImportFeedback& feedback, const std::filesystem::path& file,
-                            bool overwrite, const EntryStored& stored, const LocalTime& now) {
+std::size_t ImportAddresses(WriteContext& context, ImportFeedback& feedback,
+                            const std::filesystem::path& file, bool overwrite,
+                            const EntryStored& stored, const LocalTime& now) {
   PhonebookStore& store = context.store;
   BoundedLineReader reader(file, kImportLineLimit);
   if (!reader.IsOpen()) {
@@ -208,8 +210,9 @@ std::size_t ImportAddresses(WriteContext& context, ImportFeedback& feedback, con
       feedback.ReportMessage(kStrCantWriteObject);
       continue;
     }
-    if (!objects::WriteObjectText(context.exchange, feedback, objects::ObjectType::kVcf, index, *text)
-             .done) {
+    const Outcome object =
+        objects::WriteObjectText(context.exchange, feedback, objects::ObjectType::kVcf, index, *text);
+    if (!object.done) {
       feedback.ReportMessage(kStrCantWriteObject);
       continue;
     }
@@ -222,8 +225,9 @@ std::size_t ImportAddresses(WriteContext& context, ImportFeedback& feedback, con
 
 }  // namespace
 
-std::size_t ImportCsv(WriteContext& context, ImportFeedback& feedback, const std::filesystem::path& file,
-                      bool overwrite, const EntryStored& stored, const LocalTime& now) {
+std::size_t ImportCsv(WriteContext& context, ImportFeedback& feedback,
+                      const std::filesystem::path& file, bool overwrite,
+                      const EntryStored& stored, const LocalTime& now) {
   if (context.store.currentBook == Book::kInternal) {
     return ImportAddresses(context, feedback, file, overwrite, stored, now);
   }

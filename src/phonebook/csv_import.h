@@ -23,8 +23,8 @@ namespace telvane::phonebook {
 // The SIM fix book runs the PIN2 protocol once around the whole import: the PIN2 asked
 // when none is kept, AT+CMEE=2 before the first line, AT+CPIN when a write answers
 // "REQUIRED" (then the write again), AT+CMEE=0 after the last line.
-std::size_t ImportCsv(WriteContext& context, ImportFeedback& feedback, const std::filesystem::path& file,
-                      bool overwrite, const EntryStored& stored,
+std::size_t ImportCsv(WriteContext& context, ImportFeedback& feedback,
+                      const std::filesystem::path& file, bool overwrite, const EntryStored& stored,
                       const LocalTime& now = LocalTimeNow());
 
 }  // namespace telvane::phonebook

@@ -16,7 +16,8 @@ void DownloadObject(TransferSession& session, ObjectType type, const ui::FileFil
   WindowDisabled disabled(session.mainWindow);
   const auto progress = TransferProgress::Open(session.ui);
   if (!progress) return;
-  ShowTransferMessage(session.ui, ReadBinaryObject(session.exchange, *progress, type, choice->path));
+  const Outcome read = ReadBinaryObject(session.exchange, *progress, type, choice->path);
+  ShowTransferMessage(session.ui, read);
 }
 
 }  // namespace telvane::objects
