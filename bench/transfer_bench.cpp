@@ -5,13 +5,10 @@
 
 #include <chrono>
 #include <cstdio>
-#include <memory>
 #include <string>
 
 #include "objects/object_file.h"
 #include "paced_link.h"
-#include "ui/resources.h"
-#include "ui/ui.h"
 #include "wire_report.h"
 
 namespace {
@@ -20,28 +17,6 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kBaudRate = 57600;
 constexpr std::size_t kLogoBytes = 5000;
-
-// No windows: the writer only needs a Ui to show a refusal, which fails the run.
-class SilentUi final : public telvane::ui::Ui {
- public:
-  const telvane::ui::Resources& Res() const override { return resources_; }
-  int LanguageId() const override { return 9; }
-  int RunModal(int, telvane::ui::DialogHandler&, telvane::ui::Dialog*) override { return 0; }
-  std::unique_ptr<telvane::ui::Dialog> OpenModeless(int, telvane::ui::DialogHandler&) override {
-    return nullptr;
-  }
-  int ShowMessage(const telvane::ui::MessageRequest&) override { return 0; }
-  std::optional<telvane::ui::FileChoice> ChooseFile(const telvane::ui::FileRequest&) override {
-    return std::nullopt;
-  }
-  void PumpMessages() override {}
-  void OpenWithShell(const std::string&) override {}
-  bool OpenHelp(const std::string&) override { return false; }
-  telvane::ui::Rect WorkArea() const override { return {}; }
-
- private:
-  telvane::ui::Resources resources_;
-};
 
 telvane::objects::FileHandle LogoFile() {
   telvane::objects::FileHandle file(std::tmpfile());
@@ -61,16 +36,17 @@ void BM_SendLogo5000Bytes(benchmark::State& state) {
     state.SkipWithError("cannot open the simulated phone or the logo file");
     return;
   }
-  SilentUi ui;
+  telvane::objects::SilentTransferFeedback feedback;
   Clock::duration spent{};
   telvane::bench::WireLimit limit;
   for (auto _ : state) {
     std::rewind(file.get());
     paced.phone->ClearTranscript();
     const auto start = Clock::now();
-    const bool sent = telvane::objects::WriteBinaryObject(
-        paced.exchange, ui, telvane::objects::ObjectType::kBmp, 0, file.get(), kLogoBytes,
-        telvane::objects::WriteFailureRule::kLogo, nullptr);
+    const bool sent = telvane::objects::WriteBinaryObject(paced.exchange, feedback,
+                                                          telvane::objects::ObjectType::kBmp, 0,
+                                                          file.get(), kLogoBytes)
+                          .done;
     spent += Clock::now() - start;
     if (!sent) {
       state.SkipWithError("the phone refused the logo");

@@ -5,8 +5,6 @@
 #include "link/answer_reader.h"
 #include "objects/block_writer.h"
 #include "objects/hex_block.h"
-#include "objects/windows/transfer_progress.h"
-#include "ui/ui.h"
 
 namespace telvane::objects {
 
@@ -17,27 +15,7 @@ constexpr std::string_view kReadCommand = "AT^SBNR=";
 
 std::string Quoted(ObjectType type) { return "\"" + std::string(ObjectTypeName(type)) + "\""; }
 
-struct RuleTraits {
-  int stringId;
-  ui::Caption caption;
-  bool goOnAfterRefusedData;
-};
-
-RuleTraits TraitsOf(WriteFailureRule rule) {
-  switch (rule) {
-    case WriteFailureRule::kAddressEntry: return {49, ui::Caption::TelvaneError, false};
-    case WriteFailureRule::kAddressImport: return {33, ui::Caption::TelvaneError, false};
-    case WriteFailureRule::kOrganizer: return {33, ui::Caption::TelvaneError, true};
-    case WriteFailureRule::kRingTone: return {35, ui::Caption::Telvane, false};
-    case WriteFailureRule::kLogo: return {41, ui::Caption::Telvane, false};
-  }
-  return {33, ui::Caption::TelvaneError, false};
-}
-
-void ShowRefusal(ui::Ui& ui, const RuleTraits& traits) {
-  ui::ShowStringMessage(ui, traits.stringId, traits.caption, ui::Buttons::Ok,
-                        traits.caption == ui::Caption::TelvaneError ? ui::Icon::Stop : ui::Icon::Warning);
-}
+Outcome Refusal(FailedStep step, int block) { return Outcome{false, 0, 0, step, block}; }
 
 }  // namespace
 
@@ -73,36 +51,42 @@ std::string BlockHeader(ObjectType type, int index, int block, int total) {
          std::to_string(block) + "," + std::to_string(total);
 }
 
-bool WriteBlocks(link::Exchange& exchange, ui::Ui& ui, const BlockWrite& write, WriteFailureRule rule) {
-  const RuleTraits traits = TraitsOf(rule);
+unsigned TransferPercent(long long done, long long total) {
+  if (total <= 0 || done <= 0) return 0;
+  if (done >= total) return 100;
+  return static_cast<unsigned>(done * 100 / total);
+}
+
+Outcome WriteBlocks(link::Exchange& exchange, TransferFeedback& feedback, const BlockWrite& write,
+                    const RefusalHandler& onRefused) {
   const std::size_t blockSize = BlockSize(write.type);
   const int total = BlockCount(write.length, blockSize);
-  if (rule == WriteFailureRule::kOrganizer) {
+  if (write.type == ObjectType::kVcs) {
     exchange.SendCommand(std::string(kWriteCommand) + Quoted(ObjectType::kVcs) + ",0");
   }
-  bool allAccepted = true;
+  Outcome outcome{true};
   std::string bytes;
   for (int block = 1; block <= total; ++block) {
-    if (!write.read(blockSize, bytes)) return false;
+    if (!write.read(blockSize, bytes)) return Refusal(FailedStep::kSource, block);
     if (bytes.empty()) break;
-    if (write.progress != nullptr) write.progress->Update(TransferPercent(block, total));
-    ui.PumpMessages();
+    feedback.ShowProgress(TransferPercent(block, total));
+    feedback.Pump();
     if (!exchange.SendPromptCommand(BlockHeader(write.type, write.index, block, total), false)) {
-      ShowRefusal(ui, traits);
-      return false;
+      outcome = Refusal(FailedStep::kHeader, block);
+      if (onRefused) onRefused(outcome);
+      return outcome;
     }
     const auto line = BuildDataLine(bytes);
     if (!line || !exchange.SendPromptCommand(*line, true)) {
-      ShowRefusal(ui, traits);
-      allAccepted = false;
-      if (!traits.goOnAfterRefusedData) return false;
+      outcome = Refusal(FailedStep::kDataLine, block);
+      if (!onRefused || !onRefused(outcome)) return outcome;
     }
   }
-  return allAccepted;
+  return outcome;
 }
 
-bool WriteObjectText(link::Exchange& exchange, ui::Ui& ui, ObjectType type, int index,
-                     std::string_view text, WriteFailureRule rule) {
+Outcome WriteObjectText(link::Exchange& exchange, TransferFeedback& feedback, ObjectType type,
+                        int index, std::string_view text, const RefusalHandler& onRefused) {
   BlockWrite write;
   write.type = type;
   write.index = index;
@@ -113,7 +97,7 @@ bool WriteObjectText(link::Exchange& exchange, ui::Ui& ui, ObjectType type, int 
     text.remove_prefix(taken);
     return true;
   };
-  return WriteBlocks(exchange, ui, write, rule);
+  return WriteBlocks(exchange, feedback, write, onRefused);
 }
 
 ObjectRead ReadObjectText(link::Exchange& exchange, ObjectType type, int index, std::size_t limit) {

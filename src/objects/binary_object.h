@@ -8,13 +8,14 @@
 #include <string>
 #include <string_view>
 
+#include "base/outcome.h"
 #include "link/exchange.h"
-
-namespace telvane::ui {
-class Ui;
-}
+#include "objects/transfer_feedback.h"
 
 namespace telvane::objects {
+
+using base::FailedStep;
+using base::Outcome;
 
 enum class ObjectType { kVcf, kVcs, kBmp, kMid };
 
@@ -46,20 +47,16 @@ struct ObjectRead {
 ObjectRead ReadObjectText(link::Exchange& exchange, ObjectType type, int index,
                           std::size_t limit);
 
-// What a caller does when a block header or data line is refused.
-enum class WriteFailureRule {
-  kAddressEntry,   // stop; "Can't write new entry" (49), "Telvane Error"; result false
-  kAddressImport,  // stop this entry; "Can't write calender entry" (33); result false
-  kOrganizer,      // sends AT^SBNW="vcs",0 first; data line refused: string 33, go on
-                   // with the next block; header refused: string 33, stop (a data line
-                   // skipped would shift the rest of the entry)
-  kRingTone,       // stop; "Error sending MIDI file" (35), caption "Telvane"
-  kLogo,           // stop; "Error sending BMP file" (41), caption "Telvane"
-};
+// Called for each refused block header or data line with the step and block that
+// failed; true goes on with the next block. A refused header always ends the write (a
+// data line skipped would shift the rest of the object).
+using RefusalHandler = std::function<bool(const Outcome& refusal)>;
 
-// Writes a text object (vcf, vcs) in blocks; shows the rule's message on a refusal.
-bool WriteObjectText(link::Exchange& exchange, ui::Ui& ui, ObjectType type, int index,
-                     std::string_view text, WriteFailureRule rule);
+// Writes a text object (vcf, vcs) in blocks; a vcs object is preceded by
+// AT^SBNW="vcs",0. Without `onRefused` the first refusal ends the write. Done when every
+// block was accepted; otherwise the outcome names the last refusal (no message).
+Outcome WriteObjectText(link::Exchange& exchange, TransferFeedback& feedback, ObjectType type,
+                        int index, std::string_view text, const RefusalHandler& onRefused = {});
 
 // AT^SBNW="<type>",<index>,0. True when the phone accepted it.
 bool EraseBinaryObject(link::Exchange& exchange, ObjectType type, int index);

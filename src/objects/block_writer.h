@@ -1,5 +1,5 @@
 // The write loop shared by text and file objects: block header with a prompt, data line
-// sent raw, the caller's rule applied to a refusal.
+// sent raw, a refusal reported to the caller.
 #pragma once
 
 #include <cstddef>
@@ -10,8 +10,6 @@
 
 namespace telvane::objects {
 
-class TransferProgress;
-
 struct BlockWrite {
   ObjectType type = ObjectType::kVcf;
   int index = 0;
@@ -19,11 +17,12 @@ struct BlockWrite {
   // Replaces `bytes` with up to `count` next object bytes (empty at the end); false
   // when the source cannot be read.
   std::function<bool(std::size_t count, std::string& bytes)> read;
-  TransferProgress* progress = nullptr;  // updated before each block when set
 };
 
-// Sends the rule's preparatory command, then every block. False when a block was
-// refused (the rule's message shown) or the source failed (no message).
-bool WriteBlocks(link::Exchange& exchange, ui::Ui& ui, const BlockWrite& write, WriteFailureRule rule);
+// Sends the preparatory command of a vcs object, then every block, showing the progress
+// and pumping before each. Done when every block was accepted; otherwise the outcome
+// names the refusal (see RefusalHandler) or the source that could not be read.
+Outcome WriteBlocks(link::Exchange& exchange, TransferFeedback& feedback, const BlockWrite& write,
+                    const RefusalHandler& onRefused = {});
 
 }  // namespace telvane::objects

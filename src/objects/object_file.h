@@ -12,8 +12,6 @@
 
 namespace telvane::objects {
 
-class TransferProgress;
-
 struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
 };
@@ -27,37 +25,26 @@ struct OpenedFile {
 };
 std::optional<OpenedFile> OpenForReading(const std::string& path);
 
-// What a logo or ring tone send holds while it runs.
-struct FileSend {
-  std::unique_ptr<TransferProgress> progress;
-  OpenedFile opened;
-};
-// How every logo and ring tone send begins: the progress box, the file ("Can't open
-// file" when it cannot be opened), then the erase of object `index`. None when it
-// cannot go on.
-std::optional<FileSend> StartFileSend(link::Exchange& exchange, ui::Ui& ui, ObjectType type,
-                                      int index, const std::string& path);
-
 // String ids of the file transfers.
 inline constexpr int kStrCantOpenFile = 36;        // "Can't open file"
 inline constexpr int kStrLogoReadError = 71;       // "Error during reading of the logo"
 inline constexpr int kStrRingToneReadError = 72;   // "Error during reading of the ringtone"
 
 // Sends `length` bytes of `file` from its current position as object `index` in
-// BlockSize(type) reads, updating `progress` (may be null) before each block. A refused
-// block shows the rule's message; a failing read ends without one. True when every
-// block was accepted.
-bool WriteBinaryObject(link::Exchange& exchange, ui::Ui& ui, ObjectType type, int index,
-                       std::FILE* file, std::uint64_t length, WriteFailureRule rule,
-                       TransferProgress* progress);
+// BlockSize(type) reads, showing the progress before each block. Stops at the first
+// refused block (kHeader or kDataLine with its block) or failing read (kSource); the
+// caller chooses the message. Done when every block was accepted.
+Outcome WriteBinaryObject(link::Exchange& exchange, TransferFeedback& feedback, ObjectType type,
+                          int index, std::FILE* file, std::uint64_t length);
 
 // Reads the logo ("bmp") or ring tone ("mid") into `path`, created (or replaced) before
 // the command is sent: "Can't open file" (36) when it cannot be. Every block of the
 // answer is appended in order; an answer without blocks leaves an empty file. A refused
 // command, a block longer than kDecodeBufferSize, a malformed hex line or a failing
-// write deletes the file and shows string 71 (logo) or 72 (ring tone). The percentage
-// counts the answer's headers when the first one carries no block total.
-bool ReadBinaryObject(link::Exchange& exchange, ui::Ui& ui, ObjectType type, const std::string& path,
-                      TransferProgress* progress);
+// write deletes the file and reports string 71 (logo) or 72 (ring tone); the messages
+// are shown with caption "Telvane". The percentage counts the answer's headers when the
+// first one carries no block total.
+Outcome ReadBinaryObject(link::Exchange& exchange, TransferFeedback& feedback, ObjectType type,
+                         const std::string& path);
 
 }  // namespace telvane::objects

@@ -4,7 +4,6 @@
 #include "phonebook/address_book_reading.h"
 #include "phonebook/entry_command.h"
 #include "phonebook/phonebook_messages.h"
-#include "ui/ui.h"
 
 namespace telvane::phonebook {
 namespace {
@@ -45,15 +44,14 @@ AddressInput WithCleanNumbers(AddressInput input) {
 
 }  // namespace
 
-bool BuildAddressVCard(link::Exchange& exchange, ui::Ui& ui, const AddressInput& input,
-                       int position, const LocalTime& now) {
+Outcome BuildAddressVCard(link::Exchange& exchange, objects::TransferFeedback& feedback,
+                          const AddressInput& input, int position, const LocalTime& now) {
   const std::optional<std::string> text = BuildAddressVCardText(input, now);
-  if (!text || position < 1) {
-    ui::ShowError(ui, kStrCantWriteNew);
-    return false;
-  }
-  return objects::WriteObjectText(exchange, ui, objects::ObjectType::kVcf, position - 1, *text,
-                                  objects::WriteFailureRule::kAddressEntry);
+  if (!text || position < 1) return Refused(kStrCantWriteNew);
+  Outcome written =
+      objects::WriteObjectText(exchange, feedback, objects::ObjectType::kVcf, position - 1, *text);
+  if (!written.done) written.messageId = kStrCantWriteNew;
+  return written;
 }
 
 std::string AddressListName(const AddressInput& input) {
@@ -62,7 +60,8 @@ std::string AddressListName(const AddressInput& input) {
   return CutTo(name, kNameLimit);
 }
 
-Outcome SaveAddressEntry(link::Exchange& exchange, ui::Ui& ui, PhonebookStore& store,
+Outcome SaveAddressEntry(link::Exchange& exchange, objects::TransferFeedback& feedback,
+                         PhonebookStore& store,
                          const AddressInput& typed, AddressSource source, int position,
                          std::size_t slot, const LocalTime& now) {
   const AddressInput input = WithCleanNumbers(typed);
@@ -83,7 +82,10 @@ Outcome SaveAddressEntry(link::Exchange& exchange, ui::Ui& ui, PhonebookStore& s
     const auto free = store.freePositions.First(kFreePlaces);
     if (!free) return Refused(kStrNoFreeEntry);
     entry.position = free->value + 1;
-    if (!BuildAddressVCard(exchange, ui, input, entry.position, now)) return Refused(0);
+    if (Outcome written = BuildAddressVCard(exchange, feedback, input, entry.position, now);
+        !written.done) {
+      return written;
+    }
     const std::size_t newSlot = store.EntryCount();
     store.addresses.Set(newSlot, DetailsOf(input, source, entry.position, entry.numberType));
     store.entries.Add(std::move(entry));
@@ -95,7 +97,9 @@ Outcome SaveAddressEntry(link::Exchange& exchange, ui::Ui& ui, PhonebookStore& s
     return Refused(kStrEntryNotFound);
   }
   entry.position = position;
-  if (!BuildAddressVCard(exchange, ui, input, position, now)) return Refused(0);
+  if (Outcome written = BuildAddressVCard(exchange, feedback, input, position, now); !written.done) {
+    return written;
+  }
   store.addresses.Set(slot, DetailsOf(input, source, position, entry.numberType));
   store.entries[slot] = std::move(entry);
   return Outcome{true, 0, slot};

@@ -3,14 +3,11 @@
 #pragma once
 
 #include "link/exchange.h"
+#include "objects/transfer_feedback.h"
 #include "phonebook/address_vcard.h"
 #include "phonebook/book_reading.h"
 #include "phonebook/fixed_dialling.h"
 #include "phonebook/phonebook_store.h"
-
-namespace telvane::ui {
-class Ui;
-}
 
 namespace telvane::phonebook {
 
@@ -19,18 +16,19 @@ enum class AddressSource {
   kImport,  // an imported vCard (new entries only): home number, else the cell number
 };
 
-// Builds the text and writes it as object `position` - 1. False, with "Can't write new
-// entry" shown, when the text is too long or a block was refused.
-bool BuildAddressVCard(link::Exchange& exchange, ui::Ui& ui, const AddressInput& input,
-                       int position, const LocalTime& now);
+// Builds the text and writes it as object `position` - 1. Not done, with "Can't write
+// new entry" (49), when the text is too long or a block was refused.
+Outcome BuildAddressVCard(link::Exchange& exchange, objects::TransferFeedback& feedback,
+                          const AddressInput& input, int position, const LocalTime& now);
 
 // The name an address entry has in the book list: "last;first", or the last name alone.
 std::string AddressListName(const AddressInput& input);
 
 // Position 0 writes a new entry at the first free object index; otherwise the entry at
-// `position` (table slot `slot`) is rewritten. A refused block has been reported by the
-// object writer (the outcome's message is then 0).
-Outcome SaveAddressEntry(link::Exchange& exchange, ui::Ui& ui, PhonebookStore& store,
+// `position` (table slot `slot`) is rewritten. A refused block gives string 49 with the
+// step and block that failed.
+Outcome SaveAddressEntry(link::Exchange& exchange, objects::TransferFeedback& feedback,
+                         PhonebookStore& store,
                          const AddressInput& input, AddressSource source, int position,
                          std::size_t slot, const LocalTime& now);
 

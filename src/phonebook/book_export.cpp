@@ -6,7 +6,6 @@
 
 #include "phonebook/entry_command.h"
 #include "phonebook/file_fields.h"
-#include "ui/ui.h"
 
 namespace telvane::phonebook {
 namespace {
@@ -101,15 +100,13 @@ void VcardLine(std::string& out, std::string_view key, std::string_view value) {
   out.append(key).append(CleanName(value)).append(kEnd);
 }
 
-bool WriteText(const std::filesystem::path& file, const std::string& text, ui::Ui& ui) {
+Outcome CantWrite() { return Outcome{false, kStrCantOpenExportFile, 0, base::FailedStep::kFile}; }
+
+Outcome WriteText(const std::filesystem::path& file, const std::string& text) {
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
   if (out) out.write(text.data(), static_cast<std::streamsize>(text.size()));
   if (out) out.close();
-  if (!out) {
-    ui::ShowError(ui, kStrCantOpenExportFile);
-    return false;
-  }
-  return true;
+  return out ? Outcome{true} : CantWrite();
 }
 
 }  // namespace
@@ -135,9 +132,9 @@ std::string BookExportText(const PhonebookStore& store, ExportFormat format) {
   return out;
 }
 
-bool ExportBook(const PhonebookStore& store, const std::filesystem::path& file, ExportFormat format,
-                ui::Ui& ui) {
-  return WriteText(file, BookExportText(store, format), ui);
+Outcome ExportBook(const PhonebookStore& store, const std::filesystem::path& file,
+                   ExportFormat format) {
+  return WriteText(file, BookExportText(store, format));
 }
 
 std::string VcardExportText(const PhonebookStore& store, std::size_t slot, const LocalTime& utc) {
@@ -179,13 +176,10 @@ std::string VcardExportText(const PhonebookStore& store, std::size_t slot, const
   return out;
 }
 
-bool ExportVcard(const PhonebookStore& store, std::size_t slot, const std::filesystem::path& file,
-                 ui::Ui& ui, const LocalTime& utc) {
-  if (slot >= store.EntryCount()) {
-    ui::ShowError(ui, kStrCantOpenExportFile);
-    return false;
-  }
-  return WriteText(file, VcardExportText(store, slot, utc), ui);
+Outcome ExportVcard(const PhonebookStore& store, std::size_t slot,
+                    const std::filesystem::path& file, const LocalTime& utc) {
+  if (slot >= store.EntryCount()) return CantWrite();
+  return WriteText(file, VcardExportText(store, slot, utc));
 }
 
 std::string ExportFileName(Book book, std::string_view extension) {

@@ -7,16 +7,14 @@
 #include <string>
 #include <string_view>
 
+#include "base/outcome.h"
 #include "phonebook/address_vcard.h"
+#include "phonebook/phonebook_messages.h"
 #include "phonebook/phonebook_store.h"
-
-namespace telvane::ui {
-class Ui;
-}
 
 namespace telvane::phonebook {
 
-inline constexpr int kStrCantOpenExportFile = 25;  // "Can't open export file"
+using base::Outcome;
 
 enum class ExportFormat { kCsv, kXml };
 
@@ -26,19 +24,19 @@ enum class ExportFormat { kCsv, kXml };
 // "&", "<", ">" and quotes, and hold Latin-1 bytes as the declared encoding says.
 std::string BookExportText(const PhonebookStore& store, ExportFormat format);
 
-// Writes the export into `file`; false, with "Can't open export file" (25) shown, when
-// the file cannot be created or written.
-bool ExportBook(const PhonebookStore& store, const std::filesystem::path& file, ExportFormat format,
-                ui::Ui& ui);
+// Writes the export into `file`; not done, with "Can't open export file" (25), when the
+// file cannot be created or written.
+Outcome ExportBook(const PhonebookStore& store, const std::filesystem::path& file,
+                   ExportFormat format);
 
 // The vCard 2.1 text of the entry in table slot `slot` (address details for the address
 // book); REV is the time in UTC, marked "Z".
 std::string VcardExportText(const PhonebookStore& store, std::size_t slot, const LocalTime& utc);
 
-// Writes that text into `file`; false, with string 25 shown, when the file cannot be
+// Writes that text into `file`; not done, with string 25, when the file cannot be
 // created or written (or the slot holds no entry).
-bool ExportVcard(const PhonebookStore& store, std::size_t slot, const std::filesystem::path& file,
-                 ui::Ui& ui, const LocalTime& utc);
+Outcome ExportVcard(const PhonebookStore& store, std::size_t slot,
+                    const std::filesystem::path& file, const LocalTime& utc);
 
 // The proposed name of a book export: "Telvane_SM.csv", "Telvane_ME.xml", "Telvane_FD.csv".
 std::string ExportFileName(Book book, std::string_view extension);

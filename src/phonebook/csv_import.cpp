@@ -11,7 +11,6 @@
 #include "phonebook/phonebook_messages.h"
 #include "phonebook/text_lines.h"
 #include "phonebook/vcard_reader.h"
-#include "ui/ui.h"
 
 namespace telvane::phonebook {
 namespace {
@@ -50,7 +49,7 @@ std::string_view FieldAt(const std::vector<std::string_view>& fields, std::size_
   return column < fields.size() ? fields[column] : std::string_view{};
 }
 
-bool HeaderFits(BoundedLineReader& reader, std::string_view header, ui::Ui& ui) {
+bool HeaderFits(BoundedLineReader& reader, std::string_view header, ImportFeedback& feedback) {
   std::string withCommas(header);
   std::replace(withCommas.begin(), withCommas.end(), ';', ',');
   TextLine line;
@@ -59,7 +58,7 @@ bool HeaderFits(BoundedLineReader& reader, std::string_view header, ui::Ui& ui) 
        line.text.find(withCommas) != std::string::npos)) {
     return true;
   }
-  ui::ShowError(ui, kStrUnsuitableHeader);
+  feedback.ReportMessage(kStrUnsuitableHeader);
   return false;
 }
 
@@ -89,8 +88,8 @@ SendResult SendImportWrite(WriteContext& context, const std::string& command) {
   return exchange.SendCommand(command) ? SendResult::kAccepted : SendResult::kFailed;
 }
 
-std::size_t ImportEntries(WriteContext& context, ui::Ui& ui, BoundedLineReader& reader,
-                          bool overwrite, const EntryStored& stored) {
+std::size_t ImportEntries(WriteContext& context, ImportFeedback& feedback,
+                          BoundedLineReader& reader, bool overwrite, const EntryStored& stored) {
   PhonebookStore& store = context.store;
   const std::size_t lastFree =
       store.capacity.last > 0 ? static_cast<std::size_t>(store.capacity.last) : 0;
@@ -114,7 +113,7 @@ std::size_t ImportEntries(WriteContext& context, ui::Ui& ui, BoundedLineReader& 
     } else {
       const auto free = store.freePositions.First(lastFree);
       if (!free || store.entries.Full()) {
-        ui::ShowError(ui, free ? kStrMaximumEntries : kStrNoFreeEntry);
+        feedback.ReportMessage(free ? kStrMaximumEntries : kStrNoFreeEntry);
         break;
       }
       entry.position = free->value;
@@ -122,11 +121,11 @@ std::size_t ImportEntries(WriteContext& context, ui::Ui& ui, BoundedLineReader& 
     const SendResult result = SendImportWrite(
         context, WriteCommand(entry.position, entry.number, entry.numberType, entry.name));
     if (result == SendResult::kPin2Rejected) {
-      ui::ShowError(ui, kStrPin2Rejected);
+      feedback.ReportMessage(kStrPin2Rejected);
       return written;  // the phone's error mode stays at 2, as after any rejected PIN2
     }
     if (result == SendResult::kFailed) {
-      ui::ShowError(ui, kStrCantWriteNew);
+      feedback.ReportMessage(kStrCantWriteNew);
       continue;
     }
     const int position = entry.position;
@@ -137,24 +136,25 @@ std::size_t ImportEntries(WriteContext& context, ui::Ui& ui, BoundedLineReader& 
   return written;
 }
 
-std::size_t ImportBook(WriteContext& context, ui::Ui& ui, const std::filesystem::path& file,
-                       bool overwrite, const EntryStored& stored) {
+std::size_t ImportBook(WriteContext& context, ImportFeedback& feedback,
+                       const std::filesystem::path& file, bool overwrite,
+                       const EntryStored& stored) {
   if (!SelectBook(context.exchange, context.store.currentBook)) return 0;
   BoundedLineReader reader(file, kImportLineLimit);
   if (!reader.IsOpen()) {
-    ui::ShowError(ui, kStrCantOpenFile);
+    feedback.ReportMessage(kStrCantOpenFile);
     return 0;
   }
-  if (!HeaderFits(reader, kCsvHeader, ui)) return 0;
+  if (!HeaderFits(reader, kCsvHeader, feedback)) return 0;
   if (context.store.currentBook == Book::kSimFix) {
     const Pin2Check check = EnsurePin2(context);
     if (check != Pin2Check::kReady) {
-      if (check == Pin2Check::kInvalid) ui::ShowError(ui, kStrInvalidPin2);
+      if (check == Pin2Check::kInvalid) feedback.ReportMessage(kStrInvalidPin2);
       return 0;
     }
     context.exchange.SendCommand("AT+CMEE=2");
   }
-  return ImportEntries(context, ui, reader, overwrite, stored);
+  return ImportEntries(context, feedback, reader, overwrite, stored);
 }
 
 AddressInput AddressLine(const std::vector<std::string_view>& fields) {
@@ -178,15 +178,16 @@ AddressInput AddressLine(const std::vector<std::string_view>& fields) {
   return input;
 }
 
-std::size_t ImportAddresses(WriteContext& context, ui::Ui& ui, const std::filesystem::path& file,
-                            bool overwrite, const EntryStored& stored, const LocalTime& now) {
+std::size_t ImportAddresses(WriteContext& context, ImportFeedback& feedback,
+                            const std::filesystem::path& file, bool overwrite,
+                            const EntryStored& stored, const LocalTime& now) {
   PhonebookStore& store = context.store;
   BoundedLineReader reader(file, kImportLineLimit);
   if (!reader.IsOpen()) {
-    ui::ShowError(ui, kStrCantOpenFile);
+    feedback.ReportMessage(kStrCantOpenFile);
     return 0;
   }
-  if (!HeaderFits(reader, kExtendedCsvHeader, ui)) return 0;
+  if (!HeaderFits(reader, kExtendedCsvHeader, feedback)) return 0;
   std::size_t written = 0;
   TextLine line;
   while (reader.Next(line)) {
@@ -199,18 +200,20 @@ std::size_t ImportAddresses(WriteContext& context, ui::Ui& ui, const std::filesy
     } else {
       const auto free = store.freePositions.First(kFreePlaces);
       if (!free || store.entries.Full()) {
-        ui::ShowError(ui, free ? kStrMaximumEntries : kStrNoFreeEntry);
+        feedback.ReportMessage(free ? kStrMaximumEntries : kStrNoFreeEntry);
         break;
       }
       index = free->value;
     }
     const std::optional<std::string> text = BuildAddressVCardText(AddressLine(*fields), now);
     if (!text) {
-      ui::ShowError(ui, kStrCantWriteObject);
+      feedback.ReportMessage(kStrCantWriteObject);
       continue;
     }
-    if (!objects::WriteObjectText(context.exchange, ui, objects::ObjectType::kVcf, index, *text,
-                                  objects::WriteFailureRule::kAddressImport)) {
+    const Outcome object =
+        objects::WriteObjectText(context.exchange, feedback, objects::ObjectType::kVcf, index, *text);
+    if (!object.done) {
+      feedback.ReportMessage(kStrCantWriteObject);
       continue;
     }
     AddressCard card = ParseAddressVCard(*text, index + 1);
@@ -222,12 +225,13 @@ std::size_t ImportAddresses(WriteContext& context, ui::Ui& ui, const std::filesy
 
 }  // namespace
 
-std::size_t ImportCsv(WriteContext& context, ui::Ui& ui, const std::filesystem::path& file,
-                      bool overwrite, const EntryStored& stored, const LocalTime& now) {
+std::size_t ImportCsv(WriteContext& context, ImportFeedback& feedback,
+                      const std::filesystem::path& file, bool overwrite,
+                      const EntryStored& stored, const LocalTime& now) {
   if (context.store.currentBook == Book::kInternal) {
-    return ImportAddresses(context, ui, file, overwrite, stored, now);
+    return ImportAddresses(context, feedback, file, overwrite, stored, now);
   }
-  return ImportBook(context, ui, file, overwrite, stored);
+  return ImportBook(context, feedback, file, overwrite, stored);
 }
 
 }  // namespace telvane::phonebook

@@ -14,12 +14,10 @@
 #include "phonebook/file_fields.h"
 #include "phonebook/phonebook_messages.h"
 #include "phonebook/text_lines.h"
-#include "ui/ui.h"
 
 namespace telvane::phonebook {
 namespace {
 
-constexpr int kStrCantOpenExportFile = 25;
 constexpr std::array<Book, 3> kBooksInFileOrder = {Book::kSim, Book::kInternal, Book::kSimFix};
 
 std::string_view NameMark(Book book) {
@@ -102,10 +100,7 @@ void SyncFolder(const std::filesystem::path& folder) {
   ::close(descriptor);
 }
 
-bool Refused(ui::Ui& ui) {
-  ui::ShowError(ui, kStrCantOpenExportFile);
-  return false;
-}
+Outcome Refused() { return Outcome{false, kStrCantOpenExportFile, 0, base::FailedStep::kFile}; }
 
 }  // namespace
 
@@ -128,9 +123,9 @@ std::string ExternalBookLine(const PhonebookEntry& entry, Book book) {
          std::string(NameMark(book)) + "," + number;
 }
 
-bool WriteExternalBook(const PhonebookStore& store, const std::filesystem::path& file, ui::Ui& ui) {
+Outcome WriteExternalBook(const PhonebookStore& store, const std::filesystem::path& file) {
   const std::optional<Sections> old = ReadSections(file);
-  if (!old) return Refused(ui);
+  if (!old) return Refused();
 
   std::vector<std::string> lines = old->preamble;
   for (Book book : kBooksInFileOrder) {
@@ -149,15 +144,15 @@ bool WriteExternalBook(const PhonebookStore& store, const std::filesystem::path&
   std::error_code error;
   if (!WriteLines(temporary, lines)) {
     std::filesystem::remove(temporary, error);
-    return Refused(ui);
+    return Refused();
   }
   std::filesystem::rename(temporary, file, error);
   if (error) {
     std::filesystem::remove(temporary, error);
-    return Refused(ui);
+    return Refused();
   }
   SyncFolder(file.parent_path());
-  return true;
+  return Outcome{true};
 }
 
 void ReadExternalBook(const std::filesystem::path& file, ExternalBookTable& table) {

@@ -6,13 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "base/outcome.h"
 #include "phonebook/phonebook_store.h"
 
-namespace telvane::ui {
-class Ui;
-}
-
 namespace telvane::phonebook {
+
+using base::Outcome;
 
 inline constexpr std::size_t kExternalBookCapacity = 800;
 inline constexpr std::string_view kExternalBookName = "Telvane.phb";
@@ -32,10 +31,10 @@ std::string ExternalBookLine(const PhonebookEntry& entry, Book book);
 // Replaces the section of `store.currentBook` in `file` by the entries of the table (the
 // deleted ones left out) and keeps the other sections, in the order SIM, INT, FDN. The
 // new file is written as "Telvane.$$$" in the same folder and renamed over the old one,
-// so the old file stays whole until the new one is complete. False, with "Can't open
-// export file" (25) shown, when the file cannot be read or written; the old file is then
+// so the old file stays whole until the new one is complete. Not done, with "Can't open
+// export file" (25), when the file cannot be read or written; the old file is then
 // unchanged.
-bool WriteExternalBook(const PhonebookStore& store, const std::filesystem::path& file, ui::Ui& ui);
+Outcome WriteExternalBook(const PhonebookStore& store, const std::filesystem::path& file);
 
 // Empties `table` and refills it from `file`; a missing file leaves it empty. Section
 // lines and lines containing "[" are skipped; the position is the number before the

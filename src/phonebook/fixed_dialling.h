@@ -7,10 +7,16 @@
 #include <string>
 #include <string_view>
 
+#include "base/outcome.h"
 #include "link/exchange.h"
 #include "phonebook/phonebook_store.h"
 
 namespace telvane::phonebook {
+
+// The result of a write operation for the window: whether the phone and the tables
+// changed, the message to show ("Telvane Error"; 0 for none) and the PhonebookTable slot
+// the operation changed.
+using base::Outcome;
 
 inline constexpr std::size_t kPin2Limit = 19;
 
@@ -24,14 +30,6 @@ struct WriteContext {
   PhonebookStore& store;
   std::optional<std::string>& storedPin2;
   AskPin2 askPin2;
-};
-
-// The result of a write operation for the window: whether the phone and the tables
-// changed, and the message to show ("Telvane Error"; 0 for none).
-struct Outcome {
-  bool done = false;
-  int messageId = 0;
-  std::size_t slot = 0;  // the PhonebookTable slot the operation changed
 };
 
 // 1 to 19 digits.

@@ -6,6 +6,8 @@
 #include <functional>
 #include <optional>
 
+#include "objects/transfer_feedback.h"
+#include "phonebook/fixed_dialling.h"
 #include "phonebook/phonebook_store.h"
 
 namespace telvane::phonebook {
@@ -14,6 +16,15 @@ inline constexpr int kStrCantOpenFile = 25;      // "Can't open export file"
 inline constexpr int kStrCantWriteObject = 33;   // "Can't write calender entry"
 inline constexpr int kStrUnsuitableHeader = 37;  // "Unsuitable file header"
 inline constexpr std::size_t kImportLineLimit = 1023;
+
+// What an import tells the phone book window while it runs: every failure when it
+// happens, so its message ("Telvane Error") comes in order with the writes, and the
+// pumps between the blocks of address objects.
+class ImportFeedback : public objects::TransferFeedback {
+ public:
+  virtual void ReportFailure(const Outcome& failure) = 0;
+  void ReportMessage(int messageId) { ReportFailure(Outcome{false, messageId}); }
+};
 
 // Called for every entry an import wrote: its table slot, and whether the slot is new
 // (a row to append) or changed (a row to update).

@@ -7,6 +7,7 @@ inline constexpr int kStrConfirmDelete = 14;      // "Do you really want to dele
 inline constexpr int kStrMaximumEntries = 22;     // "Maximum entries reached!"
 inline constexpr int kStrAlreadyInRedbook = 23;   // "Entry already in Redbook"
 inline constexpr int kStrCantModify = 24;         // "Can't modify entry"
+inline constexpr int kStrCantOpenExportFile = 25;  // "Can't open export file"
 inline constexpr int kStrNameTooLong = 26;        // "Maximum length of name exceeded!"
 inline constexpr int kStrEnterName = 27;          // "Please enter a name"
 inline constexpr int kStrNumberTooLong = 28;      // "Maximum length of number exceeded!"

@@ -3,7 +3,6 @@
 #include "phonebook/address_entry_writing.h"
 #include "phonebook/entry_writing.h"
 #include "phonebook/phonebook_messages.h"
-#include "ui/ui.h"
 
 namespace telvane::phonebook {
 namespace {
@@ -12,7 +11,7 @@ namespace {
 bool EndsImport(const Outcome& outcome, Book book) {
   if (outcome.done) return false;
   switch (outcome.messageId) {
-    case 0:  // the PIN2 dialog was cancelled; the address writer has reported a refused block
+    case 0:  // the PIN2 dialog was cancelled
       return book != Book::kInternal;
     case kStrMaximumEntries:
     case kStrNoFreeEntry:
@@ -56,7 +55,7 @@ AddressInput AddressInputFromCard(const VcardContact& card) {
   return input;
 }
 
-std::size_t ImportDroppedFiles(WriteContext& context, ui::Ui& ui,
+std::size_t ImportDroppedFiles(WriteContext& context, ImportFeedback& feedback,
                                std::span<const std::filesystem::path> files,
                                const EntryStored& stored, const LocalTime& now) {
   std::size_t written = 0;
@@ -69,14 +68,14 @@ std::size_t ImportDroppedFiles(WriteContext& context, ui::Ui& ui,
           input.cellNumber.empty()) {
         return true;
       }
-      outcome = SaveAddressEntry(context.exchange, ui, context.store, input, AddressSource::kImport,
-                                 0, 0, now);
+      outcome = SaveAddressEntry(context.exchange, feedback, context.store, input,
+                                 AddressSource::kImport, 0, 0, now);
     } else {
       const EntryInput input{card.DisplayName(), SimpleNumber(card)};
       if (input.name.empty() || input.number.empty()) return true;
       outcome = WriteEntry(context, input, 0, 0, EntrySource::kImport);
     }
-    if (outcome.messageId != 0) ui::ShowError(ui, outcome.messageId);
+    if (outcome.messageId != 0) feedback.ReportFailure(outcome);
     if (outcome.done) {
       ++written;
       if (stored) stored(outcome.slot, true);
@@ -86,7 +85,7 @@ std::size_t ImportDroppedFiles(WriteContext& context, ui::Ui& ui,
   };
   for (const std::filesystem::path& file : files) {
     if (!IsVcardFileName(file.filename().string())) continue;
-    if (!ReadVcardFile(file, writeCard)) ui::ShowError(ui, kStrCantOpenFile);
+    if (!ReadVcardFile(file, writeCard)) feedback.ReportMessage(kStrCantOpenFile);
     if (ended) break;
   }
   return written;

@@ -12,10 +12,6 @@
 #include "phonebook/import_storing.h"
 #include "phonebook/vcard_file.h"
 
-namespace telvane::ui {
-class Ui;
-}
-
 namespace telvane::phonebook {
 
 // True for a name containing ".vcf" or ".VCF".
@@ -29,9 +25,10 @@ AddressInput AddressInputFromCard(const VcardContact& card);
 // numbers through SaveAddressEntry (home number, else the cell number, as list number).
 // Other books: the card's name (FN, else N) and its cell number, else home, work number,
 // through WriteEntry (with the PIN2 of the SIM fix book). Cards without a name and a
-// number are passed over. Messages are those of the writers; a full book, no free place
-// or a PIN2 not given ends the whole import. A file that cannot be read shows string 25.
-std::size_t ImportDroppedFiles(WriteContext& context, ui::Ui& ui,
+// number are passed over. The writers' failures are reported to `feedback`; a full book,
+// no free place or a PIN2 not given ends the whole import. A file that cannot be read
+// reports string 25.
+std::size_t ImportDroppedFiles(WriteContext& context, ImportFeedback& feedback,
                                std::span<const std::filesystem::path> files,
                                const EntryStored& stored, const LocalTime& now = LocalTimeNow());
 

@@ -36,18 +36,24 @@ SendOutcome SendPdu(link::Exchange& exchange, const gsm::SubmitPdu& pdu, PartPos
   return SendOutcome::kCancelled;
 }
 
-bool StorePdu(link::Exchange& exchange, const gsm::SubmitPdu& pdu, const std::string& recipient,
-              const std::string& text, SendFeedback& feedback) {
+Outcome StorePdu(link::Exchange& exchange, const gsm::SubmitPdu& pdu, const std::string& recipient,
+                 const std::string& text, SendFeedback& feedback) {
   const std::string lengthCommand =
       "AT+CMGW=" + std::to_string(pdu.commandLength) + "," + std::to_string(kStoredUnsent);
-  if (!exchange.SendPromptCommand(lengthCommand, false) ||
-      !exchange.SendPromptCommand(DataBlock(pdu), true)) {
-    feedback.StoreFailed();
-    return false;
+  FailedStep failed = FailedStep::kNone;
+  if (!exchange.SendPromptCommand(lengthCommand, false)) {
+    failed = FailedStep::kCommand;
+  } else if (!exchange.SendPromptCommand(DataBlock(pdu), true)) {
+    failed = FailedStep::kDataLine;
+  }
+  if (failed != FailedStep::kNone) {
+    const Outcome outcome{false, kStrStoreFailed, 0, failed};
+    feedback.ReportFailure(outcome);
+    return outcome;
   }
   const auto index = link::NumberAfter(exchange.Answer(), "+CMGW:");
-  if (index && *index >= 0) feedback.Stored(*index, recipient, text);
-  return true;
+  if (index && *index >= 0) feedback.ReportStored(*index, recipient, text);
+  return Outcome{true};
 }
 
 }  // namespace telvane::sms

@@ -29,9 +29,10 @@ SendOutcome SendPdu(link::Exchange& exchange, const gsm::SubmitPdu& pdu, PartPos
                     int silentDataAttempts, SendFeedback& feedback);
 
 // Stores one part as unsent ("AT+CMGW=<n>,2"). On success reports the "+CMGW:" index with
-// `recipient` and `text` through Stored (nothing when the phone names no index); on failure
-// calls StoreFailed.
-bool StorePdu(link::Exchange& exchange, const gsm::SubmitPdu& pdu, const std::string& recipient,
-              const std::string& text, SendFeedback& feedback);
+// `recipient` and `text` through ReportStored (nothing when the phone names no index); a
+// failure (the length command or the PDU refused) is reported with kStrStoreFailed and
+// returned.
+Outcome StorePdu(link::Exchange& exchange, const gsm::SubmitPdu& pdu, const std::string& recipient,
+                 const std::string& text, SendFeedback& feedback);
 
 }  // namespace telvane::sms

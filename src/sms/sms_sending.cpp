@@ -93,7 +93,7 @@ SendResult SendSms(link::Exchange& exchange, const SendSettings& settings,
     if (!pdu) continue;
 
     if (mode == SendMode::kStorePredefined) {
-      if (StorePdu(exchange, *pdu, effective.recipient, parts[i], feedback)) ++result.partsSent;
+      if (StorePdu(exchange, *pdu, effective.recipient, parts[i], feedback).done) ++result.partsSent;
       continue;
     }
     const PartPosition position{static_cast<int>(i), result.partCount};
@@ -101,7 +101,7 @@ SendResult SendSms(link::Exchange& exchange, const SendSettings& settings,
     if (outcome == SendOutcome::kSent) {
       ++result.partsSent;
     } else if (outcome == SendOutcome::kCancelled && feedback.AskStoreUnsent() &&
-               StorePdu(exchange, *pdu, effective.recipient, parts[i], feedback)) {
+               StorePdu(exchange, *pdu, effective.recipient, parts[i], feedback).done) {
       ++result.partsStoredUnsent;
     }
   }

@@ -2,13 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "objects/transfer_fixture.h"
 
 namespace telvane::testing {
 namespace {
 
 using objects::ObjectType;
-using objects::WriteFailureRule;
+using objects::FailedStep;
 
 TEST(BlockCount, WholeAndPartialBlocks) {
   EXPECT_EQ(objects::BlockCount(0, 100), 0);
@@ -26,18 +29,28 @@ TEST(Commands, QuotedAndUnquotedObjectTypes) {
   EXPECT_EQ(objects::BlockHeader(ObjectType::kBmp, 0, 1, 27), "AT^SBNW=\"bmp\",0,1,27");
 }
 
+// Records the percentages shown and counts the pumps.
+class RecordingFeedback final : public objects::TransferFeedback {
+ public:
+  void ShowProgress(unsigned percent) override { percents.push_back(percent); }
+  void Pump() override { ++pumps; }
+
+  std::vector<unsigned> percents;
+  int pumps = 0;
+};
+
 using TextObjectTest = TransferTest;
 
 TEST_F(TextObjectTest, OrganizerTextOfTwoHundredCharactersIsExactlyTwoBlocks) {
   peer_.Reply(kOk);
   AcceptBlocks(2);
-  bool written = false;
-  const std::string out = Run([&](ui::Ui& ui) {
-    written = objects::WriteObjectText(exchange_, ui, ObjectType::kVcs, 7, std::string(200, 'A'),
-                                       WriteFailureRule::kOrganizer);
-  });
-  EXPECT_TRUE(written);
-  EXPECT_EQ(out, "");
+  RecordingFeedback feedback;
+  const objects::Outcome written =
+      objects::WriteObjectText(exchange_, feedback, ObjectType::kVcs, 7, std::string(200, 'A'));
+  EXPECT_TRUE(written.done);
+  EXPECT_EQ(written.failed, FailedStep::kNone);
+  EXPECT_EQ(feedback.percents, (std::vector<unsigned>{50, 100}));
+  EXPECT_EQ(feedback.pumps, 2);
   std::string hex;
   for (int i = 0; i < 100; ++i) hex += "41";
   EXPECT_EQ(peer_.Lines(), (std::vector<std::string>{"AT^SBNW=\"vcs\",0", "AT^SBNW=\"vcs\",7,1,2", hex + "\x1a",
@@ -46,37 +59,50 @@ TEST_F(TextObjectTest, OrganizerTextOfTwoHundredCharactersIsExactlyTwoBlocks) {
 
 TEST_F(TextObjectTest, EmptyTextSendsOnlyThePreparatoryCommand) {
   peer_.Reply(kOk);
-  Run([&](ui::Ui& ui) {
-    objects::WriteObjectText(exchange_, ui, ObjectType::kVcs, 3, "", WriteFailureRule::kOrganizer);
-    objects::WriteObjectText(exchange_, ui, ObjectType::kVcf, 4, "", WriteFailureRule::kAddressEntry);
-  });
+  objects::SilentTransferFeedback feedback;
+  EXPECT_TRUE(objects::WriteObjectText(exchange_, feedback, ObjectType::kVcs, 3, "").done);
+  EXPECT_TRUE(objects::WriteObjectText(exchange_, feedback, ObjectType::kVcf, 4, "").done);
   EXPECT_EQ(peer_.Lines(), (std::vector<std::string>{"AT^SBNW=\"vcs\",0"}));
 }
 
-TEST_F(TextObjectTest, RefusalsFollowTheCallersRule) {
-  // Organizer: a refused data line is reported and the next block still goes.
+TEST_F(TextObjectTest, RefusalsNameTheirStepAndBlockAndTheCallerMayGoOn) {
+  // A handler going on: the refused data line of block 1 is reported, block 2 still goes.
   peer_.Reply(kOk);
   peer_.Reply(kPrompt);
   peer_.Reply(kError);
   AcceptBlocks(1);
-  // Address entry: a refused header stops the write without a data line.
+  // Without a handler a refused header stops the write without a data line.
   peer_.Reply(kError);
-  bool organizer = true, address = true;
-  const std::string out = Run([&](ui::Ui& ui) {
-    organizer = objects::WriteObjectText(exchange_, ui, ObjectType::kVcs, 1, std::string(150, 'x'),
-                                         WriteFailureRule::kOrganizer);
-    address = objects::WriteObjectText(exchange_, ui, ObjectType::kVcf, 12, std::string(150, 'x'),
-                                       WriteFailureRule::kAddressEntry);
-  });
-  EXPECT_FALSE(organizer);
-  EXPECT_FALSE(address);
-  EXPECT_EQ(out,
-            "message 33 Telvane Error: Can't write calender entry\n"
-            "message 49 Telvane Error: Can't write new entry\n");
+  // A refused header stops even when the handler would go on.
+  peer_.Reply(kOk);
+  peer_.Reply(kError);
+  objects::SilentTransferFeedback feedback;
+  std::vector<std::pair<FailedStep, int>> refusals;
+  const objects::RefusalHandler goOn = [&](const objects::Outcome& refusal) {
+    refusals.emplace_back(refusal.failed, refusal.block);
+    return true;
+  };
+  const auto organizer = objects::WriteObjectText(exchange_, feedback, ObjectType::kVcs, 1,
+                                                  std::string(150, 'x'), goOn);
+  const auto address =
+      objects::WriteObjectText(exchange_, feedback, ObjectType::kVcf, 12, std::string(150, 'x'));
+  const auto header = objects::WriteObjectText(exchange_, feedback, ObjectType::kVcs, 2,
+                                               std::string(150, 'x'), goOn);
+  EXPECT_FALSE(organizer.done);
+  EXPECT_EQ(organizer.failed, FailedStep::kDataLine);
+  EXPECT_EQ(organizer.block, 1);
+  EXPECT_FALSE(address.done);
+  EXPECT_EQ(address.failed, FailedStep::kHeader);
+  EXPECT_EQ(address.block, 1);
+  EXPECT_EQ(address.messageId, 0);  // the caller chooses the message
+  EXPECT_EQ(header.failed, FailedStep::kHeader);
+  EXPECT_EQ(refusals, (std::vector<std::pair<FailedStep, int>>{{FailedStep::kDataLine, 1},
+                                                               {FailedStep::kHeader, 1}}));
   const auto lines = peer_.Lines();
-  ASSERT_EQ(lines.size(), 6u);
+  ASSERT_EQ(lines.size(), 8u);
   EXPECT_EQ(lines[3], "AT^SBNW=\"vcs\",1,2,2");
   EXPECT_EQ(lines[5], "AT^SBNW=\"vcf\",12,1,2");
+  EXPECT_EQ(lines[7], "AT^SBNW=\"vcs\",2,1,2");
 }
 
 TEST_F(TextObjectTest, ReadJoinsBlocksCutsAtTheLimitAndKnowsAnEmptySlot) {

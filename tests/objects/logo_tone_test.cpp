@@ -171,11 +171,9 @@ TEST_F(FileReadTest, LogoBlocksLandInTheFileInOrderAndAnEmptyAnswerGivesAnEmptyF
   peer_.Reply(kOk);
   const auto logo = dir_ / "logo.bmp";
   const auto tone = dir_ / "tone.mid";
-  EXPECT_EQ(Run([&](ui::Ui& ui) {
-              EXPECT_TRUE(objects::ReadBinaryObject(exchange_, ui, ObjectType::kBmp, logo, nullptr));
-              EXPECT_TRUE(objects::ReadBinaryObject(exchange_, ui, ObjectType::kMid, tone, nullptr));
-            }),
-            "");
+  objects::SilentTransferFeedback feedback;
+  EXPECT_TRUE(objects::ReadBinaryObject(exchange_, feedback, ObjectType::kBmp, logo).done);
+  EXPECT_TRUE(objects::ReadBinaryObject(exchange_, feedback, ObjectType::kMid, tone).done);
   EXPECT_EQ(ReadFile(logo), std::string("BM\x01\x02\x03", 5));
   EXPECT_EQ(ReadFile(tone), "");
   EXPECT_EQ(peer_.Lines(), (std::vector<std::string>{"AT^SBNR=bmp,0", "AT^SBNR=mid,0"}));
@@ -187,13 +185,13 @@ TEST_F(FileReadTest, FailedOrOverlongReadsLeaveNoFile) {
   const auto logo = dir_ / "logo.bmp";
   const auto tone = dir_ / "tone.mid";
   WriteFile(logo, "old");
-  const std::string out = Run([&](ui::Ui& ui) {
-    EXPECT_FALSE(objects::ReadBinaryObject(exchange_, ui, ObjectType::kBmp, logo, nullptr));
-    EXPECT_FALSE(objects::ReadBinaryObject(exchange_, ui, ObjectType::kMid, tone, nullptr));
-  });
-  EXPECT_EQ(out,
-            "message 71 Telvane: Error during reading of the logo\n"
-            "message 72 Telvane: Error during reading of the ringtone\n");
+  objects::SilentTransferFeedback feedback;
+  const auto refused = objects::ReadBinaryObject(exchange_, feedback, ObjectType::kBmp, logo);
+  const auto overlong = objects::ReadBinaryObject(exchange_, feedback, ObjectType::kMid, tone);
+  EXPECT_EQ(refused.messageId, 71);
+  EXPECT_EQ(refused.failed, objects::FailedStep::kCommand);
+  EXPECT_EQ(overlong.messageId, 72);
+  EXPECT_EQ(overlong.failed, objects::FailedStep::kDataLine);
   EXPECT_FALSE(std::filesystem::exists(logo));
   EXPECT_FALSE(std::filesystem::exists(tone));
 }

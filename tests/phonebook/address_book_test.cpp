@@ -4,14 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "message_recorder.h"
+#include "recording_feedback.h"
 #include "support/scripted_phone_test.h"
 #include "gsm/hex.h"
 #include "phonebook/address_book_reading.h"
 #include "phonebook/address_entry_writing.h"
 #include "phonebook/phonebook_messages.h"
-#include "ui/resources.h"
-#include "ui/ui.h"
 
 namespace telvane::phonebook {
 namespace {
@@ -25,7 +23,7 @@ class AddressBookTest : public ScriptedPhoneTest {
  protected:
 
   PhonebookStore store_;
-  MessageRecorder ui_;
+  RecordingFeedback feedback_;
 };
 
 std::string ObjectAnswer(int index, std::string_view vcard) {
@@ -64,7 +62,7 @@ TEST_F(AddressBookTest, NewEntryIsWrittenAtTheFirstFreeIndex) {
 
   AddressInput nameless = miller;
   nameless.lastName.clear();
-  EXPECT_EQ(SaveAddressEntry(exchange_, ui_, store_, nameless, AddressSource::kDialog, 0, 0, when)
+  EXPECT_EQ(SaveAddressEntry(exchange_, feedback_, store_, nameless, AddressSource::kDialog, 0, 0, when)
                 .messageId,
             kStrEnterName);
   EXPECT_TRUE(SentLines().empty());
@@ -72,7 +70,7 @@ TEST_F(AddressBookTest, NewEntryIsWrittenAtTheFirstFreeIndex) {
   peer_.Reply("\r\n> ");
   peer_.Reply(kOk);
   const Outcome saved =
-      SaveAddressEntry(exchange_, ui_, store_, miller, AddressSource::kDialog, 0, 0, when);
+      SaveAddressEntry(exchange_, feedback_, store_, miller, AddressSource::kDialog, 0, 0, when);
   ASSERT_TRUE(saved.done);
   const std::string text =
       "BEGIN:VCARD\r\nVERSION:1.0\r\nREV:20011005T143000\r\nN:Miller;John\r\n"
@@ -91,10 +89,13 @@ TEST_F(AddressBookTest, RefusedBlockLeavesTheTablesAlone) {
   miller.lastName = "Miller";
   miller.homeNumber = "030";
   peer_.Reply("\r\nERROR\r\n");
-  const Outcome refused = SaveAddressEntry(exchange_, ui_, store_, miller, AddressSource::kDialog,
-                                           0, 0, LocalTime{2001, 1, 1, 0, 0, 0});
+  const Outcome refused = SaveAddressEntry(exchange_, feedback_, store_, miller,
+                                           AddressSource::kDialog, 0, 0, LocalTime{2001, 1, 1, 0, 0, 0});
   EXPECT_FALSE(refused.done);
-  EXPECT_EQ(ui_.shown, (std::vector<int>{kStrCantWriteNew}));
+  EXPECT_EQ(refused.messageId, kStrCantWriteNew);
+  EXPECT_EQ(refused.failed, base::FailedStep::kHeader);
+  EXPECT_EQ(refused.block, 1);
+  EXPECT_TRUE(feedback_.shown.empty());
   EXPECT_EQ(store_.EntryCount(), 0u);
   EXPECT_EQ(store_.freePositions.First()->value, 4);
 }

@@ -9,7 +9,6 @@
 #include <memory>
 #include <string>
 
-#include "message_recorder.h"
 #include "support/temp_dir.h"
 
 namespace telvane::phonebook {
@@ -64,12 +63,11 @@ class BookExportTest : public ::testing::Test {
 
   testing::TempDir dir_;
   PhonebookStore store_;
-  MessageRecorder ui_;
 };
 
 TEST_F(BookExportTest, CsvLinesLeaveOutDeletedEntriesAndTheRedbookMark) {
   SimBook();
-  ASSERT_TRUE(ExportBook(store_, dir_ / "book.csv", ExportFormat::kCsv, ui_));
+  ASSERT_TRUE(ExportBook(store_, dir_ / "book.csv", ExportFormat::kCsv).done);
   EXPECT_EQ(ReadFile(dir_ / "book.csv"),
             "NR;NAME;TELNUM\r\n3;Anna;'+4930\r\n"
             "5;Tom & Jerry <TJ> \"Q\" 'A' M\xFCller;'0301\r\n");
@@ -88,7 +86,7 @@ TEST_F(BookExportTest, XmlIsWellFormedAndGivesTheTextsBack) {
   ASSERT_EQ(std::system("command -v xmllint >/dev/null"), 0) << "xmllint is missing";
   SimBook();
   const auto simple = dir_ / "book.xml";
-  ASSERT_TRUE(ExportBook(store_, simple, ExportFormat::kXml, ui_));
+  ASSERT_TRUE(ExportBook(store_, simple, ExportFormat::kXml).done);
   const std::string text = ReadFile(simple);
   EXPECT_TRUE(text.starts_with(
       "<?xml version=\"1.0\" encoding=\"ISO-8859-1\" ?>\r\n<PHONEBOOK>\r\n<ENTRY>\r\n"));
@@ -101,7 +99,7 @@ TEST_F(BookExportTest, XmlIsWellFormedAndGivesTheTextsBack) {
   store_ = PhonebookStore{};
   AddressBook();
   const auto extended = dir_ / "address.xml";
-  ASSERT_TRUE(ExportBook(store_, extended, ExportFormat::kXml, ui_));
+  ASSERT_TRUE(ExportBook(store_, extended, ExportFormat::kXml).done);
   RunTool("xmllint --noout '" + extended.string() + "'");
   EXPECT_EQ(RunTool("xmllint --xpath 'string(//ENTRY[1]/COMPANY)' '" + extended.string() + "'"),
             "ACME; Inc");
@@ -120,7 +118,7 @@ TEST_F(BookExportTest, VcardsOfBothKindsOfBook) {
 
   store_ = PhonebookStore{};
   AddressBook();
-  ASSERT_TRUE(ExportVcard(store_, 0, dir_ / "miller.vcf", ui_, utc));
+  ASSERT_TRUE(ExportVcard(store_, 0, dir_ / "miller.vcf", utc).done);
   EXPECT_EQ(ReadFile(dir_ / "miller.vcf"),
             "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Miller;John\r\nFN:Miller;John\r\nORG:ACME; Inc\r\n"
             "EMAIL;PREF;INTERNET:john@example.com\r\n"
@@ -130,9 +128,12 @@ TEST_F(BookExportTest, VcardsOfBothKindsOfBook) {
 
 TEST_F(BookExportTest, AFileThatCannotBeCreatedIsReported) {
   SimBook();
-  EXPECT_FALSE(ExportBook(store_, dir_ / "missing" / "book.csv", ExportFormat::kCsv, ui_));
-  EXPECT_FALSE(ExportVcard(store_, 0, dir_.Path(), ui_, UtcTimeNow()));
-  EXPECT_EQ(ui_.shown, (std::vector<int>{25, 25}));
+  const Outcome book = ExportBook(store_, dir_ / "missing" / "book.csv", ExportFormat::kCsv);
+  const Outcome card = ExportVcard(store_, 0, dir_.Path(), UtcTimeNow());
+  EXPECT_FALSE(book.done);
+  EXPECT_FALSE(card.done);
+  EXPECT_EQ(book.messageId, 25);
+  EXPECT_EQ(card.messageId, 25);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "gsm/hex.h"
-#include "message_recorder.h"
+#include "recording_feedback.h"
 #include "phonebook/phonebook_messages.h"
 #include "support/temp_dir.h"
 
@@ -41,19 +41,22 @@ class CsvImportTest : public ScriptedPhoneTest {
                            return std::optional<std::string>("1234");
                          }};
     return ImportCsv(
-        context, ui_, file_, overwrite,
+        context, feedback_, file_, overwrite,
         [this](std::size_t slot, bool added) { reports_.emplace_back(slot, added); }, kNow);
   }
 
   testing::TempDir dir_;
   std::filesystem::path file_ = dir_ / "book.csv";
   PhonebookStore store_;
-  MessageRecorder ui_;
+  RecordingFeedback feedback_;
   std::optional<std::string> pin2_;
   int asked_ = 0;
   Reports reports_;
 };
 
+constexpr const char* kExtendedHeader =
+    "NR;NAME;FIRSTNAME;LASTNAME;COMPANY;STREET;CITY;ZIPCODE;COUNTRY;TELNUM;TELWORK;TELCELL;"
+    "TELFAX;EMAIL;WEBPAGE\r\n";
 constexpr const char* kMueller = "NR;NAME;TELNUM\r\n5;M\xFCller;'+491701234567\r\n";
 
 TEST_F(CsvImportTest, MuellerGoesToItsOwnPositionWhenOverwriting) {
@@ -72,7 +75,7 @@ TEST_F(CsvImportTest, MuellerGoesToItsOwnPositionWhenOverwriting) {
   EXPECT_EQ(Import(kMueller, true), 1u);
   EXPECT_EQ(store_.EntryCount(), 1u);
   EXPECT_EQ(reports_.back(), (std::pair<std::size_t, bool>{0, false}));
-  EXPECT_TRUE(ui_.shown.empty());
+  EXPECT_TRUE(feedback_.shown.empty());
 }
 
 TEST_F(CsvImportTest, MuellerGoesToTheFirstFreePositionOtherwise) {
@@ -81,7 +84,7 @@ TEST_F(CsvImportTest, MuellerGoesToTheFirstFreePositionOtherwise) {
   EXPECT_EQ(Import(std::string(kMueller) + "6;Bob;'0301\r\n", false), 1u);
   EXPECT_EQ(SentLines(), (Lines{"AT^SPBS=SM", "AT+CPBW=12,+491701234567,145,\"M\\7Eller\""}));
   EXPECT_EQ(store_.entries[0].position, 12);
-  EXPECT_EQ(ui_.shown, (std::vector<int>{kStrNoFreeEntry}));  // and the import stopped
+  EXPECT_EQ(feedback_.shown, (std::vector<int>{kStrNoFreeEntry}));  // and the import stopped
 }
 
 TEST_F(CsvImportTest, LinesThatDoNotParseAreSkipped) {
@@ -99,7 +102,7 @@ TEST_F(CsvImportTest, LinesThatDoNotParseAreSkipped) {
   EXPECT_EQ(written, 2u);
   EXPECT_EQ(SentLines(), (Lines{"AT^SPBS=SM", "AT+CPBW=3,0302,129,\"Comma\"",
                                 "AT+CPBW=5,0303,129,\"\\22Quote\""}));
-  EXPECT_TRUE(ui_.shown.empty());
+  EXPECT_TRUE(feedback_.shown.empty());
 }
 
 TEST_F(CsvImportTest, AnExportedBookImportsBack) {
@@ -120,9 +123,9 @@ TEST_F(CsvImportTest, UnsuitableHeaderAndMissingFileAreReported) {
   EXPECT_EQ(Import("NAME;NUMBER\r\n1;Anna;'0301\r\n", true), 0u);
   Replies({kOk});
   WriteContext context{exchange_, store_, pin2_, {}};
-  EXPECT_EQ(ImportCsv(context, ui_, dir_ / "missing.csv", true, {}, kNow), 0u);
+  EXPECT_EQ(ImportCsv(context, feedback_, dir_ / "missing.csv", true, {}, kNow), 0u);
   EXPECT_EQ(SentLines(), (Lines{"AT^SPBS=SM", "AT^SPBS=SM"}));
-  EXPECT_EQ(ui_.shown, (std::vector<int>{kStrUnsuitableHeader, kStrCantOpenFile}));
+  EXPECT_EQ(feedback_.shown, (std::vector<int>{kStrUnsuitableHeader, kStrCantOpenFile}));
 }
 
 TEST_F(CsvImportTest, FixedDiallingRunsThePin2ProtocolOnceAroundTheImport) {
@@ -137,7 +140,7 @@ TEST_F(CsvImportTest, FixedDiallingRunsThePin2ProtocolOnceAroundTheImport) {
             (Lines{"AT^SPBS=FD", "AT+CMEE=2", "AT+CPBW=1,110,129,\"Police\"", "AT+CPIN?",
                    "AT+CPIN=1234", "AT+CPBW=1,110,129,\"Police\"", "AT+CPBW=2,999,129,\"Bad\"",
                    "AT+CPBW=3,112,129,\"Help\"", "AT+CMEE=0"}));
-  EXPECT_EQ(ui_.shown, (std::vector<int>{kStrCantWriteNew}));
+  EXPECT_EQ(feedback_.shown, (std::vector<int>{kStrCantWriteNew}));
 }
 
 TEST_F(CsvImportTest, ARejectedPin2EndsTheImport) {
@@ -148,7 +151,7 @@ TEST_F(CsvImportTest, ARejectedPin2EndsTheImport) {
   EXPECT_EQ(Import("NR;NAME;TELNUM\r\n1;Police;'110\r\n3;Help;'112\r\n", true), 0u);
   EXPECT_EQ(SentLines(), (Lines{"AT^SPBS=FD", "AT+CMEE=2", "AT+CPBW=1,110,129,\"Police\"",
                                 "AT+CPIN?", "AT+CPIN=9999"}));
-  EXPECT_EQ(ui_.shown, (std::vector<int>{kStrPin2Rejected}));
+  EXPECT_EQ(feedback_.shown, (std::vector<int>{kStrPin2Rejected}));
   EXPECT_FALSE(pin2_);
   EXPECT_EQ(asked_, 0);
 }
@@ -156,9 +159,7 @@ TEST_F(CsvImportTest, ARejectedPin2EndsTheImport) {
 TEST_F(CsvImportTest, ExtendedLinesBecomeAddressObjects) {
   LoadedBook(Book::kInternal, {4});
   Replies({"\r\n> ", kOk, "\r\n> ", kOk});
-  const std::string header =
-      "NR;NAME;FIRSTNAME;LASTNAME;COMPANY;STREET;CITY;ZIPCODE;COUNTRY;TELNUM;TELWORK;TELCELL;"
-      "TELFAX;EMAIL;WEBPAGE\r\n";
+  const std::string header = kExtendedHeader;
   EXPECT_EQ(Import(header + "8;Miller John;John;Miller;;;Springfield;;;'+4930;';';';;\r\n"
                             "9;Short;;Lee\r\n",
                    false),
@@ -169,8 +170,8 @@ TEST_F(CsvImportTest, ExtendedLinesBecomeAddressObjects) {
   const std::string lee =
       "BEGIN:VCARD\r\nVERSION:1.0\r\nREV:20011005T143000\r\nN:Lee\r\nEND:VCARD\r\n";
   // Without overwrite the first goes to the free index 4; the second finds none.
-  EXPECT_EQ(ui_.shown, (std::vector<int>{kStrNoFreeEntry}));
-  ui_.shown.clear();
+  EXPECT_EQ(feedback_.shown, (std::vector<int>{kStrNoFreeEntry}));
+  feedback_.shown.clear();
   Lines sent = SentLines();
   ASSERT_EQ(miller.size(), 112u);  // two blocks
   EXPECT_EQ(sent, (Lines{"AT^SBNW=\"vcf\",4,1,2", gsm::ToHex(miller.substr(0, 100)) + "\x1A",
@@ -187,7 +188,19 @@ TEST_F(CsvImportTest, ExtendedLinesBecomeAddressObjects) {
   EXPECT_EQ(sent[0], "AT^SBNW=\"vcf\",8,1,1");
   EXPECT_EQ(sent[1], gsm::ToHex(lee) + "\x1A");
   EXPECT_EQ(reports_, (Reports{{0, true}, {1, true}}));
-  EXPECT_TRUE(ui_.shown.empty());
+  EXPECT_TRUE(feedback_.shown.empty());
+}
+
+TEST_F(CsvImportTest, RefusedAddressObjectIsReportedAndTheImportGoesOn) {
+  LoadedBook(Book::kInternal, {});
+  Replies({"\r\nERROR\r\n", "\r\n> ", kOk});
+  EXPECT_EQ(Import(std::string(kExtendedHeader) + "9;Short;;Lee\r\n10;Other;;Ray\r\n", true), 1u);
+  EXPECT_EQ(feedback_.shown, (std::vector<int>{kStrCantWriteObject}));
+  const Lines sent = SentLines();
+  ASSERT_EQ(sent.size(), 3u);
+  EXPECT_EQ(sent[0], "AT^SBNW=\"vcf\",8,1,1");
+  EXPECT_EQ(sent[1], "AT^SBNW=\"vcf\",9,1,1");
+  EXPECT_EQ(reports_, (Reports{{0, true}}));
 }
 
 TEST_F(CsvImportTest, EnormousAndBinaryFilesEndWithoutHarm) {
@@ -202,7 +215,7 @@ TEST_F(CsvImportTest, EnormousAndBinaryFilesEndWithoutHarm) {
   }
   Replies({kOk, kOk});
   WriteContext context{exchange_, store_, pin2_, {}};
-  EXPECT_EQ(ImportCsv(context, ui_, file_, true, {}, kNow), 1u);
+  EXPECT_EQ(ImportCsv(context, feedback_, file_, true, {}, kNow), 1u);
   EXPECT_EQ(SentLines(), (Lines{"AT^SPBS=SM", "AT+CPBW=7,0307,129,\"Kept\""}));
 
   Replies({kOk});
@@ -210,7 +223,7 @@ TEST_F(CsvImportTest, EnormousAndBinaryFilesEndWithoutHarm) {
   Replies({kOk});
   EXPECT_EQ(Import(std::string("NR;NAME;TELNUM\n\0\xFF\x1A;\0;'\x1A\n", 21), true), 0u);
   EXPECT_EQ(SentLines(), (Lines{"AT^SPBS=SM", "AT^SPBS=SM"}));
-  EXPECT_EQ(ui_.shown, (std::vector<int>{kStrUnsuitableHeader}));
+  EXPECT_EQ(feedback_.shown, (std::vector<int>{kStrUnsuitableHeader}));
 }
 
 }  // namespace

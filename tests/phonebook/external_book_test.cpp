@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "message_recorder.h"
 #include "support/temp_dir.h"
 
 namespace telvane::phonebook {
@@ -30,7 +29,6 @@ class ExternalBookTest : public ::testing::Test {
 
   testing::TempDir dir_;
   PhonebookStore store_;
-  MessageRecorder ui_;
 };
 
 TEST_F(ExternalBookTest, SavingOneBookReplacesOnlyItsSection) {
@@ -38,32 +36,31 @@ TEST_F(ExternalBookTest, SavingOneBookReplacesOnlyItsSection) {
             "[SIM]\r\n1,Old,0301\r\n2,Older,0302\r\n[INT]\r\n3,Int+,0303\r\n"
             "[FDN]\r\n4,Fix*,0304\r\n");
   Book(Book::kSim, {{5, "+4930", 145, "Anna"}, {6, "0891", 129, "Bob"}});
-  ASSERT_TRUE(WriteExternalBook(store_, File(), ui_));
+  ASSERT_TRUE(WriteExternalBook(store_, File()).done);
   EXPECT_EQ(ReadFile(File()),
             "[SIM]\r\n5,Anna,+4930\r\n6,Bob,0891\r\n[INT]\r\n3,Int+,0303\r\n"
             "[FDN]\r\n4,Fix*,0304\r\n");
   EXPECT_FALSE(std::filesystem::exists(dir_ / std::string(kExternalBookTemporaryName)));
 
   Book(Book::kSimFix, {{7, "112", 129, "Help"}});
-  ASSERT_TRUE(WriteExternalBook(store_, File(), ui_));
+  ASSERT_TRUE(WriteExternalBook(store_, File()).done);
   EXPECT_EQ(ReadFile(File()),
             "[SIM]\r\n5,Anna,+4930\r\n6,Bob,0891\r\n[INT]\r\n3,Int+,0303\r\n"
             "[FDN]\r\n7,Help*,112\r\n");
-  EXPECT_TRUE(ui_.shown.empty());
 }
 
 TEST_F(ExternalBookTest, SavingTheInternalBookAppendsItsSection) {
   WriteFile(File(), "[SIM]\n1,Anna,0301\n");
   Book(Book::kInternal, {{2, "0891", 129, "Miller;John!"}, {3, "0892", 129, "Gone"}});
   store_.deletedEntries.Add(1);
-  ASSERT_TRUE(WriteExternalBook(store_, File(), ui_));
+  ASSERT_TRUE(WriteExternalBook(store_, File()).done);
   EXPECT_EQ(ReadFile(File()), "[SIM]\r\n1,Anna,0301\r\n[INT]\r\n2,Miller;John!+,0891\r\n");
 
   // A later SIM fix save keeps the two sections in front of its own.
   Book(Book::kSimFix, {{1, "110", 129, "Police"}});
-  ASSERT_TRUE(WriteExternalBook(store_, File(), ui_));
+  ASSERT_TRUE(WriteExternalBook(store_, File()).done);
   Book(Book::kSim, {{1, "0301", 129, "Anna"}});
-  ASSERT_TRUE(WriteExternalBook(store_, File(), ui_));
+  ASSERT_TRUE(WriteExternalBook(store_, File()).done);
   EXPECT_EQ(ReadFile(File()),
             "[SIM]\r\n1,Anna,0301\r\n[INT]\r\n2,Miller;John!+,0891\r\n[FDN]\r\n1,Police*,110\r\n");
 }
@@ -77,7 +74,7 @@ TEST_F(ExternalBookTest, LinesReadBackWithMarksCommasAndLineBreaks) {
   EXPECT_EQ(table[0].number, "0301234567");
 
   Book(Book::kSim, {{4, "+49,30", 145, "Miller, John"}, {5, "0301", 129, "Two\r\nLines"}});
-  ASSERT_TRUE(WriteExternalBook(store_, File(), ui_));
+  ASSERT_TRUE(WriteExternalBook(store_, File()).done);
   table = Read();
   ASSERT_EQ(table.Count(), 3u);
   EXPECT_EQ(table[0].name, "Miller, John");
@@ -92,12 +89,12 @@ TEST_F(ExternalBookTest, AFailedSaveLeavesTheOldFileWhole) {
   WriteFile(File(), old);
   std::filesystem::create_directory(dir_ / std::string(kExternalBookTemporaryName));
   Book(Book::kSim, {{5, "+4930", 145, "Anna"}});
-  EXPECT_FALSE(WriteExternalBook(store_, File(), ui_));
-  EXPECT_EQ(ui_.shown, (std::vector<int>{25}));
+  const Outcome failed = WriteExternalBook(store_, File());
+  EXPECT_FALSE(failed.done);
+  EXPECT_EQ(failed.messageId, 25);
   EXPECT_EQ(ReadFile(File()), old);
 
-  EXPECT_FALSE(WriteExternalBook(store_, dir_ / "missing" / "Telvane.phb", ui_));
-  EXPECT_EQ(ui_.shown.size(), 2u);
+  EXPECT_EQ(WriteExternalBook(store_, dir_ / "missing" / "Telvane.phb").messageId, 25);
 }
 
 TEST_F(ExternalBookTest, BadFilesGiveWhatTheyHoldAndNoMore) {
@@ -124,7 +121,7 @@ TEST_F(ExternalBookTest, BadFilesGiveWhatTheyHoldAndNoMore) {
 
   // A save over that file keeps only lines the reader could take whole.
   Book(Book::kInternal, {{2, "0302", 129, "New"}});
-  ASSERT_TRUE(WriteExternalBook(store_, File(), ui_));
+  ASSERT_TRUE(WriteExternalBook(store_, File()).done);
   EXPECT_LT(std::filesystem::file_size(File()), 1000u);
 }
 

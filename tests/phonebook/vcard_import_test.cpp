@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "gsm/hex.h"
-#include "message_recorder.h"
+#include "recording_feedback.h"
 #include "phonebook/phonebook_messages.h"
 #include "support/temp_dir.h"
 
@@ -117,7 +117,7 @@ class DroppedFilesTest : public ScriptedPhoneTest {
   std::size_t Drop(const std::vector<std::filesystem::path>& files) {
     WriteContext context{exchange_, store_, pin2_, {}};
     return ImportDroppedFiles(
-        context, ui_, files,
+        context, feedback_, files,
         [this](std::size_t slot, bool added) {
           EXPECT_TRUE(added);
           slots_.push_back(slot);
@@ -127,7 +127,7 @@ class DroppedFilesTest : public ScriptedPhoneTest {
 
   testing::TempDir dir_;
   PhonebookStore store_;
-  MessageRecorder ui_;
+  RecordingFeedback feedback_;
   std::optional<std::string> pin2_;
   std::vector<std::size_t> slots_;
 };
@@ -150,7 +150,7 @@ TEST_F(DroppedFilesTest, CardsBecomeSimEntriesWithSafeCommands) {
             (Lines{"AT+CPBW=12,+4930,145,\"Anna \\22Q\\22\"", "AT+CPBW=13,0171,129,\"J\\7Crg\""}));
   EXPECT_EQ(slots_, (std::vector<std::size_t>{0, 1}));
   EXPECT_EQ(store_.entries[1].name, "J\xF6rg");
-  EXPECT_TRUE(ui_.shown.empty());
+  EXPECT_TRUE(feedback_.shown.empty());
 }
 
 TEST_F(DroppedFilesTest, CardsBecomeAddressEntriesUntilNoPlaceIsLeft) {
@@ -171,7 +171,7 @@ TEST_F(DroppedFilesTest, CardsBecomeAddressEntriesUntilNoPlaceIsLeft) {
   EXPECT_EQ(store_.entries[0].name, "Lee;Ann");
   EXPECT_EQ(store_.entries[0].position, 7);
   EXPECT_EQ(store_.addresses.Find(0)->cellNumber, "0171");
-  EXPECT_EQ(ui_.shown, (std::vector<int>{kStrNoFreeEntry}));
+  EXPECT_EQ(feedback_.shown, (std::vector<int>{kStrNoFreeEntry}));
 }
 
 }  // namespace

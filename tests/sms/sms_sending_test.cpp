@@ -30,10 +30,12 @@ class RecordingFeedback : public SendFeedback {
   void CloseProgress() override { events.push_back("close"); }
   bool AskRetry() override { return Answer("retry?", retries); }
   bool AskStoreUnsent() override { return Answer("store?", stores); }
-  void Stored(int index, const std::string& recipient, const std::string& text) override {
+  void ReportStored(int index, const std::string& recipient, const std::string& text) override {
     events.push_back("stored " + std::to_string(index) + " " + recipient + " " + text);
   }
-  void StoreFailed() override { events.push_back("store failed"); }
+  void ReportFailure(const Outcome& failure) override {
+    events.push_back("failed " + std::to_string(failure.messageId));
+  }
 
   std::deque<bool> retries;
   std::deque<bool> stores;
@@ -125,7 +127,7 @@ TEST_F(SmsSendingTest, CancelOffersToStoreAndSendingGoesOnWithTheNextPart) {
   EXPECT_EQ(feedback_.events,
             (Lines{"progress 1/2", "retry?", "close", "store?",
                    "stored 7 +491701234567 " + std::string(160, 'a'), "progress 2/2", "retry?",
-                   "close", "store?", "store failed"}));
+                   "close", "store?", "failed 61"}));
 }
 
 TEST_F(SmsSendingTest, PredefinedTextIsStoredWithoutCentreOrRecipient) {

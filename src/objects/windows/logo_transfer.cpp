@@ -8,9 +8,8 @@
 #include <optional>
 
 #include "objects/logo_gif.h"
+#include "objects/windows/file_send.h"
 #include "objects/windows/object_download.h"
-#include "objects/object_file.h"
-#include "objects/windows/transfer_progress.h"
 
 namespace telvane::objects {
 
@@ -117,8 +116,9 @@ bool SendLogoFile(link::Exchange& exchange, ui::Ui& ui, const std::string& path,
     ui::ShowError(ui, kStrCantReadFileHeader);
     return false;
   }
-  return WriteBinaryObject(exchange, ui, ObjectType::kBmp, index, file, send->opened.size,
-                           WriteFailureRule::kLogo, send->progress.get());
+  const Outcome outcome =
+      WriteBinaryObject(exchange, *send->progress, ObjectType::kBmp, index, file, send->opened.size);
+  return ReportFileSend(ui, outcome, kStrLogoSendError);
 }
 
 void DeleteLogo(link::Exchange& exchange) { exchange.SendCommand("AT^SBNW=bmp,0,0"); }

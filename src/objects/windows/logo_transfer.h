@@ -17,6 +17,7 @@ inline constexpr int kLogoNumbers = PicturePreview::kNumbers;  // logo numbers b
 inline constexpr int kStrBadFileHeader = 37;       // "Unsuitable file header"
 inline constexpr int kStrCantReadFileHeader = 39;  // "Can't read file header"
 inline constexpr int kStrNoBmpFile = 40;           // "No BMP file"
+inline constexpr int kStrLogoSendError = 41;       // "Error sending BMP file"
 
 // A name holding ".gif" or ".GIF" is read as a GIF picture.
 bool IsGifName(std::string_view path);

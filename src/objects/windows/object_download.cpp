@@ -1,7 +1,7 @@
 #include "objects/windows/object_download.h"
 
 #include "objects/object_file.h"
-#include "objects/windows/transfer_progress.h"
+#include "objects/windows/file_send.h"
 
 namespace telvane::objects {
 
@@ -16,7 +16,8 @@ void DownloadObject(TransferSession& session, ObjectType type, const ui::FileFil
   WindowDisabled disabled(session.mainWindow);
   const auto progress = TransferProgress::Open(session.ui);
   if (!progress) return;
-  ReadBinaryObject(session.exchange, session.ui, type, choice->path, progress.get());
+  const Outcome read = ReadBinaryObject(session.exchange, *progress, type, choice->path);
+  ShowTransferMessage(session.ui, read);
 }
 
 }  // namespace telvane::objects

@@ -1,8 +1,7 @@
 #include "objects/windows/ring_tone_transfer.h"
 
+#include "objects/windows/file_send.h"
 #include "objects/windows/object_download.h"
-#include "objects/object_file.h"
-#include "objects/windows/transfer_progress.h"
 
 namespace telvane::objects {
 
@@ -26,8 +25,9 @@ bool SendTone(TransferSession& session, int& toneIndex) {
 bool SendToneFile(link::Exchange& exchange, ui::Ui& ui, const std::string& path, int index) {
   auto send = StartFileSend(exchange, ui, ObjectType::kMid, index, path);
   if (!send) return false;
-  return WriteBinaryObject(exchange, ui, ObjectType::kMid, index, send->opened.file.get(),
-                           send->opened.size, WriteFailureRule::kRingTone, send->progress.get());
+  const Outcome outcome = WriteBinaryObject(exchange, *send->progress, ObjectType::kMid, index,
+                                      send->opened.file.get(), send->opened.size);
+  return ReportFileSend(ui, outcome, kStrToneSendError);
 }
 
 int RaisedToneMaximum(int maximum) { return maximum == 20 || maximum == 41 ? maximum + 1 : maximum; }

@@ -15,12 +15,6 @@ std::string MinutesAndSeconds(unsigned seconds) {
 
 }  // namespace
 
-unsigned TransferPercent(long long done, long long total) {
-  if (total <= 0 || done <= 0) return 0;
-  if (done >= total) return 100;
-  return static_cast<unsigned>(done * 100 / total);
-}
-
 std::optional<ProgressView> ProgressArithmetic::Update(unsigned percent, unsigned nowSeconds) {
   const auto shown = static_cast<std::uint16_t>(percent);
   if (shown == lastPercent_) return std::nullopt;
@@ -39,7 +33,7 @@ std::optional<ProgressView> ProgressArithmetic::Update(unsigned percent, unsigne
 }
 
 std::unique_ptr<TransferProgress> TransferProgress::Open(ui::Ui& ui) {
-  std::unique_ptr<TransferProgress> progress(new TransferProgress());
+  std::unique_ptr<TransferProgress> progress(new TransferProgress(ui));
   progress->box_ = ui.OpenModeless(ui::ProgressBox::kTemplate, progress->handler_);
   if (!progress->box_) {
     ui::MessageRequest message;
@@ -55,7 +49,7 @@ std::unique_ptr<TransferProgress> TransferProgress::Open(ui::Ui& ui) {
   return progress;
 }
 
-void TransferProgress::Update(unsigned percent) {
+void TransferProgress::ShowProgress(unsigned percent) {
   const auto view = arithmetic_->Update(percent, NowSeconds());
   if (!view) return;
   box_->SetPos(kBar, std::clamp(box_->Pos(kBar) + view->barAdvance, 0, 100));

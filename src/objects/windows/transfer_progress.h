@@ -8,15 +8,12 @@
 #include <optional>
 #include <string>
 
-#include "ui/window_kit.h"
+#include "objects/transfer_feedback.h"
 #include "ui/dialog.h"
 #include "ui/ui.h"
+#include "ui/window_kit.h"
 
 namespace telvane::objects {
-
-// Percent of the work done before block `done` of `total` (1-based), 100 × done / total,
-// kept within 0..100. 0 when there is no total.
-unsigned TransferPercent(long long done, long long total);
 
 // What one progress update shows.
 struct ProgressView {
@@ -39,21 +36,24 @@ class ProgressArithmetic {
   std::uint16_t lastPercent_ = 0;
 };
 
-// The modeless progress box for the run of one transfer; closed when destroyed.
-class TransferProgress {
+// The modeless progress box for the run of one transfer; closed when destroyed. Pumping
+// dispatches the window manager's messages.
+class TransferProgress : public TransferFeedback {
  public:
   static constexpr int kBar = 1059, kPercent = 1060, kElapsed = 1061, kEstimate = 1062;
 
   // Opens the box; on failure shows "Can't open progress dialog" and returns null.
   static std::unique_ptr<TransferProgress> Open(ui::Ui& ui);
 
-  void Update(unsigned percent);
+  void ShowProgress(unsigned percent) override;
+  void Pump() override { ui_.PumpMessages(); }
   bool CancelRequested() const { return handler_.CancelRequested(); }
 
  private:
-  TransferProgress() = default;
+  explicit TransferProgress(ui::Ui& ui) : ui_(ui) {}
   static unsigned NowSeconds();
 
+  ui::Ui& ui_;
   ui::ProgressBox handler_;
   std::unique_ptr<ui::Dialog> box_;
   std::optional<ProgressArithmetic> arithmetic_;

@@ -2,6 +2,7 @@
 
 #include "phonebook/address_entry_writing.h"
 #include "phonebook/windows/entry_dialog.h"
+#include "phonebook/windows/book_window_feedback.h"
 #include "phonebook/windows/phonebook_window.h"
 #include "phonebook/windows/phonebook_window_ids.h"
 
@@ -61,7 +62,8 @@ void AddressDialog::OnCommand(ui::Dialog& dialog, int commandId) {
   input.webAddress = dialog.Text(kWeb);
   input.vip = dialog.IsChecked(kVip);
   config::AppContext& context = window_.Context();
-  const Outcome outcome = SaveAddressEntry(context.exchange, window_.Ui(), window_.Store(), input,
+  BookWindowFeedback feedback(window_.Ui());
+  const Outcome outcome = SaveAddressEntry(context.exchange, feedback, window_.Store(), input,
                                            AddressSource::kDialog, position_, slot_, LocalTimeNow());
   window_.ShowWriteOutcome(outcome, position_ == 0);
   dialog.End(ui::kIdOk);

@@ -14,6 +14,7 @@
 #include "phonebook/address_entry_writing.h"
 #include "phonebook/entry_command.h"
 #include "phonebook/windows/entry_dialog.h"
+#include "phonebook/windows/book_window_feedback.h"
 #include "phonebook/entry_writing.h"
 #include "phonebook/normalising.h"
 #include "phonebook/phonebook_messages.h"
@@ -277,7 +278,7 @@ void PhonebookWindow::SortBook(int column) {
 }
 
 void PhonebookWindow::ShowWriteOutcome(const Outcome& outcome, bool newEntry) {
-  if (outcome.messageId != 0) ui::ShowError(ui_, outcome.messageId);
+  ShowOutcomeMessage(ui_, outcome);
   if (!outcome.done || outcome.slot >= store_.entries.Count()) return;
   if (newEntry) {
     BookList().Append(store_.entries[outcome.slot], outcome.slot);
@@ -567,7 +568,9 @@ std::filesystem::path PhonebookWindow::ExternalBookPath() const {
   return context_.profile.Path().parent_path() / kExternalBookName;
 }
 
-void PhonebookWindow::SaveExternalBook() { WriteExternalBook(store_, ExternalBookPath(), ui_); }
+void PhonebookWindow::SaveExternalBook() {
+  ShowOutcomeMessage(ui_, WriteExternalBook(store_, ExternalBookPath()));
+}
 
 EntryStored PhonebookWindow::RowsFollowingStore() {
   return [this](std::size_t slot, bool added) {
@@ -590,9 +593,10 @@ void PhonebookWindow::Export(ExportFormat format) {
   const auto choice = ui_.ChooseFile(request);
   if (!choice) return;
   dialog_->EnableWindow(false);
-  const bool written = ExportBook(store_, choice->path, format, ui_);
+  const Outcome written = ExportBook(store_, choice->path, format);
+  ShowOutcomeMessage(ui_, written);
   dialog_->EnableWindow(true);
-  if (written) ui_.OpenWithShell(choice->path);
+  if (written.done) ui_.OpenWithShell(choice->path);
 }
 
 void PhonebookWindow::ExportVcards() {
@@ -609,9 +613,10 @@ void PhonebookWindow::ExportVcards() {
     const auto choice = ui_.ChooseFile(request);
     if (!choice) continue;
     dialog_->EnableWindow(false);
-    const bool written = ExportVcard(store_, *slot, choice->path, ui_, UtcTimeNow());
+    const Outcome written = ExportVcard(store_, *slot, choice->path, UtcTimeNow());
+    ShowOutcomeMessage(ui_, written);
     dialog_->EnableWindow(true);
-    if (written) ui_.OpenWithShell(choice->path);
+    if (written.done) ui_.OpenWithShell(choice->path);
   }
 }
 
@@ -626,7 +631,8 @@ void PhonebookWindow::Import() {
                                                ui::Icon::Question) == ui::kIdYes;
   dialog_->EnableWindow(false);
   WriteContext write = MakeWriteContext();
-  ImportCsv(write, ui_, choice->path, overwrite, RowsFollowingStore());
+  BookWindowFeedback feedback(ui_);
+  ImportCsv(write, feedback, choice->path, overwrite, RowsFollowingStore());
   dialog_->EnableWindow(true);
   if (overwrite) {
     // Overwritten positions may hide entries the table had; the book is read again
@@ -641,7 +647,8 @@ void PhonebookWindow::Import() {
 void PhonebookWindow::OnDropFiles(ui::Dialog&, const std::vector<std::string>& paths) {
   std::vector<std::filesystem::path> files(paths.begin(), paths.end());
   WriteContext write = MakeWriteContext();
-  if (ImportDroppedFiles(write, ui_, files, RowsFollowingStore()) > 0) {
+  BookWindowFeedback feedback(ui_);
+  if (ImportDroppedFiles(write, feedback, files, RowsFollowingStore()) > 0) {
     SortBook(1);
     ShowCounts();
   }

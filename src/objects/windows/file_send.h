@@ -1,0 +1,33 @@
+// How every logo and ring tone send begins: the progress box, the file, the erase of the
+// object it replaces.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "objects/object_file.h"
+#include "objects/windows/transfer_progress.h"
+
+namespace telvane::objects {
+
+// What a logo or ring tone send holds while it runs.
+struct FileSend {
+  std::unique_ptr<TransferProgress> progress;
+  OpenedFile opened;
+};
+
+// Opens the progress box, then the file ("Can't open file" when it cannot be opened),
+// then erases object `index`. None when the send cannot go on.
+std::optional<FileSend> StartFileSend(link::Exchange& exchange, ui::Ui& ui, ObjectType type,
+                                      int index, const std::string& path);
+
+// Shows a transfer's message with caption "Telvane" and the warning icon; nothing when
+// the outcome has no message.
+void ShowTransferMessage(ui::Ui& ui, const Outcome& outcome);
+
+// Ends a send: `refusedMessage` shown the same way when the phone refused a block (a
+// source that cannot be read ends silently). True when every block was accepted.
+bool ReportFileSend(ui::Ui& ui, const Outcome& outcome, int refusedMessage);
+
+}  // namespace telvane::objects
