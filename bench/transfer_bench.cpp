@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "base/file_handle.h"
 #include "objects/object_file.h"
 #include "paced_link.h"
 #include "ui/resources.h"
@@ -43,8 +44,8 @@ class SilentUi final : public telvane::ui::Ui {
   telvane::ui::Resources resources_;
 };
 
-telvane::objects::FileHandle LogoFile() {
-  telvane::objects::FileHandle file(std::tmpfile());
+telvane::base::FileHandle LogoFile() {
+  telvane::base::FileHandle file(std::tmpfile());
   if (!file) return file;
   std::string bytes = "BM";
   for (std::size_t i = bytes.size(); i < kLogoBytes; ++i) bytes += static_cast<char>(i * 7);

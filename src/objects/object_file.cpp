@@ -90,7 +90,7 @@ bool WriteBinaryObject(link::Exchange& exchange, ui::Ui& ui, ObjectType type, in
 
 bool ReadBinaryObject(link::Exchange& exchange, ui::Ui& ui, ObjectType type, const std::string& path,
                       TransferProgress* progress) {
-  FileHandle file(std::fopen(path.c_str(), "wb"));
+  base::FileHandle file = base::OpenFile(path, "wb");
   if (!file) {
     ShowTelvane(ui, kStrCantOpenFile);
     return false;
@@ -102,7 +102,7 @@ bool ReadBinaryObject(link::Exchange& exchange, ui::Ui& ui, ObjectType type, con
     const std::string answer(exchange.Answer());
     read = AppendBlocks(ui, answer, file.get(), progress);
   }
-  const bool closed = std::fclose(file.release()) == 0;
+  const bool closed = base::CloseFile(file);
   if (read && closed) return true;
   std::remove(path.c_str());
   ShowTelvane(ui, type == ObjectType::kBmp ? kStrLogoReadError : kStrRingToneReadError);
