@@ -104,7 +104,7 @@ void PhonebookWindow::PrintBook() {
   if (job) {
     PrintAbortBox abortHandler(*job);
     std::unique_ptr<ui::Dialog> abortBox = ui_.OpenModeless(PrintAbortBox::kTemplate, abortHandler);
-    dialog_->EnableWindow(false);
+    ui::WindowDisabled disabled(*dialog_);
     const PrintLayout layout = ComputePrintLayout(job->Metrics(), job->SelectFont(kPrintPoints));
     std::vector<std::string> lines;
     for (int row = 0; row < dialog_->RowCount(kBookList); ++row) {
@@ -120,7 +120,6 @@ void PhonebookWindow::PrintBook() {
       PrintDocument(*job, layout, ui_.LanguageId(), store_.currentBook, now, lines, aborted);
     }
     job.reset();
-    dialog_->EnableWindow(true);
   }
   dialog_->SetFocus(kBookList);
 }
@@ -128,9 +127,8 @@ void PhonebookWindow::PrintBook() {
 WriteContext PhonebookWindow::MakeWriteContext() {
   return WriteContext{context_.exchange, store_, context_.run.pin2, [this]() {
                         Pin2Dialog pin2;
-                        dialog_->EnableWindow(false);
+                        ui::WindowDisabled disabled(*dialog_);
                         const int result = ui_.RunModal(Pin2Dialog::kTemplate, pin2, nullptr);
-                        dialog_->EnableWindow(true);
                         return result == 1 ? std::optional<std::string>(pin2.Entered())
                                            : std::nullopt;
                       }};
@@ -499,7 +497,7 @@ void PhonebookWindow::Normalise() {
   for (int row = 0; row < dialog_->RowCount(kBookList); ++row) {
     if (const auto slot = BookList().SlotOfRow(row)) order.push_back(*slot);
   }
-  dialog_->EnableWindow(false);
+  ui::WindowDisabled disabled(*dialog_);
   WriteContext write = MakeWriteContext();
   NormaliseEntries(write, NormaliseOptionsFrom(context_.settings), order,
                    [this](const Outcome& outcome) {
@@ -508,7 +506,6 @@ void PhonebookWindow::Normalise() {
                      }
                      if (outcome.messageId != 0) ui::ShowError(ui_, outcome.messageId);
                    });
-  dialog_->EnableWindow(true);
 }
 
 void PhonebookWindow::DeleteWholeBook() {
@@ -594,9 +591,8 @@ void PhonebookWindow::Export(ExportFormat format) {
   request.initialName = ExportFileName(store_.currentBook, request.defaultExtension);
   const auto choice = ui_.ChooseFile(request);
   if (!choice) return;
-  dialog_->EnableWindow(false);
-  const bool written = ExportBook(store_, choice->path, format, ui_);
-  dialog_->EnableWindow(true);
+  const bool written =
+      ui::WithWindowDisabled(*dialog_, [&] { return ExportBook(store_, choice->path, format, ui_); });
   if (written) ui_.OpenWithShell(choice->path);
 }
 
@@ -613,9 +609,8 @@ void PhonebookWindow::ExportVcards() {
     request.initialName = VcardFileName(store_.entries[*slot]);
     const auto choice = ui_.ChooseFile(request);
     if (!choice) continue;
-    dialog_->EnableWindow(false);
-    const bool written = ExportVcard(store_, *slot, choice->path, ui_, UtcTimeNow());
-    dialog_->EnableWindow(true);
+    const bool written = ui::WithWindowDisabled(
+        *dialog_, [&] { return ExportVcard(store_, *slot, choice->path, ui_, UtcTimeNow()); });
     if (written) ui_.OpenWithShell(choice->path);
   }
 }
@@ -629,10 +624,10 @@ void PhonebookWindow::Import() {
   if (!choice) return;
   const bool overwrite = ui::ShowStringMessage(ui_, kStrOverwrite, ui::Caption::Telvane, ui::Buttons::YesNo,
                                                ui::Icon::Question) == ui::kIdYes;
-  dialog_->EnableWindow(false);
-  WriteContext write = MakeWriteContext();
-  ImportCsv(write, ui_, choice->path, overwrite, RowsFollowingStore());
-  dialog_->EnableWindow(true);
+  ui::WithWindowDisabled(*dialog_, [&] {
+    WriteContext write = MakeWriteContext();
+    ImportCsv(write, ui_, choice->path, overwrite, RowsFollowingStore());
+  });
   if (overwrite) {
     // Overwritten positions may hide entries the table had; the book is read again
     // (the address book without a new selection).
