@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "base/file_handle.h"
 #include "objects/object_file.h"
 #include "paced_link.h"
 #include "wire_report.h"
@@ -18,8 +19,8 @@ using Clock = std::chrono::steady_clock;
 constexpr int kBaudRate = 57600;
 constexpr std::size_t kLogoBytes = 5000;
 
-telvane::objects::FileHandle LogoFile() {
-  telvane::objects::FileHandle file(std::tmpfile());
+telvane::base::FileHandle LogoFile() {
+  telvane::base::FileHandle file(std::tmpfile());
   if (!file) return file;
   std::string bytes = "BM";
   for (std::size_t i = bytes.size(); i < kLogoBytes; ++i) bytes += static_cast<char>(i * 7);

@@ -214,9 +214,7 @@ void MainWindow::OnCommand(ui::Dialog& dialog, int commandId) {
 void MainWindow::OnEvent(ui::Dialog&, const ui::ControlEvent&) {}
 
 void MainWindow::Refresh(ui::Dialog& dialog) {
-  dialog.EnableWindow(false);
-  RefreshStatus(dialog);
-  dialog.EnableWindow(true);
+  ui::WithWindowDisabled(dialog, [&] { RefreshStatus(dialog); });
   dialog.SetFocus(kRefresh);
 }
 

@@ -1,5 +1,5 @@
-// Telvane.ini: the stand-in for the Windows profile functions. One section of an INI
-// file; keys are case-insensitive; a missing file or key gives the caller's default;
+// Telvane.ini, where the settings live: one section of an INI file; keys are
+// case-insensitive; a missing file or key gives the caller's default;
 // a write changes one key and keeps every other line and section; writes are atomic.
 // The file is read once and kept; the program is its only writer while it runs.
 #pragma once

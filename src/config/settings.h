@@ -52,7 +52,7 @@ struct Settings {
   std::array<int, 2> pCol{};           // "PCol%d": predefined SMS list
   std::array<int, 5> mCol{};           // "MCol%d": net monitor call list
 
-  // Device path of each port index ("Device%d"), the stand-in for "COM1:".."COM10:".
+  // Device path of each port index ("Device%d"): the device behind "COM1:".."COM10:".
   std::array<std::string, kPortCount> device;
 };
 
@@ -61,18 +61,19 @@ struct Settings {
 // overflowing.
 int DecimalValue(std::string_view text);
 
-// Windows name of a port index: 0 gives "COM1:", 9 gives "COM10:".
+// The name a port index is shown by: 0 gives "COM1:", 9 gives "COM10:".
 std::string PortName(int portIndex);
 
 // Device path used when "Device%d" is missing.
 std::string DefaultDevicePath(int portIndex);
 
-// Start-up step 3 and 5: the single keys in their order, then "TPref". Also the
-// device paths.
+// The single keys in their order, then "TPref" and the device paths. Start-up reads
+// them before it opens the port.
 void ReadSingleKeys(const ProfileFile& profile, Settings& settings);
 
-// Start-up step 9: the 50 predefined texts, the seven column width families in the
-// order GCol, TCol, RCol, SCol, OCol, PCol, MCol, then the ten Prefix/Center pairs.
+// The 50 predefined texts, the seven column width families in the order GCol, TCol,
+// RCol, SCol, OCol, PCol, MCol, then the ten Prefix/Center pairs. Start-up reads them
+// once the link is ready, before the main window opens.
 void ReadKeyFamilies(const ProfileFile& profile, Settings& settings);
 
 // Both of the above, for callers that do not need the start-up order between them.

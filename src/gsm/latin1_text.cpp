@@ -53,18 +53,21 @@ std::string Utf8ToLatin1(std::string_view utf8) {
   return out;
 }
 
+std::optional<std::string> Utf8ToLatin1Exact(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t at = 0; at < utf8.size();) {
+    const auto c = NextUtf8(utf8, at);
+    if (!c || *c > 0xFF) return std::nullopt;
+    out.push_back(static_cast<char>(*c));
+  }
+  return out;
+}
+
 std::string Latin1ToUtf8(std::string_view latin1) {
   std::string out;
   out.reserve(latin1.size());
-  for (const char c : latin1) {
-    const auto byte = static_cast<std::uint8_t>(c);
-    if (byte < 0x80) {
-      out.push_back(c);
-    } else {
-      out.push_back(static_cast<char>(0xC0 | (byte >> 6)));
-      out.push_back(static_cast<char>(0x80 | (byte & 0x3F)));
-    }
-  }
+  for (const char c : latin1) AppendUtf8(out, static_cast<std::uint8_t>(c));
   return out;
 }
 
@@ -75,6 +78,32 @@ bool IsValidUtf8(std::string_view text) {
     pos += decoded.length;
   }
   return true;
+}
+
+std::optional<char32_t> NextUtf8(std::string_view text, std::size_t& at) {
+  const Decoded decoded = DecodeAt(text, at);
+  if (!decoded.valid) return std::nullopt;
+  at += decoded.length;
+  return decoded.codePoint;
+}
+
+void AppendUtf8(std::string& out, char32_t codePoint) {
+  const auto put = [&out](char32_t bits) { out.push_back(static_cast<char>(bits)); };
+  if (codePoint < 0x80) {
+    put(codePoint);
+  } else if (codePoint < 0x800) {
+    put(0xC0 | (codePoint >> 6));
+    put(0x80 | (codePoint & 0x3F));
+  } else if (codePoint < 0x10000) {
+    put(0xE0 | (codePoint >> 12));
+    put(0x80 | ((codePoint >> 6) & 0x3F));
+    put(0x80 | (codePoint & 0x3F));
+  } else {
+    put(0xF0 | (codePoint >> 18));
+    put(0x80 | ((codePoint >> 12) & 0x3F));
+    put(0x80 | ((codePoint >> 6) & 0x3F));
+    put(0x80 | (codePoint & 0x3F));
+  }
 }
 
 }  // namespace telvane::gsm

@@ -8,7 +8,7 @@ bool ProtocolLog::Open(const std::filesystem::path& file, std::string_view heade
   Close();
   std::error_code error;
   const bool existed = std::filesystem::exists(file, error);
-  file_.reset(std::fopen(file.c_str(), "ab"));
+  file_ = base::OpenFile(file, "ab");
   if (!file_) return false;
   if (!existed && !headerWhenCreated.empty()) Write(headerWhenCreated);
   return true;

@@ -6,9 +6,10 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <string_view>
+
+#include "base/file_handle.h"
 
 namespace telvane::network {
 
@@ -26,10 +27,7 @@ class ProtocolLog {
   void Write(std::string_view line);
 
  private:
-  struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-  };
-  std::unique_ptr<std::FILE, FileCloser> file_;
+  base::FileHandle file_;
 };
 
 // "%4d/%02d/%02d %02d:%02d:%02d" of a broken-down time.

@@ -39,7 +39,7 @@ bool AppendBlocks(TransferFeedback& feedback, std::string_view answer, std::FILE
 
 std::optional<OpenedFile> OpenForReading(const std::string& path) {
   OpenedFile opened;
-  opened.file.reset(std::fopen(path.c_str(), "rb"));
+  opened.file = base::OpenFile(path, "rb");
   if (!opened.file) return std::nullopt;
   struct stat status {};
   if (::fstat(::fileno(opened.file.get()), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
@@ -69,7 +69,7 @@ Outcome WriteBinaryObject(link::Exchange& exchange, TransferFeedback& feedback, 
 
 Outcome ReadBinaryObject(link::Exchange& exchange, TransferFeedback& feedback, ObjectType type,
                          const std::string& path) {
-  FileHandle file(std::fopen(path.c_str(), "wb"));
+  base::FileHandle file = base::OpenFile(path, "wb");
   if (!file) return Outcome{false, kStrCantOpenFile, 0, FailedStep::kFile};
   feedback.Pump();
   FailedStep failed = FailedStep::kNone;
@@ -80,7 +80,7 @@ Outcome ReadBinaryObject(link::Exchange& exchange, TransferFeedback& feedback, O
     const std::string answer(exchange.Answer());
     if (!AppendBlocks(feedback, answer, file.get())) failed = FailedStep::kDataLine;
   }
-  if (std::fclose(file.release()) != 0 && failed == FailedStep::kNone) failed = FailedStep::kFile;
+  if (!base::CloseFile(file) && failed == FailedStep::kNone) failed = FailedStep::kFile;
   if (failed == FailedStep::kNone) return Outcome{true};
   std::remove(path.c_str());
   const int message = type == ObjectType::kBmp ? kStrLogoReadError : kStrRingToneReadError;

@@ -8,19 +8,16 @@
 #include <optional>
 #include <string>
 
+#include "base/file_handle.h"
 #include "objects/binary_object.h"
 
 namespace telvane::objects {
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 // Opens a file for binary reading and gives its size as the file system reports it;
 // none when it cannot be opened or is not a regular file.
 struct OpenedFile {
-  FileHandle file;
+  base::FileHandle file;
   std::uint64_t size = 0;
 };
 std::optional<OpenedFile> OpenForReading(const std::string& path);

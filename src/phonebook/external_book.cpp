@@ -10,6 +10,7 @@
 #include <system_error>
 #include <vector>
 
+#include "base/file_handle.h"
 #include "phonebook/entry_command.h"
 #include "phonebook/file_fields.h"
 #include "phonebook/phonebook_messages.h"
@@ -74,13 +75,9 @@ std::optional<Sections> ReadSections(const std::filesystem::path& file) {
   return sections;
 }
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 // Writes every line with CR LF, then flushes the file to the disk.
 bool WriteLines(const std::filesystem::path& file, const std::vector<std::string>& lines) {
-  std::unique_ptr<std::FILE, FileCloser> out(std::fopen(file.c_str(), "wb"));
+  base::FileHandle out = base::OpenFile(file, "wb");
   if (!out) return false;
   for (const std::string& line : lines) {
     if (std::fwrite(line.data(), 1, line.size(), out.get()) != line.size() ||
@@ -89,7 +86,7 @@ bool WriteLines(const std::filesystem::path& file, const std::vector<std::string
     }
   }
   if (std::fflush(out.get()) != 0 || ::fsync(::fileno(out.get())) != 0) return false;
-  return std::fclose(out.release()) == 0;
+  return base::CloseFile(out);
 }
 
 // The rename itself reaches the disk only with its folder.

@@ -27,8 +27,8 @@ class DialogUnits {
   int charHeight_;
 };
 
-// The font a template asks for, on this system: its point size plus one (the Windows
-// dialog font is small on a Linux desktop) in the application's default family.
+// The font a template asks for, on this system: its point size plus one (the templates'
+// font sizes read small on a Linux desktop) in the application's default family.
 QFont DialogFont(const ui::DialogTemplate& dialogTemplate);
 
 }  // namespace telvane::qt

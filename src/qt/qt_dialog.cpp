@@ -1,19 +1,10 @@
 // Construction, the window as a whole, event dispatch, menus and timers.
 #include "qt/qt_dialog.h"
 
-#include <QAbstractButton>
 #include <QButtonGroup>
-#include <QCalendarWidget>
-#include <QComboBox>
 #include <QCursor>
-#include <QDateTimeEdit>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QTimer>
 #include <cstdio>
 #include <exception>
@@ -123,104 +114,6 @@ void QtDialog::GroupRadioButtons(const ui::DialogTemplate& dialogTemplate) {
     auto* radio = static_cast<QRadioButton*>(controls_[i].widget);
     radio->setAutoExclusive(false);
     group->addButton(radio);
-  }
-}
-
-void QtDialog::Connect(Control& control) {
-  QObject* context = connections_.get();
-  const int id = control.id;
-  const auto changed = [this, id] { Event({ui::EventKind::Changed, id}); };
-  switch (control.kind) {
-    case ControlKind::PushButton:
-    case ControlKind::BitmapButton:
-    case ControlKind::CheckBox:
-    case ControlKind::RadioButton:
-      QObject::connect(static_cast<QAbstractButton*>(control.widget), &QAbstractButton::clicked,
-                       context, [this, id] { Command(id); });
-      break;
-    case ControlKind::Static:
-    case ControlKind::Picture:
-      if (id != -1 && control.notify) {
-        static_cast<ClickableLabel*>(control.widget)->SetClicked([this, id] { Command(id); });
-      }
-      break;
-    case ControlKind::Edit:
-      if (auto* line = qobject_cast<QLineEdit*>(control.widget)) {
-        QObject::connect(line, &QLineEdit::textChanged, context, changed);
-      } else if (auto* text = qobject_cast<QPlainTextEdit*>(control.widget)) {
-        QObject::connect(text, &QPlainTextEdit::textChanged, context, [this, id, text, changed] {
-          const Control* self = Find(id);
-          if (self != nullptr && self->textLimit > 0 && !self->settingText) {
-            const QString content = text->toPlainText();
-            if (content.size() > self->textLimit) {
-              // Over the limit (typed or pasted): keep what fits.
-              const QSignalBlocker blocker(text);
-              text->setPlainText(content.left(self->textLimit));
-              text->moveCursor(QTextCursor::End);
-            }
-          }
-          changed();
-        });
-      }
-      break;
-    case ControlKind::ListView:
-      dynamic_cast<ListView*>(control.widget)->SetEventSink(
-          [this](const ui::ControlEvent& event) { Event(event); });
-      break;
-    case ControlKind::ListBox: {
-      auto* list = static_cast<QListWidget*>(control.widget);
-      QObject::connect(list, &QListWidget::currentRowChanged, context, [this, id](int row) {
-        Event({ui::EventKind::SelectionChanged, id, row});
-      });
-      QObject::connect(list, &QListWidget::itemDoubleClicked, context,
-                       [this, id, list](QListWidgetItem* item) {
-                         Event({ui::EventKind::DoubleClicked, id, list->row(item)});
-                       });
-      // A list box with a pop-up menu hears the right mouse button like a list view.
-      list->setContextMenuPolicy(Qt::CustomContextMenu);
-      QObject::connect(list, &QListWidget::customContextMenuRequested, context,
-                       [this, id, list](const QPoint& where) {
-                         QListWidgetItem* item = list->itemAt(where);
-                         Event({ui::EventKind::RightClicked, id, item ? list->row(item) : -1});
-                       });
-      break;
-    }
-    case ControlKind::ComboBox: {
-      auto* combo = static_cast<QComboBox*>(control.widget);
-      QObject::connect(combo, &QComboBox::activated, context, [this, id](int row) {
-        Event({ui::EventKind::SelectionChanged, id, row});
-      });
-      if (QLineEdit* line = combo->lineEdit()) {
-        QObject::connect(line, &QLineEdit::textEdited, context, changed);
-      }
-      break;
-    }
-    case ControlKind::UpDown:
-      dynamic_cast<UpDown*>(control.widget)->SetMoved(changed);
-      break;
-    case ControlKind::Calendar:
-      QObject::connect(static_cast<QCalendarWidget*>(control.widget),
-                       &QCalendarWidget::selectionChanged, context, changed);
-      break;
-    case ControlKind::TimePicker:
-      QObject::connect(static_cast<QDateTimeEdit*>(control.widget),
-                       &QDateTimeEdit::dateTimeChanged, context, changed);
-      break;
-    case ControlKind::GroupBox:
-    case ControlKind::Progress:
-      break;
-  }
-}
-
-void QtDialog::ConnectUpDownBuddy(const Control& buddy, UpDown& upDown) {
-  const int buddyId = buddy.id;
-  upDown.SetBuddy([this, buddyId] { return ToQt(Text(buddyId)); },
-                  [this, buddyId](const QString& text) { SetText(buddyId, FromQt(text)); });
-  upDown.TakeArrowKeysOf(*buddy.widget);
-  // The buddy's geometry decides the up-down's when the template gives it no width.
-  if (upDown.width() <= 0) {
-    const QRect area = buddy.widget->geometry();
-    upDown.setGeometry(area.right() + 1, area.top(), units_->X(10), area.height());
   }
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QPointer>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -135,8 +136,20 @@ class QtDialog final : public ui::Dialog, private DialogWindowEvents {
 
   void BuildControls(const ui::DialogTemplate& dialogTemplate, QWidget& client);
   void GroupRadioButtons(const ui::DialogTemplate& dialogTemplate);
+  // Hands the control's signals to the handler as commands and events, by its kind.
   void Connect(Control& control);
+  void ConnectButton(Control& control);
+  void ConnectLabel(Control& control);
+  void ConnectEdit(Control& control);
+  void ConnectListView(Control& control);
+  void ConnectListBox(Control& control);
+  void ConnectComboBox(Control& control);
+  void ConnectUpDown(Control& control);
+  void ConnectCalendar(Control& control);
+  void ConnectTimePicker(Control& control);
   void ConnectUpDownBuddy(const Control& buddy, UpDown& upDown);
+  // Reports a Changed event of control `id`.
+  std::function<void()> Changed(int id);
   const Control* Find(int id) const;
   Control* Find(int id);
   ListView* List(int id) const;

@@ -4,6 +4,7 @@
 #include <span>
 #include <stdexcept>
 
+#include "gsm/latin1_text.h"
 #include "sim/phone_state.h"
 #include "sim/text_encoding.h"
 
@@ -165,7 +166,7 @@ constexpr DemoEvent kEvents[] = {
 };
 
 std::string Latin1(const char* utf8) {
-  auto text = Utf8ToLatin1(utf8);
+  auto text = gsm::Utf8ToLatin1Exact(utf8);
   if (!text) {
     throw std::logic_error(std::string("demo text not in ISO 8859-1: ") + utf8);
   }

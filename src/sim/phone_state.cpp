@@ -56,29 +56,16 @@ void RequireRangeOrder(Range range, const std::string& name) {
           name + " must be two numbers low <= high within 0-999");
 }
 
-}  // namespace
-
-int TpduLength(std::string_view pduHex) {
-  if (pduHex.size() < 2 || pduHex.size() % 2 != 0 ||
-      !std::all_of(pduHex.begin(), pduHex.end(), [](char c) { return HexValue(c) >= 0; })) {
-    return -1;
-  }
-  const int octets = static_cast<int>(pduHex.size() / 2);
-  const int centreLength = HexValue(pduHex[0]) * 16 + HexValue(pduHex[1]);
-  const int tpdu = octets - 1 - centreLength;
-  return tpdu >= 1 ? tpdu : -1;
-}
-
-void ValidatePhoneState(const PhoneState& state) {
-  const Identity& id = state.identity;
+void ValidateIdentity(const Identity& id) {
   RequirePrintable(id.manufacturer, 40, "identity.manufacturer");
   RequirePrintable(id.model, 40, "identity.model");
   RequirePrintable(id.revision, 40, "identity.revision");
   RequireDigits(id.imei, 14, 17, "identity.imei");
   RequireDigits(id.imsi, 6, 15, "identity.imsi");
   RequireDigits(id.iccid, 10, 20, "identity.iccid");
+}
 
-  const NetworkStatus& status = state.status;
+void ValidateStatus(const NetworkStatus& status) {
   RequireRange(status.batteryStatus, {0, 3}, "status.battery.status");
   RequireRange(status.batteryCharge, {0, 100}, "status.battery.charge");
   Require(status.rssi == 99 || (status.rssi >= 0 && status.rssi <= 31),
@@ -90,18 +77,19 @@ void ValidatePhoneState(const PhoneState& state) {
   Require(IsHex(status.ci, 4), "status.registration.ci must be 4 hex digits");
   RequirePrintable(status.operatorName, 24, "status.operator.name");
   RequireRange(status.operatorMode, {0, 4}, "status.operator.mode");
+}
 
-  const Audio& audio = state.audio;
+void ValidateAudio(const Audio& audio) {
   RequireRangeOrder(audio.toneRange, "audio.toneRange");
   RequireRangeOrder(audio.volumeRange, "audio.volumeRange");
   RequireRangeOrder(audio.handsfreeVolumeRange, "audio.handsfreeVolumeRange");
   RequireRange(audio.tone, audio.toneRange, "audio.tone");
   RequireRange(audio.volume, audio.volumeRange, "audio.volume");
   RequireRange(audio.handsfreeVolume, audio.handsfreeVolumeRange, "audio.handsfreeVolume");
+}
 
-  Require(PhoneClock::Parse(state.clock).has_value(),
-          "clock must be a valid \"yy/MM/dd,hh:mm:ss\", not \"" + state.clock + "\"");
-
+// The stored and sent messages and the service centre.
+void ValidateMessages(const PhoneState& state) {
   RequireRange(state.messageCapacity, {1, kMaxMessageCapacity}, "messageCapacity");
   Require(state.messages.size() <= static_cast<std::size_t>(state.messageCapacity),
           "messages: more messages than messageCapacity");
@@ -127,6 +115,28 @@ void ValidatePhoneState(const PhoneState& state) {
                           [](char c) { return std::isdigit(static_cast<unsigned char>(c)) ||
                                               c == '+'; }),
           "serviceCentre must be a phone number");
+}
+
+}  // namespace
+
+int TpduLength(std::string_view pduHex) {
+  if (pduHex.size() < 2 || pduHex.size() % 2 != 0 ||
+      !std::all_of(pduHex.begin(), pduHex.end(), [](char c) { return HexValue(c) >= 0; })) {
+    return -1;
+  }
+  const int octets = static_cast<int>(pduHex.size() / 2);
+  const int centreLength = HexValue(pduHex[0]) * 16 + HexValue(pduHex[1]);
+  const int tpdu = octets - 1 - centreLength;
+  return tpdu >= 1 ? tpdu : -1;
+}
+
+void ValidatePhoneState(const PhoneState& state) {
+  ValidateIdentity(state.identity);
+  ValidateStatus(state.status);
+  ValidateAudio(state.audio);
+  Require(PhoneClock::Parse(state.clock).has_value(),
+          "clock must be a valid \"yy/MM/dd,hh:mm:ss\", not \"" + state.clock + "\"");
+  ValidateMessages(state);
   for (const Fault& fault : state.faults) {
     Require(fault.count >= -1, "faults: count must be -1 (always) or a count");
   }

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "gsm/hex.h"
+#include "gsm/latin1_text.h"
 #include "sim/text_encoding.h"
 
 namespace telvane::sim {
@@ -138,7 +139,7 @@ void ReadObjects(const Json* section, ObjectStore& out) {
       const auto hex = StringAt(objects[i], "hex", path);
       std::optional<std::string> bytes;
       if (text && !hex) {
-        bytes = Utf8ToLatin1(*text);
+        bytes = gsm::Utf8ToLatin1Exact(*text);
         if (!bytes) {
           Fail(path + ".text", "must hold only characters up to U+00FF");
         }
@@ -211,7 +212,7 @@ OrderedJson ObjectsJson(const ObjectStore& objects) {
       const bool text = type.name == "vcf" || type.name == "vcs";
       for (const auto& [index, bytes] : it->second) {
         list.push_back({{"index", index},
-                        {text ? "text" : "hex", text ? Latin1ToUtf8(bytes) : gsm::ToHex(bytes)}});
+                        {text ? "text" : "hex", text ? gsm::Latin1ToUtf8(bytes) : gsm::ToHex(bytes)}});
       }
     }
     root[std::string(type.name)] = std::move(list);

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "gsm/hex.h"
+#include "gsm/latin1_text.h"
 
 namespace telvane::sim {
 namespace {
@@ -31,42 +32,6 @@ constexpr std::array<char16_t, 128> kGsmUnicode = {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
-// The next character of UTF-8 text (up to U+FFFF), advancing `at`; nothing when malformed.
-std::optional<char32_t> NextUtf8(std::string_view text, std::size_t& at) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = byte(at);
-  std::size_t length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : 0;
-  if (length == 0 || at + length > text.size()) {
-    return std::nullopt;
-  }
-  char32_t c = length == 1 ? lead : length == 2 ? (lead & 0x1F) : (lead & 0x0F);
-  for (std::size_t i = 1; i < length; ++i) {
-    if ((byte(at + i) & 0xC0) != 0x80) {
-      return std::nullopt;
-    }
-    c = (c << 6) | (byte(at + i) & 0x3F);
-  }
-  const char32_t smallest = length == 1 ? 0 : length == 2 ? 0x80 : 0x800;
-  if (c < smallest) {
-    return std::nullopt;
-  }
-  at += length;
-  return c;
-}
-
 std::optional<std::uint8_t> GsmCodeOf(char32_t c) {
   for (std::size_t code = 0; code < kGsmUnicode.size(); ++code) {
     if (kGsmUnicode[code] == c) {
@@ -83,30 +48,10 @@ char32_t UnicodeOfGsm(char code) {
 
 }  // namespace
 
-std::string Latin1ToUtf8(std::string_view latin1) {
-  std::string out;
-  for (char c : latin1) {
-    AppendUtf8(out, static_cast<unsigned char>(c));
-  }
-  return out;
-}
-
-std::optional<std::string> Utf8ToLatin1(std::string_view utf8) {
-  std::string out;
-  for (std::size_t at = 0; at < utf8.size();) {
-    const auto c = NextUtf8(utf8, at);
-    if (!c || *c > 0xFF) {
-      return std::nullopt;
-    }
-    out += static_cast<char>(*c);
-  }
-  return out;
-}
-
 std::string GsmToUtf8(std::string_view codes) {
   std::string out;
   for (char code : codes) {
-    AppendUtf8(out, UnicodeOfGsm(code));
+    gsm::AppendUtf8(out, UnicodeOfGsm(code));
   }
   return out;
 }
@@ -114,7 +59,7 @@ std::string GsmToUtf8(std::string_view codes) {
 std::optional<std::string> Utf8ToGsm(std::string_view utf8) {
   std::string out;
   for (std::size_t at = 0; at < utf8.size();) {
-    const auto c = NextUtf8(utf8, at);
+    const auto c = gsm::NextUtf8(utf8, at);
     const auto code = c ? GsmCodeOf(*c) : std::nullopt;
     if (!code) {
       return std::nullopt;

@@ -1,5 +1,6 @@
 // Text as the simulator keeps it and as it travels: GSM 03.38 codes on the wire, UTF-8 in
-// the state file, ISO 8859-1 inside vCard objects, UCS2 hex after AT+CSCS="UCS2".
+// the state file, UCS2 hex after AT+CSCS="UCS2". ISO 8859-1 inside vCard objects converts
+// with gsm/latin1_text.h.
 #pragma once
 
 #include <optional>
@@ -7,11 +8,6 @@
 #include <string_view>
 
 namespace telvane::sim {
-
-// UTF-8 of ISO 8859-1 bytes.
-std::string Latin1ToUtf8(std::string_view latin1);
-// ISO 8859-1 of UTF-8 text; nothing when it is not UTF-8 or holds a character above U+00FF.
-std::optional<std::string> Utf8ToLatin1(std::string_view utf8);
 
 // UTF-8 of GSM default-alphabet codes (0x00-0x7F; other bytes become U+FFFD).
 std::string GsmToUtf8(std::string_view codes);

@@ -33,7 +33,7 @@ std::string EscapeForTranscript(std::string_view bytes) {
 
 Transcript::Transcript(std::optional<std::filesystem::path> file) {
   if (file) {
-    file_.reset(std::fopen(file->c_str(), "ae"));
+    file_ = base::OpenFile(*file, "ae");
     if (!file_) {
       throw std::runtime_error("transcript file " + file->string() + " cannot be opened: " +
                                std::strerror(errno));

@@ -3,12 +3,13 @@
 #include <cstdio>
 #include <deque>
 #include <filesystem>
-#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "base/file_handle.h"
 
 namespace telvane::sim {
 
@@ -31,13 +32,9 @@ class Transcript {
  private:
   void Add(std::string line);
 
-  struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-  };
-
   mutable std::mutex mutex_;
   std::deque<std::string> lines_;
-  std::unique_ptr<std::FILE, FileCloser> file_;
+  base::FileHandle file_;
 };
 
 }  // namespace telvane::sim

@@ -1,4 +1,4 @@
-// The stand-in for the window manager: runs dialogs, shows message boxes and file
+// What windows ask of the desktop: runs dialogs, shows message boxes and file
 // dialogs, keeps windows painted during long operations. Backends: Qt and headless.
 #pragma once
 

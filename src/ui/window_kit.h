@@ -1,7 +1,8 @@
 // Small pieces every window uses the same way: centring, tooltip sets, full-row list
-// views, saved column widths, and the progress, wait and sending boxes.
+// views, saved column widths, the disable guard, and the progress, wait and sending boxes.
 #pragma once
 
+#include <concepts>
 #include <span>
 #include <string>
 #include <string_view>
@@ -34,6 +35,25 @@ void InsertColumns(ui::Dialog& dialog, int listId, std::span<const ColumnSpec> c
                    std::span<const int> savedWidths);
 // Copies each column's current width into `widths` (as many as both have).
 void ReadColumnWidths(const ui::Dialog& dialog, int listId, std::span<int> widths);
+
+// Keeps a window disabled while a long command runs; enables it again when it goes.
+class WindowDisabled {
+ public:
+  explicit WindowDisabled(ui::Dialog& window) : window_(window) { window_.EnableWindow(false); }
+  ~WindowDisabled() { window_.EnableWindow(true); }
+  WindowDisabled(const WindowDisabled&) = delete;
+  WindowDisabled& operator=(const WindowDisabled&) = delete;
+
+ private:
+  ui::Dialog& window_;
+};
+
+// Runs `work` with the window disabled and gives back what it returns.
+template <std::invocable Work>
+decltype(auto) WithWindowDisabled(ui::Dialog& window, Work&& work) {
+  WindowDisabled disabled(window);
+  return std::forward<Work>(work)();
+}
 
 // The modeless status boxes. The progress box records a Cancel; the others accept
 // every command without action.

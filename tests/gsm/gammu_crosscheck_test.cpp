@@ -26,6 +26,7 @@
 
 #include "support/temp_dir.h"
 #include "gsm/hex.h"
+#include "gsm/latin1_text.h"
 #include "gsm/listed_pdu.h"
 #include "gsm/submit_pdu.h"
 
@@ -189,20 +190,6 @@ class FakeAtPhone {
   std::vector<std::string> stored_;
   std::thread server_;
 };
-
-std::string Latin1ToUtf8(std::string_view latin) {
-  std::string utf8;
-  for (char c : latin) {
-    const auto byte = static_cast<std::uint8_t>(c);
-    if (byte < 0x80) {
-      utf8.push_back(c);
-    } else {
-      utf8.push_back(static_cast<char>(0xC0 | (byte >> 6)));
-      utf8.push_back(static_cast<char>(0x80 | (byte & 0x3F)));
-    }
-  }
-  return utf8;
-}
 
 // The PDUs gammu prints as "Whole PDU : HEX".
 std::vector<std::string> WholePdus(const std::string& output) {

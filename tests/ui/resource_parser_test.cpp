@@ -8,7 +8,6 @@
 #include "ui/embedded_resource_files.h"
 #include "ui/resources.h"
 #include "ui/test_program.h"
-#include "gsm/latin1_text.h"
 
 namespace telvane::ui {
 namespace {
@@ -209,18 +208,6 @@ TEST(Resources, EmbeddedFilesAreTheResourceFilesAndParse) {
   }
   // Whatever res/ holds at build time must be well-formed.
   EXPECT_NO_THROW(Resources::Embedded());
-}
-
-TEST(TextEncoding, ConvertsBetweenUtf8AndLatin1) {
-  EXPECT_EQ(gsm::Utf8ToLatin1("Stra\xC3\x9F"
-                         "e \xE2\x82\xAC \xF0\x9F\x98\x80"),
-            "Stra\xDF"
-            "e ? ?");
-  EXPECT_EQ(gsm::Utf8ToLatin1("bad \xC3 and \xC0\x80 end"), "bad ? and ?? end");
-  EXPECT_EQ(gsm::Latin1ToUtf8("\xE4\xF6\xFC\xFF"), "\xC3\xA4\xC3\xB6\xC3\xBC\xC3\xBF");
-  EXPECT_TRUE(gsm::IsValidUtf8("\xC3\xA4"));
-  EXPECT_FALSE(gsm::IsValidUtf8("\xED\xA0\x80")) << "a surrogate";
-  EXPECT_FALSE(gsm::IsValidUtf8("\xE2\x82")) << "cut off";
 }
 
 }  // namespace

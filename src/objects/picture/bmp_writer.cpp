@@ -2,11 +2,11 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <system_error>
 #include <vector>
 
+#include "base/file_handle.h"
 #include "objects/picture/picture_file_name.h"
 
 namespace telvane::objects {
@@ -53,10 +53,6 @@ std::vector<std::uint8_t> BmpHeaders(const PictureRecord& record, std::uint32_t 
   return out;
 }
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 PictureStatus WriteBmpFile(PictureRecord& record, std::FILE* file) {
   const std::uint32_t depth = WrittenDepth(record.bitsPerPixel);
   const std::uint64_t lineBytes = StoredLineBytes(record.width, depth);
@@ -85,10 +81,10 @@ PictureStatus SaveBmp(PictureRecord& record) {
   if (record.fileName.empty() || name.size() > kMaxPictureFileName) {
     return PictureStatus::kCannotCreate;
   }
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(name.c_str(), "wb"));
+  base::FileHandle file = base::OpenFile(name, "wb");
   if (!file) return PictureStatus::kCannotCreate;
   PictureStatus status = WriteBmpFile(record, file.get());
-  if (std::fclose(file.release()) != 0 && status == PictureStatus::kOk) {
+  if (!base::CloseFile(file) && status == PictureStatus::kOk) {
     status = PictureStatus::kWriteFailed;
   }
   if (status != PictureStatus::kOk) {

@@ -1,22 +1,15 @@
 #include "objects/picture/picture_file.h"
 
 #include <cstdio>
-#include <memory>
+
+#include "base/file_handle.h"
 
 namespace telvane::objects {
-
-namespace {
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-}  // namespace
 
 PictureStatus ReadPictureFile(const std::string& fileName, std::vector<std::uint8_t>& bytes) {
   bytes.clear();
   if (fileName.empty() || fileName.size() > kMaxPictureFileName) return PictureStatus::kCannotOpen;
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(fileName.c_str(), "rb"));
+  base::FileHandle file = base::OpenFile(fileName, "rb");
   if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) return PictureStatus::kCannotOpen;
   const long size = std::ftell(file.get());
   if (size < 0 || std::fseek(file.get(), 0, SEEK_SET) != 0) return PictureStatus::kCannotOpen;

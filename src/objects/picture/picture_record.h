@@ -29,7 +29,8 @@ enum class PictureStatus : int {
 // What a put-line or get-line operation tells the codec.
 enum class LineAction { kGoOn, kStop };
 
-// File names hold at most 259 characters (260 with the terminator of the original record).
+// File names hold at most 259 characters; a longer one is refused before any file is
+// opened (kCannotOpen when reading, kCannotCreate when writing).
 inline constexpr std::size_t kMaxPictureFileName = 259;
 // No picture buffer grows beyond this; larger pictures are refused with kNoMemory.
 inline constexpr std::uint64_t kMaxPictureBufferBytes = 64ull * 1024 * 1024;

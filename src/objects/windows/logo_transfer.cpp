@@ -99,7 +99,7 @@ void SendLogo(TransferSession& session, int& logoIndex) {
   preview.Clear();  // the shown picture ends with the dialog, chosen or cancelled
   if (!choice) return;
   logoIndex = IndexFromPreviewNumber(choice->previewNumber, kLogoNumbers, logoIndex);
-  WindowDisabled disabled(session.mainWindow);
+  ui::WindowDisabled disabled(session.mainWindow);
   if (IsGifName(choice->path)) {
     SendGifLogo(session, choice->path, logoIndex);
   } else {

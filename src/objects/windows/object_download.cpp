@@ -13,7 +13,7 @@ void DownloadObject(TransferSession& session, ObjectType type, const ui::FileFil
   request.defaultExtension = defaultExtension;
   const auto choice = session.ui.ChooseFile(request);
   if (!choice) return;
-  WindowDisabled disabled(session.mainWindow);
+  ui::WindowDisabled disabled(session.mainWindow);
   const auto progress = TransferProgress::Open(session.ui);
   if (!progress) return;
   const Outcome read = ReadBinaryObject(session.exchange, *progress, type, choice->path);

@@ -17,7 +17,7 @@ bool SendTone(TransferSession& session, int& toneIndex) {
   preview.Stop();
   if (!choice) return false;
   toneIndex = IndexFromPreviewNumber(choice->previewNumber, kToneNumbers, toneIndex);
-  WindowDisabled disabled(session.mainWindow);
+  ui::WindowDisabled disabled(session.mainWindow);
   SendToneFile(session.exchange, session.ui, choice->path, toneIndex);
   return true;
 }

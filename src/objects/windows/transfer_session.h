@@ -1,5 +1,5 @@
-// What a logo or ring tone command of the main window works with, and the guard that
-// keeps the main window disabled while a transfer runs.
+// What a logo or ring tone command of the main window works with; a transfer keeps the
+// main window disabled with ui::WindowDisabled while it runs.
 #pragma once
 
 #include <string>
@@ -7,6 +7,7 @@
 #include "link/exchange.h"
 #include "ui/dialog.h"
 #include "ui/ui.h"
+#include "ui/window_kit.h"
 
 namespace telvane::objects {
 
@@ -15,17 +16,6 @@ struct TransferSession {
   ui::Ui& ui;
   ui::Dialog& mainWindow;
   std::string tempFolder;  // where a GIF logo's intermediate BMP is written
-};
-
-class WindowDisabled {
- public:
-  explicit WindowDisabled(ui::Dialog& window) : window_(window) { window_.EnableWindow(false); }
-  ~WindowDisabled() { window_.EnableWindow(true); }
-  WindowDisabled(const WindowDisabled&) = delete;
-  WindowDisabled& operator=(const WindowDisabled&) = delete;
-
- private:
-  ui::Dialog& window_;
 };
 
 // The object index for a number chosen beside a preview (1..count): number - 1. A number

@@ -106,7 +106,7 @@ void PhonebookWindow::PrintBook() {
   if (job) {
     PrintAbortBox abortHandler(*job);
     std::unique_ptr<ui::Dialog> abortBox = ui_.OpenModeless(PrintAbortBox::kTemplate, abortHandler);
-    dialog_->EnableWindow(false);
+    ui::WindowDisabled disabled(*dialog_);
     const PrintLayout layout = ComputePrintLayout(job->Metrics(), job->SelectFont(kPrintPoints));
     std::vector<std::string> lines;
     for (int row = 0; row < dialog_->RowCount(kBookList); ++row) {
@@ -122,7 +122,6 @@ void PhonebookWindow::PrintBook() {
       PrintDocument(*job, layout, ui_.LanguageId(), store_.currentBook, now, lines, aborted);
     }
     job.reset();
-    dialog_->EnableWindow(true);
   }
   dialog_->SetFocus(kBookList);
 }
@@ -130,9 +129,8 @@ void PhonebookWindow::PrintBook() {
 WriteContext PhonebookWindow::MakeWriteContext() {
   return WriteContext{context_.exchange, store_, context_.run.pin2, [this]() {
                         Pin2Dialog pin2;
-                        dialog_->EnableWindow(false);
+                        ui::WindowDisabled disabled(*dialog_);
                         const int result = ui_.RunModal(Pin2Dialog::kTemplate, pin2, nullptr);
-                        dialog_->EnableWindow(true);
                         return result == 1 ? std::optional<std::string>(pin2.Entered())
                                            : std::nullopt;
                       }};
@@ -501,7 +499,7 @@ void PhonebookWindow::Normalise() {
   for (int row = 0; row < dialog_->RowCount(kBookList); ++row) {
     if (const auto slot = BookList().SlotOfRow(row)) order.push_back(*slot);
   }
-  dialog_->EnableWindow(false);
+  ui::WindowDisabled disabled(*dialog_);
   WriteContext write = MakeWriteContext();
   NormaliseEntries(write, NormaliseOptionsFrom(context_.settings), order,
                    [this](const Outcome& outcome) {
@@ -510,7 +508,6 @@ void PhonebookWindow::Normalise() {
                      }
                      if (outcome.messageId != 0) ui::ShowError(ui_, outcome.messageId);
                    });
-  dialog_->EnableWindow(true);
 }
 
 void PhonebookWindow::DeleteWholeBook() {
@@ -592,10 +589,11 @@ void PhonebookWindow::Export(ExportFormat format) {
   request.initialName = ExportFileName(store_.currentBook, request.defaultExtension);
   const auto choice = ui_.ChooseFile(request);
   if (!choice) return;
-  dialog_->EnableWindow(false);
-  const Outcome written = ExportBook(store_, choice->path, format);
-  ShowOutcomeMessage(ui_, written);
-  dialog_->EnableWindow(true);
+  const Outcome written = ui::WithWindowDisabled(*dialog_, [&] {
+    const Outcome outcome = ExportBook(store_, choice->path, format);
+    ShowOutcomeMessage(ui_, outcome);
+    return outcome;
+  });
   if (written.done) ui_.OpenWithShell(choice->path);
 }
 
@@ -612,10 +610,11 @@ void PhonebookWindow::ExportVcards() {
     request.initialName = VcardFileName(store_.entries[*slot]);
     const auto choice = ui_.ChooseFile(request);
     if (!choice) continue;
-    dialog_->EnableWindow(false);
-    const Outcome written = ExportVcard(store_, *slot, choice->path, UtcTimeNow());
-    ShowOutcomeMessage(ui_, written);
-    dialog_->EnableWindow(true);
+    const Outcome written = ui::WithWindowDisabled(*dialog_, [&] {
+      const Outcome outcome = ExportVcard(store_, *slot, choice->path, UtcTimeNow());
+      ShowOutcomeMessage(ui_, outcome);
+      return outcome;
+    });
     if (written.done) ui_.OpenWithShell(choice->path);
   }
 }
@@ -629,11 +628,11 @@ void PhonebookWindow::Import() {
   if (!choice) return;
   const bool overwrite = ui::ShowStringMessage(ui_, kStrOverwrite, ui::Caption::Telvane, ui::Buttons::YesNo,
                                                ui::Icon::Question) == ui::kIdYes;
-  dialog_->EnableWindow(false);
-  WriteContext write = MakeWriteContext();
-  BookWindowFeedback feedback(ui_);
-  ImportCsv(write, feedback, choice->path, overwrite, RowsFollowingStore());
-  dialog_->EnableWindow(true);
+  ui::WithWindowDisabled(*dialog_, [&] {
+    WriteContext write = MakeWriteContext();
+    BookWindowFeedback feedback(ui_);
+    ImportCsv(write, feedback, choice->path, overwrite, RowsFollowingStore());
+  });
   if (overwrite) {
     // Overwritten positions may hide entries the table had; the book is read again
     // (the address book without a new selection).

@@ -1,7 +1,10 @@
 #include "ui/headless/headless_ui.h"
 
+#include <optional>
+
 #include "ui/headless/script_session.h"
 #include "ui/headless/text_print_job.h"
+#include "ui/window_kit.h"
 
 namespace telvane::ui::headless {
 
@@ -23,20 +26,16 @@ const DialogTemplate& HeadlessUi::TemplateOrStop(int templateId) const {
 int HeadlessUi::RunModal(int templateId, DialogHandler& handler, Dialog* opener) {
   if (modalStack_.size() >= kMaxModalDepth) session_.Stop("windows nested too deeply");
   HeadlessDialog dialog(TemplateOrStop(templateId), handler, resources_, languageId_);
-  // Leaves the stack and the opener as they were, also when a ScriptStop unwinds.
+  // Leaves the stack and the opener as they were, also when a ScriptStop unwinds: the
+  // dialog leaves the stack before the opener is enabled again.
   struct Scope {
     HeadlessUi& ui;
-    Dialog* opener;
-    ~Scope() {
-      ui.modalStack_.pop_back();
-      if (opener) {
-        opener->EnableWindow(true);
-      }
-    }
+    ~Scope() { ui.modalStack_.pop_back(); }
   };
-  if (opener) opener->EnableWindow(false);
+  std::optional<WindowDisabled> openerDisabled;
+  if (opener) openerDisabled.emplace(*opener);
   modalStack_.push_back(&dialog);
-  const Scope scope{*this, opener};
+  const Scope scope{*this};
   handler.OnInit(dialog);
   session_.RunUntilEnded(*this, dialog);
   return dialog.Result();
