@@ -302,18 +302,8 @@ void MainWindow::SaveMobileInfo(ui::Dialog& dialog) {
   request.initialName = "TelvaneINF.csv";
   const auto choice = ui_.ChooseFile(request);
   if (!choice) return;
-  std::FILE* file = std::fopen(choice->path.c_str(), "a");
-  if (file == nullptr) {
-    ui::ShowError(ui_, kStrCantOpenExportFile);
-    return;
-  }
-  const std::string serial = dialog.Text(kSerial).substr(0, 29);
-  const std::string revision = dialog.Text(kRevision).substr(0, 19);
-  const std::string simSerial = dialog.Text(kSimSerial).substr(0, 29);
-  std::fputs("SERIAL,VERSION,SIMSERIAL\n", file);
-  std::fprintf(file, "'%s,'%s,'%s\n", serial.c_str(), revision.c_str(), simSerial.c_str());
-  const bool written = std::fclose(file) == 0;
-  if (!written) {
+  if (!AppendMobileInfo(choice->path, dialog.Text(kSerial), dialog.Text(kRevision),
+                        dialog.Text(kSimSerial))) {
     ui::ShowError(ui_, kStrCantOpenExportFile);
     return;
   }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "base/file_handle.h"
 #include "config/locale_info.h"
 #include "link/answer_reader.h"
 
@@ -57,6 +58,19 @@ std::string ClockCommand(const std::tm& t) {
   std::snprintf(command, sizeof command, "AT+CCLK=\"%s/%02d/%02d,%02d:%02d:%02d\"", year + 2, t.tm_mon + 1,
                 t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec);
   return command;
+}
+
+bool AppendMobileInfo(const std::string& path, std::string_view serial, std::string_view revision,
+                      std::string_view simSerial) {
+  base::FileHandle file = base::OpenFile(path, "a");
+  if (!file) return false;
+  const std::string serialField(serial.substr(0, 29));
+  const std::string revisionField(revision.substr(0, 19));
+  const std::string simSerialField(simSerial.substr(0, 29));
+  std::fputs("SERIAL,VERSION,SIMSERIAL\n", file.get());
+  std::fprintf(file.get(), "'%s,'%s,'%s\n", serialField.c_str(), revisionField.c_str(),
+               simSerialField.c_str());
+  return base::CloseFile(file);
 }
 
 }  // namespace telvane::app

@@ -31,4 +31,9 @@ std::optional<std::string> OperatorText(std::string_view answer);
 // AT+CCLK= with the local time in quotes: "yy/MM/dd,hh:mm:ss".
 std::string ClockCommand(const std::tm& localTime);
 
+// Appends the header line and one line "'serial,'revision,'simSerial" (each cut to 29, 19
+// and 29 characters) to the CSV file at `path`. False when it cannot be opened or written.
+bool AppendMobileInfo(const std::string& path, std::string_view serial, std::string_view revision,
+                      std::string_view simSerial);
+
 }  // namespace telvane::app

@@ -277,37 +277,39 @@ Exchange::Verdict Exchange::TestWholeAnswer(Operation op, std::size_t size) cons
   return FinalResult(op, std::string_view(answer_.data(), size), std::nullopt);
 }
 
+ssize_t Exchange::ReceiveIrdaBytes(std::size_t pos) {
+  const std::size_t room = answer_.size() - 1 - pos;  // keep the terminator
+  ssize_t n;
+  do {
+    n = ::recv(link_.Fd(), answer_.data() + pos, room, MSG_DONTWAIT);
+  } while (n < 0 && errno == EINTR);
+  return n;
+}
+
+// A dial or a prompt: one single receive decides.
+int Exchange::ReceiveIrdaOnce(Operation op) {
+  bool hangUp = false;
+  if (!WaitReadable(timing_.firstByteWait, hangUp)) {
+    failure_ = hangUp ? ExchangeFailure::ReadFailed : ExchangeFailure::NoAnswer;
+    return 0;
+  }
+  const ssize_t n = ReceiveIrdaBytes(0);
+  if (n <= 0) {
+    failure_ = ExchangeFailure::ReadFailed;
+    return 0;
+  }
+  const std::size_t size = static_cast<std::size_t>(n);
+  Verdict verdict = TestWholeAnswer(op, size);
+  if (!verdict && op == Operation::Prompt && size >= 2 && answer_[size - 2] == '>') verdict = 1;
+  if (!verdict || *verdict == 0) failure_ = verdict ? ExchangeFailure::ErrorResult : ExchangeFailure::NoResult;
+  return verdict.value_or(0);
+}
+
 int Exchange::ReceiveIrda(Operation op) {
   ClearAnswer();
+  if (op == Operation::Dial || op == Operation::Prompt) return ReceiveIrdaOnce(op);
   const auto answerDeadline = Clock::now() + timing_.answerLimit;
   bool hangUp = false;
-  const auto receive = [&](std::size_t pos) -> ssize_t {
-    const std::size_t room = answer_.size() - 1 - pos;  // keep the terminator
-    ssize_t n;
-    do {
-      n = ::recv(link_.Fd(), answer_.data() + pos, room, MSG_DONTWAIT);
-    } while (n < 0 && errno == EINTR);
-    return n;
-  };
-
-  if (op == Operation::Dial || op == Operation::Prompt) {
-    // One single receive decides.
-    if (!WaitReadable(timing_.firstByteWait, hangUp)) {
-      failure_ = hangUp ? ExchangeFailure::ReadFailed : ExchangeFailure::NoAnswer;
-      return 0;
-    }
-    const ssize_t n = receive(0);
-    if (n <= 0) {
-      failure_ = ExchangeFailure::ReadFailed;
-      return 0;
-    }
-    const std::size_t size = static_cast<std::size_t>(n);
-    Verdict verdict = TestWholeAnswer(op, size);
-    if (!verdict && op == Operation::Prompt && size >= 2 && answer_[size - 2] == '>') verdict = 1;
-    if (!verdict || *verdict == 0) failure_ = verdict ? ExchangeFailure::ErrorResult : ExchangeFailure::NoResult;
-    return verdict.value_or(0);
-  }
-
   std::size_t pos = 0;
   milliseconds wait = timing_.firstByteWait;
   for (;;) {
@@ -316,7 +318,7 @@ int Exchange::ReceiveIrda(Operation op) {
                 : pos == 0 ? ExchangeFailure::NoAnswer : ExchangeFailure::Stalled;
       return 0;
     }
-    const ssize_t n = receive(pos);
+    const ssize_t n = ReceiveIrdaBytes(pos);
     if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) continue;
     if (n <= 0) {
       failure_ = ExchangeFailure::ReadFailed;

@@ -3,6 +3,8 @@
 // Every answer is left in the 20480-byte answer buffer until the next exchange starts.
 #pragma once
 
+#include <sys/types.h>
+
 #include <array>
 #include <chrono>
 #include <cstddef>
@@ -89,6 +91,8 @@ class Exchange {
   bool SendLine(std::string_view text, bool raw);
   int ReceiveSerial(Operation op);
   int ReceiveIrda(Operation op);
+  int ReceiveIrdaOnce(Operation op);
+  ssize_t ReceiveIrdaBytes(std::size_t pos);
   // The verdict of the first final result code of `op` found in `text`: with `lineStart`
   // (the start of the last line) at the answer's end or in its last line, as each line
   // feed arrives; without it anywhere in the whole answer.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <optional>
 
 namespace telvane::objects {
 
@@ -32,6 +33,13 @@ struct LzwTable {
       code = prefix[code];
     }
     return true;
+  }
+  // Adds entry `at`: string `previous` followed by `lastIndex`.
+  void Add(std::uint32_t at, std::uint32_t previous, std::uint8_t lastIndex) {
+    prefix[at] = static_cast<std::uint16_t>(previous);
+    suffix[at] = lastIndex;
+    first[at] = first[previous];
+    length[at] = static_cast<std::uint16_t>(length[previous] + 1);
   }
   bool Flush(LzwSink& sink) {
     const std::size_t size = filled;
@@ -69,6 +77,31 @@ class SubBlockBytes {
   bool ended_ = false;
 };
 
+// Codes of a given width, least significant bit first, from the sub-block bytes.
+class CodeReader {
+ public:
+  explicit CodeReader(std::span<const std::uint8_t> subBlocks) : bytes_(subBlocks) {}
+
+  // The next code of `bits` bits; none when the data ends first.
+  std::optional<std::uint32_t> Next(int bits) {
+    while (bitCount_ < bits) {
+      std::uint8_t byte = 0;
+      if (!bytes_.Next(byte)) return std::nullopt;
+      buffer_ |= std::uint32_t{byte} << bitCount_;
+      bitCount_ += 8;
+    }
+    const std::uint32_t code = buffer_ & ((1u << bits) - 1);
+    buffer_ >>= bits;
+    bitCount_ -= bits;
+    return code;
+  }
+
+ private:
+  SubBlockBytes bytes_;
+  std::uint32_t buffer_ = 0;
+  int bitCount_ = 0;
+};
+
 }  // namespace
 
 LzwResult DecodeLzw(std::span<const std::uint8_t> subBlocks, int minimumCodeSize, LzwSink& sink) {
@@ -87,23 +120,12 @@ LzwResult DecodeLzw(std::span<const std::uint8_t> subBlocks, int minimumCodeSize
   int codeBits = minimumCodeSize + 1;
   std::uint32_t nextFree = clearCode + 2;
   std::uint32_t previous = kNoCode;
-  std::uint32_t bitBuffer = 0;
-  int bitCount = 0;
-  SubBlockBytes bytes(subBlocks);
+  CodeReader reader(subBlocks);
 
   for (;;) {
-    while (bitCount < codeBits) {
-      std::uint8_t byte = 0;
-      if (!bytes.Next(byte)) {
-        return table->Flush(sink) ? LzwResult::kTruncated : LzwResult::kStopped;
-      }
-      bitBuffer |= std::uint32_t{byte} << bitCount;
-      bitCount += 8;
-    }
-    const std::uint32_t code = bitBuffer & ((1u << codeBits) - 1);
-    bitBuffer >>= codeBits;
-    bitCount -= codeBits;
-
+    const std::optional<std::uint32_t> next = reader.Next(codeBits);
+    if (!next) return table->Flush(sink) ? LzwResult::kTruncated : LzwResult::kStopped;
+    const std::uint32_t code = *next;
     if (code == clearCode) {
       codeBits = minimumCodeSize + 1;
       nextFree = clearCode + 2;
@@ -128,11 +150,7 @@ LzwResult DecodeLzw(std::span<const std::uint8_t> subBlocks, int minimumCodeSize
     if (nextFree < kLzwTableSize) {
       // The new entry is the previous string plus the first index of this one; for the
       // code not yet in the table, that first index is the previous string's own.
-      const std::uint8_t firstIndex = code < nextFree ? table->first[code] : table->first[previous];
-      table->prefix[nextFree] = static_cast<std::uint16_t>(previous);
-      table->suffix[nextFree] = firstIndex;
-      table->first[nextFree] = table->first[previous];
-      table->length[nextFree] = static_cast<std::uint16_t>(table->length[previous] + 1);
+      table->Add(nextFree, previous, code < nextFree ? table->first[code] : table->first[previous]);
       ++nextFree;
       if (nextFree == (1u << codeBits) && codeBits < kLzwMaxCodeBits) ++codeBits;
     }
