@@ -105,7 +105,7 @@ TEST_F(IrdaLinkTest, ExchangesRunOverTheSocket) {
   EXPECT_EQ(exchange.LastFailure(), link::ExchangeFailure::NoAnswer);
 }
 
-TEST(SerialLink, OpensATerminalAndKeepsTheHandleOfOneItCannotConfigure) {
+TEST(SerialLink, OpensOnlyTerminalsAndAClosedLinkSendsNothing) {
   auto irda = link::MakeSystemIrdaProvider();
   link::PhoneLink link(*irda, nullptr);
   PtyPeer peer;
@@ -122,7 +122,9 @@ TEST(SerialLink, OpensATerminalAndKeepsTheHandleOfOneItCannotConfigure) {
 
   EXPECT_FALSE(link.OpenSerialPort("/nonexistent/ttyS9", 0ms));
   EXPECT_FALSE(link.HasSerialHandle());
-  EXPECT_FALSE(irda->Offered());
+  link::Exchange exchange(link, ShortTiming());  // nothing open: fails without sending
+  EXPECT_FALSE(exchange.SendCommand("ATZ"));
+  EXPECT_EQ(exchange.LastFailure(), link::ExchangeFailure::NotOpen);
 }
 
 }  // namespace
