@@ -1,6 +1,5 @@
 // vCard files as other programs write them, and dropping them on the window: names and
 // numbers arrive in the phone's commands, bad files give nothing and no harm.
-#include "support/scripted_phone_test.h"
 #include "phonebook/vcard_import.h"
 
 #include <gtest/gtest.h>
@@ -9,17 +8,11 @@
 #include <vector>
 
 #include "gsm/hex.h"
-#include "recording_feedback.h"
+#include "phone_book_test.h"
 #include "phonebook/phonebook_messages.h"
-#include "support/temp_dir.h"
 
 namespace telvane::phonebook {
 namespace {
-
-using testing::kOk;
-using testing::Lines;
-using testing::ScriptedPhoneTest;
-
 
 std::vector<VcardContact> Cards(const std::filesystem::path& file, const std::string& content) {
   testing::WriteFile(file, content);
@@ -112,10 +105,10 @@ TEST_F(VcardFileTest, BadFilesGiveOnlyWholeCards) {
   EXPECT_FALSE(ReadVcardFile(dir_ / "missing.vcf", [](const VcardContact&) { return true; }));
 }
 
-class DroppedFilesTest : public ScriptedPhoneTest {
+class DroppedFilesTest : public PhoneBookTest {
  protected:
   std::size_t Drop(const std::vector<std::filesystem::path>& files) {
-    WriteContext context{exchange_, store_, pin2_, {}};
+    WriteContext context = Context();
     return ImportDroppedFiles(
         context, feedback_, files,
         [this](std::size_t slot, bool added) {
@@ -125,18 +118,11 @@ class DroppedFilesTest : public ScriptedPhoneTest {
         LocalTime{2001, 10, 5, 14, 30, 0});
   }
 
-  testing::TempDir dir_;
-  PhonebookStore store_;
-  RecordingFeedback feedback_;
-  std::optional<std::string> pin2_;
   std::vector<std::size_t> slots_;
 };
 
 TEST_F(DroppedFilesTest, CardsBecomeSimEntriesWithSafeCommands) {
-  store_.currentBook = Book::kSim;
-  store_.capacity = BookCapacity{1, 250, 24, 16};
-  store_.freePositions.Append(12);
-  store_.freePositions.Append(13);
+  LoadedBook(Book::kSim, {12, 13});
   testing::WriteFile(
       dir_ / "anna.VCF",
       "BEGIN:VCARD\nVERSION:3.0\nFN:Anna \\\"Q\\\"\nTEL;TYPE=HOME:+49 30\nEND:VCARD\n"
@@ -154,9 +140,7 @@ TEST_F(DroppedFilesTest, CardsBecomeSimEntriesWithSafeCommands) {
 }
 
 TEST_F(DroppedFilesTest, CardsBecomeAddressEntriesUntilNoPlaceIsLeft) {
-  store_.currentBook = Book::kInternal;
-  store_.freePositions.Append(0);
-  store_.freePositions.Append(6);
+  LoadedBook(Book::kInternal, {0, 6});
   testing::WriteFile(dir_ / "team.vcf",
                      "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Lee;Ann\r\nTEL;CELL;VOICE:0171\r\n"
                      "TEL;HOME;VOICE:0301\r\nEND:VCARD\r\n"
