@@ -44,7 +44,7 @@ TEST(ParseEntryAnswer, TakesNumberTypeAndGsmName) {
   EXPECT_EQ(broken->name, "");
 }
 
-TEST(ParseAddressVCard, NameVipAndMissingHomeNumber) {
+TEST(ParseAddressVCard, NameVipNumbersAndAddressParts) {
   const AddressCard plain = ParseAddressVCard("BEGIN:VCARD\r\nN:Miller;John\r\nEND:VCARD\r\n", 8);
   EXPECT_EQ(plain.entry.name, "Miller;John");
   EXPECT_EQ(plain.entry.position, 8);
@@ -57,7 +57,8 @@ TEST(ParseAddressVCard, NameVipAndMissingHomeNumber) {
 
   const AddressCard vip = ParseAddressVCard(
       "BEGIN:VCARD\r\nN:Miller;John\r\nCATEGORIES:VIP\r\nTEL;HOME:+4930\r\nTEL;CELL:0171\r\n"
-      "ORG:Acme\r\nEMAIL;INTERNET:j@m.de\r\nEND:VCARD\r\n",
+      "ORG:Acme\r\nEMAIL;INTERNET:j@m.de\r\nADR:;;Main St 1;Springfield;IL;12345;USA\r\n"
+      "END:VCARD\r\n",
       1);
   EXPECT_EQ(vip.entry.name, "Miller;John!");
   EXPECT_EQ(vip.address.vip, 1);
@@ -66,16 +67,11 @@ TEST(ParseAddressVCard, NameVipAndMissingHomeNumber) {
   EXPECT_EQ(vip.address.cellNumber, "0171");
   EXPECT_EQ(vip.address.company, "Acme");
   EXPECT_EQ(vip.address.email, "j@m.de");
-}
-
-TEST(ParseAddressVCard, AddressSplitsIntoItsParts) {
-  const AddressCard full =
-      ParseAddressVCard("\r\nN:X\r\nADR:;;Main St 1;Springfield;IL;12345;USA\r\n", 1);
-  EXPECT_EQ(full.address.street, "Main St 1");
-  EXPECT_EQ(full.address.city, "Springfield");
-  EXPECT_EQ(full.address.state, "IL");
-  EXPECT_EQ(full.address.postalCode, "12345");
-  EXPECT_EQ(full.address.country, "USA");
+  EXPECT_EQ(vip.address.street, "Main St 1");
+  EXPECT_EQ(vip.address.city, "Springfield");
+  EXPECT_EQ(vip.address.state, "IL");
+  EXPECT_EQ(vip.address.postalCode, "12345");
+  EXPECT_EQ(vip.address.country, "USA");
 
   const AddressCard shortAdr = ParseAddressVCard("\r\nN:X\r\nADR:;;Main St 1\r\n", 1);
   EXPECT_EQ(shortAdr.address.street, "Main St 1");

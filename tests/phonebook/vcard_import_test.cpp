@@ -14,26 +14,21 @@
 namespace telvane::phonebook {
 namespace {
 
-std::vector<VcardContact> Cards(const std::filesystem::path& file, const std::string& content) {
-  testing::WriteFile(file, content);
+// The cards read from a file of `content`.
+std::vector<VcardContact> Cards(const std::string& content) {
+  testing::TempDir dir;
+  testing::WriteFile(dir / "cards.vcf", content);
   std::vector<VcardContact> cards;
-  EXPECT_TRUE(ReadVcardFile(file, [&](const VcardContact& card) {
+  EXPECT_TRUE(ReadVcardFile(dir / "cards.vcf", [&](const VcardContact& card) {
     cards.push_back(card);
     return true;
   }));
   return cards;
 }
 
-class VcardFileTest : public ::testing::Test {
- protected:
-  testing::TempDir dir_;
-  std::filesystem::path file_ = dir_ / "cards.vcf";
-};
-
-TEST_F(VcardFileTest, Version21WithCharsetAndQuotedPrintable) {
+TEST(VcardFile, Version21WithCharsetAndQuotedPrintable) {
   const auto cards =
-      Cards(file_,
-            "BEGIN:VCARD\r\nVERSION:2.1\r\n"
+      Cards("BEGIN:VCARD\r\nVERSION:2.1\r\n"
             "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:M=C3=BCller;Hans\r\n"
             "TEL;PREF;CELL:+491701234567\r\nTEL;HOME:030 123\r\n"
             "NOTE;ENCODING=QUOTED-PRINTABLE:first=0D=0Asecond =\r\nthird\r\n"
@@ -59,20 +54,20 @@ TEST_F(VcardFileTest, Version21WithCharsetAndQuotedPrintable) {
   EXPECT_EQ(cards[1].email, "ann@example.com");
 }
 
-TEST_F(VcardFileTest, Version30WithTypeParametersFoldingAndLineFeeds) {
-  const auto cards = Cards(file_,
-                           "\xEF\xBB\xBF"
-                           "BEGIN:VCARD\nVERSION:3.0\nN:M\xC3\xBCller;Hans;;;\n"
-                           "FN:Hans M\xC3\xBCller\nORG:ACME\\, Inc.;Sales\n"
-                           "EMAIL;type=INTERNET:other@example.com\n"
-                           "item1.EMAIL;type=INTERNET;type=pref:hans@example.com\n"
-                           "TEL;TYPE=cell,voice:+49 170 1234567\n"
-                           "TEL;type=WORK;type=VOICE:030 555\nTEL;TYPE=HOME,FAX:030 556\n"
-                           "TEL;TYPE=HOME:030\n 111\nTEL;TYPE=PAGER:0999\n"
-                           "PHOTO;ENCODING=b;TYPE=JPEG:/9j/4AAQSkZJRgABAQ\n AAAQABAAD\n"
-                           "URL:http://example.com/~hans\n"
-                           "END:VCARD\n"
-                           "BEGIN:VCARD\nVERSION:3.0\nFN:Solo\nTEL:0800\nEND:VCARD\n");
+TEST(VcardFile, Version30WithTypeParametersFoldingAndLineFeeds) {
+  const auto cards = Cards(
+      "\xEF\xBB\xBF"
+      "BEGIN:VCARD\nVERSION:3.0\nN:M\xC3\xBCller;Hans;;;\n"
+      "FN:Hans M\xC3\xBCller\nORG:ACME\\, Inc.;Sales\n"
+      "EMAIL;type=INTERNET:other@example.com\n"
+      "item1.EMAIL;type=INTERNET;type=pref:hans@example.com\n"
+      "TEL;TYPE=cell,voice:+49 170 1234567\n"
+      "TEL;type=WORK;type=VOICE:030 555\nTEL;TYPE=HOME,FAX:030 556\n"
+      "TEL;TYPE=HOME:030\n 111\nTEL;TYPE=PAGER:0999\n"
+      "PHOTO;ENCODING=b;TYPE=JPEG:/9j/4AAQSkZJRgABAQ\n AAAQABAAD\n"
+      "URL:http://example.com/~hans\n"
+      "END:VCARD\n"
+      "BEGIN:VCARD\nVERSION:3.0\nFN:Solo\nTEL:0800\nEND:VCARD\n");
   ASSERT_EQ(cards.size(), 2u);
   const VcardContact& hans = cards[0];
   EXPECT_EQ(hans.DisplayName(), "Hans M\xFCller");
@@ -87,7 +82,7 @@ TEST_F(VcardFileTest, Version30WithTypeParametersFoldingAndLineFeeds) {
   EXPECT_EQ(cards[1].homeNumber, "0800");
 }
 
-TEST_F(VcardFileTest, BadFilesGiveOnlyWholeCards) {
+TEST(VcardFile, BadFilesGiveOnlyWholeCards) {
   std::string bad =
       "BEGIN:VCARD\r\nN:" + std::string(10'000'000, 'A') + "\r\nTEL;CELL:1\r\nEND:VCARD\r\n";
   bad += std::string(
@@ -95,14 +90,14 @@ TEST_F(VcardFileTest, BadFilesGiveOnlyWholeCards) {
       "1\r\nEND:VCARD\r\n",
       50);
   bad += "END:VCARD\r\nTEL;CELL:2\r\nBEGIN:VCARD\r\nN:Truncated\r\nTEL;CELL:3\r\n";
-  const auto cards = Cards(file_, bad);
+  const auto cards = Cards(bad);
   ASSERT_EQ(cards.size(), 2u);
   EXPECT_TRUE(cards[0].lastName.empty());  // the overlong N line was skipped
   EXPECT_EQ(cards[0].cellNumber, "1");
   EXPECT_EQ(cards[1].lastName, "Binary\"");
   EXPECT_EQ(cards[1].cellNumber, "01");
 
-  EXPECT_FALSE(ReadVcardFile(dir_ / "missing.vcf", [](const VcardContact&) { return true; }));
+  EXPECT_FALSE(ReadVcardFile("/nonexistent/missing.vcf", [](const VcardContact&) { return true; }));
 }
 
 class DroppedFilesTest : public PhoneBookTest {
