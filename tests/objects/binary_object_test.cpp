@@ -101,7 +101,8 @@ TEST_F(TextObjectTest, ReadJoinsBlocksCutsAtTheLimitAndKnowsAnEmptySlot) {
   EXPECT_EQ(objects::ReadObjectText(exchange_, ObjectType::kVcs, 7, 1024).status,
             objects::ObjectRead::Status::kFailed);
   EXPECT_EQ(peer_.Lines(),
-            (std::vector<std::string>{"AT^SBNR=\"vcf\",12", "AT^SBNR=\"vcs\",8", "AT^SBNR=\"vcs\",7"}));
+            (std::vector<std::string>{"AT^SBNR=\"vcf\",12", "AT^SBNR=\"vcs\",8",
+                                      "AT^SBNR=\"vcs\",7"}));
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-#include "gsm/hex.h"
 #include "objects/windows/logo_transfer.h"
 #include "objects/object_file.h"
 #include "objects/windows/ring_tone_transfer.h"
@@ -50,39 +49,32 @@ class FileSendTest : public TransferTest {
   bool windowEnabled_ = false;
 };
 
-TEST_F(FileSendTest, RingToneOf250BytesGoesAsThreeBlocksAfterTheErase) {
-  const auto tone = dir_ / "tone.mid";
-  WriteFile(tone, Bytes(250, 'A'));
+TEST_F(FileSendTest, RingTonesGoInBlocksOf100AndLogosInBlocksOf50AfterTheErase) {
+  WriteFile(dir_ / "tone.mid", Bytes(250, 'A'));
+  WriteFile(dir_ / "logo.bmp", "BM" + Bytes(2998));
   peer_.Reply(kOk);
   AcceptBlocks(3);
-  bool sent = false;
-  EXPECT_EQ(Run([&](ui::Ui& ui) { sent = objects::SendToneFile(exchange_, ui, tone, 2); }), "");
-  EXPECT_TRUE(sent);
+  peer_.Reply(kOk);
+  AcceptBlocks(60);
+  EXPECT_EQ(Run([&](ui::Ui& ui) {
+              EXPECT_TRUE(objects::SendToneFile(exchange_, ui, dir_ / "tone.mid", 2));
+              EXPECT_TRUE(objects::SendLogoFile(exchange_, ui, dir_ / "logo.bmp", 1));
+            }),
+            "");
   const auto lines = peer_.Lines();
-  ASSERT_EQ(lines.size(), 7u);
+  ASSERT_EQ(lines.size(), 7u + 121u);
   EXPECT_EQ(lines[0], "AT^SBNW=\"mid\",2,0");
   EXPECT_EQ(lines[1], "AT^SBNW=\"mid\",2,1,3");
   EXPECT_EQ(lines[3], "AT^SBNW=\"mid\",2,2,3");
   EXPECT_EQ(lines[5], "AT^SBNW=\"mid\",2,3,3");
-  EXPECT_EQ(lines[6], gsm::ToHex(Bytes(250, 'A').substr(200)) + "\x1a");
-  EXPECT_EQ(lines[6].size(), 101u);
-}
-
-TEST_F(FileSendTest, BmpOf3000BytesGoesAsSixtyBlocksFromItsHeader) {
-  const auto logo = dir_ / "logo.bmp";
-  WriteFile(logo, "BM" + Bytes(2998));
-  peer_.Reply(kOk);
-  AcceptBlocks(60);
-  bool sent = false;
-  EXPECT_EQ(Run([&](ui::Ui& ui) { sent = objects::SendLogoFile(exchange_, ui, logo, 1); }), "");
-  EXPECT_TRUE(sent);
-  const auto lines = peer_.Lines();
-  ASSERT_EQ(lines.size(), 121u);
-  EXPECT_EQ(lines[0], "AT^SBNW=\"bmp\",1,0");
-  EXPECT_EQ(lines[1], "AT^SBNW=\"bmp\",1,1,60");
-  EXPECT_EQ(lines[2].substr(0, 4), "424D");
-  EXPECT_EQ(lines[2].size(), 101u);
-  EXPECT_EQ(lines[119], "AT^SBNW=\"bmp\",1,60,60");
+  EXPECT_EQ(lines[6],  // the last 50 bytes
+            "090A0B0C0D0E0F101112131415161718191A1B1C1D1E1F202122232425262728292A2B2C2D2E2F"
+            "303132333435363738393A\x1a");
+  EXPECT_EQ(lines[7], "AT^SBNW=\"bmp\",1,0");
+  EXPECT_EQ(lines[8], "AT^SBNW=\"bmp\",1,1,60");
+  EXPECT_EQ(lines[9].substr(0, 4), "424D");
+  EXPECT_EQ(lines[9].size(), 101u);
+  EXPECT_EQ(lines[126], "AT^SBNW=\"bmp\",1,60,60");
 }
 
 TEST_F(FileSendTest, UnsuitableLogosStopAfterTheEraseAndRefusedBlocksStopTheSend) {

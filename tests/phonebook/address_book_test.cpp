@@ -49,7 +49,8 @@ TEST_F(AddressBookTest, NewEntryIsWrittenAtTheFirstFreeIndexUnlessRefused) {
   miller.homeNumber = "+4930";
   const LocalTime when{2001, 10, 5, 14, 30, 0};
   const auto save = [&](const AddressInput& input) {
-    return SaveAddressEntry(exchange_, feedback_, store_, input, AddressSource::kDialog, 0, 0, when);
+    return SaveAddressEntry(exchange_, feedback_, store_, input, AddressSource::kDialog, 0, 0,
+                            when);
   };
 
   AddressInput nameless = miller;
