@@ -103,42 +103,41 @@ TEST_F(BookExchangeTest, InjectedNameAndNumberStayInOneCommand) {
 TEST_F(BookExchangeTest, FixedDiallingAsksForPin2WhenRequired) {
   LoadedBook(Book::kSimFix, {});
   store_.entries.Add(PhonebookEntry{4, "030", 129, "Anna"});
-  Replies({kOk, "\r\n+CME ERROR: SIM PIN2 REQUIRED\r\n", "\r\n+CPIN: SIM PIN2\r\n\r\nOK\r\n", kOk,
-           kOk, kOk});
   WriteContext context = Context();
-  EXPECT_TRUE(WriteEntry(context, {"Anna", "0301"}, 4, 0).done);
   const std::string write = "AT+CPBW=4,0301,129,\"Anna\"";
-  EXPECT_EQ(SentLines(),
-            (Lines{"AT+CMEE=2", write, "AT+CPIN?", "AT+CPIN=1234", write, "AT+CMEE=0"}));
-  EXPECT_EQ(pin2_, "1234");
-  EXPECT_EQ(store_.entries[0].number, "0301");
 
-  // Accepted at once: still sent twice; the stored PIN2 is not asked for again.
-  Replies({kOk, kOk, kOk, kOk});
-  EXPECT_TRUE(WriteEntry(context, {"Anna", "0302"}, 4, 0).done);
-  EXPECT_EQ(SentLines().size(), 4u);
-  EXPECT_EQ(asked_, 1);
-}
-
-TEST_F(BookExchangeTest, FixedDiallingCancelAndRejectedPin2) {
-  LoadedBook(Book::kSimFix, {});
-  store_.entries.Add(PhonebookEntry{4, "030", 129, "Anna"});
+  // A cancelled or empty PIN2: nothing is sent.
   answer_.reset();
-  WriteContext context = Context();
   EXPECT_EQ(WriteEntry(context, {"Anna", "0301"}, 4, 0).messageId, 0);
-  EXPECT_TRUE(SentLines().empty());
   answer_ = "";
   EXPECT_EQ(WriteEntry(context, {"Anna", "0301"}, 4, 0).messageId, kStrInvalidPin2);
   EXPECT_TRUE(SentLines().empty());
 
+  // A rejected one is forgotten and the entry stays.
   answer_ = "9999";
-  Replies({kOk, "\r\n+CME ERROR: SIM PIN2 REQUIRED\r\n", kOk, "\r\n+CME ERROR: incorrect password\r\n"});
-  const Outcome rejected = WriteEntry(context, {"Anna", "0301"}, 4, 0);
-  EXPECT_EQ(rejected.messageId, kStrPin2Rejected);
-  EXPECT_EQ(SentLines(), (Lines{"AT+CMEE=2", "AT+CPBW=4,0301,129,\"Anna\"", "AT+CPIN?",
-                                "AT+CPIN=9999"}));
+  Replies({kOk, "\r\n+CME ERROR: SIM PIN2 REQUIRED\r\n", kOk,
+           "\r\n+CME ERROR: incorrect password\r\n"});
+  EXPECT_EQ(WriteEntry(context, {"Anna", "0301"}, 4, 0).messageId, kStrPin2Rejected);
+  EXPECT_EQ(SentLines(), (Lines{"AT+CMEE=2", write, "AT+CPIN?", "AT+CPIN=9999"}));
   EXPECT_FALSE(pin2_);
   EXPECT_EQ(store_.entries[0].number, "030");
+
+  answer_ = "1234";
+  Replies({kOk, "\r\n+CME ERROR: SIM PIN2 REQUIRED\r\n", "\r\n+CPIN: SIM PIN2\r\n\r\nOK\r\n",
+           kOk, kOk, kOk});
+  EXPECT_TRUE(WriteEntry(context, {"Anna", "0301"}, 4, 0).done);
+  EXPECT_EQ(SentLines(),
+            (Lines{"AT+CMEE=2", write, "AT+CPIN?", "AT+CPIN=1234", write, "AT+CMEE=0"}));
+  EXPECT_EQ(pin2_, "1234");
+  EXPECT_EQ(store_.entries[0].number, "0301");
+  EXPECT_EQ(asked_, 4);  // once for each write so far
+
+  // Accepted at once: still sent twice; the stored PIN2 is not asked for again.
+  Replies({kOk, kOk, kOk, kOk});
+  EXPECT_TRUE(WriteEntry(context, {"Anna", "0302"}, 4, 0).done);
+  const std::string again = "AT+CPBW=4,0302,129,\"Anna\"";
+  EXPECT_EQ(SentLines(), (Lines{"AT+CMEE=2", again, again, "AT+CMEE=0"}));
+  EXPECT_EQ(asked_, 4);
 }
 
 TEST_F(BookExchangeTest, NormalisingWithAndWithoutLeadingZero) {
