@@ -1,5 +1,5 @@
 // Helpers of the picture codec tests: a decoded picture as RGB bytes, ImageMagick as the
-// independent decoder, and GIF files written with giflib.
+// independent decoder, hand-made BMP files and GIF files written with giflib.
 #pragma once
 
 #include <cstdint>
