@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
-#include <thread>
+#include <vector>
 
 #include "link_fixture.h"
 
@@ -11,31 +12,28 @@ namespace {
 using namespace std::chrono_literals;
 using link::ExchangeFailure;
 
-TEST_F(SerialExchangeTest, CommandEndsOnOkWithItsAnswerInTheBuffer) {
-  peer_.Reply("\r\n+CBC: 0,80\r\n\r\nOK\r\n");
-  EXPECT_TRUE(exchange_.SendCommand("AT+CBC"));
-  EXPECT_EQ(exchange_.Answer(), "\r\n+CBC: 0,80\r\n\r\nOK\r\n");
-  ASSERT_TRUE(peer_.WaitForLines(1));
-  EXPECT_EQ(peer_.Lines().at(0), "AT+CBC");
-}
-
-TEST_F(SerialExchangeTest, ErrorFormsFailTheCommand) {
-  peer_.Reply("\r\n+CME ERROR: 10\r\n");
-  EXPECT_FALSE(exchange_.SendCommand("AT+CPBR=1"));
-  EXPECT_EQ(exchange_.LastFailure(), ExchangeFailure::ErrorResult);
-  EXPECT_EQ(exchange_.Answer(), "\r\n+CME ERROR: 10\r\n");
-
-  peer_.Reply("\r\n+CMS ERROR: 321\r\n");
-  EXPECT_FALSE(exchange_.SendCommand("AT+CMGR=9"));
-
-  peer_.Reply("\r\nERROR\r\n");
-  EXPECT_FALSE(exchange_.SendCommand("AT+XYZ"));
-}
-
-TEST_F(SerialExchangeTest, OkInsideAnEarlierLineEndsTheAnswerThere) {
-  peer_.Reply("\r\n^SMGL: TEXTOK\r\nmore\r\n\r\nOK\r\n");
-  EXPECT_TRUE(exchange_.SendCommand("AT^SMGL=0"));
-  EXPECT_EQ(exchange_.Answer(), "\r\n^SMGL: TEXTOK\r\n");
+TEST_F(SerialExchangeTest, FinalResultEndsTheCommandWithItsAnswerInTheBuffer) {
+  struct Case {
+    std::string reply;
+    bool ok;
+    std::string answer;
+  };
+  const Case cases[] = {
+      {"\r\n+CBC: 0,80\r\n\r\nOK\r\n", true, "\r\n+CBC: 0,80\r\n\r\nOK\r\n"},
+      {std::string("\r\nA\0B\r\n\r\nOK\r\n", 13), true, "\r\nA@B\r\n\r\nOK\r\n"},  // zero byte
+      {"\r\n+CME ERROR: 10\r\n", false, "\r\n+CME ERROR: 10\r\n"},
+      {"\r\n+CMS ERROR: 321\r\n", false, "\r\n+CMS ERROR: 321\r\n"},
+      {"\r\nERROR\r\n", false, "\r\nERROR\r\n"},
+      // "OK" inside an earlier line ends the answer there.
+      {"\r\n^SMGL: TEXTOK\r\nmore\r\n\r\nOK\r\n", true, "\r\n^SMGL: TEXTOK\r\n"},
+  };
+  for (const Case& c : cases) {
+    peer_.Reply(c.reply);
+    EXPECT_EQ(exchange_.SendCommand("AT+CBC"), c.ok) << c.reply;
+    EXPECT_EQ(exchange_.Answer(), c.answer);
+    EXPECT_EQ(exchange_.LastFailure(), c.ok ? ExchangeFailure::None : ExchangeFailure::ErrorResult);
+  }
+  EXPECT_EQ(peer_.Lines(), std::vector<std::string>(std::size(cases), "AT+CBC"));
 }
 
 TEST_F(SerialExchangeTest, SilentPhoneFailsAfterTheFirstByteWait) {
@@ -71,6 +69,12 @@ TEST_F(SerialExchangeTest, DialResults) {
     EXPECT_EQ(exchange_.SendDialCommand("ATD0301234;"), expected) << answer;
   }
   EXPECT_EQ(exchange_.SendDialCommand("ATD0301234;"), 0);  // no answer at all
+
+  // A dial answer keeps a zero byte, which ends the text, but the final result behind it
+  // still counts.
+  peer_.Reply(std::string("\r\nX\0\r\nBUSY\r\n", 12));
+  EXPECT_EQ(exchange_.SendDialCommand("ATD1;"), 4);
+  EXPECT_EQ(exchange_.Answer(), "\r\nX");
 }
 
 TEST_F(SerialExchangeTest, LongCommandEndsOnOkAnywhereInALine) {
@@ -89,6 +93,10 @@ TEST_F(SerialExchangeTest, LastAnswerTokenTakesTheWordBeforeOkAndShortensTheAnsw
   peer_.Reply("\r\n262011234567890\r\n\r\nOK\r\n");
   ASSERT_TRUE(exchange_.SendCommand("AT+CIMI"));
   EXPECT_EQ(exchange_.LastAnswerToken(), "262011234567890");
+  // Garbage and unsolicited lines do not confuse the final result.
+  peer_.Reply("\x01\xff\x80\x1b\r\n\r\nRING\r\n\r\n+CBC: 0,50\r\n\r\nOK\r\n");
+  ASSERT_TRUE(exchange_.SendCommand("AT+CBC"));
+  EXPECT_EQ(exchange_.LastAnswerToken(), "0,50");
 
   // Nothing before the final result, and no final result at all.
   peer_.Reply("\r\nOK\r\n");
@@ -97,24 +105,6 @@ TEST_F(SerialExchangeTest, LastAnswerTokenTakesTheWordBeforeOkAndShortensTheAnsw
   peer_.Reply("\r\nERROR\r\n");
   ASSERT_FALSE(exchange_.SendCommand("AT"));
   EXPECT_EQ(exchange_.LastAnswerToken(), std::nullopt);
-}
-
-TEST_F(SerialExchangeTest, ZeroByteIsStoredAsAtSignByCommandOnly) {
-  peer_.Reply(std::string("\r\nA\0B\r\n\r\nOK\r\n", 13));
-  ASSERT_TRUE(exchange_.SendCommand("AT+CPBR=1"));
-  EXPECT_EQ(exchange_.Answer(), "\r\nA@B\r\n\r\nOK\r\n");
-
-  // A dial answer keeps the zero byte, which ends the text, but the final result
-  // behind it still counts.
-  peer_.Reply(std::string("\r\nX\0\r\nBUSY\r\n", 12));
-  EXPECT_EQ(exchange_.SendDialCommand("ATD1;"), 4);
-  EXPECT_EQ(exchange_.Answer(), "\r\nX");
-}
-
-TEST_F(SerialExchangeTest, GarbageAndUnsolicitedLinesDoNotConfuseTheFinalResult) {
-  peer_.Reply(std::string("\x01\xff\x80\x1b\r\n\r\nRING\r\n\r\n+CBC: 0,50\r\n\r\nOK\r\n"));
-  EXPECT_TRUE(exchange_.SendCommand("AT+CBC"));
-  EXPECT_EQ(exchange_.LastAnswerToken(), "0,50");
 }
 
 TEST_F(SerialExchangeTest, LeftoverInputBelongsToNoCommand) {
@@ -177,14 +167,6 @@ TEST_F(SerialExchangeTest, PumpRunsWhileWaitingAndCannotNestAnExchange) {
   EXPECT_FALSE(nestedResult);
   EXPECT_EQ(nestedFailure, ExchangeFailure::Busy);
   EXPECT_EQ(peer_.Lines().size(), 1u);
-}
-
-TEST(ExchangeWithoutLink, FailsWithoutSending) {
-  auto irda = link::MakeSystemIrdaProvider();
-  link::PhoneLink closed(*irda, nullptr);
-  link::Exchange exchange(closed, ShortTiming());
-  EXPECT_FALSE(exchange.SendCommand("ATZ"));
-  EXPECT_EQ(exchange.LastFailure(), ExchangeFailure::NotOpen);
 }
 
 }  // namespace

@@ -25,16 +25,6 @@ class IrdaLinkTest : public ::testing::Test {
   link::PhoneLink link_{irda_, [this](int id) { shown_.push_back(id); }};
 };
 
-TEST_F(IrdaLinkTest, ConnectsToTheFirstDeviceNamingTheMaker) {
-  irda_.deviceNames = {"Nokia 6210", "SIEMENS S45", "SIEMENS ME45"};
-  ASSERT_TRUE(link_.FindIrdaPhone());
-  ASSERT_TRUE(link_.ConnectIrdaPhone());
-  EXPECT_EQ(irda_.connectedDevice, 101u);
-  EXPECT_EQ(irda_.connectedService, "IrDA:IrCOMM");
-  EXPECT_EQ(link_.Kind(), link::LinkKind::Irda);
-  EXPECT_TRUE(shown_.empty());
-}
-
 TEST_F(IrdaLinkTest, MatchIsCaseSensitiveAndLimitedToFiveDevices) {
   irda_.deviceNames = {"Siemens S45", "a", "b", "c", "d", "SIEMENS S45"};
   irda_.reportedCount = 6;
@@ -69,9 +59,14 @@ TEST_F(IrdaLinkTest, EachFailureShowsItsMessage) {
   EXPECT_EQ(link_.Kind(), link::LinkKind::Serial);
 }
 
-TEST_F(IrdaLinkTest, ExchangesRunOverTheSocket) {
-  irda_.deviceNames = {"SIEMENS S45"};
-  ASSERT_TRUE(link_.FindIrdaPhone() && link_.ConnectIrdaPhone());
+TEST_F(IrdaLinkTest, ConnectsToTheFirstDeviceNamingTheMakerAndExchangesOverTheSocket) {
+  irda_.deviceNames = {"Nokia 6210", "SIEMENS S45", "SIEMENS ME45"};
+  ASSERT_TRUE(link_.FindIrdaPhone());
+  ASSERT_TRUE(link_.ConnectIrdaPhone());
+  EXPECT_EQ(irda_.connectedDevice, 101u);
+  EXPECT_EQ(irda_.connectedService, "IrDA:IrCOMM");
+  EXPECT_EQ(link_.Kind(), link::LinkKind::Irda);
+  EXPECT_TRUE(shown_.empty());
   link::Exchange exchange(link_, ShortTiming());
   std::string lastLine;
   // Answers the next command line the program sends, from another thread.
@@ -105,7 +100,7 @@ TEST_F(IrdaLinkTest, ExchangesRunOverTheSocket) {
   EXPECT_EQ(exchange.LastFailure(), link::ExchangeFailure::NoAnswer);
 }
 
-TEST(SerialLink, OpensATerminalAndKeepsTheHandleOfOneItCannotConfigure) {
+TEST(SerialLink, OpensOnlyTerminalsAndAClosedLinkSendsNothing) {
   auto irda = link::MakeSystemIrdaProvider();
   link::PhoneLink link(*irda, nullptr);
   PtyPeer peer;
@@ -122,7 +117,9 @@ TEST(SerialLink, OpensATerminalAndKeepsTheHandleOfOneItCannotConfigure) {
 
   EXPECT_FALSE(link.OpenSerialPort("/nonexistent/ttyS9", 0ms));
   EXPECT_FALSE(link.HasSerialHandle());
-  EXPECT_FALSE(irda->Offered());
+  link::Exchange exchange(link, ShortTiming());  // nothing open: fails without sending
+  EXPECT_FALSE(exchange.SendCommand("ATZ"));
+  EXPECT_EQ(exchange.LastFailure(), link::ExchangeFailure::NotOpen);
 }
 
 }  // namespace

@@ -125,19 +125,13 @@ TEST(GifToBmpTest, FourColoursBecomeA4BitBmpWithSixteenEntries) {
   ASSERT_TRUE(testing::WriteGifWithGiflib(dir / "logo.gif", image));
   PictureRecord gif;
   ASSERT_EQ(testing::LoadPicture(gif, dir / "logo.gif", GifPictureFormat()), PictureStatus::kOk);
-  EXPECT_EQ(gif.bitsPerPixel, 2u);
-  EXPECT_EQ(gif.storedBits, 4u);
-
   PictureRecord bmp = gif;
   bmp.format = &BmpPictureFormat();
   ASSERT_EQ(bmp.format->save(bmp), PictureStatus::kOk);
   const std::string file = ::telvane::testing::ReadFile(dir / "logo.BMP");
   EXPECT_EQ(static_cast<std::uint8_t>(file[28]), 4);
   EXPECT_EQ(file.substr(54 + 4 * 4, 12 * 4), std::string(48, '\0'));
-  PictureRecord reread;
-  ASSERT_EQ(testing::LoadPicture(reread, dir / "logo.BMP", BmpPictureFormat()),
-            PictureStatus::kOk);
-  EXPECT_EQ(testing::PictureRgb(reread), testing::PictureRgb(gif));
+  // That ImageMagick sees the same picture in the copy: GiflibOracleTest, colours4.
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-#include "gsm/hex.h"
 #include "objects/windows/logo_transfer.h"
 #include "objects/object_file.h"
 #include "objects/windows/ring_tone_transfer.h"
@@ -20,50 +19,62 @@ std::string Bytes(std::size_t count, char first = 0) {
   return bytes;
 }
 
-// Runs `action` inside a small modal window standing for the main window.
-struct InWindow : ui::DialogHandler {
-  std::function<void(ui::Dialog&)> action;
-  void OnInit(ui::Dialog& dialog) override {
-    action(dialog);
-    dialog.End(ui::kIdOk);
+class FileSendTest : public TransferTest {
+ protected:
+  // Sends the logo the script picks, from a small window standing for the main window,
+  // with temp_ as the temporary folder; returns the messages shown.
+  std::string SendLogoFromWindow(const std::string& script) {
+    std::filesystem::create_directory(temp_);
+    struct InWindow : ui::DialogHandler {
+      std::function<void(ui::Dialog&)> action;
+      void OnInit(ui::Dialog& dialog) override {
+        action(dialog);
+        dialog.End(ui::kIdOk);
+      }
+    } window;
+    return Run(
+        [&](ui::Ui& ui) {
+          window.action = [&](ui::Dialog& dialog) {
+            objects::TransferSession session{exchange_, ui, dialog, temp_.string()};
+            objects::SendLogo(session, logoIndex_);
+            windowEnabled_ = dialog.IsWindowEnabled();
+          };
+          ui.RunModal(111, window, nullptr);
+        },
+        script);
   }
+
+  std::filesystem::path temp_ = dir_ / "temp";
+  int logoIndex_ = 0;
+  bool windowEnabled_ = false;
 };
 
-using FileSendTest = TransferTest;
-
-TEST_F(FileSendTest, RingToneOf250BytesGoesAsThreeBlocksAfterTheErase) {
-  const auto tone = dir_ / "tone.mid";
-  WriteFile(tone, Bytes(250, 'A'));
+TEST_F(FileSendTest, RingTonesGoInBlocksOf100AndLogosInBlocksOf50AfterTheErase) {
+  WriteFile(dir_ / "tone.mid", Bytes(250, 'A'));
+  WriteFile(dir_ / "logo.bmp", "BM" + Bytes(2998));
   peer_.Reply(kOk);
   AcceptBlocks(3);
-  bool sent = false;
-  EXPECT_EQ(Run([&](ui::Ui& ui) { sent = objects::SendToneFile(exchange_, ui, tone, 2); }), "");
-  EXPECT_TRUE(sent);
+  peer_.Reply(kOk);
+  AcceptBlocks(60);
+  EXPECT_EQ(Run([&](ui::Ui& ui) {
+              EXPECT_TRUE(objects::SendToneFile(exchange_, ui, dir_ / "tone.mid", 2));
+              EXPECT_TRUE(objects::SendLogoFile(exchange_, ui, dir_ / "logo.bmp", 1));
+            }),
+            "");
   const auto lines = peer_.Lines();
-  ASSERT_EQ(lines.size(), 7u);
+  ASSERT_EQ(lines.size(), 7u + 121u);
   EXPECT_EQ(lines[0], "AT^SBNW=\"mid\",2,0");
   EXPECT_EQ(lines[1], "AT^SBNW=\"mid\",2,1,3");
   EXPECT_EQ(lines[3], "AT^SBNW=\"mid\",2,2,3");
   EXPECT_EQ(lines[5], "AT^SBNW=\"mid\",2,3,3");
-  EXPECT_EQ(lines[6], gsm::ToHex(Bytes(250, 'A').substr(200)) + "\x1a");
-  EXPECT_EQ(lines[6].size(), 101u);
-}
-
-TEST_F(FileSendTest, BmpOf3000BytesGoesAsSixtyBlocksFromItsHeader) {
-  const auto logo = dir_ / "logo.bmp";
-  WriteFile(logo, "BM" + Bytes(2998));
-  peer_.Reply(kOk);
-  AcceptBlocks(60);
-  bool sent = false;
-  EXPECT_EQ(Run([&](ui::Ui& ui) { sent = objects::SendLogoFile(exchange_, ui, logo, 1); }), "");
-  EXPECT_TRUE(sent);
-  const auto lines = peer_.Lines();
-  ASSERT_EQ(lines.size(), 121u);
-  EXPECT_EQ(lines[0], "AT^SBNW=\"bmp\",1,0");
-  EXPECT_EQ(lines[1], "AT^SBNW=\"bmp\",1,1,60");
-  EXPECT_EQ(lines[2].substr(0, 4), "424D");
-  EXPECT_EQ(lines[2].size(), 101u);
-  EXPECT_EQ(lines[119], "AT^SBNW=\"bmp\",1,60,60");
+  EXPECT_EQ(lines[6],  // the last 50 bytes
+            "090A0B0C0D0E0F101112131415161718191A1B1C1D1E1F202122232425262728292A2B2C2D2E2F"
+            "303132333435363738393A\x1a");
+  EXPECT_EQ(lines[7], "AT^SBNW=\"bmp\",1,0");
+  EXPECT_EQ(lines[8], "AT^SBNW=\"bmp\",1,1,60");
+  EXPECT_EQ(lines[9].substr(0, 4), "424D");
+  EXPECT_EQ(lines[9].size(), 101u);
+  EXPECT_EQ(lines[126], "AT^SBNW=\"bmp\",1,60,60");
 }
 
 TEST_F(FileSendTest, UnsuitableLogosStopAfterTheEraseAndRefusedBlocksStopTheSend) {
@@ -100,23 +111,11 @@ TEST_F(FileSendTest, UnsuitableLogosStopAfterTheEraseAndRefusedBlocksStopTheSend
 
 TEST_F(FileSendTest, GifLogoUsesTheChosenNumberAndLeavesNoIntermediateFile) {
   WriteFile(dir_ / "logo.gif", "GIF89a");
-  const auto temp = dir_ / "temp";
-  std::filesystem::create_directory(temp);
-  int logoIndex = 0;
-  std::string out = Run(
-      [&](ui::Ui& ui) {
-        InWindow window;
-        window.action = [&](ui::Dialog& dialog) {
-          objects::TransferSession session{exchange_, ui, dialog, temp.string()};
-          objects::SendLogo(session, logoIndex);
-          EXPECT_TRUE(dialog.IsWindowEnabled());
-        };
-        ui.RunModal(111, window, nullptr);
-      },
-      "file " + (dir_ / "logo.gif").string() + " 3\n");
-  EXPECT_EQ(logoIndex, 2);
-  EXPECT_EQ(out, "message 36 Telvane: Can't open file\n");
-  EXPECT_TRUE(std::filesystem::is_empty(temp));
+  EXPECT_EQ(SendLogoFromWindow("file " + (dir_ / "logo.gif").string() + " 3\n"),
+            "message 36 Telvane: Can't open file\n");
+  EXPECT_EQ(logoIndex_, 2);
+  EXPECT_TRUE(windowEnabled_);
+  EXPECT_TRUE(std::filesystem::is_empty(temp_));
   EXPECT_TRUE(std::filesystem::exists(dir_ / "logo.gif"));
   EXPECT_TRUE(objects::IsGifName("a/LOGO.GIF"));
   EXPECT_FALSE(objects::IsGifName("a/logo.bmp"));
@@ -129,29 +128,16 @@ TEST_F(FileSendTest, GifLogoIsSentAsABmpFromTheTemporaryFolder) {
   gif.globalColours = TestColours(2);
   gif.indices = TestIndices(gif.width, gif.height, 2);
   ASSERT_TRUE(WriteGifWithGiflib(dir_ / "my.pictures.gif", gif));
-  const auto temp = dir_ / "temp";
-  std::filesystem::create_directory(temp);
   // 62 header bytes and 29 lines of 16 bytes: 526 bytes, 11 blocks of 50.
   peer_.Reply(kOk);
   AcceptBlocks(11);
-  int logoIndex = 0;
-  const std::string out = Run(
-      [&](ui::Ui& ui) {
-        InWindow window;
-        window.action = [&](ui::Dialog& dialog) {
-          objects::TransferSession session{exchange_, ui, dialog, temp.string()};
-          objects::SendLogo(session, logoIndex);
-        };
-        ui.RunModal(111, window, nullptr);
-      },
-      "file " + (dir_ / "my.pictures.gif").string() + "\n");
-  EXPECT_EQ(out, "");
+  EXPECT_EQ(SendLogoFromWindow("file " + (dir_ / "my.pictures.gif").string() + "\n"), "");
   const auto lines = peer_.Lines();
   ASSERT_EQ(lines.size(), 23u);
   EXPECT_EQ(lines[0], "AT^SBNW=\"bmp\",0,0");
   EXPECT_EQ(lines[1], "AT^SBNW=\"bmp\",0,1,11");
   EXPECT_EQ(lines[2].substr(0, 4), "424D");
-  EXPECT_TRUE(std::filesystem::is_empty(temp));  // the intermediate BMP is gone
+  EXPECT_TRUE(std::filesystem::is_empty(temp_));  // the intermediate BMP is gone
   EXPECT_FALSE(std::filesystem::exists(dir_ / "my.BMP"));
 }
 

@@ -38,18 +38,22 @@ class MidiPlayerTest : public ::testing::Test {
   telvane::testing::ScopedEnv ports{"ALSA_OUTPUT_PORTS", std::nullopt};
 };
 
-TEST_F(MidiPlayerTest, SilentWithoutAPlayer) {
+TEST_F(MidiPlayerTest, SilentWithoutAPlayerAndAplaymidiOnlyWithOutputPorts) {
   MidiPlayer player;
   EXPECT_TRUE(MidiPlayerCommand("tone.mid").empty());
   EXPECT_FALSE(player.Play("tone.mid"));
   EXPECT_FALSE(player.Playing());
+
+  InstallPlayer("aplaymidi", "exit 0");
+  EXPECT_TRUE(MidiPlayerCommand("a.mid").empty());
+  telvane::testing::ScopedEnv withPorts("ALSA_OUTPUT_PORTS", "14:0");
+  EXPECT_EQ(MidiPlayerCommand("a.mid").size(), 2u);
 }
 
 TEST_F(MidiPlayerTest, PlaysUntilStoppedAndCollectsAPlayerThatEnded) {
   const auto marker = dir / "args";
   InstallPlayer("timidity", "echo \"$@\" > " + marker.string() + "\nexec /bin/sleep 30");
   TonePreview preview;
-  EXPECT_EQ(preview.NumberCount(), 4);
   preview.Play("/music/ring tone.mid");
   EXPECT_EQ(WaitForLine(marker), "-q /music/ring tone.mid\n");
   EXPECT_TRUE(preview.Playing());
@@ -63,13 +67,6 @@ TEST_F(MidiPlayerTest, PlaysUntilStoppedAndCollectsAPlayerThatEnded) {
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   EXPECT_FALSE(player.Playing());
-}
-
-TEST_F(MidiPlayerTest, AplaymidiOnlyWithOutputPorts) {
-  InstallPlayer("aplaymidi", "exit 0");
-  EXPECT_TRUE(MidiPlayerCommand("a.mid").empty());
-  telvane::testing::ScopedEnv withPorts("ALSA_OUTPUT_PORTS", "14:0");
-  EXPECT_EQ(MidiPlayerCommand("a.mid").size(), 2u);
 }
 
 }  // namespace

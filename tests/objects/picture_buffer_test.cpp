@@ -19,30 +19,20 @@ PictureRecord Sized(std::uint32_t width, std::uint32_t height, std::uint32_t bit
 }
 
 TEST(PictureBufferTest, LineBytesFollowTheStoredDepth) {
-  auto oneBit = Sized(97, 26, 1);
-  ASSERT_TRUE(AllocatePictureBuffer(oneBit));
-  EXPECT_EQ(oneBit.storedBits, 1u);
-  EXPECT_EQ(oneBit.bytesPerLine, 16u);
-  EXPECT_EQ(oneBit.image.size(), 27u * 16);
-  EXPECT_EQ(oneBit.storedRows, 26u);
-
-  auto fourBit = Sized(97, 26, 4);
-  ASSERT_TRUE(AllocatePictureBuffer(fourBit));
-  EXPECT_EQ(fourBit.bytesPerLine, 52u);
-
-  auto twoBit = Sized(3, 2, 2);  // stored at 4 bits
-  ASSERT_TRUE(AllocatePictureBuffer(twoBit));
-  EXPECT_EQ(twoBit.storedBits, 4u);
-  EXPECT_EQ(twoBit.bytesPerLine, 4u);
-
-  auto sixBit = Sized(5, 2, 6);
-  ASSERT_TRUE(AllocatePictureBuffer(sixBit));
-  EXPECT_EQ(sixBit.storedBits, 8u);
-  EXPECT_EQ(sixBit.bytesPerLine, 8u);
-
-  auto trueColour = Sized(97, 2, 24);
-  ASSERT_TRUE(AllocatePictureBuffer(trueColour));
-  EXPECT_EQ(trueColour.bytesPerLine, 292u);
+  struct Case {
+    std::uint32_t width, height, bits, storedBits, bytesPerLine;
+  };
+  // 2-bit pictures are stored at 4 bits, 6-bit ones at 8; lines fill whole 32-bit words;
+  // the buffer has one spare line.
+  for (const Case& c : {Case{97, 26, 1, 1, 16}, Case{97, 26, 4, 4, 52}, Case{3, 2, 2, 4, 4},
+                        Case{5, 2, 6, 8, 8}, Case{97, 2, 24, 24, 292}}) {
+    auto record = Sized(c.width, c.height, c.bits);
+    ASSERT_TRUE(AllocatePictureBuffer(record)) << c.bits;
+    EXPECT_EQ(record.storedBits, c.storedBits) << c.bits;
+    EXPECT_EQ(record.bytesPerLine, c.bytesPerLine) << c.bits;
+    EXPECT_EQ(record.storedRows, c.height) << c.bits;
+    EXPECT_EQ(record.image.size(), (c.height + 1) * c.bytesPerLine) << c.bits;
+  }
 }
 
 TEST(PictureBufferTest, RefusesUnsupportedEmptyAndHugePictures) {

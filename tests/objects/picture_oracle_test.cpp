@@ -111,11 +111,12 @@ INSTANTIATE_TEST_SUITE_P(
         BmpCase{"rle8_16_colours", "33x40", kRle8With16Colours, "BMP3:", 8, false, 1}),
     [](const auto& info) { return info.param.name; });
 
-// RLE4 as no common encoder writes it: runs, absolute runs, a delta, end of line and of
-// bitmap, in a 16-colour picture 9 pixels wide.
+// RLE4 as no common encoder writes it: odd and even runs, absolute runs with and without
+// padding, deltas within a row and across rows, end of line and of bitmap, in a 16-colour
+// picture 9 pixels wide.
 TEST(BmpOracleTest, HandMadeRle4DecodesLikeImageMagick) {
   ASSERT_TRUE(ConvertAvailable()) << "ImageMagick's convert is needed (scripts/deps)";
-  std::vector<std::uint8_t> data{
+  const std::vector<std::uint8_t> data{
       9, 0x12,                         // row 0: 1 2 1 2 1 2 1 2 1
       0, 0,
       0, 5, 0x34, 0x56, 0x70, 0,       // row 1: 3 4 5 6 7, then 4 x F
@@ -124,27 +125,11 @@ TEST(BmpOracleTest, HandMadeRle4DecodesLikeImageMagick) {
       4, 0xCD,                         // row 3: ... C D C D
       0, 0,
       0, 9, 0x89, 0xAB, 0xCD, 0xEF, 0x10, 0,  // row 4: 8 9 A B C D E F 1
+      0, 0,
+      0, 3, 0x34, 0x50, 0, 2, 2, 0, 3, 0xAB,  // row 5: 3 4 5, delta to x 5, A B A
+      0, 0,  // (ImageMagick wants a short last row ended)
       0, 1};
-  std::vector<std::uint8_t> file{'B', 'M'};
-  auto put = [&file](std::uint64_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) {
-      file.push_back(static_cast<std::uint8_t>(i < 8 ? value >> (8 * i) : 0));
-    }
-  };
-  const std::uint32_t offset = 54 + 16 * 4;
-  put(offset + static_cast<std::uint32_t>(data.size()), 4);
-  put(0, 4);
-  put(offset, 4);
-  put(40, 4);
-  put(9, 4);
-  put(5, 4);
-  put(1, 2);
-  put(4, 2);
-  put(2, 4);
-  put(static_cast<std::uint32_t>(data.size()), 4);
-  put(0, 16);
-  for (std::uint32_t i = 0; i < 16; ++i) put((i * 15) << 16 | (255 - i * 16) << 8 | i * 9, 4);
-  file.insert(file.end(), data.begin(), data.end());
+  const auto file = ::telvane::testing::WindowsBmp(9, 6, 4, 2, 16, data);
 
   TempDir dir;
   ::telvane::testing::WriteFile(dir / "rle4.bmp", std::string(file.begin(), file.end()));

@@ -91,6 +91,12 @@ std::optional<std::string> ConvertRgb(const std::filesystem::path& file) {
 
 namespace {
 
+void PutLe(std::vector<std::uint8_t>& out, std::uint64_t value, int bytes) {
+  for (int i = 0; i < bytes; ++i) {
+    out.push_back(static_cast<std::uint8_t>(i < 8 ? value >> (8 * i) : 0));
+  }
+}
+
 struct MapDeleter {
   void operator()(ColorMapObject* map) const { GifFreeMapObject(map); }
 };
@@ -128,6 +134,32 @@ bool WriteGifWithGiflib(const std::filesystem::path& file, const GifImage& image
     }
   }
   return EGifCloseFile(gif, &error) == GIF_OK && ok;
+}
+
+std::vector<std::uint8_t> WindowsBmp(std::int32_t width, std::int32_t height, int bits,
+                                     int compression, std::uint32_t entries,
+                                     const std::vector<std::uint8_t>& pixels) {
+  std::vector<std::uint8_t> out{'B', 'M'};
+  const std::uint32_t offset = 54 + entries * 4;
+  PutLe(out, offset + static_cast<std::uint32_t>(pixels.size()), 4);
+  PutLe(out, 0, 4);
+  PutLe(out, offset, 4);
+  PutLe(out, 40, 4);
+  PutLe(out, static_cast<std::uint32_t>(width), 4);
+  PutLe(out, static_cast<std::uint32_t>(height), 4);
+  PutLe(out, 1, 2);
+  PutLe(out, bits, 2);
+  PutLe(out, compression, 4);
+  PutLe(out, static_cast<std::uint32_t>(pixels.size()), 4);
+  PutLe(out, 0, 8);
+  PutLe(out, entries, 4);
+  PutLe(out, 0, 4);
+  for (std::uint32_t i = 0; i < entries; ++i) {
+    const auto level = static_cast<std::uint8_t>(i * 16);
+    out.insert(out.end(), {level, level, level, 0});
+  }
+  out.insert(out.end(), pixels.begin(), pixels.end());
+  return out;
 }
 
 std::vector<RgbColour> TestColours(std::size_t count) {

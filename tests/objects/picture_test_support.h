@@ -1,5 +1,5 @@
 // Helpers of the picture codec tests: a decoded picture as RGB bytes, ImageMagick as the
-// independent decoder, and GIF files written with giflib.
+// independent decoder, hand-made BMP files and GIF files written with giflib.
 #pragma once
 
 #include <cstdint>
@@ -12,6 +12,11 @@
 
 namespace telvane::testing {
 
+// A Windows BMP with a 40-byte header, `entries` palette entries (grey levels 0, 16, 32 ...)
+// and `pixels` as they are given.
+std::vector<std::uint8_t> WindowsBmp(std::int32_t width, std::int32_t height, int bits,
+                                     int compression, std::uint32_t entries,
+                                     const std::vector<std::uint8_t>& pixels);
 
 // The record's image buffer, top line first, each pixel as red, green, blue through the
 // palette (24-bit pixels as they are).

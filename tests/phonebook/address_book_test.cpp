@@ -4,27 +4,16 @@
 #include <string>
 #include <vector>
 
-#include "recording_feedback.h"
-#include "support/scripted_phone_test.h"
 #include "gsm/hex.h"
 #include "phonebook/address_book_reading.h"
 #include "phonebook/address_entry_writing.h"
 #include "phonebook/phonebook_messages.h"
+#include "phone_book_test.h"
 
 namespace telvane::phonebook {
 namespace {
 
-using testing::kOk;
-using testing::Lines;
-using testing::ScriptedPhoneTest;
-
-
-class AddressBookTest : public ScriptedPhoneTest {
- protected:
-
-  PhonebookStore store_;
-  RecordingFeedback feedback_;
-};
+using AddressBookTest = PhoneBookTest;
 
 std::string ObjectAnswer(int index, std::string_view vcard) {
   return "\r\n^SBNR: \"vcf\"," + std::to_string(index) + ",1,1\r\n" + gsm::ToHex(vcard) +
@@ -51,7 +40,7 @@ TEST_F(AddressBookTest, PrematureStopAssumesTheRestFree) {
   EXPECT_EQ(store_.freePositions.Element(500), 0);
 }
 
-TEST_F(AddressBookTest, NewEntryIsWrittenAtTheFirstFreeIndex) {
+TEST_F(AddressBookTest, NewEntryIsWrittenAtTheFirstFreeIndexUnlessRefused) {
   store_.freePositions.Append(0);
   store_.freePositions.Append(4);
   AddressInput miller;
@@ -59,38 +48,19 @@ TEST_F(AddressBookTest, NewEntryIsWrittenAtTheFirstFreeIndex) {
   miller.firstName = "John";
   miller.homeNumber = "+4930";
   const LocalTime when{2001, 10, 5, 14, 30, 0};
+  const auto save = [&](const AddressInput& input) {
+    return SaveAddressEntry(exchange_, feedback_, store_, input, AddressSource::kDialog, 0, 0,
+                            when);
+  };
 
   AddressInput nameless = miller;
   nameless.lastName.clear();
-  EXPECT_EQ(SaveAddressEntry(exchange_, feedback_, store_, nameless, AddressSource::kDialog, 0, 0, when)
-                .messageId,
-            kStrEnterName);
+  EXPECT_EQ(save(nameless).messageId, kStrEnterName);
   EXPECT_TRUE(SentLines().empty());
 
-  peer_.Reply("\r\n> ");
-  peer_.Reply(kOk);
-  const Outcome saved =
-      SaveAddressEntry(exchange_, feedback_, store_, miller, AddressSource::kDialog, 0, 0, when);
-  ASSERT_TRUE(saved.done);
-  const std::string text =
-      "BEGIN:VCARD\r\nVERSION:1.0\r\nREV:20011005T143000\r\nN:Miller;John\r\n"
-      "TEL;HOME:+4930\r\nEND:VCARD\r\n";
-  EXPECT_EQ(SentLines(), (Lines{"AT^SBNW=\"vcf\",4,1,1", gsm::ToHex(text) + "\x1A"}));
-  EXPECT_EQ(store_.entries[saved.slot].name, "Miller;John");
-  EXPECT_EQ(store_.entries[saved.slot].position, 5);
-  EXPECT_EQ(store_.entries[saved.slot].numberType, 145);
-  EXPECT_EQ(store_.addresses.Find(saved.slot)->lastName, "Miller");
-  EXPECT_FALSE(store_.freePositions.First());
-}
-
-TEST_F(AddressBookTest, RefusedBlockLeavesTheTablesAlone) {
-  store_.freePositions.Append(4);
-  AddressInput miller;
-  miller.lastName = "Miller";
-  miller.homeNumber = "030";
+  // A refused block leaves the tables alone.
   peer_.Reply("\r\nERROR\r\n");
-  const Outcome refused = SaveAddressEntry(exchange_, feedback_, store_, miller,
-                                           AddressSource::kDialog, 0, 0, LocalTime{2001, 1, 1, 0, 0, 0});
+  const Outcome refused = save(miller);
   EXPECT_FALSE(refused.done);
   EXPECT_EQ(refused.messageId, kStrCantWriteNew);
   EXPECT_EQ(refused.failed, base::FailedStep::kHeader);
@@ -98,6 +68,21 @@ TEST_F(AddressBookTest, RefusedBlockLeavesTheTablesAlone) {
   EXPECT_TRUE(feedback_.shown.empty());
   EXPECT_EQ(store_.EntryCount(), 0u);
   EXPECT_EQ(store_.freePositions.First()->value, 4);
+
+  peer_.Reply("\r\n> ");
+  peer_.Reply(kOk);
+  const Outcome saved = save(miller);
+  ASSERT_TRUE(saved.done);
+  const std::string text =
+      "BEGIN:VCARD\r\nVERSION:1.0\r\nREV:20011005T143000\r\nN:Miller;John\r\n"
+      "TEL;HOME:+4930\r\nEND:VCARD\r\n";
+  EXPECT_EQ(SentLines(), (Lines{"AT^SBNW=\"vcf\",4,1,1", "AT^SBNW=\"vcf\",4,1,1",
+                                gsm::ToHex(text) + "\x1A"}));
+  EXPECT_EQ(store_.entries[saved.slot].name, "Miller;John");
+  EXPECT_EQ(store_.entries[saved.slot].position, 5);
+  EXPECT_EQ(store_.entries[saved.slot].numberType, 145);
+  EXPECT_EQ(store_.addresses.Find(saved.slot)->lastName, "Miller");
+  EXPECT_FALSE(store_.freePositions.First());
 }
 
 TEST_F(AddressBookTest, DeletingPositionEightErasesObjectSeven) {

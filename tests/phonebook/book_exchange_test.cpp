@@ -4,41 +4,17 @@
 #include <string>
 #include <vector>
 
-#include "support/scripted_phone_test.h"
 #include "phonebook/book_reading.h"
 #include "phonebook/entry_writing.h"
 #include "phonebook/normalising.h"
 #include "phonebook/phonebook_messages.h"
 #include "phonebook/redbook_writing.h"
+#include "phone_book_test.h"
 
 namespace telvane::phonebook {
 namespace {
 
-using testing::kOk;
-using testing::Lines;
-using testing::ScriptedPhoneTest;
-
-
-class BookExchangeTest : public ScriptedPhoneTest {
- protected:
-  // A SIM book read with positions 1..250 and the given free places.
-  void LoadedBook(Book book, std::initializer_list<int> freePlaces) {
-    store_.currentBook = book;
-    store_.capacity = BookCapacity{1, 250, 24, 16};
-    for (int place : freePlaces) store_.freePositions.Append(place);
-  }
-  WriteContext Context() {
-    return WriteContext{exchange_, store_, pin2_, [this] {
-                          ++asked_;
-                          return answer_;
-                        }};
-  }
-
-  PhonebookStore store_;
-  std::optional<std::string> pin2_;
-  std::optional<std::string> answer_ = "1234";
-  int asked_ = 0;
-};
+using BookExchangeTest = PhoneBookTest;
 
 TEST_F(BookExchangeTest, PrematureStopAfterThirdEmptyPosition) {
   Replies({"\r\n+CPBR: (1-250),20,16\r\n\r\nOK\r\n", kOk, kOk, kOk});
@@ -84,11 +60,14 @@ TEST_F(BookExchangeTest, FailedExchangeMidwayEmptiesTheTable) {
 
 TEST_F(BookExchangeTest, CallListEndsAtItsFirstEmptyPlace) {
   Replies({kOk, "\r\n+CPBR: (1-10),20,16\r\n\r\nOK\r\n",
-           "\r\n+CPBR: 1,\"0891\",129,\"\"\r\n\r\nOK\r\n", kOk});
+           "\r\n+CPBR: 1,\"0891\",129,\"\"\r\n\r\nOK\r\n",
+           "\r\n+CPBR: 2,\"0892\",129,\"Max\x11M\"\r\n\r\nOK\r\n", kOk});
   EXPECT_TRUE(ReadCallList(exchange_, store_, CallListKind::kOutgoing));
-  EXPECT_EQ(SentLines(), (Lines{"AT+CPBS=LD", "AT+CPBR=?", "AT+CPBR=1", "AT+CPBR=2"}));
-  ASSERT_EQ(store_.callLists[0].Count(), 1u);
-  EXPECT_EQ(CallListLine(store_.callLists[0][0]), ", 0891");
+  EXPECT_EQ(SentLines(), (Lines{"AT+CPBS=LD", "AT+CPBR=?", "AT+CPBR=1", "AT+CPBR=2", "AT+CPBR=3"}));
+  ASSERT_EQ(store_.callLists[0].Count(), 2u);
+  EXPECT_EQ(CallListLine(store_.callLists[0][0]), ", 0891");  // a nameless caller
+  // GSM 0x11 is "_", which a second conversion would turn into "\xA7".
+  EXPECT_EQ(CallListLine(store_.callLists[0][1]), "Max_M, 0892");
 
   peer_.Reply("\r\nERROR\r\n");
   EXPECT_FALSE(ReadRedbook(exchange_, store_));
@@ -124,42 +103,41 @@ TEST_F(BookExchangeTest, InjectedNameAndNumberStayInOneCommand) {
 TEST_F(BookExchangeTest, FixedDiallingAsksForPin2WhenRequired) {
   LoadedBook(Book::kSimFix, {});
   store_.entries.Add(PhonebookEntry{4, "030", 129, "Anna"});
-  Replies({kOk, "\r\n+CME ERROR: SIM PIN2 REQUIRED\r\n", "\r\n+CPIN: SIM PIN2\r\n\r\nOK\r\n", kOk,
-           kOk, kOk});
   WriteContext context = Context();
-  EXPECT_TRUE(WriteEntry(context, {"Anna", "0301"}, 4, 0).done);
   const std::string write = "AT+CPBW=4,0301,129,\"Anna\"";
-  EXPECT_EQ(SentLines(),
-            (Lines{"AT+CMEE=2", write, "AT+CPIN?", "AT+CPIN=1234", write, "AT+CMEE=0"}));
-  EXPECT_EQ(pin2_, "1234");
-  EXPECT_EQ(store_.entries[0].number, "0301");
 
-  // Accepted at once: still sent twice; the stored PIN2 is not asked for again.
-  Replies({kOk, kOk, kOk, kOk});
-  EXPECT_TRUE(WriteEntry(context, {"Anna", "0302"}, 4, 0).done);
-  EXPECT_EQ(SentLines().size(), 4u);
-  EXPECT_EQ(asked_, 1);
-}
-
-TEST_F(BookExchangeTest, FixedDiallingCancelAndRejectedPin2) {
-  LoadedBook(Book::kSimFix, {});
-  store_.entries.Add(PhonebookEntry{4, "030", 129, "Anna"});
+  // A cancelled or empty PIN2: nothing is sent.
   answer_.reset();
-  WriteContext context = Context();
   EXPECT_EQ(WriteEntry(context, {"Anna", "0301"}, 4, 0).messageId, 0);
-  EXPECT_TRUE(SentLines().empty());
   answer_ = "";
   EXPECT_EQ(WriteEntry(context, {"Anna", "0301"}, 4, 0).messageId, kStrInvalidPin2);
   EXPECT_TRUE(SentLines().empty());
 
+  // A rejected one is forgotten and the entry stays.
   answer_ = "9999";
-  Replies({kOk, "\r\n+CME ERROR: SIM PIN2 REQUIRED\r\n", kOk, "\r\n+CME ERROR: incorrect password\r\n"});
-  const Outcome rejected = WriteEntry(context, {"Anna", "0301"}, 4, 0);
-  EXPECT_EQ(rejected.messageId, kStrPin2Rejected);
-  EXPECT_EQ(SentLines(), (Lines{"AT+CMEE=2", "AT+CPBW=4,0301,129,\"Anna\"", "AT+CPIN?",
-                                "AT+CPIN=9999"}));
+  Replies({kOk, "\r\n+CME ERROR: SIM PIN2 REQUIRED\r\n", kOk,
+           "\r\n+CME ERROR: incorrect password\r\n"});
+  EXPECT_EQ(WriteEntry(context, {"Anna", "0301"}, 4, 0).messageId, kStrPin2Rejected);
+  EXPECT_EQ(SentLines(), (Lines{"AT+CMEE=2", write, "AT+CPIN?", "AT+CPIN=9999"}));
   EXPECT_FALSE(pin2_);
   EXPECT_EQ(store_.entries[0].number, "030");
+
+  answer_ = "1234";
+  Replies({kOk, "\r\n+CME ERROR: SIM PIN2 REQUIRED\r\n", "\r\n+CPIN: SIM PIN2\r\n\r\nOK\r\n",
+           kOk, kOk, kOk});
+  EXPECT_TRUE(WriteEntry(context, {"Anna", "0301"}, 4, 0).done);
+  EXPECT_EQ(SentLines(),
+            (Lines{"AT+CMEE=2", write, "AT+CPIN?", "AT+CPIN=1234", write, "AT+CMEE=0"}));
+  EXPECT_EQ(pin2_, "1234");
+  EXPECT_EQ(store_.entries[0].number, "0301");
+  EXPECT_EQ(asked_, 4);  // once for each write so far
+
+  // Accepted at once: still sent twice; the stored PIN2 is not asked for again.
+  Replies({kOk, kOk, kOk, kOk});
+  EXPECT_TRUE(WriteEntry(context, {"Anna", "0302"}, 4, 0).done);
+  const std::string again = "AT+CPBW=4,0302,129,\"Anna\"";
+  EXPECT_EQ(SentLines(), (Lines{"AT+CMEE=2", again, again, "AT+CMEE=0"}));
+  EXPECT_EQ(asked_, 4);
 }
 
 TEST_F(BookExchangeTest, NormalisingWithAndWithoutLeadingZero) {
@@ -179,6 +157,11 @@ TEST_F(BookExchangeTest, NormalisingWithAndWithoutLeadingZero) {
   Replies({kOk});
   EXPECT_TRUE(NormaliseEntries(context, NormaliseOptions{"+49", true}, order));
   EXPECT_EQ(SentLines(), (Lines{"AT+CPBW=1,+49030,145,\"N\""}));
+
+  // Without a prefix nothing changes.
+  store_.entries[0].number = "030";
+  EXPECT_TRUE(NormaliseEntries(context, NormaliseOptions{}, order));
+  EXPECT_TRUE(SentLines().empty());
 }
 
 TEST_F(BookExchangeTest, RedbookMarksAndLimits) {

@@ -1,6 +1,5 @@
 // CSV imports against a scripted phone: the exact commands, the PIN2 protocol around the
 // whole import, the store and the window's report, and files that are not what they say.
-#include "support/scripted_phone_test.h"
 #include "phonebook/book_export.h"
 #include "phonebook/csv_import.h"
 
@@ -12,45 +11,29 @@
 #include <vector>
 
 #include "gsm/hex.h"
-#include "recording_feedback.h"
+#include "phone_book_test.h"
 #include "phonebook/phonebook_messages.h"
-#include "support/temp_dir.h"
 
 namespace telvane::phonebook {
 namespace {
 
-using testing::kOk;
-using testing::Lines;
-using testing::ScriptedPhoneTest;
-
 using Reports = std::vector<std::pair<std::size_t, bool>>;
 const LocalTime kNow{2001, 10, 5, 14, 30, 0};
 
-class CsvImportTest : public ScriptedPhoneTest {
+class CsvImportTest : public PhoneBookTest {
  protected:
-  void LoadedBook(Book book, std::initializer_list<int> freePlaces) {
-    store_.currentBook = book;
-    store_.capacity =
-        book == Book::kInternal ? BookCapacity{0, 500, 30, 260} : BookCapacity{1, 250, 24, 16};
-    for (int place : freePlaces) store_.freePositions.Append(place);
-  }
   std::size_t Import(const std::string& content, bool overwrite) {
     testing::WriteFile(file_, content);
-    WriteContext context{exchange_, store_, pin2_, [this] {
-                           ++asked_;
-                           return std::optional<std::string>("1234");
-                         }};
+    return ImportFile(file_, overwrite);
+  }
+  std::size_t ImportFile(const std::filesystem::path& file, bool overwrite) {
+    WriteContext context = Context();
     return ImportCsv(
-        context, feedback_, file_, overwrite,
+        context, feedback_, file, overwrite,
         [this](std::size_t slot, bool added) { reports_.emplace_back(slot, added); }, kNow);
   }
 
-  testing::TempDir dir_;
   std::filesystem::path file_ = dir_ / "book.csv";
-  PhonebookStore store_;
-  RecordingFeedback feedback_;
-  std::optional<std::string> pin2_;
-  int asked_ = 0;
   Reports reports_;
 };
 
@@ -122,8 +105,7 @@ TEST_F(CsvImportTest, UnsuitableHeaderAndMissingFileAreReported) {
   Replies({kOk});
   EXPECT_EQ(Import("NAME;NUMBER\r\n1;Anna;'0301\r\n", true), 0u);
   Replies({kOk});
-  WriteContext context{exchange_, store_, pin2_, {}};
-  EXPECT_EQ(ImportCsv(context, feedback_, dir_ / "missing.csv", true, {}, kNow), 0u);
+  EXPECT_EQ(ImportFile(dir_ / "missing.csv", true), 0u);
   EXPECT_EQ(SentLines(), (Lines{"AT^SPBS=SM", "AT^SPBS=SM"}));
   EXPECT_EQ(feedback_.shown, (std::vector<int>{kStrUnsuitableHeader, kStrCantOpenFile}));
 }
@@ -214,8 +196,7 @@ TEST_F(CsvImportTest, EnormousAndBinaryFilesEndWithoutHarm) {
     big << "\n7;Kept;'0307\n";
   }
   Replies({kOk, kOk});
-  WriteContext context{exchange_, store_, pin2_, {}};
-  EXPECT_EQ(ImportCsv(context, feedback_, file_, true, {}, kNow), 1u);
+  EXPECT_EQ(ImportFile(file_, true), 1u);
   EXPECT_EQ(SentLines(), (Lines{"AT^SPBS=SM", "AT+CPBW=7,0307,129,\"Kept\""}));
 
   Replies({kOk});

@@ -17,8 +17,8 @@ class ExternalBookTest : public ::testing::Test {
  protected:
   std::filesystem::path File() const { return dir_ / std::string(kExternalBookName); }
   void Book(phonebook::Book book, std::initializer_list<PhonebookEntry> entries) {
+    store_ = PhonebookStore{};
     store_.currentBook = book;
-    store_.entries.Clear();
     for (const PhonebookEntry& entry : entries) store_.entries.Add(entry);
   }
   ExternalBookTable Read() {
@@ -31,38 +31,29 @@ class ExternalBookTest : public ::testing::Test {
   PhonebookStore store_;
 };
 
-TEST_F(ExternalBookTest, SavingOneBookReplacesOnlyItsSection) {
-  WriteFile(File(),
-            "[SIM]\r\n1,Old,0301\r\n2,Older,0302\r\n[INT]\r\n3,Int+,0303\r\n"
-            "[FDN]\r\n4,Fix*,0304\r\n");
-  Book(Book::kSim, {{5, "+4930", 145, "Anna"}, {6, "0891", 129, "Bob"}});
-  ASSERT_TRUE(WriteExternalBook(store_, File()).done);
-  EXPECT_EQ(ReadFile(File()),
-            "[SIM]\r\n5,Anna,+4930\r\n6,Bob,0891\r\n[INT]\r\n3,Int+,0303\r\n"
-            "[FDN]\r\n4,Fix*,0304\r\n");
-  EXPECT_FALSE(std::filesystem::exists(dir_ / std::string(kExternalBookTemporaryName)));
-
-  Book(Book::kSimFix, {{7, "112", 129, "Help"}});
-  ASSERT_TRUE(WriteExternalBook(store_, File()).done);
-  EXPECT_EQ(ReadFile(File()),
-            "[SIM]\r\n5,Anna,+4930\r\n6,Bob,0891\r\n[INT]\r\n3,Int+,0303\r\n"
-            "[FDN]\r\n7,Help*,112\r\n");
-}
-
-TEST_F(ExternalBookTest, SavingTheInternalBookAppendsItsSection) {
+TEST_F(ExternalBookTest, SavingABookAppendsOrReplacesOnlyItsSection) {
   WriteFile(File(), "[SIM]\n1,Anna,0301\n");
   Book(Book::kInternal, {{2, "0891", 129, "Miller;John!"}, {3, "0892", 129, "Gone"}});
   store_.deletedEntries.Add(1);
   ASSERT_TRUE(WriteExternalBook(store_, File()).done);
   EXPECT_EQ(ReadFile(File()), "[SIM]\r\n1,Anna,0301\r\n[INT]\r\n2,Miller;John!+,0891\r\n");
+  EXPECT_FALSE(std::filesystem::exists(dir_ / std::string(kExternalBookTemporaryName)));
 
-  // A later SIM fix save keeps the two sections in front of its own.
+  // A SIM fix save goes behind the two sections; later saves replace a section in place.
   Book(Book::kSimFix, {{1, "110", 129, "Police"}});
   ASSERT_TRUE(WriteExternalBook(store_, File()).done);
-  Book(Book::kSim, {{1, "0301", 129, "Anna"}});
+  Book(Book::kSim, {{5, "+4930", 145, "Anna"}, {6, "0891", 129, "Bob"}});
   ASSERT_TRUE(WriteExternalBook(store_, File()).done);
   EXPECT_EQ(ReadFile(File()),
-            "[SIM]\r\n1,Anna,0301\r\n[INT]\r\n2,Miller;John!+,0891\r\n[FDN]\r\n1,Police*,110\r\n");
+            "[SIM]\r\n5,Anna,+4930\r\n6,Bob,0891\r\n[INT]\r\n2,Miller;John!+,0891\r\n"
+            "[FDN]\r\n1,Police*,110\r\n");
+  Book(Book::kSimFix, {{7, "112", 129, "Help"}, {8, "110", 129, "Police"}});
+  ASSERT_TRUE(WriteExternalBook(store_, File()).done);
+  Book(Book::kInternal, {});
+  ASSERT_TRUE(WriteExternalBook(store_, File()).done);
+  EXPECT_EQ(ReadFile(File()),
+            "[SIM]\r\n5,Anna,+4930\r\n6,Bob,0891\r\n[INT]\r\n"
+            "[FDN]\r\n7,Help*,112\r\n8,Police*,110\r\n");
 }
 
 TEST_F(ExternalBookTest, LinesReadBackWithMarksCommasAndLineBreaks) {

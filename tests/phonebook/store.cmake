@@ -5,7 +5,6 @@ target_sources(telvane_phonebook_tests PRIVATE
   book_texts_test.cpp
   csv_import_test.cpp
   external_book_test.cpp
-  phonebook_entry_test.cpp
   phonebook_print_test.cpp
   vcard_import_test.cpp
 )

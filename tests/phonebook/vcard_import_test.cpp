@@ -1,6 +1,5 @@
 // vCard files as other programs write them, and dropping them on the window: names and
 // numbers arrive in the phone's commands, bad files give nothing and no harm.
-#include "support/scripted_phone_test.h"
 #include "phonebook/vcard_import.h"
 
 #include <gtest/gtest.h>
@@ -9,38 +8,27 @@
 #include <vector>
 
 #include "gsm/hex.h"
-#include "recording_feedback.h"
+#include "phone_book_test.h"
 #include "phonebook/phonebook_messages.h"
-#include "support/temp_dir.h"
 
 namespace telvane::phonebook {
 namespace {
 
-using testing::kOk;
-using testing::Lines;
-using testing::ScriptedPhoneTest;
-
-
-std::vector<VcardContact> Cards(const std::filesystem::path& file, const std::string& content) {
-  testing::WriteFile(file, content);
+// The cards read from a file of `content`.
+std::vector<VcardContact> Cards(const std::string& content) {
+  testing::TempDir dir;
+  testing::WriteFile(dir / "cards.vcf", content);
   std::vector<VcardContact> cards;
-  EXPECT_TRUE(ReadVcardFile(file, [&](const VcardContact& card) {
+  EXPECT_TRUE(ReadVcardFile(dir / "cards.vcf", [&](const VcardContact& card) {
     cards.push_back(card);
     return true;
   }));
   return cards;
 }
 
-class VcardFileTest : public ::testing::Test {
- protected:
-  testing::TempDir dir_;
-  std::filesystem::path file_ = dir_ / "cards.vcf";
-};
-
-TEST_F(VcardFileTest, Version21WithCharsetAndQuotedPrintable) {
+TEST(VcardFile, Version21WithCharsetAndQuotedPrintable) {
   const auto cards =
-      Cards(file_,
-            "BEGIN:VCARD\r\nVERSION:2.1\r\n"
+      Cards("BEGIN:VCARD\r\nVERSION:2.1\r\n"
             "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:M=C3=BCller;Hans\r\n"
             "TEL;PREF;CELL:+491701234567\r\nTEL;HOME:030 123\r\n"
             "NOTE;ENCODING=QUOTED-PRINTABLE:first=0D=0Asecond =\r\nthird\r\n"
@@ -66,20 +54,20 @@ TEST_F(VcardFileTest, Version21WithCharsetAndQuotedPrintable) {
   EXPECT_EQ(cards[1].email, "ann@example.com");
 }
 
-TEST_F(VcardFileTest, Version30WithTypeParametersFoldingAndLineFeeds) {
-  const auto cards = Cards(file_,
-                           "\xEF\xBB\xBF"
-                           "BEGIN:VCARD\nVERSION:3.0\nN:M\xC3\xBCller;Hans;;;\n"
-                           "FN:Hans M\xC3\xBCller\nORG:ACME\\, Inc.;Sales\n"
-                           "EMAIL;type=INTERNET:other@example.com\n"
-                           "item1.EMAIL;type=INTERNET;type=pref:hans@example.com\n"
-                           "TEL;TYPE=cell,voice:+49 170 1234567\n"
-                           "TEL;type=WORK;type=VOICE:030 555\nTEL;TYPE=HOME,FAX:030 556\n"
-                           "TEL;TYPE=HOME:030\n 111\nTEL;TYPE=PAGER:0999\n"
-                           "PHOTO;ENCODING=b;TYPE=JPEG:/9j/4AAQSkZJRgABAQ\n AAAQABAAD\n"
-                           "URL:http://example.com/~hans\n"
-                           "END:VCARD\n"
-                           "BEGIN:VCARD\nVERSION:3.0\nFN:Solo\nTEL:0800\nEND:VCARD\n");
+TEST(VcardFile, Version30WithTypeParametersFoldingAndLineFeeds) {
+  const auto cards = Cards(
+      "\xEF\xBB\xBF"
+      "BEGIN:VCARD\nVERSION:3.0\nN:M\xC3\xBCller;Hans;;;\n"
+      "FN:Hans M\xC3\xBCller\nORG:ACME\\, Inc.;Sales\n"
+      "EMAIL;type=INTERNET:other@example.com\n"
+      "item1.EMAIL;type=INTERNET;type=pref:hans@example.com\n"
+      "TEL;TYPE=cell,voice:+49 170 1234567\n"
+      "TEL;type=WORK;type=VOICE:030 555\nTEL;TYPE=HOME,FAX:030 556\n"
+      "TEL;TYPE=HOME:030\n 111\nTEL;TYPE=PAGER:0999\n"
+      "PHOTO;ENCODING=b;TYPE=JPEG:/9j/4AAQSkZJRgABAQ\n AAAQABAAD\n"
+      "URL:http://example.com/~hans\n"
+      "END:VCARD\n"
+      "BEGIN:VCARD\nVERSION:3.0\nFN:Solo\nTEL:0800\nEND:VCARD\n");
   ASSERT_EQ(cards.size(), 2u);
   const VcardContact& hans = cards[0];
   EXPECT_EQ(hans.DisplayName(), "Hans M\xFCller");
@@ -94,7 +82,7 @@ TEST_F(VcardFileTest, Version30WithTypeParametersFoldingAndLineFeeds) {
   EXPECT_EQ(cards[1].homeNumber, "0800");
 }
 
-TEST_F(VcardFileTest, BadFilesGiveOnlyWholeCards) {
+TEST(VcardFile, BadFilesGiveOnlyWholeCards) {
   std::string bad =
       "BEGIN:VCARD\r\nN:" + std::string(10'000'000, 'A') + "\r\nTEL;CELL:1\r\nEND:VCARD\r\n";
   bad += std::string(
@@ -102,20 +90,20 @@ TEST_F(VcardFileTest, BadFilesGiveOnlyWholeCards) {
       "1\r\nEND:VCARD\r\n",
       50);
   bad += "END:VCARD\r\nTEL;CELL:2\r\nBEGIN:VCARD\r\nN:Truncated\r\nTEL;CELL:3\r\n";
-  const auto cards = Cards(file_, bad);
+  const auto cards = Cards(bad);
   ASSERT_EQ(cards.size(), 2u);
   EXPECT_TRUE(cards[0].lastName.empty());  // the overlong N line was skipped
   EXPECT_EQ(cards[0].cellNumber, "1");
   EXPECT_EQ(cards[1].lastName, "Binary\"");
   EXPECT_EQ(cards[1].cellNumber, "01");
 
-  EXPECT_FALSE(ReadVcardFile(dir_ / "missing.vcf", [](const VcardContact&) { return true; }));
+  EXPECT_FALSE(ReadVcardFile("/nonexistent/missing.vcf", [](const VcardContact&) { return true; }));
 }
 
-class DroppedFilesTest : public ScriptedPhoneTest {
+class DroppedFilesTest : public PhoneBookTest {
  protected:
   std::size_t Drop(const std::vector<std::filesystem::path>& files) {
-    WriteContext context{exchange_, store_, pin2_, {}};
+    WriteContext context = Context();
     return ImportDroppedFiles(
         context, feedback_, files,
         [this](std::size_t slot, bool added) {
@@ -125,18 +113,11 @@ class DroppedFilesTest : public ScriptedPhoneTest {
         LocalTime{2001, 10, 5, 14, 30, 0});
   }
 
-  testing::TempDir dir_;
-  PhonebookStore store_;
-  RecordingFeedback feedback_;
-  std::optional<std::string> pin2_;
   std::vector<std::size_t> slots_;
 };
 
 TEST_F(DroppedFilesTest, CardsBecomeSimEntriesWithSafeCommands) {
-  store_.currentBook = Book::kSim;
-  store_.capacity = BookCapacity{1, 250, 24, 16};
-  store_.freePositions.Append(12);
-  store_.freePositions.Append(13);
+  LoadedBook(Book::kSim, {12, 13});
   testing::WriteFile(
       dir_ / "anna.VCF",
       "BEGIN:VCARD\nVERSION:3.0\nFN:Anna \\\"Q\\\"\nTEL;TYPE=HOME:+49 30\nEND:VCARD\n"
@@ -154,9 +135,7 @@ TEST_F(DroppedFilesTest, CardsBecomeSimEntriesWithSafeCommands) {
 }
 
 TEST_F(DroppedFilesTest, CardsBecomeAddressEntriesUntilNoPlaceIsLeft) {
-  store_.currentBook = Book::kInternal;
-  store_.freePositions.Append(0);
-  store_.freePositions.Append(6);
+  LoadedBook(Book::kInternal, {0, 6});
   testing::WriteFile(dir_ / "team.vcf",
                      "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Lee;Ann\r\nTEL;CELL;VOICE:0171\r\n"
                      "TEL;HOME;VOICE:0301\r\nEND:VCARD\r\n"
