@@ -2,34 +2,25 @@
 // decoder must read each back to the same number and text; for plain 7-bit texts our own
 // SMS-SUBMIT must equal gammu's octet for octet. 7-bit messages come from gammu's
 // "displaysms", which encodes without a phone; 8-bit messages from "addsms" of a backup file,
-// stored with AT+CMGW on a small scripted phone served on a pseudo-terminal.
-#include <fcntl.h>
+// stored with AT+CMGW on the simulated phone.
 #include <gtest/gtest.h>
-#include <poll.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <termios.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <mutex>
-#include <optional>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "support/child_process.h"
 #include "support/temp_dir.h"
 #include "gsm/hex.h"
 #include "gsm/listed_pdu.h"
 #include "gsm/submit_pdu.h"
+#include "sim/pty_phone.h"
 
-extern char** environ;
 
 namespace telvane::gsm {
 namespace {
@@ -37,158 +28,12 @@ namespace {
 
 constexpr auto kGammuTimeLimit = std::chrono::seconds(60);
 
-// Runs a program with standard input from /dev/null and returns its standard output
-// (standard error is discarded). A program still running after kGammuTimeLimit is killed.
+// Runs a program and returns its standard output.
 std::string RunAndCapture(const std::string& program, const std::vector<std::string>& args) {
-  int pipeFds[2];
-  if (::pipe(pipeFds) != 0) return {};
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
-  posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
-  posix_spawn_file_actions_addclose(&actions, pipeFds[1]);
-  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-  std::vector<std::string> argStore = args;
-  argStore.insert(argStore.begin(), program);
-  std::vector<char*> argv;
-  for (std::string& arg : argStore) argv.push_back(arg.data());
-  argv.push_back(nullptr);
-  pid_t pid = 0;
-  const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  ::close(pipeFds[1]);
-  std::string output;
-  const auto deadline = std::chrono::steady_clock::now() + kGammuTimeLimit;
-  while (spawned == 0) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
-    pollfd readable{pipeFds[0], POLLIN, 0};
-    if (left.count() <= 0 || ::poll(&readable, 1, static_cast<int>(left.count())) <= 0) {
-      ::kill(pid, SIGKILL);
-      break;
-    }
-    char buffer[4096];
-    const ssize_t got = ::read(pipeFds[0], buffer, sizeof buffer);
-    if (got <= 0) break;
-    output.append(buffer, static_cast<std::size_t>(got));
-  }
-  ::close(pipeFds[0]);
-  if (spawned == 0) {
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-  }
-  return output;
+  std::vector<std::string> command{program};
+  command.insert(command.end(), args.begin(), args.end());
+  return telvane::testing::RunProgram(command, {}, kGammuTimeLimit).out;
 }
-
-// Just enough of a phone for gammu to store messages: echo, OK to everything, the few
-// answers gammu needs to go on, and the "> " prompt of AT+CMGW whose PDU it records.
-class FakeAtPhone {
- public:
-  FakeAtPhone() {
-    master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
-    if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0) return;
-    device_ = ::ptsname(master_);
-    // Held open so the master side never sees a hang-up between gammu's sessions.
-    slave_ = ::open(device_.c_str(), O_RDWR | O_NOCTTY);
-    termios mode{};
-    if (slave_ >= 0 && ::tcgetattr(slave_, &mode) == 0) {
-      ::cfmakeraw(&mode);
-      ::tcsetattr(slave_, TCSANOW, &mode);
-    }
-    server_ = std::thread([this] { Serve(); });
-  }
-  ~FakeAtPhone() {
-    stop_ = true;
-    if (server_.joinable()) server_.join();
-    if (slave_ >= 0) ::close(slave_);
-    if (master_ >= 0) ::close(master_);
-  }
-  FakeAtPhone(const FakeAtPhone&) = delete;
-  FakeAtPhone& operator=(const FakeAtPhone&) = delete;
-
-  const std::string& Device() const { return device_; }
-  std::vector<std::string> StoredPdus() {
-    std::lock_guard lock(mutex_);
-    return stored_;
-  }
-
- private:
-  void Serve() {
-    std::string input;
-    while (!stop_) {
-      pollfd readable{master_, POLLIN, 0};
-      if (::poll(&readable, 1, 50) <= 0 || (readable.revents & POLLIN) == 0) continue;
-      char buffer[1024];
-      const ssize_t got = ::read(master_, buffer, sizeof buffer);
-      if (got <= 0) continue;
-      input.append(buffer, static_cast<std::size_t>(got));
-      while (HandleOne(input)) {
-      }
-    }
-  }
-
-  // Handles one complete command line or PDU from the front of input.
-  bool HandleOne(std::string& input) {
-    if (awaitingPdu_) {
-      const auto end = input.find('\x1A');
-      if (end == std::string::npos) return false;
-      {
-        std::lock_guard lock(mutex_);
-        stored_.push_back(input.substr(0, end));
-      }
-      input.erase(0, end + 1);
-      awaitingPdu_ = false;
-      Send("\r\n+CMGW: 1\r\n\r\nOK\r\n");
-      return true;
-    }
-    const auto end = input.find('\r');
-    if (end == std::string::npos) return false;
-    std::string command = input.substr(0, end);
-    input.erase(0, end + 1);
-    while (!command.empty() && (command.front() == '\n' || command.front() == ' ')) {
-      command.erase(0, 1);
-    }
-    if (command.empty()) return true;
-    Send(command + "\r");
-    if (command.starts_with("AT+CMGW=")) {
-      awaitingPdu_ = true;
-      Send("\r\n> ");
-    } else if (command == "AT+CSCS?") {
-      Send("\r\n+CSCS: \"GSM\"\r\n\r\nOK\r\n");
-    } else if (command == "AT+CSCS=?") {
-      Send("\r\n+CSCS: (\"GSM\",\"IRA\")\r\n\r\nOK\r\n");
-    } else if (command == "AT+CPMS=?") {
-      Send("\r\n+CPMS: (\"SM\"),(\"SM\"),(\"SM\")\r\n\r\nOK\r\n");
-    } else if (command.starts_with("AT+CPMS=")) {
-      Send("\r\n+CPMS: 0,10,0,10,0,10\r\n\r\nOK\r\n");
-    } else if (command == "AT+CMGF=?") {
-      Send("\r\n+CMGF: (0,1)\r\n\r\nOK\r\n");
-    } else if (command == "AT+CSCA?") {
-      Send("\r\n+CSCA: \"+491234567890\",145\r\n\r\nOK\r\n");
-    } else {
-      Send("\r\nOK\r\n");
-    }
-    return true;
-  }
-
-  void Send(std::string_view text) {
-    while (!text.empty()) {
-      const ssize_t put = ::write(master_, text.data(), text.size());
-      if (put <= 0) return;
-      text.remove_prefix(static_cast<std::size_t>(put));
-    }
-  }
-
-  int master_ = -1;
-  int slave_ = -1;
-  std::string device_;
-  std::atomic<bool> stop_{false};
-  bool awaitingPdu_ = false;
-  std::mutex mutex_;
-  std::vector<std::string> stored_;
-  std::thread server_;
-};
 
 std::string Latin1ToUtf8(std::string_view latin) {
   std::string utf8;
@@ -377,10 +222,11 @@ std::vector<EightBitCase> EightBitCases() {
 TEST(GammuCrossCheck, EightBitMessagesStoredByGammuReadBack) {
   const std::string gammu = FindGammu();
   ASSERT_FALSE(gammu.empty()) << kNoGammu;
-  FakeAtPhone phone;
-  ASSERT_FALSE(phone.Device().empty()) << "no pseudo-terminal";
+  sim::PhoneState empty = sim::DemoPhone();
+  empty.messages.clear();
+  const auto phone = sim::PtyPhone::Start(std::move(empty), {});
   const RunFile config("gammurc-at");
-  std::ofstream(config.Path()) << "[gammu]\nconnection = at\ndevice = " << phone.Device() << "\n";
+  std::ofstream(config.Path()) << "[gammu]\nconnection = at\ndevice = " << phone->DevicePath() << "\n";
 
   const std::vector<EightBitCase> cases = EightBitCases();
   const RunFile backup("8bit.smsbackup");
@@ -395,7 +241,8 @@ TEST(GammuCrossCheck, EightBitMessagesStoredByGammuReadBack) {
   }
   RunAndCapture(gammu, {"-c", config.Path(), "addsms", "2", backup.Path(), "-yes"});
 
-  const std::vector<std::string> pdus = phone.StoredPdus();
+  std::vector<std::string> pdus;
+  for (const sim::StoredMessage& stored : phone->StateSnapshot().messages) pdus.push_back(stored.pdu);
   ASSERT_EQ(pdus.size(), cases.size()) << "gammu did not store every message";
   for (std::size_t i = 0; i < cases.size(); ++i) {
     for (int status : {2, 3}) {

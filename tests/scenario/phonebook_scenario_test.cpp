@@ -138,7 +138,7 @@ close
 expect window 101
 click 40001
 )");
-  EXPECT_EQ(run.status, 0) << run.output << run.errors;
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
   const Lines expected = Concat(
       {{"AT+CPBS=ON", "AT+CPBR=?"}, Numbered("AT+CPBR=", 1, 4), {"AT^SPBS=ME"},
        Numbered("AT^SBNR=\"vcf\",", 0, 500), {"AT^SPBS=RD", "AT^SPBG=?"}, Numbered("AT^SPBG=", 1, 30),
@@ -203,7 +203,7 @@ expect cell 1026 1 0 13
 expect cell 1026 1 1 Jörg
 expect cell 1026 2 1 Otto
 )");
-  EXPECT_EQ(run.status, 0) << run.output << run.errors;
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
 
   // With ReadB the address book read ends after the tenth empty object.
   const Lines reads = Concat({OpeningUpToCallLists(10), kEmptyCallListsAndCentre, {"AT^SPBS=SM", "AT+CPBR=?"},
@@ -278,7 +278,7 @@ answer yes
 click 40046
 expect rowcount 1026 0
 )");
-  EXPECT_EQ(run.status, 0) << run.output << run.errors;
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
   const std::string amt = "AT+CPBW=1,0309,129,\"Amt\"";
   const std::string bank = "AT+CPBW=2,0308,129,\"Bank\"";
   EXPECT_EQ(scenario.ReceivedFrom("AT^SPBS=FD"),
@@ -326,7 +326,7 @@ click 1
 expect cell 1026 3 0 8
 expect cell 1026 3 1 Zorn
 )");
-  EXPECT_EQ(run.status, 0) << run.output << run.errors;
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
   // Objects 1 and 7 are filled: the tenth empty object is 11.
   const Lines reads = Concat({OpeningUpToCallLists(12), kEmptyCallListsAndCentre});
   EXPECT_EQ(From(scenario, "AT+CPBS=ON", reads.size()), reads);
@@ -358,13 +358,13 @@ TEST(PhonebookScenario, NormalisingPrefixesNationalNumbersWithAndWithoutTheirZer
     Scenario scenario(NormalisingPhone(), "ReadB=1\nTPref=+49\n");
     const ScriptRun run = scenario.Run(script + "expect cell 1026 0 2 +4930\nexpect cell 1026 1 2 +49049\n"
                                                 "expect cell 1026 2 2 +4930\nexpect cell 1026 3 2 112\n");
-    EXPECT_EQ(run.status, 0) << run.output << run.errors;
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
     EXPECT_EQ(After(scenario, "AT+CPBR=7"),
               (Lines{"AT+CPBW=1,+4930,145,\"Amt\"", "AT+CPBW=2,+49049,145,\"Bund\""}));
   }
   Scenario scenario(NormalisingPhone(), "ReadB=1\nTPref=+49\nRem0=1\n");
   const ScriptRun run = scenario.Run(script + "expect cell 1026 0 2 +49030\n");
-  EXPECT_EQ(run.status, 0) << run.output << run.errors;
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
   EXPECT_EQ(After(scenario, "AT+CPBR=7"),
             (Lines{"AT+CPBW=1,+49030,145,\"Amt\"", "AT+CPBW=2,+490049,145,\"Bund\""}));
 }
@@ -404,7 +404,7 @@ key 1031 delete
 expect message 46
 expect rowcount 1031 2
 )");
-  EXPECT_EQ(run.status, 0) << run.output << run.errors;
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
   EXPECT_EQ(After(scenario, "AT+CPBR=6"),
             Concat({{"AT^SPBS=SM", "AT+CPBW=2,0301,129,\"Anna!\"",  // F3
                      "AT^SPBS=SM", "AT+CPBW=3,0302,129,\"Bob!\"",   // double click
@@ -421,7 +421,7 @@ TEST(PhonebookScenario, PrintingTheBookOnShowTwiceWithItsRedbookLineInRed) {
   const auto pages = scenario.Folder() / "pages.txt";
   const ScriptRun run = scenario.Run("click 1025\nselect 1106 0\nrclick 1026\nprint " +
                                      pages.string() + " 2\nclick 40013\nclose\nclick 40001\n");
-  ASSERT_EQ(run.status, 0) << run.output << run.errors;
+  ASSERT_EQ(run.status, 0) << run.out << run.err;
   const std::string text = ReadFile(pages);
   const std::regex title(R"(Phonebook S45 SIM \d{1,2}/\d\d/\d{4}, \d\d:\d\d - 1)");
   const std::string copy =
@@ -468,7 +468,7 @@ expect message 58
 click 1011
 expect rowcount 1032 0
 )");
-  EXPECT_EQ(run.status, 0) << run.output << run.errors;
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
   const Lines tail = After(scenario, "AT+CSCA?");
   ASSERT_EQ(tail.size(), 8u);
   EXPECT_EQ(tail[1], "ATDT 0891;");
@@ -512,7 +512,7 @@ TEST(PhonebookFilesScenario, SimBookExportedDeletedAndImportedHoldsTheSameEntrie
   const auto first = scenario.Folder() / "sim.csv";
   const auto second = scenario.Folder() / "again.csv";
   const ScriptRun run = scenario.Run(CsvRoundTrip("select 1106 0\n", first, second, "yes"));
-  ASSERT_EQ(run.status, 0) << run.output << run.errors;
+  ASSERT_EQ(run.status, 0) << run.out << run.err;
   EXPECT_EQ(ReadFile(first), "NR;NAME;TELNUM\r\n1;Mama;'+491711234567\r\n2;J\xF6rg;'0301\r\n4;Tom & Jerry;'0891\r\n");
   EXPECT_EQ(ReadFile(second), ReadFile(first));
   Lines imported;
@@ -531,7 +531,7 @@ TEST(PhonebookFilesScenario, AddressBookRoundTripsThroughTheExtendedCsvAndThroug
   const auto first = scenario.Folder() / "addr.csv";
   const auto second = scenario.Folder() / "again.csv";
   ScriptRun run = scenario.Run(CsvRoundTrip("", first, second, "yes"));
-  ASSERT_EQ(run.status, 0) << run.output << run.errors;
+  ASSERT_EQ(run.status, 0) << run.out << run.err;
   EXPECT_NE(ReadFile(first).find("2;Miller John;John;Miller;ACME;Main St 1;Springfield;12345;USA;'+4930;';'0171;';john@example.com;\r\n"),
             std::string::npos);
   EXPECT_EQ(ReadFile(second), ReadFile(first));
@@ -547,7 +547,7 @@ TEST(PhonebookFilesScenario, AddressBookRoundTripsThroughTheExtendedCsvAndThroug
                      miller.string() + " " + baer.string() + " " + (scenario.Folder() / "notes.txt").string() +
                      "\nexpect rowcount 1026 2\nrclick 1026\nfile " + third.string() +
                      "\nclick 40014\nclose\nclick 40001\n");
-  ASSERT_EQ(run.status, 0) << run.output << run.errors;
+  ASSERT_EQ(run.status, 0) << run.out << run.err;
   EXPECT_EQ(WithoutPositions(ReadFile(third)), WithoutPositions(ReadFile(first)));
 }
 

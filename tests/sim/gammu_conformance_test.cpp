@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "support/temp_dir.h"
-#include "child_process.h"
+#include "support/child_process.h"
 #include "sim/pty_phone.h"
 
 namespace telvane::sim {
@@ -55,10 +55,10 @@ GammuRun RunGammu(const std::vector<std::string>& arguments) {
 
   std::vector<std::string> command{*gammu, "-c", rc.string()};
   command.insert(command.end(), arguments.begin(), arguments.end());
-  testing::ChildProcess run(command);
+  const testing::ProgramRun run = testing::RunProgram(command);
   GammuRun result;
-  result.status = run.Wait();
-  result.output = run.Stdout() + run.Stderr();
+  result.status = run.status;
+  result.output = run.out + run.err;
   for (const std::string& line : phone->Transcript()) {
     result.transcript += line + "\n";
   }

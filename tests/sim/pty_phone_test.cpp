@@ -9,7 +9,7 @@
 #include <sstream>
 #include <thread>
 
-#include "pty_client.h"
+#include "support/pty_client.h"
 
 namespace telvane::sim {
 namespace {

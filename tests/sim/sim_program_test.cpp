@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "child_process.h"
-#include "pty_client.h"
+#include "support/child_process.h"
+#include "support/pty_client.h"
 #include "sim/phone_state.h"
 
 namespace telvane::sim {

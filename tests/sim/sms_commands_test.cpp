@@ -5,7 +5,7 @@
 #include <string>
 
 #include "gsm/submit_pdu.h"
-#include "pty_client.h"
+#include "support/pty_client.h"
 #include "sim/at_engine.h"
 #include "sim/pty_phone.h"
 #include "sim/state_json.h"
