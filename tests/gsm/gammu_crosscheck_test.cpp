@@ -108,24 +108,6 @@ std::string FindGammu() {
   return gammu.value_or("");
 }
 
-// A temporary file of this test run's own (parallel runs do not share it), removed at the end.
-class RunFile {
- public:
-  explicit RunFile(const std::string& name)
-      : path_(std::filesystem::path(::testing::TempDir()) /
-              ("telvane-" + std::to_string(::getpid()) + "-" + name)) {}
-  ~RunFile() {
-    std::error_code ignored;
-    std::filesystem::remove(path_, ignored);
-  }
-  RunFile(const RunFile&) = delete;
-  RunFile& operator=(const RunFile&) = delete;
-  std::string Path() const { return path_.string(); }
-
- private:
-  std::filesystem::path path_;
-};
-
 constexpr const char* kNoGammu =
     "gammu is not on PATH: install the Debian package \"gammu\" to run this cross-check "
     "(the CI test script installs it)";
@@ -133,12 +115,13 @@ constexpr const char* kNoGammu =
 TEST(GammuCrossCheck, SevenBitMessagesFromGammuReadBack) {
   const std::string gammu = FindGammu();
   ASSERT_FALSE(gammu.empty()) << kNoGammu;
-  const RunFile config("gammurc-dummy");
-  std::ofstream(config.Path()) << "[gammu]\nconnection = none\nmodel = dummy\ndevice = "
+  const telvane::testing::TempDir dir;
+  const std::string config = (dir / "gammurc-dummy").string();
+  std::ofstream(config) << "[gammu]\nconnection = none\nmodel = dummy\ndevice = "
                                << ::testing::TempDir() << "\n";
 
   for (const CrossCase& cross : SevenBitCases()) {
-    std::vector<std::string> args = {"-c", config.Path(), "displaysms", "TEXT", cross.number};
+    std::vector<std::string> args = {"-c", config, "displaysms", "TEXT", cross.number};
     args.insert(args.end(), cross.options.begin(), cross.options.end());
     args.insert(args.end(), {"-textutf8", cross.utf8Text});
     const std::vector<std::string> pdus = WholePdus(RunAndCapture(gammu, args));
@@ -157,8 +140,9 @@ TEST(GammuCrossCheck, SevenBitMessagesFromGammuReadBack) {
 TEST(GammuCrossCheck, SubmitPdusEqualGammusForPlainTexts) {
   const std::string gammu = FindGammu();
   ASSERT_FALSE(gammu.empty()) << kNoGammu;
-  const RunFile config("gammurc-dummy");
-  std::ofstream(config.Path()) << "[gammu]\nconnection = none\nmodel = dummy\ndevice = "
+  const telvane::testing::TempDir dir;
+  const std::string config = (dir / "gammurc-dummy").string();
+  std::ofstream(config) << "[gammu]\nconnection = none\nmodel = dummy\ndevice = "
                                << ::testing::TempDir() << "\n";
   struct Plain {
     std::string number;
@@ -184,7 +168,7 @@ TEST(GammuCrossCheck, SubmitPdusEqualGammusForPlainTexts) {
     ASSERT_TRUE(ours);
 
     std::vector<std::string> args = {"-c",
-                                     config.Path(),
+                                     config,
                                      "displaysms",
                                      "TEXT",
                                      plain.number,
@@ -225,13 +209,14 @@ TEST(GammuCrossCheck, EightBitMessagesStoredByGammuReadBack) {
   sim::PhoneState empty = sim::DemoPhone();
   empty.messages.clear();
   const auto phone = sim::PtyPhone::Start(std::move(empty), {});
-  const RunFile config("gammurc-at");
-  std::ofstream(config.Path()) << "[gammu]\nconnection = at\ndevice = " << phone->DevicePath() << "\n";
+  const telvane::testing::TempDir dir;
+  const std::string config = (dir / "gammurc-at").string();
+  std::ofstream(config) << "[gammu]\nconnection = at\ndevice = " << phone->DevicePath() << "\n";
 
   const std::vector<EightBitCase> cases = EightBitCases();
-  const RunFile backup("8bit.smsbackup");
+  const std::string backup = (dir / "8bit.smsbackup").string();
   {
-    std::ofstream file(backup.Path());
+    std::ofstream file(backup);
     for (std::size_t i = 0; i < cases.size(); ++i) {
       file << "[SMSBackup" << (i < 10 ? "00" : "0") << i << "]\nPDU = Submit\nState = UnSent\n"
            << "Number = \"" << cases[i].number
@@ -239,7 +224,7 @@ TEST(GammuCrossCheck, EightBitMessagesStoredByGammuReadBack) {
            << "\nLength = " << cases[i].bytes.size() << "\nFolder = 2\nClass = 1\n\n";
     }
   }
-  RunAndCapture(gammu, {"-c", config.Path(), "addsms", "2", backup.Path(), "-yes"});
+  RunAndCapture(gammu, {"-c", config, "addsms", "2", backup, "-yes"});
 
   std::vector<std::string> pdus;
   for (const sim::StoredMessage& stored : phone->StateSnapshot().messages) pdus.push_back(stored.pdu);

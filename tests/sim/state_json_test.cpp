@@ -8,6 +8,8 @@
 #include <sstream>
 #include <string>
 
+#include "support/temp_dir.h"
+
 namespace telvane::sim {
 namespace {
 
@@ -24,19 +26,7 @@ std::string ProblemOf(std::string_view json) {
 
 class StateFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("telvane-sim-state-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  fs::path Write(const std::string& name, const std::string& text) {
-    const fs::path file = dir_ / name;
-    std::ofstream(file) << text;
-    return file;
-  }
-
-  fs::path dir_;
+  testing::TempDir dir_;
 };
 
 TEST(StateJsonTest, RoundTripKeepsEveryValueAndUnknownSections) {
@@ -115,7 +105,7 @@ TEST_F(StateFileTest, SaveIsAtomicAndLoadsBack) {
   SavePhoneState(state, file);
   SavePhoneState(state, file);
   EXPECT_EQ(LoadPhoneState(file).status.operatorName, "Testnetz");
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator{}), 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_.Path()), fs::directory_iterator{}), 1);
 }
 
 TEST_F(StateFileTest, LoadErrorsNameTheFile) {
@@ -126,7 +116,8 @@ TEST_F(StateFileTest, LoadErrorsNameTheFile) {
   } catch (const std::runtime_error& error) {
     EXPECT_NE(std::string(error.what()).find(missing.string()), std::string::npos);
   }
-  const fs::path broken = Write("broken.json", "{\"audio\": {\"tone\": }");
+  const fs::path broken = dir_ / "broken.json";
+  testing::WriteFile(broken, "{\"audio\": {\"tone\": }");
   try {
     LoadPhoneState(broken);
     FAIL() << "broken JSON was accepted";
