@@ -92,13 +92,6 @@ TEST_F(StartupTest, ResetsThePhoneAndRunsTheMainWindowOverAWorkingExchange) {
   EXPECT_EQ(Received(), (std::vector<std::string>{"ATZ", "ATE0", "AT+CGMI"}));
 }
 
-TEST_F(StartupTest, NoModemSendsNothingAtAll) {
-  WriteSettings("Port=0\nNoModem=1\n");
-  Start();
-  EXPECT_EQ(ui_.mainWindowRuns, 1);
-  EXPECT_TRUE(Received().empty());
-}
-
 TEST_F(StartupTest, ResetRefusedOrUnansweredEndsWithNoDeviceFound) {
   WriteSettings("Port=0\n");
   phone_->AddFault(sim::Fault{sim::FaultKind::Error, "ATZ", 1});

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "gsm/hex.h"
 #include "scenario.h"
 #include "support/temp_dir.h"
 
@@ -30,7 +29,7 @@ Lines Blocks(const std::string& type, int index, const std::string& object, std:
   for (std::size_t block = 0; block < total; ++block) {
     lines.push_back("AT^SBNW=\"" + type + "\"," + std::to_string(index) + "," + std::to_string(block + 1) + "," +
                     std::to_string(total));
-    lines.push_back(gsm::ToHex(std::string_view(object).substr(block * blockSize, blockSize)) + "<SUB>");
+    lines.push_back(Hex(std::string_view(object).substr(block * blockSize, blockSize)) + "<SUB>");
   }
   return lines;
 }
@@ -87,7 +86,7 @@ TEST(LogoToneScenario, ToneAndLogoFilesGoAsTheirExactBlocks) {
 
 TEST(LogoToneScenario, LogoReadsJoinTheirBlocksAndFailuresLeaveNoFile) {
   const std::string logoBytes = Bytes(60, "BM");  // two blocks on the phone
-  Scenario scenario(R"({"objects": {"bmp": [{"index": 0, "hex": ")" + gsm::ToHex(logoBytes) +
+  Scenario scenario(R"({"objects": {"bmp": [{"index": 0, "hex": ")" + Hex(logoBytes) +
                     R"("}]}, "faults": [{"kind": "error", "command": "AT^SBNR", "count": 1}]})");
   const auto failed = scenario.Folder() / "failed.bmp";
   const auto read = scenario.Folder() / "read.bmp";

@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "gsm/hex.h"
 #include "scenario.h"
 #include "support/temp_dir.h"
 
@@ -97,7 +96,7 @@ const Lines kEmptyCallListsAndCentre = {"AT+CPBS=LD", "AT+CPBR=?", "AT+CPBR=1", 
 std::string VCardAfter(const Scenario& scenario, const std::string& header) {
   const Lines tail = scenario.ReceivedFrom(header);
   if (tail.size() < 2 || !tail[1].ends_with("<SUB>")) return {};
-  return gsm::FromHex(std::string_view(tail[1]).substr(0, tail[1].size() - 5));
+  return Unhex(std::string_view(tail[1]).substr(0, tail[1].size() - 5));
 }
 
 TEST(PhonebookScenario, OpeningReadsEveryBookInOrderAndAChangedBookIsReadAgain) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "support/child_process.h"
@@ -43,5 +44,9 @@ class Scenario {
 };
 
 std::filesystem::path ProgramFolder();
+
+// Bytes as upper-case hex and back, as the phone's data lines carry them.
+std::string Hex(std::string_view bytes);
+std::string Unhex(std::string_view hex);
 
 }  // namespace telvane::testing

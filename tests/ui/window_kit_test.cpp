@@ -76,16 +76,13 @@ TEST(WindowHelpers, CenteringKeepsTheSizeAndGoesNegativeForAWindowLargerThanTheW
   EXPECT_LT(huge.y, 0);
 }
 
-TEST(WindowHelpers, ListStyleBitsAddUpAndColumnWidthsComeFromAndGoToTheirFamily) {
+TEST(WindowHelpers, ColumnWidthsComeFromAndGoToTheirFamily) {
   TempDir dir;
   config::ProfileFile profile(dir / "Telvane.ini", "Telvane");
   std::array<int, 3> widths{0, 150, 0};
   RunHeadless([&](ui::Ui& ui) {
     InitOnly handler;
     handler.init = [&](ui::Dialog& dialog) {
-      ui::AddListViewStyle(dialog, kList, ui::kListFullRowSelect);
-      ui::AddListViewStyle(dialog, kList, ui::kListFullRowSelect);
-      EXPECT_EQ(dialog.ListStyle(kList), ui::kListFullRowSelect);
       const ui::ColumnSpec columns[] = {{"Name", 120}, {"Number", 90}, {"Pos", 40}};
       ui::InsertColumns(dialog, kList, columns, widths);
       EXPECT_EQ(dialog.ColumnWidth(kList, 0), 120);  // 0: not saved yet
