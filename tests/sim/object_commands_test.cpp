@@ -5,21 +5,14 @@
 #include <string>
 
 #include "gsm/hex.h"
-#include "sim/at_engine.h"
+#include "engine_test.h"
 
 namespace telvane::sim {
 namespace {
 
-class ObjectCommandsTest : public ::testing::Test {
+class ObjectCommandsTest : public EngineTest {
  protected:
-  void SetUp() override {
-    PhoneState state;
-    engine_ = std::make_unique<AtEngine>(std::move(state), StandardCommandTable(),
-                                         [] { return std::chrono::steady_clock::time_point{}; });
-    ASSERT_EQ(engine_->Feed("ATE0\r"), "ATE0\r\r\nOK\r\n");
-  }
-
-  std::string Send(std::string_view line) { return engine_->Feed(std::string(line) + "\r"); }
+  void SetUp() override { Start(PhoneState{}); }
   std::string Block(std::string_view hex) { return engine_->Feed(std::string(hex) + "\x1a"); }
 
   // Writes `bytes` as the program does: header, prompt, data line, OK, per block.
@@ -32,8 +25,6 @@ class ObjectCommandsTest : public ::testing::Test {
       ASSERT_EQ(Block(gsm::ToHex(bytes.substr((k - 1) * size, size))), "\r\nOK\r\n");
     }
   }
-
-  std::unique_ptr<AtEngine> engine_;
 };
 
 std::string Pattern(std::size_t length) {

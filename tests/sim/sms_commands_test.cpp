@@ -6,7 +6,7 @@
 
 #include "gsm/submit_pdu.h"
 #include "support/pty_client.h"
-#include "sim/at_engine.h"
+#include "engine_test.h"
 #include "sim/pty_phone.h"
 #include "sim/state_json.h"
 
@@ -26,18 +26,8 @@ gsm::SubmitPdu Submit(const std::string& text, const std::string& to = "+4917012
   return *gsm::BuildSubmitPdu(request);
 }
 
-class SmsCommandsTest : public ::testing::Test {
+class SmsCommandsTest : public EngineTest {
  protected:
-  void SetUp() override { Start(DemoPhone()); }
-
-  void Start(PhoneState state) {
-    engine_ = std::make_unique<AtEngine>(std::move(state), StandardCommandTable(),
-                                         [] { return std::chrono::steady_clock::time_point{}; });
-    ASSERT_EQ(engine_->Feed("ATE0\r"), "ATE0\r\r\nOK\r\n");
-  }
-
-  std::string Send(std::string_view line) { return engine_->Feed(std::string(line) + "\r"); }
-
   // The header, the prompt, then the data line ended by Ctrl-Z; the answer to the data line.
   std::string Prompted(const std::string& header, const std::string& hex) {
     const std::string prompt = Send(header);
@@ -50,8 +40,6 @@ class SmsCommandsTest : public ::testing::Test {
   std::string SendSms(const gsm::SubmitPdu& pdu) {
     return Prompted("AT+CMGS=" + std::to_string(pdu.commandLength), pdu.hex);
   }
-
-  std::unique_ptr<AtEngine> engine_;
 };
 
 TEST_F(SmsCommandsTest, ListingShowsUnreadMessagesOnceThenTheyAreRead) {
@@ -180,18 +168,6 @@ TEST_F(SmsCommandsTest, StoredMessagesTakeTheFirstFreeIndexUntilTheMemoryIsFull)
   EXPECT_EQ(Send("AT+CPMS=\"SM\""), "\r\n+CPMS: 5,6,5,6,5,6\r\n\r\nOK\r\n");
   EXPECT_EQ(Send("AT+CPMS=\"ME\""), "\r\n+CMS ERROR: 303\r\n");
   EXPECT_EQ(Send("AT+CMGF=1"), "\r\n+CMS ERROR: 303\r\n");  // PDU mode only
-}
-
-TEST(SmsStateTest, SentMessagesAndTheReferenceSurviveTheStateFile) {
-  PhoneState state = DemoPhone();
-  state.messageReference = 17;
-  state.sent = {{Submit("eins").hex}, {Submit("zwei").hex}};
-  const PhoneState back = PhoneStateFromJson(PhoneStateToJson(state));
-  EXPECT_EQ(back.messageReference, 17);
-  ASSERT_EQ(back.sent.size(), 2u);
-  EXPECT_EQ(back.sent[1].pdu, state.sent[1].pdu);
-  EXPECT_THROW(PhoneStateFromJson(R"({"messageReference":256})"), std::runtime_error);
-  EXPECT_THROW(PhoneStateFromJson(R"({"sent":[{"pdu":"07XY"}]})"), std::runtime_error);
 }
 
 TEST(SmsFaultTest, StateFileFaultsStrikeTheListingAndTheSentPduLine) {

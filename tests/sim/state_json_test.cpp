@@ -36,10 +36,16 @@ TEST(StateJsonTest, RoundTripKeepsEveryValueAndUnknownSections) {
   state.status.registration = 5;
   state.faults.push_back({FaultKind::UnsolicitedInside, "AT+CBC", -1});
   state.keptSections["operators"] = R"({"preferred":[{"index":1,"numeric":"26201"}]})";
+  state.messageReference = 17;
+  state.sent = {{"0011000C919471103254760000AA0AE8329BFD4697D9EC37"},
+                {"00110005812143F50000AA047B450302"}};
   const std::string json = PhoneStateToJson(state);
   const PhoneState back = PhoneStateFromJson(json);
   EXPECT_EQ(PhoneStateToJson(back), json);
   EXPECT_TRUE(back.audio.vibrator);
+  EXPECT_EQ(back.messageReference, 17);
+  ASSERT_EQ(back.sent.size(), 2u);
+  EXPECT_EQ(back.sent[1].pdu, "00110005812143F50000AA047B450302");
   ASSERT_EQ(back.faults.size(), 1u);
   EXPECT_EQ(back.faults[0].kind, FaultKind::UnsolicitedInside);
   EXPECT_EQ(back.faults[0].count, -1);
@@ -80,6 +86,8 @@ TEST(StateJsonTest, MalformedStateNamesTheProblem) {
   EXPECT_EQ(ProblemOf(R"({"clock":"26/13/01,00:00:00"})"),
             "clock must be a valid \"yy/MM/dd,hh:mm:ss\", not \"26/13/01,00:00:00\"");
   EXPECT_EQ(ProblemOf(R"({"messages":{}})"), "messages must be a list");
+  EXPECT_NE(ProblemOf(R"({"messageReference":256})"), "(accepted)");
+  EXPECT_NE(ProblemOf(R"({"sent":[{"pdu":"07XY"}]})"), "(accepted)");
   EXPECT_EQ(ProblemOf(R"({"messages":[{"index":1,"status":0,"pdu":"07XY"}]})"),
             "messages[index 1]: pdu must be hex with a service centre length octet that fits");
   EXPECT_EQ(ProblemOf(R"({"messages":[{"index":1,"status":0,"pdu":"0791"}]})"),
