@@ -31,7 +31,7 @@ ui::DialogTemplate ButtonsTemplate() {
        Control(ControlKind::PushButton, ui::kIdCancel, "Cancel", 90, 60, 50, 14)});
 }
 
-class DialogEvents : public testing::Test {
+class DialogEvents : public ::testing::Test {
  protected:
   void SetUp() override { dialog.Open(); }
   void TearDown() override { dialog.End(0); }
