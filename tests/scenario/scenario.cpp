@@ -21,24 +21,6 @@ std::vector<std::string> Lines(const fs::path& file) {
 
 fs::path ProgramFolder() { return TELVANE_PROGRAM_FOLDER; }
 
-std::string Hex(std::string_view bytes) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  std::string hex;
-  for (const unsigned char byte : bytes) {
-    hex += kDigits[byte >> 4];
-    hex += kDigits[byte & 15];
-  }
-  return hex;
-}
-
-std::string Unhex(std::string_view hex) {
-  std::string bytes;
-  for (std::size_t at = 0; at + 1 < hex.size(); at += 2) {
-    bytes += static_cast<char>(std::stoi(std::string(hex.substr(at, 2)), nullptr, 16));
-  }
-  return bytes;
-}
-
 Scenario::Scenario(const std::string& stateJson, const std::string& settings) {
   link_ = folder_ / "phone";
   transcript_ = folder_ / "transcript.txt";

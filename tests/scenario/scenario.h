@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "support/child_process.h"
+#include "support/hex_text.h"
 #include "support/temp_dir.h"
 
 namespace telvane::testing {
@@ -44,9 +44,5 @@ class Scenario {
 };
 
 std::filesystem::path ProgramFolder();
-
-// Bytes as upper-case hex and back, as the phone's data lines carry them.
-std::string Hex(std::string_view bytes);
-std::string Unhex(std::string_view hex);
 
 }  // namespace telvane::testing
