@@ -18,27 +18,6 @@ using test::Play;
 constexpr int kMain = 101;
 constexpr int kChild = 200;
 
-TEST(ScriptDialogs, ButtonsChangeTextsAndOkEndsTheWindow) {
-  int result = 0;
-  const auto run = Play(
-      "expect text 1066 Siemens\n"
-      "expect caption Telvane S45/ME45 V1.000\n"
-      "click 1025\n"
-      "expect text 1066 Phonebook pressed\n"
-      "click 1\n",
-      [&](HeadlessUi& ui) {
-        LambdaHandler main;
-        main.init = [](Dialog& d) { d.SetText(1066, "Siemens"); };
-        main.command = [](Dialog& d, int id) {
-          if (id == 1025) d.SetText(1066, "Phonebook pressed");
-          if (id == kIdOk) d.End(kIdOk);
-        };
-        result = ui.RunModal(kMain, main, nullptr);
-      });
-  EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(result, kIdOk);
-}
-
 TEST(ScriptDialogs, ChildDisablesItsOpenerWhileItRuns) {
   bool openerEnabledInChild = true;
   bool openerEnabledAfter = false;
