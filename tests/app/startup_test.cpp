@@ -92,13 +92,6 @@ TEST_F(StartupTest, ResetsThePhoneAndRunsTheMainWindowOverAWorkingExchange) {
   EXPECT_EQ(Received(), (std::vector<std::string>{"ATZ", "ATE0", "AT+CGMI"}));
 }
 
-TEST_F(StartupTest, NoModemSendsNothingAtAll) {
-  WriteSettings("Port=0\nNoModem=1\n");
-  Start();
-  EXPECT_EQ(ui_.mainWindowRuns, 1);
-  EXPECT_TRUE(Received().empty());
-}
-
 TEST_F(StartupTest, ResetRefusedOrUnansweredEndsWithNoDeviceFound) {
   WriteSettings("Port=0\n");
   phone_->AddFault(sim::Fault{sim::FaultKind::Error, "ATZ", 1});
@@ -113,7 +106,10 @@ TEST_F(StartupTest, ResetRefusedOrUnansweredEndsWithNoDeviceFound) {
   EXPECT_EQ(ui_.mainWindowRuns, 0);
 }
 
-TEST_F(StartupTest, AskPortSwitchShowsOptionsUntilConfirmedAndKeepsTheFile) {
+// The Options dialog comes until confirmed: asked for by the switch ("x-R" holds "-r"),
+// for a port outside the ten ports, and on a first start without settings, where Quit
+// ends cleanly. The switch leaves the settings file as it was.
+TEST_F(StartupTest, OptionsAreShownUntilConfirmedWhenAskedForOrWithoutAUsablePort) {
   WriteSettings("Port=3\n");
   ui_.optionsAnswers = {OptionsOutcome::Cancel, OptionsOutcome::Cancel, OptionsOutcome::Ok};
   Start({"--verbose", "x-R"});
@@ -121,21 +117,19 @@ TEST_F(StartupTest, AskPortSwitchShowsOptionsUntilConfirmedAndKeepsTheFile) {
   EXPECT_EQ(ui_.mainWindowRuns, 1);
   EXPECT_EQ(Received(), (std::vector<std::string>{"ATZ", "ATE0"}));
   EXPECT_EQ(config::ProfileFile(folder_ / "Telvane.ini", "Telvane").Get("Port"), "3");
-}
 
-TEST_F(StartupTest, FirstStartWithoutSettingsAsksForAPortAndQuitEndsCleanly) {
-  Start();
-  EXPECT_EQ(ui_.optionsShown, 1);
-  EXPECT_EQ(ui_.mainWindowRuns, 0);
-  EXPECT_TRUE(Received().empty());
-}
-
-TEST_F(StartupTest, PortOutsideTheTenPortsIsAskedFor) {
   WriteSettings("Port=42\n");
   ui_.optionsAnswers = {OptionsOutcome::Ok};
   Start();
-  EXPECT_EQ(ui_.optionsShown, 1);
-  EXPECT_EQ(ui_.mainWindowRuns, 1);
+  EXPECT_EQ(ui_.optionsShown, 4);
+  EXPECT_EQ(ui_.mainWindowRuns, 2);
+
+  phone_->ClearTranscript();
+  std::filesystem::remove(folder_ / "Telvane.ini");
+  Start();
+  EXPECT_EQ(ui_.optionsShown, 5);
+  EXPECT_EQ(ui_.mainWindowRuns, 2);
+  EXPECT_TRUE(Received().empty());
 }
 
 TEST_F(StartupTest, MissingOrUnusableDeviceShowsCantOpenAndStartUpGoesOn) {

@@ -67,12 +67,5 @@ TEST(CommandModuleTest, MissingModuleOrFunctionIsTold) {
   EXPECT_EQ(error, CommandModule::LoadError::kNoModule);
 }
 
-TEST(CommandModuleTest, LooksInTheSettingsFolderThenBesideTheProgram) {
-  const auto folders = CommandModuleFolders("/home/ann/.config/telvane");
-  ASSERT_EQ(folders.size(), 2u);
-  EXPECT_EQ(folders[0], "/home/ann/.config/telvane");
-  EXPECT_TRUE(folders[1].is_absolute());
-}
-
 }  // namespace
 }  // namespace telvane::command_mode

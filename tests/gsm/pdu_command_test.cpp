@@ -6,8 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "gsm/submit_pdu.h"
-
 namespace telvane::cli {
 namespace {
 
@@ -24,41 +22,32 @@ Result RunPdu(std::vector<std::string> args, bool swapDate = false) {
   return {status, out.str(), err.str()};
 }
 
-TEST(RunPduCommand, PrintsTheFieldsOfAReceivedMessage) {
-  const Result result =
-      RunPdu({"1", "07911326040000F0040B911346610089F60000208062917314080CC8F71D14969741F977FD07"});
-  EXPECT_EQ(result.status, 0);
-  EXPECT_EQ(result.out,
-            "date: 02/08/26 19:37:41\n"
-            "number: +31641600986\n"
-            "report: no\n"
-            "text: How are you?\n");
-  EXPECT_EQ(result.err, "");
-}
-
-TEST(RunPduCommand, AppliesSwapDAndMarksStatusReports) {
-  const Result result =
-      RunPdu({"0", "07911326040000F006350B911346610089F6208062917314082080629173150800"}, true);
-  EXPECT_EQ(result.out,
-            "date: 26/08/02 19:37:41\n"
-            "number: +31641600986\n"
-            "report: yes\n"
-            "text: 26/08/02 19:37:51\n");
-}
-
-TEST(RunPduCommand, PrintsTextAsUtf8WithControlCharactersEscaped) {
-  gsm::SubmitRequest request;
-  request.destination = "12345";
-  request.text = "\xE4\r\n\xB7";
-  const auto pdu = gsm::BuildSubmitPdu(request);
-  ASSERT_TRUE(pdu);
-  const Result result = RunPdu({"2", pdu->hex});
-  EXPECT_EQ(result.status, 0);
-  EXPECT_EQ(result.out,
-            "date: \n"
-            "number: 12345\n"
-            "report: no\n"
-            "text: \xC3\xA4\\r\\n\xC2\xB7\n");
+TEST(RunPduCommand, PrintsTheFieldsOfAMessage) {
+  const struct {
+    std::vector<std::string> args;
+    bool swapDate;
+    std::string out;
+  } cases[] = {
+      // A received message.
+      {{"1", "07911326040000F0040B911346610089F60000208062917314080CC8F71D14969741F977FD07"},
+       false,
+       "date: 02/08/26 19:37:41\nnumber: +31641600986\nreport: no\ntext: How are you?\n"},
+      // A status report, with SwapD.
+      {{"0", "07911326040000F006350B911346610089F6208062917314082080629173150800"},
+       true,
+       "date: 26/08/02 19:37:41\nnumber: +31641600986\nreport: yes\ntext: 26/08/02 19:37:51\n"},
+      // A stored message to 12345 holding "ä\r\n·" (GSM codes 7B 0A 0D 10): the text as
+      // UTF-8 with its control characters escaped.
+      {{"2", "00110005812143F50000AA047B450302"},
+       false,
+       "date: \nnumber: 12345\nreport: no\ntext: \xC3\xA4\\r\\n\xC2\xB7\n"},
+  };
+  for (const auto& c : cases) {
+    const Result result = RunPdu(c.args, c.swapDate);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, c.out);
+    EXPECT_EQ(result.err, "");
+  }
 }
 
 TEST(RunPduCommand, DecodesGarbageToEmptyFields) {

@@ -5,17 +5,13 @@
 namespace telvane::gsm {
 namespace {
 
-TEST(DecodeTimestamp, SwapsEachPairAndIgnoresTheTimeZone) {
+// Each pair swapped, the time zone ignored, the day first with SwapD; of a short stamp only
+// the whole fields.
+TEST(DecodeTimestamp, SwapsEachPairAndGivesOnlyWholeFields) {
   EXPECT_EQ(DecodeTimestamp("10105121314500", false), "01/01/15 12:13:54");
   EXPECT_EQ(DecodeTimestamp("10105121314580", false), "01/01/15 12:13:54");
   EXPECT_EQ(DecodeTimestamp("20806291731408", false), "02/08/26 19:37:41");
-}
-
-TEST(DecodeTimestamp, PutsTheDayFirstWithSwapD) {
   EXPECT_EQ(DecodeTimestamp("10105121314500", true), "15/01/01 12:13:54");
-}
-
-TEST(DecodeTimestamp, GivesOnlyWholeFieldsOfAShortStamp) {
   EXPECT_EQ(DecodeTimestamp("", false), "");
   EXPECT_EQ(DecodeTimestamp("1", false), "");
   EXPECT_EQ(DecodeTimestamp("101", false), "01");

@@ -45,7 +45,7 @@ ui::DialogTemplate FormTemplate() {
        Control(ControlKind::PushButton, 1, "OK", 150, 130, 40, 14)});
 }
 
-class DialogControls : public testing::Test {
+class DialogControls : public ::testing::Test {
  protected:
   test::Recorder handler;
   QtDialog dialog{FormTemplate(), nullptr, handler, {}};

@@ -20,20 +20,18 @@ namespace {
 using test::Control;
 using ui::ControlKind;
 
-ui::DialogTemplate ButtonsTemplate(bool defaultButton = true) {
-  std::vector<std::string> okStyles;
-  if (defaultButton) okStyles.push_back("BS_DEFPUSHBUTTON");
+ui::DialogTemplate ButtonsTemplate() {
   return test::Dialog(
       300, "Buttons", 160, 80,
       {Control(ControlKind::Edit, 1100, "", 4, 4, 80, 12),
        Control(ControlKind::Static, 1042, "www.example.org", 4, 20, 80, 8, {"SS_NOTIFY"}),
        Control(ControlKind::Static, 1044, "plain", 4, 32, 80, 8),
        Control(ControlKind::PushButton, 1016, "Test", 90, 4, 50, 14),
-       Control(ControlKind::PushButton, ui::kIdOk, "OK", 20, 60, 50, 14, okStyles),
+       Control(ControlKind::PushButton, ui::kIdOk, "OK", 20, 60, 50, 14, {"BS_DEFPUSHBUTTON"}),
        Control(ControlKind::PushButton, ui::kIdCancel, "Cancel", 90, 60, 50, 14)});
 }
 
-class DialogEvents : public testing::Test {
+class DialogEvents : public ::testing::Test {
  protected:
   void SetUp() override { dialog.Open(); }
   void TearDown() override { dialog.End(0); }

@@ -20,7 +20,7 @@ using ui::EventKind;
 
 constexpr int kList = 1026;
 
-class ListViewTest : public testing::Test {
+class ListViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
     dialog.AddColumn(kList, "Name", 120);

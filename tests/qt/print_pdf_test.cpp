@@ -3,25 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <QPrinter>
-#include <cstdio>
 #include <memory>
 #include <string>
 
 #include "phonebook/windows/phonebook_print.h"
 #include "qt/print_job.h"
+#include "support/child_process.h"
 #include "support/temp_dir.h"
 
 namespace telvane::qt {
 namespace {
 
 std::string PdfText(const std::filesystem::path& pdf) {
-  const std::string command = "pdftotext -layout '" + pdf.string() + "' -";
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(command.c_str(), "r"), ::pclose);
-  std::string text;
-  if (!pipe) return text;
-  char buffer[4096];
-  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe.get())) > 0;) text.append(buffer, n);
-  return text;
+  return telvane::testing::RunProgram({"pdftotext", "-layout", pdf.string(), "-"}).out;
 }
 
 std::size_t Count(const std::string& text, const std::string& part) {

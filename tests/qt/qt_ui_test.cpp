@@ -58,7 +58,7 @@ ui::Resources MakeResources() {
   return resources;
 }
 
-class QtUiTest : public testing::Test {
+class QtUiTest : public ::testing::Test {
  protected:
   ui::Resources resources = MakeResources();
   QtUi ui{resources, kEnglish};

@@ -1,11 +1,11 @@
-// Dialog templates built in code for the GUI tests, and a handler that records what
-// the dialog reports.
+// Dialog templates built in code for the GUI tests, and the tests' handler.
 #pragma once
 
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "support/test_handler.h"
 #include "ui/dialog.h"
 #include "ui/resources.h"
 
@@ -36,34 +36,9 @@ inline ui::DialogTemplate Dialog(int id, std::string caption, int width, int hei
   return dialog;
 }
 
-struct Recorder : ui::DialogHandler {
-  std::vector<int> commands;
-  std::vector<ui::ControlEvent> events;
-  std::vector<int> timers;
-  std::vector<std::vector<std::string>> drops;
-  int closes = 0;
-  int helps = 0;
-  std::function<void(ui::Dialog&)> init;
-  std::function<void(ui::Dialog&, int)> command;
-  std::function<void(ui::Dialog&)> close;
-
-  void OnInit(ui::Dialog& dialog) override {
-    if (init) init(dialog);
-  }
-  void OnCommand(ui::Dialog& dialog, int id) override {
-    commands.push_back(id);
-    if (command) command(dialog, id);
-  }
-  void OnEvent(ui::Dialog&, const ui::ControlEvent& event) override { events.push_back(event); }
-  void OnTimer(ui::Dialog&, int id) override { timers.push_back(id); }
-  void OnDropFiles(ui::Dialog&, const std::vector<std::string>& paths) override {
-    drops.push_back(paths);
-  }
-  void OnHelp(ui::Dialog&) override { ++helps; }
-  void OnClose(ui::Dialog& dialog) override {
-    ++closes;
-    if (close) close(dialog);
-  }
+// Records only: the close box leaves the window open unless a test says otherwise.
+struct Recorder : telvane::testing::TestHandler {
+  Recorder() { keepOpenOnClose = true; }
 };
 
 }  // namespace telvane::qt::test

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "gsm/hex.h"
 #include "scenario.h"
 #include "support/temp_dir.h"
 
@@ -30,7 +29,7 @@ Lines Blocks(const std::string& type, int index, const std::string& object, std:
   for (std::size_t block = 0; block < total; ++block) {
     lines.push_back("AT^SBNW=\"" + type + "\"," + std::to_string(index) + "," + std::to_string(block + 1) + "," +
                     std::to_string(total));
-    lines.push_back(gsm::ToHex(std::string_view(object).substr(block * blockSize, blockSize)) + "<SUB>");
+    lines.push_back(Hex(std::string_view(object).substr(block * blockSize, blockSize)) + "<SUB>");
   }
   return lines;
 }
@@ -48,9 +47,9 @@ TEST(LogoToneScenario, ButtonsAreEnabledAndSendingToneTwiceRaisesTheRangeOnce) {
       "file " + tone.string() + " 2\nclick 1037\ndump 1015\n"
       "file " + tone.string() + " 2\nclick 1037\ndump 1015\n"
       "file -\nclick 1036\nclick 1076\nclick 40001\n");
-  EXPECT_EQ(run.status, 0) << run.output << run.errors;
-  EXPECT_NE(run.output.find("range=1..42"), std::string::npos) << run.output;
-  EXPECT_EQ(run.output.find("range=1..43"), std::string::npos) << run.output;
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+  EXPECT_NE(run.out.find("range=1..42"), std::string::npos) << run.out;
+  EXPECT_EQ(run.out.find("range=1..43"), std::string::npos) << run.out;
   const auto sent = scenario.ReceivedFrom("AT^SBNW=\"mid\",1,0");
   ASSERT_GE(sent.size(), 2u);
   EXPECT_EQ(sent[1], "AT^SBNW=\"mid\",1,1,2");
@@ -68,7 +67,7 @@ TEST(LogoToneScenario, ToneAndLogoFilesGoAsTheirExactBlocks) {
   WriteFile(logo, logoBytes);
   const ScriptRun run = scenario.Run("file " + tone.string() + " 1\nclick 1037\nfile " + logo.string() +
                                      " 2\nclick 1036\nclick 40001\n");
-  EXPECT_EQ(run.status, 0) << run.output << run.errors;
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
 
   const Lines toneBlocks = Blocks("mid", 0, toneBytes, 100);
   ASSERT_EQ(toneBlocks.size(), 6u);
@@ -87,7 +86,7 @@ TEST(LogoToneScenario, ToneAndLogoFilesGoAsTheirExactBlocks) {
 
 TEST(LogoToneScenario, LogoReadsJoinTheirBlocksAndFailuresLeaveNoFile) {
   const std::string logoBytes = Bytes(60, "BM");  // two blocks on the phone
-  Scenario scenario(R"({"objects": {"bmp": [{"index": 0, "hex": ")" + gsm::ToHex(logoBytes) +
+  Scenario scenario(R"({"objects": {"bmp": [{"index": 0, "hex": ")" + Hex(logoBytes) +
                     R"("}]}, "faults": [{"kind": "error", "command": "AT^SBNR", "count": 1}]})");
   const auto failed = scenario.Folder() / "failed.bmp";
   const auto read = scenario.Folder() / "read.bmp";
@@ -96,7 +95,7 @@ TEST(LogoToneScenario, LogoReadsJoinTheirBlocksAndFailuresLeaveNoFile) {
   const ScriptRun run = scenario.Run("file " + failed.string() + "\nclick 40030\nexpect message 71\nfile " +
                                      read.string() + "\nclick 40030\nfile " + text.string() +
                                      "\nclick 1036\nexpect message 40\nclick 40001\n");
-  EXPECT_EQ(run.status, 0) << run.output << run.errors;
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
   EXPECT_FALSE(std::filesystem::exists(failed));
   EXPECT_EQ(ReadFile(read), logoBytes);
   // The text file is refused after the erase, before any block.

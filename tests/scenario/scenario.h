@@ -3,18 +3,18 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "support/child_process.h"
+#include "support/hex_text.h"
 #include "support/temp_dir.h"
 
 namespace telvane::testing {
 
-struct ScriptRun {
-  int status = -1;
-  std::string output;  // standard output: message lines, dumps
-  std::string errors;  // standard error
-};
+// status, out (message lines, dumps) and err of one telvane-cli run.
+using ScriptRun = ProgramRun;
 
 class Scenario {
  public:
@@ -40,7 +40,7 @@ class Scenario {
   TempDir folder_;
   std::filesystem::path link_;
   std::filesystem::path transcript_;
-  int simPid_ = -1;
+  std::unique_ptr<ChildProcess> sim_;
 };
 
 std::filesystem::path ProgramFolder();

@@ -3,22 +3,17 @@
 
 #include <string>
 
-#include "sim/at_engine.h"
+#include "engine_test.h"
 
 namespace telvane::sim {
 namespace {
 
-class CallCommandsTest : public ::testing::Test {
+class CallCommandsTest : public EngineTest {
  protected:
-  void SetUp() override { ASSERT_EQ(Send("ATE0"), "ATE0\r\r\nOK\r\n"); }
-
-  std::string Send(std::string_view line) { return engine_.Feed(std::string(line) + "\r"); }
   std::string Dialled(int position) {
     Send("AT+CPBS=LD");
     return Send("AT+CPBR=" + std::to_string(position));
   }
-
-  AtEngine engine_{DemoPhone()};
 };
 
 TEST_F(CallCommandsTest, DialledCallsAreRecordedInLdWithTheirNames) {
@@ -73,7 +68,7 @@ TEST_F(CallCommandsTest, ServiceCentreIsReadAndSetAsTheProgramSendsIt) {
   EXPECT_EQ(Send("AT+CSCA=\"01770\""), "\r\nOK\r\n");
   EXPECT_EQ(Send("AT+CSCA?"), "\r\n+CSCA: \"01770\",129\r\n\r\nOK\r\n");
   EXPECT_EQ(Send("AT+CSCA=12a,129"), "\r\nERROR\r\n");
-  EXPECT_EQ(engine_.Snapshot().serviceCentre, "01770");
+  EXPECT_EQ(engine_->Snapshot().serviceCentre, "01770");
 }
 
 }  // namespace

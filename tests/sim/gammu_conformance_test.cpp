@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "support/temp_dir.h"
-#include "child_process.h"
+#include "support/child_process.h"
 #include "sim/pty_phone.h"
 
 namespace telvane::sim {
@@ -46,24 +46,16 @@ GammuRun RunGammu(const std::vector<std::string>& arguments) {
     ADD_FAILURE() << "gammu is not installed (Debian package \"gammu\"); this test needs it";
     return {};
   }
-  const fs::path dir =
-      fs::temp_directory_path() / ("telvane-sim-gammu-" + std::to_string(::getpid()));
-  fs::create_directories(dir);
+  const testing::TempDir dir;
   auto phone = PtyPhone::Start(DemoPhone(), {});
   const fs::path rc = dir / "gammurc";
-  std::ofstream(rc) << "[gammu]\ndevice = " << phone->DevicePath() << "\nconnection = at\n";
+  testing::WriteFile(rc, "[gammu]\ndevice = " + phone->DevicePath() + "\nconnection = at\n");
 
   std::vector<std::string> command{*gammu, "-c", rc.string()};
   command.insert(command.end(), arguments.begin(), arguments.end());
-  testing::ChildProcess run(command);
-  GammuRun result;
-  result.status = run.Wait();
-  result.output = run.Stdout() + run.Stderr();
-  for (const std::string& line : phone->Transcript()) {
-    result.transcript += line + "\n";
-  }
-  phone->Stop();
-  fs::remove_all(dir);
+  const testing::ProgramRun run = testing::RunProgram(command);
+  GammuRun result{run.status, run.out + run.err, ""};
+  for (const std::string& line : phone->Transcript()) result.transcript += line + "\n";
   return result;
 }
 

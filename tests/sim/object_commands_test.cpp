@@ -4,22 +4,15 @@
 
 #include <string>
 
-#include "gsm/hex.h"
-#include "sim/at_engine.h"
+#include "engine_test.h"
+#include "support/hex_text.h"
 
 namespace telvane::sim {
 namespace {
 
-class ObjectCommandsTest : public ::testing::Test {
+class ObjectCommandsTest : public EngineTest {
  protected:
-  void SetUp() override {
-    PhoneState state;
-    engine_ = std::make_unique<AtEngine>(std::move(state), StandardCommandTable(),
-                                         [] { return std::chrono::steady_clock::time_point{}; });
-    ASSERT_EQ(engine_->Feed("ATE0\r"), "ATE0\r\r\nOK\r\n");
-  }
-
-  std::string Send(std::string_view line) { return engine_->Feed(std::string(line) + "\r"); }
+  void SetUp() override { Start(PhoneState{}); }
   std::string Block(std::string_view hex) { return engine_->Feed(std::string(hex) + "\x1a"); }
 
   // Writes `bytes` as the program does: header, prompt, data line, OK, per block.
@@ -29,11 +22,9 @@ class ObjectCommandsTest : public ::testing::Test {
       ASSERT_EQ(Send("AT^SBNW=\"" + type + "\"," + std::to_string(index) + "," +
                      std::to_string(k) + "," + std::to_string(blocks)),
                 "\r\n> ");
-      ASSERT_EQ(Block(gsm::ToHex(bytes.substr((k - 1) * size, size))), "\r\nOK\r\n");
+      ASSERT_EQ(Block(testing::Hex(bytes.substr((k - 1) * size, size))), "\r\nOK\r\n");
     }
   }
-
-  std::unique_ptr<AtEngine> engine_;
 };
 
 std::string Pattern(std::size_t length) {
@@ -49,15 +40,15 @@ TEST_F(ObjectCommandsTest, WrittenObjectIsReadBackInBlocksOfItsTypeSize) {
                            std::string(120, 'x') + "\r\nEND:VCARD\r\n";
   Write("vcf", 7, card, 100);
   const std::string answer = Send("AT^SBNR=\"vcf\",7");
-  EXPECT_EQ(answer, "\r\n^SBNR: \"vcf\",7,1,2\r\n" + gsm::ToHex(card.substr(0, 100)) +
-                        "\r\n^SBNR: \"vcf\",7,2,2\r\n" + gsm::ToHex(card.substr(100)) +
+  EXPECT_EQ(answer, "\r\n^SBNR: \"vcf\",7,1,2\r\n" + testing::Hex(card.substr(0, 100)) +
+                        "\r\n^SBNR: \"vcf\",7,2,2\r\n" + testing::Hex(card.substr(100)) +
                         "\r\n\r\nOK\r\n");
 
   // The logo travels in 50-byte blocks, also when asked for without quotes.
   const std::string logo = Pattern(120);
   Write("bmp", 0, logo, 50);
   const std::string read = Send("AT^SBNR=bmp,0");
-  EXPECT_NE(read.find("^SBNR: \"bmp\",0,3,3\r\n" + gsm::ToHex(logo.substr(100)) + "\r\n"),
+  EXPECT_NE(read.find("^SBNR: \"bmp\",0,3,3\r\n" + testing::Hex(logo.substr(100)) + "\r\n"),
             std::string::npos)
       << read;
   EXPECT_EQ(engine_->Snapshot().objects.at("bmp").at(0), logo);
@@ -86,12 +77,12 @@ TEST_F(ObjectCommandsTest, RefusesBadHexAndBlocksOutOfOrderAndKeepsTheOldObject)
   }
   // Block 3 after block 1, then block 2 without a new block 1 after the refusal.
   ASSERT_EQ(Send("AT^SBNW=\"mid\",2,1,3"), "\r\n> ");
-  ASSERT_EQ(Block(gsm::ToHex(tune.substr(0, 100))), "\r\nOK\r\n");
+  ASSERT_EQ(Block(testing::Hex(tune.substr(0, 100))), "\r\nOK\r\n");
   EXPECT_EQ(Send("AT^SBNW=\"mid\",2,3,3"), "\r\nERROR\r\n");
   EXPECT_EQ(Send("AT^SBNW=\"mid\",2,2,3"), "\r\nERROR\r\n");
   // Another block total than the first header announced.
   ASSERT_EQ(Send("AT^SBNW=\"mid\",2,1,3"), "\r\n> ");
-  ASSERT_EQ(Block(gsm::ToHex(tune.substr(0, 100))), "\r\nOK\r\n");
+  ASSERT_EQ(Block(testing::Hex(tune.substr(0, 100))), "\r\nOK\r\n");
   EXPECT_EQ(Send("AT^SBNW=\"mid\",2,2,4"), "\r\nERROR\r\n");
   EXPECT_EQ(engine_->Snapshot().objects.at("mid").at(2), "old tune");
 

@@ -4,20 +4,15 @@
 
 #include <string>
 
-#include "sim/at_engine.h"
+#include "engine_test.h"
 #include "sim/text_encoding.h"
 
 namespace telvane::sim {
 namespace {
 
-class PhonebookCommandsTest : public ::testing::Test {
+class PhonebookCommandsTest : public EngineTest {
  protected:
-  void SetUp() override { ASSERT_EQ(Send("ATE0"), "ATE0\r\r\nOK\r\n"); }
-
-  std::string Send(std::string_view line) { return engine_.Feed(std::string(line) + "\r"); }
   static std::string Ok(std::string_view line) { return "\r\n" + std::string(line) + "\r\n\r\nOK\r\n"; }
-
-  AtEngine engine_{DemoPhone()};
 };
 
 TEST_F(PhonebookCommandsTest, ReadsSimEntriesSingleAndAsRange) {
@@ -52,7 +47,7 @@ TEST_F(PhonebookCommandsTest, WritesEscapedNamesFirstFreeAndDeletes) {
   EXPECT_EQ(Send("AT+CPBW=12,+4930,145,\"J\\7Crg \\00 Home\""), "\r\nOK\r\n");
   EXPECT_EQ(Send("AT+CPBR=12"),
             Ok(std::string("+CPBR: 12,\"+4930\",145,\"J|rg ") + '\0' + " Home\""));
-  EXPECT_EQ(engine_.Snapshot().books.sim.Find(12)->name, std::string("J\x7Crg \0 Home", 11));
+  EXPECT_EQ(engine_->Snapshot().books.sim.Find(12)->name, std::string("J\x7Crg \0 Home", 11));
   // Type 145 without "+" is shown with it; an empty position takes the first free one (13).
   EXPECT_EQ(Send("AT+CPBW=,\"4989\",145,\"Neu\""), "\r\nOK\r\n");
   EXPECT_EQ(Send("AT+CPBR=13"), Ok("+CPBR: 13,\"+4989\",145,\"Neu\""));
@@ -71,7 +66,7 @@ TEST_F(PhonebookCommandsTest, WritesEscapedNamesFirstFreeAndDeletes) {
   EXPECT_EQ(Send("AT+CPBW=46,0301,128,\"Bad\""), "\r\n+CME ERROR: operation not supported\r\n");
   Send("AT+CPBS=LD");
   EXPECT_EQ(Send("AT+CPBW=1,0301,129,\"X\""), "\r\n+CME ERROR: operation not allowed\r\n");
-  EXPECT_EQ(engine_.Snapshot().books.sim.Find(46), nullptr);
+  EXPECT_EQ(engine_->Snapshot().books.sim.Find(46), nullptr);
 }
 
 TEST_F(PhonebookCommandsTest, FixedDiallingWriteWantsPin2AsThePhoneDoes) {

@@ -5,8 +5,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "child_process.h"
-#include "pty_client.h"
+#include "support/child_process.h"
+#include "support/pty_client.h"
+#include "support/temp_dir.h"
 #include "sim/phone_state.h"
 
 namespace telvane::sim {
@@ -18,13 +19,7 @@ using testing::PtyClient;
 
 class SimProgramTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("telvane-sim-program-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  fs::path dir_;
+  testing::TempDir dir_;
 };
 
 TEST_F(SimProgramTest, ServesOnALinkAndSavesTheStateOnSigterm) {
@@ -60,7 +55,7 @@ TEST_F(SimProgramTest, DemoPhoneWithoutStateFileEndsOnSigint) {
   EXPECT_EQ(client.Command("AT+COPS?"), "AT+COPS?\r\r\n+COPS: 0,0,\"Nordnetz\"\r\n\r\nOK\r\n");
   sim.Signal(SIGINT);
   EXPECT_EQ(sim.Wait(), 0) << sim.Stderr();
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator{}), 0);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_.Path()), fs::directory_iterator{}), 0);
 }
 
 TEST_F(SimProgramTest, ErrorsAreReportedWithExitStatusOne) {

@@ -4,9 +4,8 @@
 
 #include <string>
 
-#include "gsm/submit_pdu.h"
-#include "pty_client.h"
-#include "sim/at_engine.h"
+#include "support/pty_client.h"
+#include "engine_test.h"
 #include "sim/pty_phone.h"
 #include "sim/state_json.h"
 
@@ -15,29 +14,34 @@ namespace {
 
 constexpr std::string_view kOk = "\r\nOK\r\n";
 
-// A PDU as the program builds it, with the phone's own service centre ("00").
-gsm::SubmitPdu Submit(const std::string& text, const std::string& to = "+491701234567",
-                      bool eightBitWithReport = false) {
-  gsm::SubmitRequest request;
-  request.destination = to;
-  request.text = text;
-  request.eightBit = eightBitWithReport;
-  request.statusReport = eightBitWithReport;
-  return *gsm::BuildSubmitPdu(request);
+// An SMS-SUBMIT with the phone's own centre ("00") and its AT+CMGS length.
+struct Pdu {
+  std::string hex;
+  std::size_t length;
+};
+
+// "Hallo" to +491701234567.
+const Pdu kHallo{"0011000C919471103254760000AA05C8309BFD06", 19};
+// "Entwurf", stored without recipient.
+const Pdu kDraft{"00110000000000AA074537FD5E979B01", 15};
+
+// A full 7-bit part to +491701234567: 160 times "x", every eight codes 78 packed into
+// seven octets 783C1E8FC7E3F1.
+Pdu FullSevenBitPart() {
+  std::string hex = "0011000C919471103254760000AAA0";
+  for (int i = 0; i < 20; ++i) hex += "783C1E8FC7E3F1";
+  return {hex, 154};
 }
 
-class SmsCommandsTest : public ::testing::Test {
+// A full 8-bit part to 0301234567 with a status report: 140 bytes E4.
+Pdu FullEightBitPart() {
+  std::string hex = "0031000A81301032547600F6AA8C";
+  for (int i = 0; i < 140; ++i) hex += "E4";
+  return {hex, 153};
+}
+
+class SmsCommandsTest : public EngineTest {
  protected:
-  void SetUp() override { Start(DemoPhone()); }
-
-  void Start(PhoneState state) {
-    engine_ = std::make_unique<AtEngine>(std::move(state), StandardCommandTable(),
-                                         [] { return std::chrono::steady_clock::time_point{}; });
-    ASSERT_EQ(engine_->Feed("ATE0\r"), "ATE0\r\r\nOK\r\n");
-  }
-
-  std::string Send(std::string_view line) { return engine_->Feed(std::string(line) + "\r"); }
-
   // The header, the prompt, then the data line ended by Ctrl-Z; the answer to the data line.
   std::string Prompted(const std::string& header, const std::string& hex) {
     const std::string prompt = Send(header);
@@ -47,11 +51,9 @@ class SmsCommandsTest : public ::testing::Test {
     return engine_->Feed(hex + "\x1a");
   }
 
-  std::string SendSms(const gsm::SubmitPdu& pdu) {
-    return Prompted("AT+CMGS=" + std::to_string(pdu.commandLength), pdu.hex);
+  std::string SendSms(const Pdu& pdu) {
+    return Prompted("AT+CMGS=" + std::to_string(pdu.length), pdu.hex);
   }
-
-  std::unique_ptr<AtEngine> engine_;
 };
 
 TEST_F(SmsCommandsTest, ListingShowsUnreadMessagesOnceThenTheyAreRead) {
@@ -112,12 +114,12 @@ TEST_F(SmsCommandsTest, SentMessagesAreRecordedWithReferencesCountingUp) {
   PhoneState state = DemoPhone();
   state.messageReference = 254;
   Start(std::move(state));
-  const gsm::SubmitPdu first = Submit(std::string(160, 'x'));  // a full 7-bit part
-  const gsm::SubmitPdu second = Submit(std::string(140, '\xe4'), "0301234567", true);
+  const Pdu first = FullSevenBitPart();
+  const Pdu second = FullEightBitPart();
   EXPECT_EQ(SendSms(first), "\r\n+CMGS: 254\r\n\r\nOK\r\n");
   EXPECT_EQ(SendSms(second), "\r\n+CMGS: 255\r\n\r\nOK\r\n");
   // ESC cancels: nothing is sent and no reference used.
-  EXPECT_EQ(Send("AT+CMGS=" + std::to_string(first.commandLength)), "\r\n> ");
+  EXPECT_EQ(Send("AT+CMGS=" + std::to_string(first.length)), "\r\n> ");
   EXPECT_EQ(engine_->Feed(first.hex + "\x1b"), kOk);
   EXPECT_EQ(SendSms(first), "\r\n+CMGS: 0\r\n\r\nOK\r\n");
   const PhoneState after = engine_->Snapshot();
@@ -130,17 +132,17 @@ TEST_F(SmsCommandsTest, SentMessagesAreRecordedWithReferencesCountingUp) {
 
 TEST_F(SmsCommandsTest, MalformedPdusAreRefusedAndNothingIsSent) {
   Send("AT+CMEE=1");
-  const gsm::SubmitPdu good = Submit("Hallo");
-  const std::string length = std::to_string(good.commandLength);
+  const Pdu& good = kHallo;
+  const std::string length = std::to_string(good.length);
   const std::string tooShort = good.hex.substr(0, good.hex.size() - 2);
   const std::string deliver = engine_->Snapshot().messages[0].pdu;
   const std::string cases[][2] = {
-      {"AT+CMGS=" + std::to_string(good.commandLength + 1), good.hex},  // wrong length
+      {"AT+CMGS=" + std::to_string(good.length + 1), good.hex},  // wrong length
       {"AT+CMGS=" + length, good.hex + "0"},                            // odd digit count
       {"AT+CMGS=" + length, "0G" + good.hex.substr(2)},                 // not hex
       {"AT+CMGS=" + length, good.hex + "\r\n"},  // line ends are no hex digits
-      {"AT+CMGS=" + std::to_string(good.commandLength - 1), tooShort},  // data shorter than UDL
-      {"AT+CMGS=" + std::to_string(*gsm::CommandLength(deliver)), deliver},  // SMS-DELIVER
+      {"AT+CMGS=" + std::to_string(good.length - 1), tooShort},  // data shorter than UDL
+      {"AT+CMGS=57", deliver},  // the demo phone's first message, an SMS-DELIVER
   };
   for (const auto& [header, hex] : cases) {
     EXPECT_EQ(Prompted(header, hex), "\r\n+CMS ERROR: 304\r\n") << header << " " << hex;
@@ -154,8 +156,8 @@ TEST_F(SmsCommandsTest, MalformedPdusAreRefusedAndNothingIsSent) {
 }
 
 TEST_F(SmsCommandsTest, StoredMessagesTakeTheFirstFreeIndexUntilTheMemoryIsFull) {
-  const gsm::SubmitPdu draft = Submit("Entwurf", "");  // stored without recipient
-  const std::string length = std::to_string(draft.commandLength);
+  const Pdu& draft = kDraft;
+  const std::string length = std::to_string(draft.length);
   EXPECT_EQ(Prompted("AT+CMGW=" + length, draft.hex), "\r\n+CMGW: 6\r\n\r\nOK\r\n");
   Send("AT+CMGD=2");
   EXPECT_EQ(Prompted("AT+CMGW=" + length + ",3", draft.hex), "\r\n+CMGW: 2\r\n\r\nOK\r\n");
@@ -182,18 +184,6 @@ TEST_F(SmsCommandsTest, StoredMessagesTakeTheFirstFreeIndexUntilTheMemoryIsFull)
   EXPECT_EQ(Send("AT+CMGF=1"), "\r\n+CMS ERROR: 303\r\n");  // PDU mode only
 }
 
-TEST(SmsStateTest, SentMessagesAndTheReferenceSurviveTheStateFile) {
-  PhoneState state = DemoPhone();
-  state.messageReference = 17;
-  state.sent = {{Submit("eins").hex}, {Submit("zwei").hex}};
-  const PhoneState back = PhoneStateFromJson(PhoneStateToJson(state));
-  EXPECT_EQ(back.messageReference, 17);
-  ASSERT_EQ(back.sent.size(), 2u);
-  EXPECT_EQ(back.sent[1].pdu, state.sent[1].pdu);
-  EXPECT_THROW(PhoneStateFromJson(R"({"messageReference":256})"), std::runtime_error);
-  EXPECT_THROW(PhoneStateFromJson(R"({"sent":[{"pdu":"07XY"}]})"), std::runtime_error);
-}
-
 TEST(SmsFaultTest, StateFileFaultsStrikeTheListingAndTheSentPduLine) {
   PhoneState state = DemoPhone();
   state.faults.push_back({FaultKind::Error, "AT+CMGL", 1});
@@ -203,8 +193,8 @@ TEST(SmsFaultTest, StateFileFaultsStrikeTheListingAndTheSentPduLine) {
   ASSERT_EQ(client.Command("ATE0"), "ATE0\r\r\nOK\r\n");
   EXPECT_EQ(client.Command("AT+CMGL=4"), "\r\nERROR\r\n");
   EXPECT_TRUE(client.Command("AT+CMGL=4").starts_with("\r\n+CMGL: 1,1,,57\r\n"));
-  const gsm::SubmitPdu pdu = Submit("Hallo");
-  client.Send("AT+CMGS=" + std::to_string(pdu.commandLength) + "\r");
+  const Pdu& pdu = kHallo;
+  client.Send("AT+CMGS=" + std::to_string(pdu.length) + "\r");
   EXPECT_EQ(client.ReadThrough("> "), "\r\n> ");
   client.Send(pdu.hex + "\x1a");
   EXPECT_EQ(client.ReadThrough("ERROR\r\n"), "\r\nERROR\r\n");

@@ -8,6 +8,8 @@
 #include <sstream>
 #include <string>
 
+#include "support/temp_dir.h"
+
 namespace telvane::sim {
 namespace {
 
@@ -24,19 +26,7 @@ std::string ProblemOf(std::string_view json) {
 
 class StateFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("telvane-sim-state-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  fs::path Write(const std::string& name, const std::string& text) {
-    const fs::path file = dir_ / name;
-    std::ofstream(file) << text;
-    return file;
-  }
-
-  fs::path dir_;
+  testing::TempDir dir_;
 };
 
 TEST(StateJsonTest, RoundTripKeepsEveryValueAndUnknownSections) {
@@ -46,10 +36,16 @@ TEST(StateJsonTest, RoundTripKeepsEveryValueAndUnknownSections) {
   state.status.registration = 5;
   state.faults.push_back({FaultKind::UnsolicitedInside, "AT+CBC", -1});
   state.keptSections["operators"] = R"({"preferred":[{"index":1,"numeric":"26201"}]})";
+  state.messageReference = 17;
+  state.sent = {{"0011000C919471103254760000AA0AE8329BFD4697D9EC37"},
+                {"00110005812143F50000AA047B450302"}};
   const std::string json = PhoneStateToJson(state);
   const PhoneState back = PhoneStateFromJson(json);
   EXPECT_EQ(PhoneStateToJson(back), json);
   EXPECT_TRUE(back.audio.vibrator);
+  EXPECT_EQ(back.messageReference, 17);
+  ASSERT_EQ(back.sent.size(), 2u);
+  EXPECT_EQ(back.sent[1].pdu, "00110005812143F50000AA047B450302");
   ASSERT_EQ(back.faults.size(), 1u);
   EXPECT_EQ(back.faults[0].kind, FaultKind::UnsolicitedInside);
   EXPECT_EQ(back.faults[0].count, -1);
@@ -90,6 +86,8 @@ TEST(StateJsonTest, MalformedStateNamesTheProblem) {
   EXPECT_EQ(ProblemOf(R"({"clock":"26/13/01,00:00:00"})"),
             "clock must be a valid \"yy/MM/dd,hh:mm:ss\", not \"26/13/01,00:00:00\"");
   EXPECT_EQ(ProblemOf(R"({"messages":{}})"), "messages must be a list");
+  EXPECT_NE(ProblemOf(R"({"messageReference":256})"), "(accepted)");
+  EXPECT_NE(ProblemOf(R"({"sent":[{"pdu":"07XY"}]})"), "(accepted)");
   EXPECT_EQ(ProblemOf(R"({"messages":[{"index":1,"status":0,"pdu":"07XY"}]})"),
             "messages[index 1]: pdu must be hex with a service centre length octet that fits");
   EXPECT_EQ(ProblemOf(R"({"messages":[{"index":1,"status":0,"pdu":"0791"}]})"),
@@ -115,7 +113,7 @@ TEST_F(StateFileTest, SaveIsAtomicAndLoadsBack) {
   SavePhoneState(state, file);
   SavePhoneState(state, file);
   EXPECT_EQ(LoadPhoneState(file).status.operatorName, "Testnetz");
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator{}), 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_.Path()), fs::directory_iterator{}), 1);
 }
 
 TEST_F(StateFileTest, LoadErrorsNameTheFile) {
@@ -126,7 +124,8 @@ TEST_F(StateFileTest, LoadErrorsNameTheFile) {
   } catch (const std::runtime_error& error) {
     EXPECT_NE(std::string(error.what()).find(missing.string()), std::string::npos);
   }
-  const fs::path broken = Write("broken.json", "{\"audio\": {\"tone\": }");
+  const fs::path broken = dir_ / "broken.json";
+  testing::WriteFile(broken, "{\"audio\": {\"tone\": }");
   try {
     LoadPhoneState(broken);
     FAIL() << "broken JSON was accepted";

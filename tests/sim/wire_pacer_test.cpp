@@ -42,15 +42,9 @@ TEST(WirePacerTest, UnpacedBytesAreDueAtOnceAndTheLimitIsKept) {
 }
 
 TEST(FaultAnswerTest, TransformsKeepTheAnswerRecognisablyBroken) {
-  const std::string answer = "\r\n+CBC: 0,80\r\n\r\nOK\r\n";
-  EXPECT_EQ(CutOffAnswer(answer), "\r\n+CBC: 0,");
+  // The cases the simulated phone's own tests do not reach (see PtyPhoneTest).
   EXPECT_EQ(CutOffAnswer("\r\nOK\r\n").find("OK\r\n"), std::string::npos);
-  EXPECT_EQ(InsertUnsolicited(answer, "RING", true), "\r\n+CBC: 0,80\r\n\r\nRING\r\n\r\nOK\r\n");
-  EXPECT_EQ(InsertUnsolicited("\r\nOK\r\n", "RING", true), "\r\nRING\r\n\r\nOK\r\n");
   EXPECT_EQ(InsertUnsolicited("0\r", "RING", false), "RING\r\n0\r");
-  const std::string flood = FloodLines();
-  EXPECT_GT(flood.size(), 20480u);
-  EXPECT_EQ(flood.find("OK"), std::string::npos);
 }
 
 TEST(FaultSetTest, MatchesByCaseInsensitivePrefixAndCountsDown) {

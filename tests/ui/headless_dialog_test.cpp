@@ -11,7 +11,7 @@ namespace {
 
 using headless::HeadlessDialog;
 
-class HeadlessDialogTest : public testing::Test {
+class HeadlessDialogTest : public ::testing::Test {
  protected:
   test::LambdaHandler handler;
   HeadlessDialog dialog{*test::TestResources().Dialog(101, 9), handler, test::TestResources(), 9};

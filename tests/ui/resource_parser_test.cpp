@@ -117,7 +117,7 @@ struct BadResource {
   const char* message;
 };
 
-class ResourceParserErrors : public testing::TestWithParam<BadResource> {};
+class ResourceParserErrors : public ::testing::TestWithParam<BadResource> {};
 
 TEST_P(ResourceParserErrors, NameFileAndLine) {
   ResourceSet set;
@@ -137,7 +137,7 @@ TEST_P(ResourceParserErrors, NameFileAndLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ResourceParserErrors,
-    testing::Values(
+    ::testing::Values(
         BadResource{"STRINGTABLE\nBEGIN\n  1, \"open\nEND\n", 3, "unterminated string"},
         BadResource{"STRINGTABLE\nBEGIN\n  1, \"a\"\n  1, \"b\"\nEND\n", 4,
                     "duplicate string id 1"},

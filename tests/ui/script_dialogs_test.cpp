@@ -18,27 +18,6 @@ using test::Play;
 constexpr int kMain = 101;
 constexpr int kChild = 200;
 
-TEST(ScriptDialogs, ButtonsChangeTextsAndOkEndsTheWindow) {
-  int result = 0;
-  const auto run = Play(
-      "expect text 1066 Siemens\n"
-      "expect caption Telvane S45/ME45 V1.000\n"
-      "click 1025\n"
-      "expect text 1066 Phonebook pressed\n"
-      "click 1\n",
-      [&](HeadlessUi& ui) {
-        LambdaHandler main;
-        main.init = [](Dialog& d) { d.SetText(1066, "Siemens"); };
-        main.command = [](Dialog& d, int id) {
-          if (id == 1025) d.SetText(1066, "Phonebook pressed");
-          if (id == kIdOk) d.End(kIdOk);
-        };
-        result = ui.RunModal(kMain, main, nullptr);
-      });
-  EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(result, kIdOk);
-}
-
 TEST(ScriptDialogs, ChildDisablesItsOpenerWhileItRuns) {
   bool openerEnabledInChild = true;
   bool openerEnabledAfter = false;
@@ -100,6 +79,8 @@ void AskingProgram(HeadlessUi& ui) {
   ui.RunModal(kMain, main, nullptr);
 }
 
+// Queued answers are taken in order; a question without one, or with an answer that is
+// no button of its box, stops the run with status 2 after the box is printed.
 TEST(ScriptDialogs, QuestionsTakeQueuedAnswersInOrder) {
   const auto run = Play(
       "answer yes\n"
@@ -112,21 +93,17 @@ TEST(ScriptDialogs, QuestionsTakeQueuedAnswersInOrder) {
       AskingProgram);
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "message 30 Telvane: Delete entry?\nmessage 30 Telvane: Delete entry?\n");
-}
 
-TEST(ScriptDialogs, UnansweredQuestionStopsWithStatus2) {
-  const auto run = Play("click 1025\nexpect text 1066 yes\n", AskingProgram);
-  EXPECT_EQ(run.status, 2);
-  EXPECT_NE(run.err.find("test.ui:1: message 30 asks \"Delete entry?\" and no answer is queued"),
+  const auto unanswered = Play("click 1025\nexpect text 1066 yes\n", AskingProgram);
+  EXPECT_EQ(unanswered.status, 2);
+  EXPECT_NE(unanswered.err.find("test.ui:1: message 30 asks \"Delete entry?\" and no answer is queued"),
             std::string::npos)
-      << run.err;
-  EXPECT_EQ(run.out, "message 30 Telvane: Delete entry?\n") << "the box is printed before";
-}
+      << unanswered.err;
+  EXPECT_EQ(unanswered.out, "message 30 Telvane: Delete entry?\n") << "the box is printed before";
 
-TEST(ScriptDialogs, AnswerThatIsNoButtonOfTheBoxIsAScriptError) {
-  const auto run = Play("answer retry\nclick 1025\n", AskingProgram);
-  EXPECT_EQ(run.status, 2);
-  EXPECT_NE(run.err.find("\"retry\" of line 1 is not a button"), std::string::npos) << run.err;
+  const auto noButton = Play("answer retry\nclick 1025\n", AskingProgram);
+  EXPECT_EQ(noButton.status, 2);
+  EXPECT_NE(noButton.err.find("\"retry\" of line 1 is not a button"), std::string::npos) << noButton.err;
 }
 
 TEST(ScriptDialogs, PlainBoxesNeedNoAnswerAndLeaveQueuedOnesAlone) {
@@ -201,19 +178,20 @@ TEST(ScriptDialogs, FileDialogsTakeQueuedChoices) {
             std::string::npos)
       << run.err;
   EXPECT_EQ(run.err.find("expect failed"), std::string::npos) << run.err;
-}
 
-TEST(ScriptDialogs, OpenDialogThatWantsAnExistingFileRefusesAMissingOne) {
+  // An open dialog that wants an existing file refuses a missing one.
   FileRequest open;
   open.mustExist = true;
   const auto missing = (std::filesystem::temp_directory_path() / "telvane-no-such-file.bmp");
-  const auto run = Play("file " + missing.string() + "\nclick 40003\n",
-                        [&](HeadlessUi& ui) { FileProgram(ui, open); });
-  EXPECT_EQ(run.status, 2);
-  EXPECT_NE(run.err.find("does not exist"), std::string::npos) << run.err;
+  const auto refused = Play("file " + missing.string() + "\nclick 40003\n",
+                            [&](HeadlessUi& ui) { FileProgram(ui, open); });
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_NE(refused.err.find("does not exist"), std::string::npos) << refused.err;
 }
 
-TEST(ScriptDialogs, RadioButtonsOfAGroupAreExclusive) {
+// Radio buttons of a group are exclusive, their state changed before the command arrives;
+// check boxes toggle and notify only on a change.
+TEST(ScriptDialogs, RadioButtonsAndCheckBoxes) {
   std::vector<std::string> seen;
   const auto run = Play(
       "click 1017\n"
@@ -224,22 +202,7 @@ TEST(ScriptDialogs, RadioButtonsOfAGroupAreExclusive) {
       "expect checked 1019 on\n"
       "expect checked 1020 off\n"
       "check 1020 on\n"
-      "expect checked 1019 off\n",
-      [&](HeadlessUi& ui) {
-        LambdaHandler main;
-        main.command = [&](Dialog& d, int id) {
-          // The state has changed before the command arrives.
-          seen.push_back(std::to_string(id) + (d.IsChecked(id) ? " on" : " off"));
-        };
-        ui.RunModal(kMain, main, nullptr);
-      });
-  EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(seen, (std::vector<std::string>{"1017 on", "1019 on", "1018 on", "1020 on"}));
-}
-
-TEST(ScriptDialogs, CheckBoxesToggleAndNotifyOnlyOnChange) {
-  int commands = 0;
-  const auto run = Play(
+      "expect checked 1019 off\n"
       "click 1247\n"
       "expect checked 1247 on\n"
       "check 1247 on\n"
@@ -247,11 +210,14 @@ TEST(ScriptDialogs, CheckBoxesToggleAndNotifyOnlyOnChange) {
       "expect checked 1247 off\n",
       [&](HeadlessUi& ui) {
         LambdaHandler main;
-        main.command = [&](Dialog&, int) { ++commands; };
+        main.command = [&](Dialog& d, int id) {
+          seen.push_back(std::to_string(id) + (d.IsChecked(id) ? " on" : " off"));
+        };
         ui.RunModal(kMain, main, nullptr);
       });
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(commands, 2);
+  EXPECT_EQ(seen, (std::vector<std::string>{"1017 on", "1019 on", "1018 on", "1020 on", "1247 on",
+                                            "1247 off"}));
 }
 
 TEST(ScriptDialogs, MenuCommandsFollowTheirEnabledState) {

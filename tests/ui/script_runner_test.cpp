@@ -159,6 +159,7 @@ TEST(ScriptRunner, EndlesslyNestedWindowsStop) {
 TEST(ScriptRunner, ExpectsAboutTheWindowAndItsControls) {
   const auto run = Play(
       "expect window 101\n"
+      "expect caption Telvane S45/ME45 V1.000\n"
       "expect bitmap 1104 131\n"
       "expect pos 1059 40\n"
       "expect visible 1016 off\n"
@@ -176,8 +177,8 @@ TEST(ScriptRunner, ExpectsAboutTheWindowAndItsControls) {
       });
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err,
-            "expect failed: line 6: message: expected 16, got no message\n"
-            "expect failed: line 7: window: expected 200, got 101\n");
+            "expect failed: line 7: message: expected 16, got no message\n"
+            "expect failed: line 8: window: expected 200, got 101\n");
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// The client side of a pseudo-terminal, as a program opens a serial port.
 #pragma once
 
 #include <fcntl.h>
@@ -11,12 +12,9 @@
 #include <string_view>
 
 #include "base/unique_fd.h"
+#include "support/child_process.h"
 
-namespace telvane::sim::testing {
-
-// Generous bound for anything the simulator should do promptly; tests never rely on it
-// passing quickly, only on it being reached when the simulator is broken.
-inline constexpr std::chrono::seconds kPatience{20};
+namespace telvane::testing {
 
 // The client side of the pseudo-terminal, configured like a real serial port.
 class PtyClient {
@@ -103,4 +101,4 @@ class PtyClient {
   bool hungUp_ = false;
 };
 
-}  // namespace telvane::sim::testing
+}  // namespace telvane::testing
