@@ -37,11 +37,7 @@ TEST_F(BookExchangeTest, EntriesAreReadAndEmptiesCountedInAll) {
   EXPECT_EQ(ReadPhonebook(exchange_, store_, ReadOptions{true}, report), ReadResult::kRead);
   EXPECT_EQ(SentLines().back(), "AT+CPBR=6");
   ASSERT_EQ(store_.EntryCount(), 3u);
-  const PhonebookEntry& anna = store_.entries[2];
-  EXPECT_EQ(anna.position, 5);
-  EXPECT_EQ(anna.number, "+4930");
-  EXPECT_EQ(anna.numberType, 145);
-  EXPECT_EQ(anna.name, "Anna");
+  EXPECT_EQ(Fields(store_.entries[2]), Fields({5, "+4930", 145, "Anna"}));
   EXPECT_EQ(rows, (std::vector<std::size_t>{0, 1, 2}));
   EXPECT_EQ(percents.back(), 0);  // the bar is given back
 }
@@ -81,8 +77,7 @@ TEST_F(BookExchangeTest, NewEntriesGoToTheFirstFreePosition) {
   const Outcome jorg = WriteEntry(context, {"J\xF6rg", "030"}, 0);
   EXPECT_TRUE(jorg.done);
   EXPECT_EQ(SentLines(), (Lines{"AT+CPBW=12,+4930,145,\"Anna\"", "AT+CPBW=13,030,129,\"J\\7Crg\""}));
-  EXPECT_EQ(store_.entries[jorg.slot].name, "J\xF6rg");
-  EXPECT_EQ(store_.entries[jorg.slot].position, 13);
+  EXPECT_EQ(Fields(store_.entries[jorg.slot]), Fields({13, "030", 129, "J\xF6rg"}));
   EXPECT_FALSE(store_.freePositions.First());
 
   const Outcome none = WriteEntry(context, {"Bob", "0301"}, 0);
