@@ -41,7 +41,8 @@ TEST(ParseEntryAnswer, TakesNumberTypeAndGsmName) {
 TEST(ParseAddressVCard, NameVipNumbersAndAddressParts) {
   const AddressCard plain = ParseAddressVCard("BEGIN:VCARD\r\nN:Miller;John\r\nEND:VCARD\r\n", 8);
   EXPECT_EQ(Fields(plain.entry), Fields({8, "", 129, "Miller;John"}));
-  EXPECT_EQ(Fields(plain.address), Fields({.position = 8, .firstName = "John", .lastName = "Miller"}));
+  EXPECT_EQ(Fields(plain.address),
+            Fields({.position = 8, .firstName = "John", .lastName = "Miller"}));
 
   const AddressCard vip = ParseAddressVCard(
       "BEGIN:VCARD\r\nN:Miller;John\r\nCATEGORIES:VIP\r\nTEL;HOME:+4930\r\nTEL;CELL:0171\r\n"
@@ -55,7 +56,8 @@ TEST(ParseAddressVCard, NameVipNumbersAndAddressParts) {
                     .city = "Springfield", .state = "IL", .postalCode = "12345",
                     .country = "USA", .cellNumber = "0171", .email = "j@m.de"}));
   const AddressCard shortAdr = ParseAddressVCard("\r\nN:X\r\nADR:;;Main St 1\r\n", 1);
-  EXPECT_EQ(Fields(shortAdr.address), Fields({.position = 1, .lastName = "X", .street = "Main St 1"}));
+  EXPECT_EQ(Fields(shortAdr.address),
+            Fields({.position = 1, .lastName = "X", .street = "Main St 1"}));
 }
 
 TEST(CommandName, EscapesLettersAndKeepsTheCommandLineWhole) {
