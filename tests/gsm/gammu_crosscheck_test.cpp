@@ -4,11 +4,8 @@
 // "displaysms", which encodes without a phone; 8-bit messages from "addsms" of a backup file,
 // stored with AT+CMGW on the simulated phone.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <cstdint>
-#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -16,17 +13,15 @@
 #include <vector>
 
 #include "support/child_process.h"
+#include "support/hex_text.h"
 #include "support/temp_dir.h"
-#include "gsm/hex.h"
 #include "gsm/latin1_text.h"
 #include "gsm/listed_pdu.h"
 #include "gsm/submit_pdu.h"
 #include "sim/pty_phone.h"
 
-
 namespace telvane::gsm {
 namespace {
-
 
 constexpr auto kGammuTimeLimit = std::chrono::seconds(60);
 
@@ -94,14 +89,9 @@ std::vector<CrossCase> SevenBitCases() {
       // middle dot; characters of the extension table as a middle dot and the code after it.
       {"+4930123", "line1\nline2", "+4930123", "line1\rline2"},
       {"+4930123", "\xCE\x94\xCE\xA6\xCE\x93", "+4930123", "\xB7\xB7\xB7"},
-      {"+4930123", "[x]{y}~\xE2\x82\xAC", "+4930123",
-       "\xB7<x\xB7>\xB7(y\xB7)\xB7=\xB7"
-       "e"},
+      {"+4930123", "[x]{y}~\xE2\x82\xAC", "+4930123", "\xB7<x\xB7>\xB7(y\xB7)\xB7=\xB7" "e"},
       // Service centre, status report, validity and flash change nothing the list shows.
-      {"+491701234567",
-       "Report please",
-       "+491701234567",
-       "Report please",
+      {"+491701234567", "Report please", "+491701234567", "Report please",
        {"-smscnumber", "+491234567890", "-report", "-validity", "DAY"}},
       {"+491701234567", "Flash!", "+491701234567", "Flash!", {"-flash"}},
       Plain("+491701234567", "hellohello", 1, false),
@@ -111,10 +101,7 @@ std::vector<CrossCase> SevenBitCases() {
   };
 }
 
-std::string FindGammu() {
-  const auto gammu = telvane::testing::FindOnPath("gammu");
-  return gammu.value_or("");
-}
+std::string FindGammu() { return telvane::testing::FindOnPath("gammu").value_or(""); }
 
 constexpr const char* kNoGammu =
     "gammu is not on PATH: install the Debian package \"gammu\" to run this cross-check "
@@ -186,7 +173,7 @@ TEST(GammuCrossCheck, EightBitMessagesStoredByGammuReadBack) {
     for (std::size_t i = 0; i < cases.size(); ++i) {
       file << "[SMSBackup" << (i < 10 ? "00" : "0") << i << "]\nPDU = Submit\nState = UnSent\n"
            << "Number = \"" << cases[i].number
-           << "\"\nCoding = 8bit\nText00 = " << ToHex(cases[i].bytes)
+           << "\"\nCoding = 8bit\nText00 = " << telvane::testing::Hex(cases[i].bytes)
            << "\nLength = " << cases[i].bytes.size() << "\nFolder = 2\nClass = 1\n\n";
     }
   }

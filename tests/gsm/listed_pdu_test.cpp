@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace telvane::gsm {
 namespace {
@@ -16,35 +17,23 @@ constexpr std::string_view kSubmit = "0011000B916407281553F80000AA0AE8329BFD4697
 constexpr std::string_view kReport =
     "07911326040000F006350B911346610089F6208062917314082080629173150800";
 
+// Every field of a decoded line, to compare whole rows.
+auto Row(const ListedPdu& r) {
+  return std::tuple(r.date, r.number, r.addressType, r.statusReport, r.text);
+}
+
 TEST(DecodeListedPdu, ReadsAReceivedMessage) {
   for (int status : {0, 1}) {
-    const ListedPdu row = DecodeListedPdu(kDeliver, status, false);
-    EXPECT_EQ(row.date, "02/08/26 19:37:41");
-    EXPECT_EQ(row.number, "+31641600986");
-    EXPECT_EQ(row.addressType, 0x91);
-    EXPECT_FALSE(row.statusReport);
-    EXPECT_EQ(row.text, "How are you?");
+    EXPECT_EQ(Row(DecodeListedPdu(kDeliver, status, false)),
+              Row({"02/08/26 19:37:41", "+31641600986", 0x91, false, "How are you?"}));
   }
   EXPECT_EQ(DecodeListedPdu(kDeliver, 0, true).date, "26/08/02 19:37:41");
 }
 
 TEST(DecodeListedPdu, ReadsEightBitDataThroughTheGsmTable) {
   // National sender 0123456789, data coding F6, bytes E4 5F 0D 40.
-  const ListedPdu row = DecodeListedPdu("00040A81103254769800F61010512131450004E45F0D40", 1, false);
-  EXPECT_EQ(row.number, "0123456789");
-  EXPECT_EQ(row.addressType, 0x81);
-  EXPECT_EQ(row.date, "01/01/15 12:13:54");
-  EXPECT_EQ(row.text, "\xE4\xA7\n@");
-}
-
-TEST(DecodeListedPdu, ReadsAStoredMessageWithoutDate) {
-  for (int status : {2, 3}) {
-    const ListedPdu row = DecodeListedPdu(kSubmit, status, false);
-    EXPECT_EQ(row.number, "+46708251358");
-    EXPECT_EQ(row.text, "hellohello");
-    EXPECT_EQ(row.date, "");
-    EXPECT_FALSE(row.statusReport);
-  }
+  EXPECT_EQ(Row(DecodeListedPdu("00040A81103254769800F61010512131450004E45F0D40", 1, false)),
+            Row({"01/01/15 12:13:54", "0123456789", 0x81, false, "\xE4\xA7\n@"}));
 }
 
 TEST(DecodeListedPdu, SkipsTheValidityPeriodTheFirstOctetAnnounces) {
@@ -74,23 +63,16 @@ TEST(DecodeListedPdu, KeepsAnAtSignThatEndsTheText) {
 }
 
 TEST(DecodeListedPdu, ReadsStatusReports) {
-  const ListedPdu row = DecodeListedPdu(kReport, 0, false);
-  EXPECT_TRUE(row.statusReport);
-  EXPECT_EQ(row.number, "+31641600986");
-  EXPECT_EQ(row.date, "02/08/26 19:37:41");
-  EXPECT_EQ(row.text, "02/08/26 19:37:51");
-
-  // A small message reference (05) is recognised by the message type of the first octet.
+  const auto report = Row({"02/08/26 19:37:41", "+31641600986", 0x91, true, "02/08/26 19:37:51"});
+  EXPECT_EQ(Row(DecodeListedPdu(kReport, 0, false)), report);
+  // A small message reference (05) is recognised by the message type of the first octet;
+  // without that type, a "length" above 24 still marks a report.
   std::string smallReference(kReport);
   smallReference.replace(18, 2, "05");
-  EXPECT_EQ(DecodeListedPdu(smallReference, 1, false).number, "+31641600986");
-  EXPECT_TRUE(DecodeListedPdu(smallReference, 1, false).statusReport);
-
-  // Without that type, a "length" above 24 still marks a report.
+  EXPECT_EQ(Row(DecodeListedPdu(smallReference, 1, false)), report);
   std::string untyped(kReport);
   untyped.replace(16, 2, "00");
-  EXPECT_TRUE(DecodeListedPdu(untyped, 0, false).statusReport);
-  EXPECT_EQ(DecodeListedPdu(untyped, 0, false).text, "02/08/26 19:37:51");
+  EXPECT_EQ(Row(DecodeListedPdu(untyped, 0, false)), report);
 }
 
 TEST(DecodeListedPdu, GivesEmptyTextForZeroLength) {
@@ -103,10 +85,7 @@ TEST(DecodeListedPdu, EndsTheLineAtTheFirstNonHexCharacter) {
   for (const std::string& variant : {line + "\r\n", line + "0", line + " OK\r\n+CMGL: 2,0",
                                      std::string("07911326040000f0040b911346610089f6"
                                                  "0000208062917314080cc8f71d14969741f977fd07")}) {
-    const ListedPdu row = DecodeListedPdu(variant, 0, false);
-    EXPECT_EQ(row.number, full.number) << variant;
-    EXPECT_EQ(row.date, full.date) << variant;
-    EXPECT_EQ(row.text, full.text) << variant;
+    EXPECT_EQ(Row(DecodeListedPdu(variant, 0, false)), Row(full)) << variant;
   }
 }
 

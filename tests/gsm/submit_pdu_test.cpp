@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "gsm/listed_pdu.h"
 
 namespace telvane::gsm {
@@ -131,9 +133,8 @@ TEST(BuildSubmitPdu, ReadsBackThroughTheListDecoder) {
   request.text = "Treffen um 8 @ Caf\xE9 M\xFCller_\r\n\xA3\xA7";
   for (int status : {2, 3}) {
     const ListedPdu row = DecodeListedPdu(Hex(request), status, false);
-    EXPECT_EQ(row.number, "+491701234567");
-    EXPECT_EQ(row.text, request.text);
-    EXPECT_EQ(row.date, "");
+    EXPECT_EQ(std::tuple(row.date, row.number, row.statusReport, row.text),
+              std::tuple("", "+491701234567", false, request.text));
   }
   request.eightBit = true;
   request.convertEightBit = true;

@@ -122,10 +122,7 @@ TEST(BmpReaderTest, RunLengthDataCannotWriteOutsideThePicture) {
 
 TEST(BmpWriterTest, FailedOrStoppedWritesLeaveNoFile) {
   testing::TempDir dir;
-  PictureRecord record;
-  record.width = 4;
-  record.height = 2;
-  record.bitsPerPixel = 8;
+  PictureRecord record{.width = 4, .height = 2, .bitsPerPixel = 8};
   ASSERT_TRUE(AllocatePictureBuffer(record));
   record.fileName = (dir / "missing" / "logo.gif").string();
   EXPECT_EQ(SaveBmp(record), PictureStatus::kCannotCreate);

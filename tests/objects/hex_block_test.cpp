@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "objects/windows/transfer_progress.h"
 
 namespace telvane::objects {
@@ -50,10 +52,9 @@ TEST(Progress, PercentTextsAndEstimate) {
   EXPECT_FALSE(progress.Update(0, 1000).has_value());
   const auto quarter = progress.Update(25, 1075);
   ASSERT_TRUE(quarter.has_value());
-  EXPECT_EQ(quarter->barAdvance, 25);
-  EXPECT_EQ(quarter->percentText, "25 %");
-  EXPECT_EQ(quarter->elapsedText, "1:15");
-  EXPECT_EQ(quarter->estimateText, "5:00");
+  EXPECT_EQ(std::tuple(quarter->barAdvance, quarter->percentText, quarter->elapsedText,
+                       quarter->estimateText),
+            std::tuple(25, "25 %", "1:15", "5:00"));
   EXPECT_FALSE(progress.Update(25, 1080).has_value());
   // Compared as a 16-bit value: 65561 reads as the 25 already shown.
   EXPECT_FALSE(progress.Update(65536 + 25, 1080).has_value());

@@ -11,11 +11,7 @@ namespace telvane::objects {
 namespace {
 
 PictureRecord Sized(std::uint32_t width, std::uint32_t height, std::uint32_t bits) {
-  PictureRecord record;
-  record.width = width;
-  record.height = height;
-  record.bitsPerPixel = bits;
-  return record;
+  return {.width = width, .height = height, .bitsPerPixel = bits};
 }
 
 TEST(PictureBufferTest, LineBytesFollowTheStoredDepth) {

@@ -17,11 +17,15 @@ namespace {
 
 using ::telvane::testing::ConvertAvailable;
 using ::telvane::testing::ConvertRgb;
+using ::telvane::testing::GifImage;
 using ::telvane::testing::LoadPicture;
 using ::telvane::testing::PictureRgb;
 using ::telvane::testing::ReadFile;
 using ::telvane::testing::RunConvert;
 using ::telvane::testing::TempDir;
+using ::telvane::testing::TestColours;
+using ::telvane::testing::TestIndices;
+using ::telvane::testing::WriteGifWithGiflib;
 
 // Decodes `file` with our reader and with ImageMagick and compares every pixel.
 void ExpectSamePicture(const std::filesystem::path& file, const PictureFormat& format,
@@ -151,21 +155,15 @@ class GiflibOracleTest : public ::testing::TestWithParam<GifCase> {};
 TEST_P(GiflibOracleTest, DecodesLikeImageMagickAndConvertsToBmp) {
   ASSERT_TRUE(ConvertAvailable()) << "ImageMagick's convert is needed (scripts/deps)";
   const GifCase& param = GetParam();
-  ::telvane::testing::GifImage image;
-  image.width = param.width;
-  image.height = param.height;
-  image.indices = ::telvane::testing::TestIndices(param.width, param.height, param.colours);
-  image.interlaced = param.interlaced;
-  const auto colours = ::telvane::testing::TestColours(param.colours);
-  if (param.localTable) {
-    image.globalColours = ::telvane::testing::TestColours(2);  // replaced by the local one
-    image.localColours = colours;
-  } else {
-    image.globalColours = colours;
-  }
+  // With a local table, the global one of two colours is replaced by it.
+  const auto colours = TestColours(param.colours);
+  const GifImage image{param.width, param.height,
+                       TestIndices(param.width, param.height, param.colours),
+                       param.localTable ? TestColours(2) : colours,
+                       param.localTable ? colours : std::vector<RgbColour>{}, param.interlaced};
   TempDir dir;
   const auto file = dir / (param.name + ".gif");
-  ASSERT_TRUE(::telvane::testing::WriteGifWithGiflib(file, image));
+  ASSERT_TRUE(WriteGifWithGiflib(file, image));
 
   PictureRecord record;
   ExpectSamePicture(file, GifPictureFormat(), record);

@@ -15,11 +15,7 @@ std::uint32_t Packed(const objects::RgbColour& c) {
 
 TEST(PicturePreview, ShowsGifAndBmpPicturesTopRowFirstAndForgetsThem) {
   TempDir dir;
-  GifImage gif;
-  gif.width = 5;
-  gif.height = 3;
-  gif.globalColours = TestColours(4);
-  gif.indices = TestIndices(gif.width, gif.height, 4);
+  const GifImage gif{5, 3, TestIndices(5, 3, 4), TestColours(4)};
   ASSERT_TRUE(WriteGifWithGiflib(dir / "logo.gif", gif));
 
   objects::PicturePreview preview;

@@ -1,17 +1,11 @@
 #include "support/temp_dir.h"
 #include "picture_test_support.h"
 
-#include <fcntl.h>
 #include <gif_lib.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <memory>
-#include <sstream>
 
-extern char** environ;
+#include "support/child_process.h"
 
 namespace telvane::testing {
 
@@ -53,36 +47,11 @@ bool ConvertAvailable() { return FindOnPath("convert").has_value(); }
 std::optional<std::string> RunConvert(const std::vector<std::string>& args) {
   const auto program = FindOnPath("convert");
   if (!program) return std::nullopt;
-  int pipeFds[2];
-  if (::pipe(pipeFds) != 0) return std::nullopt;
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
-  posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
-  posix_spawn_file_actions_addclose(&actions, pipeFds[1]);
-  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-  std::vector<std::string> argv{"convert"};
-  argv.insert(argv.end(), args.begin(), args.end());
-  std::vector<char*> pointers;
-  for (auto& arg : argv) pointers.push_back(arg.data());
-  pointers.push_back(nullptr);
-  pid_t pid = 0;
-  const int spawned =
-      ::posix_spawn(&pid, program->c_str(), &actions, nullptr, pointers.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  ::close(pipeFds[1]);
-  std::string output;
-  if (spawned == 0) {
-    char chunk[65536];
-    ssize_t got = 0;
-    while ((got = ::read(pipeFds[0], chunk, sizeof chunk)) > 0) output.append(chunk, got);
-  }
-  ::close(pipeFds[0]);
-  if (spawned != 0) return std::nullopt;
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
-  return output;
+  std::vector<std::string> command{*program};
+  command.insert(command.end(), args.begin(), args.end());
+  ProgramRun run = RunProgram(std::move(command));
+  if (run.status != 0) return std::nullopt;
+  return std::move(run.out);
 }
 
 std::optional<std::string> ConvertRgb(const std::filesystem::path& file) {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "gsm/hex.h"
+#include "support/hex_text.h"
 #include "phonebook/address_book_reading.h"
 #include "phonebook/address_entry_writing.h"
 #include "phonebook/phonebook_messages.h"
@@ -16,7 +16,7 @@ namespace {
 using AddressBookTest = PhoneBookTest;
 
 std::string ObjectAnswer(int index, std::string_view vcard) {
-  return "\r\n^SBNR: \"vcf\"," + std::to_string(index) + ",1,1\r\n" + gsm::ToHex(vcard) +
+  return "\r\n^SBNR: \"vcf\"," + std::to_string(index) + ",1,1\r\n" + testing::Hex(vcard) +
          "\r\n\r\nOK\r\n";
 }
 
@@ -29,24 +29,19 @@ TEST_F(AddressBookTest, PrematureStopAssumesTheRestFree) {
   ASSERT_EQ(sent.size(), 11u);
   EXPECT_EQ(sent[1], "AT^SBNR=\"vcf\",1");
   ASSERT_EQ(store_.EntryCount(), 1u);
-  EXPECT_EQ(store_.entries[0].position, 2);
-  EXPECT_EQ(store_.entries[0].name, "Miller;John!");
+  EXPECT_EQ(Fields(store_.entries[0]), Fields({2, "", 129, "Miller;John!"}));
   EXPECT_EQ(store_.addresses.Find(0)->vip, 1);
   EXPECT_EQ(store_.capacity.last, 500);
-  EXPECT_EQ(store_.freePositions.Element(1), 0);  // object 0 is never offered
-  EXPECT_EQ(store_.freePositions.Element(2), 2);
-  EXPECT_EQ(store_.freePositions.Element(11), 11);
-  EXPECT_EQ(store_.freePositions.Element(499), 499);
-  EXPECT_EQ(store_.freePositions.Element(500), 0);
+  // Object 0 is never offered; 2 to 499 are free after the stop.
+  for (const auto [element, free] : {std::pair{1, 0}, {2, 2}, {11, 11}, {499, 499}, {500, 0}}) {
+    EXPECT_EQ(store_.freePositions.Element(element), free) << element;
+  }
 }
 
 TEST_F(AddressBookTest, NewEntryIsWrittenAtTheFirstFreeIndexUnlessRefused) {
   store_.freePositions.Append(0);
   store_.freePositions.Append(4);
-  AddressInput miller;
-  miller.lastName = "Miller";
-  miller.firstName = "John";
-  miller.homeNumber = "+4930";
+  const AddressInput miller{.lastName = "Miller", .firstName = "John", .homeNumber = "+4930"};
   const LocalTime when{2001, 10, 5, 14, 30, 0};
   const auto save = [&](const AddressInput& input) {
     return SaveAddressEntry(exchange_, feedback_, store_, input, AddressSource::kDialog, 0, 0,
@@ -77,10 +72,8 @@ TEST_F(AddressBookTest, NewEntryIsWrittenAtTheFirstFreeIndexUnlessRefused) {
       "BEGIN:VCARD\r\nVERSION:1.0\r\nREV:20011005T143000\r\nN:Miller;John\r\n"
       "TEL;HOME:+4930\r\nEND:VCARD\r\n";
   EXPECT_EQ(SentLines(), (Lines{"AT^SBNW=\"vcf\",4,1,1", "AT^SBNW=\"vcf\",4,1,1",
-                                gsm::ToHex(text) + "\x1A"}));
-  EXPECT_EQ(store_.entries[saved.slot].name, "Miller;John");
-  EXPECT_EQ(store_.entries[saved.slot].position, 5);
-  EXPECT_EQ(store_.entries[saved.slot].numberType, 145);
+                                testing::Hex(text) + "\x1A"}));
+  EXPECT_EQ(Fields(store_.entries[saved.slot]), Fields({5, "+4930", 145, "Miller;John"}));
   EXPECT_EQ(store_.addresses.Find(saved.slot)->lastName, "Miller");
   EXPECT_FALSE(store_.freePositions.First());
 }

@@ -37,11 +37,7 @@ TEST_F(BookExchangeTest, EntriesAreReadAndEmptiesCountedInAll) {
   EXPECT_EQ(ReadPhonebook(exchange_, store_, ReadOptions{true}, report), ReadResult::kRead);
   EXPECT_EQ(SentLines().back(), "AT+CPBR=6");
   ASSERT_EQ(store_.EntryCount(), 3u);
-  const PhonebookEntry& anna = store_.entries[2];
-  EXPECT_EQ(anna.position, 5);
-  EXPECT_EQ(anna.number, "+4930");
-  EXPECT_EQ(anna.numberType, 145);
-  EXPECT_EQ(anna.name, "Anna");
+  EXPECT_EQ(Fields(store_.entries[2]), Fields({5, "+4930", 145, "Anna"}));
   EXPECT_EQ(rows, (std::vector<std::size_t>{0, 1, 2}));
   EXPECT_EQ(percents.back(), 0);  // the bar is given back
 }
@@ -73,31 +69,16 @@ TEST_F(BookExchangeTest, CallListEndsAtItsFirstEmptyPlace) {
   EXPECT_FALSE(ReadRedbook(exchange_, store_));
 }
 
-TEST_F(BookExchangeTest, NewEntriesGoToTheFirstFreePosition) {
-  LoadedBook(Book::kSim, {12, 13});
-  Replies({kOk, kOk});
-  WriteContext context = Context();
-  EXPECT_TRUE(WriteEntry(context, {"Anna", "+4930"}, 0).done);
-  const Outcome jorg = WriteEntry(context, {"J\xF6rg", "030"}, 0);
-  EXPECT_TRUE(jorg.done);
-  EXPECT_EQ(SentLines(), (Lines{"AT+CPBW=12,+4930,145,\"Anna\"", "AT+CPBW=13,030,129,\"J\\7Crg\""}));
-  EXPECT_EQ(store_.entries[jorg.slot].name, "J\xF6rg");
-  EXPECT_EQ(store_.entries[jorg.slot].position, 13);
-  EXPECT_FALSE(store_.freePositions.First());
-
-  const Outcome none = WriteEntry(context, {"Bob", "0301"}, 0);
-  EXPECT_EQ(none.messageId, kStrNoFreeEntry);
-  EXPECT_EQ(WriteEntry(context, {"", "0301"}, 0).messageId, kStrEnterName);
-  EXPECT_TRUE(SentLines().empty());
-  EXPECT_EQ(asked_, 0);
-}
-
-TEST_F(BookExchangeTest, InjectedNameAndNumberStayInOneCommand) {
+// The writes to the free positions and the refusal once none is left:
+// PhonebookScenario.NewSimEntriesTakeTheFreePositionsWithEscapedNames.
+TEST_F(BookExchangeTest, NamelessEntryIsRefusedAndInjectedTextStaysInOneCommand) {
   LoadedBook(Book::kSim, {3});
   peer_.Reply(kOk);
   WriteContext context = Context();
+  EXPECT_EQ(WriteEntry(context, {"", "0301"}, 0).messageId, kStrEnterName);
   EXPECT_TRUE(WriteEntry(context, {"Anna\"\r\nATD0900", "030\r\nATD0900"}, 0).done);
   EXPECT_EQ(SentLines(), (Lines{"AT+CPBW=3,0300900,129,\"Anna\\22ATD0900\""}));
+  EXPECT_EQ(asked_, 0);
 }
 
 TEST_F(BookExchangeTest, FixedDiallingAsksForPin2WhenRequired) {
@@ -152,11 +133,7 @@ TEST_F(BookExchangeTest, NormalisingWithAndWithoutLeadingZero) {
   EXPECT_TRUE(NormaliseEntries(context, NormaliseOptions{"+49", false}, order));
   EXPECT_EQ(SentLines(), (Lines{"AT+CPBW=2,+49049,145,\"N\"", "AT+CPBW=1,+4930,145,\"N\""}));
   EXPECT_EQ(store_.entries[0].numberType, 145);
-
-  store_.entries[0].number = "030";
-  Replies({kOk});
-  EXPECT_TRUE(NormaliseEntries(context, NormaliseOptions{"+49", true}, order));
-  EXPECT_EQ(SentLines(), (Lines{"AT+CPBW=1,+49030,145,\"N\""}));
+  // Dropping the leading zero: PhonebookScenario.NormalisingPrefixesNationalNumbers...
 
   // Without a prefix nothing changes.
   store_.entries[0].number = "030";

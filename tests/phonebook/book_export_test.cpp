@@ -4,11 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <memory>
 #include <string>
+#include <vector>
 
+#include "support/child_process.h"
 #include "support/temp_dir.h"
 
 namespace telvane::phonebook {
@@ -16,21 +15,14 @@ namespace {
 
 using testing::ReadFile;
 
-// Runs a command and returns its standard output; fails the test when it does not exit 0.
-std::string RunTool(const std::string& command) {
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-  std::string output;
-  if (!pipe) {
-    ADD_FAILURE() << "cannot run " << command;
-    return output;
-  }
-  std::array<char, 4096> buffer{};
-  while (std::size_t got = std::fread(buffer.data(), 1, buffer.size(), pipe.get())) {
-    output.append(buffer.data(), got);
-  }
-  EXPECT_EQ(pclose(pipe.release()), 0) << command;
-  if (!output.empty() && output.back() == '\n') output.pop_back();
-  return output;
+// Runs xmllint with `arguments` and returns its standard output without the last newline;
+// fails the test when it does not exit 0.
+std::string Xmllint(std::vector<std::string> arguments) {
+  arguments.insert(arguments.begin(), "xmllint");
+  testing::ProgramRun run = testing::RunProgram(arguments);
+  EXPECT_EQ(run.status, 0) << run.err;
+  if (!run.out.empty() && run.out.back() == '\n') run.out.pop_back();
+  return run.out;
 }
 
 class BookExportTest : public ::testing::Test {
@@ -45,20 +37,11 @@ class BookExportTest : public ::testing::Test {
   void AddressBook() {
     store_.currentBook = Book::kInternal;
     store_.entries.Add(PhonebookEntry{8, "+4930", 145, "Miller;John!"});
-    AddressEntry details;
-    details.position = 8;
-    details.firstName = "John";
-    details.lastName = "Miller";
-    details.company = "ACME; Inc";
-    details.street = "Main St 1";
-    details.city = "Springfield";
-    details.state = "IL";
-    details.postalCode = "12345";
-    details.country = "USA";
-    details.workNumber = "0301";
-    details.cellNumber = "0171";
-    details.email = "john@example.com";
-    store_.addresses.Set(0, details);
+    store_.addresses.Set(0, {.position = 8, .firstName = "John", .lastName = "Miller",
+                             .company = "ACME; Inc", .street = "Main St 1", .city = "Springfield",
+                             .state = "IL", .postalCode = "12345", .country = "USA",
+                             .workNumber = "0301", .cellNumber = "0171",
+                             .email = "john@example.com"});
   }
 
   testing::TempDir dir_;
@@ -83,7 +66,7 @@ TEST_F(BookExportTest, ExtendedCsvKeepsItsColumns) {
 }
 
 TEST_F(BookExportTest, XmlIsWellFormedAndGivesTheTextsBack) {
-  ASSERT_EQ(std::system("command -v xmllint >/dev/null"), 0) << "xmllint is missing";
+  ASSERT_TRUE(testing::FindOnPath("xmllint")) << "xmllint is missing";
   SimBook();
   const auto simple = dir_ / "book.xml";
   ASSERT_TRUE(ExportBook(store_, simple, ExportFormat::kXml).done);
@@ -91,19 +74,19 @@ TEST_F(BookExportTest, XmlIsWellFormedAndGivesTheTextsBack) {
   EXPECT_TRUE(text.starts_with(
       "<?xml version=\"1.0\" encoding=\"ISO-8859-1\" ?>\r\n<PHONEBOOK>\r\n<ENTRY>\r\n"));
   EXPECT_NE(text.find("<NAME>Anna</NAME>\r\n"), std::string::npos);
-  RunTool("xmllint --noout '" + simple.string() + "'");
-  EXPECT_EQ(RunTool("xmllint --xpath 'string(//ENTRY[2]/NAME)' '" + simple.string() + "'"),
+  Xmllint({"--noout", simple.string()});
+  EXPECT_EQ(Xmllint({"--xpath", "string(//ENTRY[2]/NAME)", simple.string()}),
             "Tom & Jerry <TJ> \"Q\" 'A' M\xC3\xBCller");  // xmllint answers in UTF-8
-  EXPECT_EQ(RunTool("xmllint --xpath 'count(//ENTRY)' '" + simple.string() + "'"), "2");
+  EXPECT_EQ(Xmllint({"--xpath", "count(//ENTRY)", simple.string()}), "2");
 
   store_ = PhonebookStore{};
   AddressBook();
   const auto extended = dir_ / "address.xml";
   ASSERT_TRUE(ExportBook(store_, extended, ExportFormat::kXml).done);
-  RunTool("xmllint --noout '" + extended.string() + "'");
-  EXPECT_EQ(RunTool("xmllint --xpath 'string(//ENTRY[1]/COMPANY)' '" + extended.string() + "'"),
+  Xmllint({"--noout", extended.string()});
+  EXPECT_EQ(Xmllint({"--xpath", "string(//ENTRY[1]/COMPANY)", extended.string()}),
             "ACME; Inc");
-  EXPECT_EQ(RunTool("xmllint --xpath 'string(//ENTRY[1]/TELCELL)' '" + extended.string() + "'"),
+  EXPECT_EQ(Xmllint({"--xpath", "string(//ENTRY[1]/TELCELL)", extended.string()}),
             "0171");
 }
 

@@ -8,6 +8,7 @@
 #include "phonebook/normalising.h"
 #include "phonebook/phonebook_entry.h"
 #include "phonebook/vcard_reader.h"
+#include "phone_book_test.h"
 
 namespace telvane::phonebook {
 namespace {
@@ -15,17 +16,10 @@ namespace {
 TEST(ParseBookRange, ReadsAllFourValuesAndKeepsThoseWithoutMarker) {
   BookCapacity range;
   ParseBookRange("\r\n+CPBR: (1-250),40,16\r\n\r\nOK\r\n", range);
-  EXPECT_EQ(range.first, 1);
-  EXPECT_EQ(range.last, 250);
-  EXPECT_EQ(range.numberLength, 40);
-  EXPECT_EQ(range.textLength, 16);
-
+  EXPECT_EQ(Fields(range), Fields({1, 250, 40, 16}));
   BookCapacity kept{7, 8, 9, 10};
   ParseBookRange("+CPBR: 3", kept);
-  EXPECT_EQ(kept.first, 7);
-  EXPECT_EQ(kept.last, 8);
-  EXPECT_EQ(kept.numberLength, 9);
-  EXPECT_EQ(kept.textLength, 10);
+  EXPECT_EQ(Fields(kept), Fields({7, 8, 9, 10}));
 }
 
 TEST(ParseEntryAnswer, TakesNumberTypeAndGsmName) {
@@ -46,37 +40,24 @@ TEST(ParseEntryAnswer, TakesNumberTypeAndGsmName) {
 
 TEST(ParseAddressVCard, NameVipNumbersAndAddressParts) {
   const AddressCard plain = ParseAddressVCard("BEGIN:VCARD\r\nN:Miller;John\r\nEND:VCARD\r\n", 8);
-  EXPECT_EQ(plain.entry.name, "Miller;John");
-  EXPECT_EQ(plain.entry.position, 8);
-  EXPECT_EQ(plain.address.position, 8);
-  EXPECT_EQ(plain.address.lastName, "Miller");
-  EXPECT_EQ(plain.address.firstName, "John");
-  EXPECT_EQ(plain.address.vip, 0);
-  EXPECT_EQ(plain.entry.number, "");
-  EXPECT_EQ(plain.entry.numberType, 129);
+  EXPECT_EQ(Fields(plain.entry), Fields({8, "", 129, "Miller;John"}));
+  EXPECT_EQ(Fields(plain.address),
+            Fields({.position = 8, .firstName = "John", .lastName = "Miller"}));
 
   const AddressCard vip = ParseAddressVCard(
       "BEGIN:VCARD\r\nN:Miller;John\r\nCATEGORIES:VIP\r\nTEL;HOME:+4930\r\nTEL;CELL:0171\r\n"
       "ORG:Acme\r\nEMAIL;INTERNET:j@m.de\r\nADR:;;Main St 1;Springfield;IL;12345;USA\r\n"
       "END:VCARD\r\n",
       1);
-  EXPECT_EQ(vip.entry.name, "Miller;John!");
-  EXPECT_EQ(vip.address.vip, 1);
-  EXPECT_EQ(vip.entry.number, "+4930");
-  EXPECT_EQ(vip.entry.numberType, 145);
-  EXPECT_EQ(vip.address.cellNumber, "0171");
-  EXPECT_EQ(vip.address.company, "Acme");
-  EXPECT_EQ(vip.address.email, "j@m.de");
-  EXPECT_EQ(vip.address.street, "Main St 1");
-  EXPECT_EQ(vip.address.city, "Springfield");
-  EXPECT_EQ(vip.address.state, "IL");
-  EXPECT_EQ(vip.address.postalCode, "12345");
-  EXPECT_EQ(vip.address.country, "USA");
-
+  EXPECT_EQ(Fields(vip.entry), Fields({1, "+4930", 145, "Miller;John!"}));
+  EXPECT_EQ(Fields(vip.address),
+            Fields({.position = 1, .homeNumberType = 145, .vip = 1, .firstName = "John",
+                    .lastName = "Miller", .company = "Acme", .street = "Main St 1",
+                    .city = "Springfield", .state = "IL", .postalCode = "12345",
+                    .country = "USA", .cellNumber = "0171", .email = "j@m.de"}));
   const AddressCard shortAdr = ParseAddressVCard("\r\nN:X\r\nADR:;;Main St 1\r\n", 1);
-  EXPECT_EQ(shortAdr.address.street, "Main St 1");
-  EXPECT_EQ(shortAdr.address.city, "");
-  EXPECT_EQ(shortAdr.address.country, "");
+  EXPECT_EQ(Fields(shortAdr.address),
+            Fields({.position = 1, .lastName = "X", .street = "Main St 1"}));
 }
 
 TEST(CommandName, EscapesLettersAndKeepsTheCommandLineWhole) {

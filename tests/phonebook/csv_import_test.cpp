@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "gsm/hex.h"
+#include "support/hex_text.h"
 #include "phone_book_test.h"
 #include "phonebook/phonebook_messages.h"
 
@@ -48,8 +48,7 @@ TEST_F(CsvImportTest, MuellerGoesToItsOwnPositionWhenOverwriting) {
   EXPECT_EQ(Import(kMueller, true), 1u);
   EXPECT_EQ(SentLines(), (Lines{"AT^SPBS=SM", "AT+CPBW=5,+491701234567,145,\"M\\7Eller\""}));
   ASSERT_EQ(store_.EntryCount(), 1u);
-  EXPECT_EQ(store_.entries[0].name, "M\xFCller");
-  EXPECT_EQ(store_.entries[0].numberType, 145);
+  EXPECT_EQ(Fields(store_.entries[0]), Fields({5, "+491701234567", 145, "M\xFCller"}));
   EXPECT_EQ(store_.freePositions.Element(1), 0);  // position 5 is no longer free
   EXPECT_EQ(reports_, (Reports{{0, true}}));
 
@@ -154,21 +153,16 @@ TEST_F(CsvImportTest, ExtendedLinesBecomeAddressObjects) {
   // Without overwrite the first goes to the free index 4; the second finds none.
   EXPECT_EQ(feedback_.shown, (std::vector<int>{kStrNoFreeEntry}));
   feedback_.shown.clear();
-  Lines sent = SentLines();
   ASSERT_EQ(miller.size(), 112u);  // two blocks
-  EXPECT_EQ(sent, (Lines{"AT^SBNW=\"vcf\",4,1,2", gsm::ToHex(miller.substr(0, 100)) + "\x1A",
-                         "AT^SBNW=\"vcf\",4,2,2", gsm::ToHex(miller.substr(100)) + "\x1A"}));
-  EXPECT_EQ(store_.entries[0].position, 5);
-  EXPECT_EQ(store_.entries[0].name, "Miller;John");
+  EXPECT_EQ(SentLines(), (Lines{"AT^SBNW=\"vcf\",4,1,2", testing::Hex(miller.substr(0, 100)) + "\x1A",
+                                "AT^SBNW=\"vcf\",4,2,2", testing::Hex(miller.substr(100)) + "\x1A"}));
+  EXPECT_EQ(Fields(store_.entries[0]), Fields({5, "+4930", 145, "Miller;John"}));
   EXPECT_EQ(store_.addresses.Find(0)->city, "Springfield");
 
   // With overwrite NR 9 is object index 8; NR 0 and 502 lie outside the book.
   Replies({"\r\n> ", kOk});
   EXPECT_EQ(Import(header + "9;Short;;Lee\r\n0;Zero;;Z\r\n502;Far;;F\r\n", true), 1u);
-  sent = SentLines();
-  ASSERT_EQ(sent.size(), 2u);
-  EXPECT_EQ(sent[0], "AT^SBNW=\"vcf\",8,1,1");
-  EXPECT_EQ(sent[1], gsm::ToHex(lee) + "\x1A");
+  EXPECT_EQ(SentLines(), (Lines{"AT^SBNW=\"vcf\",8,1,1", testing::Hex(lee) + "\x1A"}));
   EXPECT_EQ(reports_, (Reports{{0, true}, {1, true}}));
   EXPECT_TRUE(feedback_.shown.empty());
 }

@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "phonebook/fixed_dialling.h"
@@ -17,6 +18,19 @@ namespace telvane::phonebook {
 
 using testing::kOk;
 using testing::Lines;
+
+// Every field of an entry, an address or a book range, to compare them whole.
+inline auto Fields(const PhonebookEntry& e) {
+  return std::tuple(e.position, e.number, e.numberType, e.name);
+}
+inline auto Fields(const AddressEntry& a) {
+  return std::tuple(a.position, a.homeNumberType, a.vip, a.firstName, a.lastName, a.company,
+                    a.street, a.city, a.state, a.postalCode, a.country, a.workNumber,
+                    a.cellNumber, a.faxNumber, a.email, a.webAddress);
+}
+inline auto Fields(const BookCapacity& c) {
+  return std::tuple(c.first, c.last, c.numberLength, c.textLength);
+}
 
 class RecordingFeedback final : public ImportFeedback {
  public:

@@ -70,17 +70,10 @@ TEST(PrintLine, PlainBooksAndAddressDetails) {
   EXPECT_EQ(PrintLine(store, Book::kSim, "12345", "Bo", "1"), "1234 Bo,  1");
 
   store.entries.Add(PhonebookEntry{8, "+4930", 145, "Miller;John"});
-  AddressEntry address;
-  address.position = 8;
-  address.firstName = "John";
-  address.lastName = "Miller";
-  address.street = "Main St 1";
-  address.postalCode = "12345";
-  address.city = "Springfield";
-  address.country = "USA";
-  address.cellNumber = "0171";
-  address.email = "john@example.com";
-  ASSERT_TRUE(store.addresses.Set(0, address));
+  ASSERT_TRUE(store.addresses.Set(
+      0, {.position = 8, .firstName = "John", .lastName = "Miller", .street = "Main St 1",
+          .city = "Springfield", .postalCode = "12345", .country = "USA", .cellNumber = "0171",
+          .email = "john@example.com"}));
   EXPECT_EQ(PrintLine(store, Book::kInternal, "8", "Miller;John", "+4930"),
             "  8 Miller;John, Miller John Main St 1 12345 Springfield USA, +4930  0171 , "
             "john@example.com ");

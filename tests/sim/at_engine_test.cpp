@@ -4,6 +4,7 @@
 
 #include <random>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "engine_test.h"
@@ -132,12 +133,10 @@ TEST_F(EngineTest, AudioSettingsChangeAndReadBack) {
   EXPECT_EQ(Send("AT+CVIB?"), "\r\n+CVIB: 1\r\n\r\nOK\r\n");
   EXPECT_EQ(Send("AT+CVIB=?"), "\r\n+CVIB: (0,1)\r\n\r\nOK\r\n");
 
-  const PhoneState state = engine_->Snapshot();
-  EXPECT_EQ(state.audio.tone, 0);
-  EXPECT_EQ(state.audio.volume, 2);
-  EXPECT_TRUE(state.audio.handsfree);
-  EXPECT_EQ(state.audio.handsfreeVolume, 4);
-  EXPECT_TRUE(state.audio.vibrator);
+  const auto& audio = engine_->Snapshot().audio;
+  EXPECT_EQ(std::tuple(audio.tone, audio.volume, audio.handsfree, audio.handsfreeVolume,
+                       audio.vibrator),
+            std::tuple(0, 2, true, 4, true));
 }
 
 TEST_F(EngineTest, BadParametersAreRefusedAndChangeNothing) {

@@ -1,9 +1,9 @@
 // A standard client identifies the simulated phone: the simulator speaks AT as a phone does.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
+#include <string>
+#include <vector>
 
 #include "support/temp_dir.h"
 #include "support/child_process.h"
@@ -13,7 +13,6 @@ namespace telvane::sim {
 namespace {
 
 namespace fs = std::filesystem;
-
 
 // The value on gammu's "Name : value" line.
 std::string Field(const std::string& output, const std::string& name) {

@@ -1,12 +1,9 @@
 #include "sim/pty_phone.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <thread>
 
 #include "support/pty_client.h"
@@ -70,12 +67,9 @@ TEST_F(PtyPhoneTest, TranscriptHoldsReceivedAndSentLinesInMemoryAndInTheFile) {
                                              "< OK", "> hello", "> AT^SMSO",
                                              "< ^SMSO: MS OFF", "< OK"};
   EXPECT_EQ(phone_->Transcript(), expected);
-  std::ifstream file(dir_ / "transcript.txt");
-  std::vector<std::string> fileLines;
-  for (std::string line; std::getline(file, line);) {
-    fileLines.push_back(line);
-  }
-  EXPECT_EQ(fileLines, expected);
+  EXPECT_EQ(testing::ReadFile(dir_ / "transcript.txt"),
+            "> ATE0\n< OK\n> AT+CBC\n< +CBC: 0,80\n< OK\n> hello\n> AT^SMSO\n"
+            "< ^SMSO: MS OFF\n< OK\n");
   phone_->ClearTranscript();
   EXPECT_TRUE(phone_->Transcript().empty());
 }
