@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 #include "ui/test_program.h"
 
 namespace telvane::ui {
@@ -27,15 +30,10 @@ TEST_F(HeadlessDialogTest, UnknownIdsAreIgnoredAndGiveDefaults) {
   dialog.SortRows(kNone, [](const ListRow&, const ListRow&) { return false; });
   dialog.EnableMenuItem(kNone, true);
   dialog.ShowPopupMenu(kNone);
-  EXPECT_FALSE(dialog.HasControl(kNone));
-  EXPECT_EQ(dialog.Text(kNone), "");
-  EXPECT_FALSE(dialog.IsEnabled(kNone));
-  EXPECT_EQ(dialog.Pos(kNone), 0);
-  EXPECT_EQ(dialog.RowCount(kNone), 0);
-  EXPECT_EQ(dialog.CurrentItem(kNone), -1);
-  EXPECT_EQ(dialog.FocusedRow(kNone), -1);
-  EXPECT_TRUE(dialog.SelectedRows(kNone).empty());
-  EXPECT_FALSE(dialog.IsMenuItemEnabled(kNone));
+  EXPECT_EQ(std::make_tuple(dialog.HasControl(kNone), dialog.Text(kNone), dialog.IsEnabled(kNone), dialog.Pos(kNone),
+                            dialog.RowCount(kNone), dialog.CurrentItem(kNone), dialog.FocusedRow(kNone),
+                            dialog.SelectedRows(kNone), dialog.IsMenuItemEnabled(kNone)),
+            std::make_tuple(false, "", false, 0, 0, -1, -1, std::vector<int>{}, false));
   // Out-of-range rows, items and columns of real controls, too.
   EXPECT_EQ(dialog.Cell(1072, 5, 0), "");
   EXPECT_EQ(dialog.ItemText(1050, -1), "");
@@ -61,9 +59,7 @@ TEST_F(HeadlessDialogTest, InsertAndDeleteKeepFocusAndCurrentOnTheirRows) {
   dialog.DeleteRow(1072, 1);
   EXPECT_EQ(dialog.FocusedRow(1072), -1);
 
-  dialog.AddItem(1050, "one");
-  dialog.AddItem(1050, "two");
-  dialog.AddItem(1050, "three");
+  for (const char* item : {"one", "two", "three"}) dialog.AddItem(1050, item);
   dialog.SetCurrentItem(1050, 2);
   dialog.RemoveItem(1050, 0);
   EXPECT_EQ(dialog.CurrentItem(1050), 1);

@@ -116,12 +116,17 @@ ScriptResult Play(const std::string& script,
   std::istringstream in(script);
   std::ostringstream out;
   std::ostringstream err;
-  ScriptResult result;
-  result.status =
-      headless::RunScript(in, "test.ui", out, err, TestResources(), languageId, program);
-  result.out = out.str();
-  result.err = err.str();
-  return result;
+  const int status = headless::RunScript(in, "test.ui", out, err, TestResources(), languageId, program);
+  return {status, out.str(), err.str()};
+}
+
+ScriptResult PlayMain(const std::string& script,
+                      const std::function<void(LambdaHandler&, headless::HeadlessUi&)>& setUp) {
+  return Play(script, [&](headless::HeadlessUi& ui) {
+    LambdaHandler main;
+    setUp(main, ui);
+    ui.RunModal(101, main, nullptr);
+  });
 }
 
 }  // namespace telvane::ui::test
