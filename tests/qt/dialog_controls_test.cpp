@@ -46,6 +46,15 @@ ui::DialogTemplate FormTemplate() {
 
 class DialogControls : public ::testing::Test {
  protected:
+  // The checked radio buttons and check box.
+  std::vector<int> Checked() const {
+    std::vector<int> checked;
+    for (int id : {10, 11, 12, 20, 21, 22, 23, 30}) {
+      if (dialog.IsChecked(id)) checked.push_back(id);
+    }
+    return checked;
+  }
+
   test::Recorder handler;
   QtDialog dialog{FormTemplate(), nullptr, handler, {}};
 };
@@ -90,35 +99,30 @@ TEST_F(DialogControls, RadioGroupsAreExclusiveWithinTheirRunOnly) {
   dialog.SetChecked(10, true);
   dialog.SetChecked(20, true);
   dialog.SetChecked(22, true);
-  EXPECT_TRUE(dialog.IsChecked(10));
-  EXPECT_TRUE(dialog.IsChecked(20));  // the label ended the first group
-  EXPECT_TRUE(dialog.IsChecked(22));  // WS_GROUP started a third
+  // The label ended the first group; WS_GROUP started a third.
+  EXPECT_EQ(Checked(), (std::vector<int>{10, 20, 22}));
 
   dialog.SetChecked(12, true);
-  EXPECT_FALSE(dialog.IsChecked(10));
-  EXPECT_TRUE(dialog.IsChecked(12));
-  EXPECT_TRUE(dialog.IsChecked(20));
+  EXPECT_EQ(Checked(), (std::vector<int>{12, 20, 22}));
 
   dialog.Open();
   QTest::mouseClick(dialog.ControlWidget(21), Qt::LeftButton);
-  EXPECT_FALSE(dialog.IsChecked(20));
-  EXPECT_TRUE(dialog.IsChecked(21));
-  EXPECT_TRUE(dialog.IsChecked(22));
+  EXPECT_EQ(Checked(), (std::vector<int>{12, 21, 22}));
   EXPECT_EQ(handler.commands, std::vector<int>{21});
 
   // The program may clear the checked button of a group.
   dialog.SetChecked(21, false);
-  EXPECT_FALSE(dialog.IsChecked(21));
+  EXPECT_EQ(Checked(), (std::vector<int>{12, 22}));
   dialog.End(0);
 }
 
 TEST_F(DialogControls, CheckBoxesChangeByProgramWithoutCommandsAndByClickWithOne) {
   dialog.SetChecked(30, true);
-  EXPECT_TRUE(dialog.IsChecked(30));
+  EXPECT_EQ(Checked(), std::vector<int>{30});
   EXPECT_TRUE(handler.commands.empty());
   dialog.Open();
   QTest::mouseClick(dialog.ControlWidget(30), Qt::LeftButton);
-  EXPECT_FALSE(dialog.IsChecked(30));
+  EXPECT_EQ(Checked(), std::vector<int>{});
   EXPECT_EQ(handler.commands, std::vector<int>{30});
   EXPECT_FALSE(dialog.IsChecked(40));  // not a check box
   dialog.End(0);

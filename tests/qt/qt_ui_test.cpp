@@ -155,9 +155,7 @@ TEST_F(QtUiTest, PumpRunsWaitingWorkAndReturns) {
   ui.PumpMessages();  // nothing waiting: returns at once
   EXPECT_EQ(ran, 1);
 
-  const ui::Rect area = ui.WorkArea();
-  EXPECT_GT(area.width, 0);
-  EXPECT_GT(area.height, 0);
+  EXPECT_TRUE(ui.WorkArea().width > 0 && ui.WorkArea().height > 0);
   EXPECT_FALSE(ui.OpenHelp("no-such-help-file-here.html"));
 }
 
@@ -165,10 +163,7 @@ TEST(FileDialogFilters, DescriptionsGetTheirPatternsOnce) {
   const QStringList filters = NameFilters({{"BMP file (*.bmp)", "*.bmp"},
                                            {"Pictures", "*.bmp;*.gif"},
                                            {"", ""}});
-  ASSERT_EQ(filters.size(), 3);
-  EXPECT_EQ(filters[0], "BMP file (*.bmp)");
-  EXPECT_EQ(filters[1], "Pictures (*.bmp *.gif)");
-  EXPECT_EQ(filters[2], "* (*)");
+  EXPECT_EQ(filters, (QStringList{"BMP file (*.bmp)", "Pictures (*.bmp *.gif)", "* (*)"}));
 }
 
 }  // namespace
