@@ -65,11 +65,9 @@ TEST(ResourceParser, ReadsMenusWithPopupsSeparatorsAndStates) {
   const MenuItem& file = menu->items[0];
   EXPECT_EQ(file.text, "&File");
   ASSERT_EQ(file.children.size(), 4u);
-  EXPECT_EQ(file.children[0].command, 40003);
-  EXPECT_FALSE(file.children[0].grayed);
-  EXPECT_TRUE(file.children[1].grayed);
-  EXPECT_TRUE(file.children[2].IsSeparator());
-  EXPECT_EQ(file.children[3].text, "&Exit");
+  EXPECT_EQ(std::make_tuple(file.children[0].command, file.children[0].grayed, file.children[1].grayed,
+                            file.children[2].IsSeparator(), file.children[3].text),
+            std::make_tuple(40003, false, true, true, "&Exit"));
   EXPECT_EQ(menu->items[1].children.at(0).command, 40002);
 }
 

@@ -1,6 +1,7 @@
 #include "ui/test_program.h"
 
 #include <sstream>
+#include <tuple>
 
 #include "ui/headless/run_script.h"
 
@@ -94,13 +95,12 @@ END
 )rc";
 
 Resources Build() {
-  ResourceSet english;
-  ParseResourceText(kEnglish, "en/test.rc", english);
-  ResourceSet german;
-  ParseResourceText(kGerman, "de/test.rc", german);
   Resources resources;
-  resources.Add(9, std::move(english));
-  resources.Add(7, std::move(german));
+  for (const auto& [language, text, name] : {std::tuple{9, kEnglish, "en/test.rc"}, std::tuple{7, kGerman, "de/test.rc"}}) {
+    ResourceSet set;
+    ParseResourceText(text, name, set);
+    resources.Add(language, std::move(set));
+  }
   return resources;
 }
 
