@@ -15,38 +15,46 @@
 namespace telvane::qt {
 namespace {
 
-using test::Control;
-using ui::ControlKind;
+using test::K;
 
 ui::DialogTemplate FormTemplate() {
   return test::Dialog(
       200, "Form", 200, 150,
-      {Control(ControlKind::RadioButton, 10, "Off", 4, 4, 40, 10, {"WS_GROUP"}),
-       Control(ControlKind::RadioButton, 11, "On", 4, 16, 40, 10),
-       Control(ControlKind::RadioButton, 12, "Auto", 4, 28, 40, 10),
-       Control(ControlKind::Static, -1, "Mode:", 50, 4, 30, 8),
-       Control(ControlKind::RadioButton, 20, "Left", 50, 16, 40, 10),
-       Control(ControlKind::RadioButton, 21, "Right", 50, 28, 40, 10),
-       Control(ControlKind::RadioButton, 22, "Up", 50, 40, 40, 10, {"WS_GROUP"}),
-       Control(ControlKind::RadioButton, 23, "Down", 50, 52, 40, 10),
-       Control(ControlKind::CheckBox, 30, "Vibrator", 100, 4, 60, 10),
-       Control(ControlKind::Edit, 40, "", 100, 20, 30, 12),
-       Control(ControlKind::UpDown, 41, "", 130, 20, 10, 12),
-       Control(ControlKind::ComboBox, 50, "", 100, 40, 80, 60, {"CBS_DROPDOWNLIST"}),
-       Control(ControlKind::ComboBox, 51, "", 100, 56, 80, 60, {"CBS_DROPDOWNLIST", "CBS_SORT"}),
-       Control(ControlKind::ListBox, 52, "", 100, 72, 80, 30),
-       Control(ControlKind::Edit, 60, "", 4, 70, 90, 30, {"ES_MULTILINE"}),
-       Control(ControlKind::Edit, 61, "", 4, 104, 90, 12),
-       Control(ControlKind::Picture, 70, "", 100, 106, 40, 20),
-       Control(ControlKind::BitmapButton, 71, "", 150, 106, 20, 14),
-       Control(ControlKind::Progress, 72, "", 4, 120, 90, 8),
-       Control(ControlKind::Calendar, 80, "", 4, 130, 60, 16),
-       Control(ControlKind::TimePicker, 81, "", 70, 130, 40, 12, {"DTS_TIMEFORMAT"}),
-       Control(ControlKind::PushButton, 1, "OK", 150, 130, 40, 14)});
+      {{K::RadioButton, 10, "Off", 4, 4, 40, 10, {"WS_GROUP"}},
+       {K::RadioButton, 11, "On", 4, 16, 40, 10},
+       {K::RadioButton, 12, "Auto", 4, 28, 40, 10},
+       {K::Static, -1, "Mode:", 50, 4, 30, 8},
+       {K::RadioButton, 20, "Left", 50, 16, 40, 10},
+       {K::RadioButton, 21, "Right", 50, 28, 40, 10},
+       {K::RadioButton, 22, "Up", 50, 40, 40, 10, {"WS_GROUP"}},
+       {K::RadioButton, 23, "Down", 50, 52, 40, 10},
+       {K::CheckBox, 30, "Vibrator", 100, 4, 60, 10},
+       {K::Edit, 40, "", 100, 20, 30, 12},
+       {K::UpDown, 41, "", 130, 20, 10, 12},
+       {K::ComboBox, 50, "", 100, 40, 80, 60, {"CBS_DROPDOWNLIST"}},
+       {K::ComboBox, 51, "", 100, 56, 80, 60, {"CBS_DROPDOWNLIST", "CBS_SORT"}},
+       {K::ListBox, 52, "", 100, 72, 80, 30},
+       {K::Edit, 60, "", 4, 70, 90, 30, {"ES_MULTILINE"}},
+       {K::Edit, 61, "", 4, 104, 90, 12},
+       {K::Picture, 70, "", 100, 106, 40, 20},
+       {K::BitmapButton, 71, "", 150, 106, 20, 14},
+       {K::Progress, 72, "", 4, 120, 90, 8},
+       {K::Calendar, 80, "", 4, 130, 60, 16},
+       {K::TimePicker, 81, "", 70, 130, 40, 12, {"DTS_TIMEFORMAT"}},
+       {K::PushButton, 1, "OK", 150, 130, 40, 14}});
 }
 
 class DialogControls : public ::testing::Test {
  protected:
+  // The checked radio buttons and check box.
+  std::vector<int> Checked() const {
+    std::vector<int> checked;
+    for (int id : {10, 11, 12, 20, 21, 22, 23, 30}) {
+      if (dialog.IsChecked(id)) checked.push_back(id);
+    }
+    return checked;
+  }
+
   test::Recorder handler;
   QtDialog dialog{FormTemplate(), nullptr, handler, {}};
 };
@@ -91,35 +99,30 @@ TEST_F(DialogControls, RadioGroupsAreExclusiveWithinTheirRunOnly) {
   dialog.SetChecked(10, true);
   dialog.SetChecked(20, true);
   dialog.SetChecked(22, true);
-  EXPECT_TRUE(dialog.IsChecked(10));
-  EXPECT_TRUE(dialog.IsChecked(20));  // the label ended the first group
-  EXPECT_TRUE(dialog.IsChecked(22));  // WS_GROUP started a third
+  // The label ended the first group; WS_GROUP started a third.
+  EXPECT_EQ(Checked(), (std::vector<int>{10, 20, 22}));
 
   dialog.SetChecked(12, true);
-  EXPECT_FALSE(dialog.IsChecked(10));
-  EXPECT_TRUE(dialog.IsChecked(12));
-  EXPECT_TRUE(dialog.IsChecked(20));
+  EXPECT_EQ(Checked(), (std::vector<int>{12, 20, 22}));
 
   dialog.Open();
   QTest::mouseClick(dialog.ControlWidget(21), Qt::LeftButton);
-  EXPECT_FALSE(dialog.IsChecked(20));
-  EXPECT_TRUE(dialog.IsChecked(21));
-  EXPECT_TRUE(dialog.IsChecked(22));
+  EXPECT_EQ(Checked(), (std::vector<int>{12, 21, 22}));
   EXPECT_EQ(handler.commands, std::vector<int>{21});
 
   // The program may clear the checked button of a group.
   dialog.SetChecked(21, false);
-  EXPECT_FALSE(dialog.IsChecked(21));
+  EXPECT_EQ(Checked(), (std::vector<int>{12, 22}));
   dialog.End(0);
 }
 
 TEST_F(DialogControls, CheckBoxesChangeByProgramWithoutCommandsAndByClickWithOne) {
   dialog.SetChecked(30, true);
-  EXPECT_TRUE(dialog.IsChecked(30));
+  EXPECT_EQ(Checked(), std::vector<int>{30});
   EXPECT_TRUE(handler.commands.empty());
   dialog.Open();
   QTest::mouseClick(dialog.ControlWidget(30), Qt::LeftButton);
-  EXPECT_FALSE(dialog.IsChecked(30));
+  EXPECT_EQ(Checked(), std::vector<int>{});
   EXPECT_EQ(handler.commands, std::vector<int>{30});
   EXPECT_FALSE(dialog.IsChecked(40));  // not a check box
   dialog.End(0);
@@ -154,9 +157,8 @@ TEST_F(DialogControls, UpDownMovesWithinItsRangeAndShowsThePositionInItsBuddy) {
   handler.events.clear();
   QTest::mouseClick(buttons.at(1), Qt::LeftButton);  // down at the bottom: stays
   EXPECT_EQ(dialog.Pos(41), 0);
-  const bool upDownMoved = std::any_of(handler.events.begin(), handler.events.end(),
-                                       [](const ui::ControlEvent& e) { return e.controlId == 41; });
-  EXPECT_FALSE(upDownMoved);
+  EXPECT_TRUE(std::none_of(handler.events.begin(), handler.events.end(),
+                           [](const ui::ControlEvent& e) { return e.controlId == 41; }));
 
   // The arrow keys in the buddy move it as well.
   dialog.SetFocus(40);
@@ -218,8 +220,7 @@ TEST_F(DialogControls, EnableShowAndTheWindowAsAWhole) {
   dialog.Show(30, true);
   EXPECT_TRUE(dialog.ControlWidget(30)->isVisible());
   dialog.MoveWindow(40, 50);
-  EXPECT_EQ(dialog.WindowRect().x, 40);
-  EXPECT_EQ(dialog.WindowRect().y, 50);
+  EXPECT_EQ(std::make_pair(dialog.WindowRect().x, dialog.WindowRect().y), std::make_pair(40, 50));
   EXPECT_GE(dialog.WindowRect().width, dialog.Window().width());
   dialog.End(0);
 }
@@ -227,8 +228,7 @@ TEST_F(DialogControls, EnableShowAndTheWindowAsAWhole) {
 TEST_F(DialogControls, BitmapsProgressDatesAndTimes) {
   dialog.SetBitmap(70, 131);
   dialog.SetBitmap(71, 134);
-  EXPECT_EQ(dialog.Bitmap(70), 131);
-  EXPECT_EQ(dialog.Bitmap(71), 134);
+  EXPECT_EQ(std::make_pair(dialog.Bitmap(70), dialog.Bitmap(71)), std::make_pair(131, 134));
   EXPECT_FALSE(qobject_cast<QLabel*>(dialog.ControlWidget(70))->pixmap().isNull());
   EXPECT_FALSE(qobject_cast<QPushButton*>(dialog.ControlWidget(71))->icon().isNull());
   EXPECT_EQ(dialog.Bitmap(1), 0);

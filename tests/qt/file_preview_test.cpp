@@ -81,8 +81,7 @@ TEST(FilePreviewPanel, OpenDialogReturnsTheChosenNumber) {
   });
   const auto choice = ui.ChooseFile(request);
   ASSERT_TRUE(choice);
-  EXPECT_EQ(choice->path, logo);
-  EXPECT_EQ(choice->previewNumber, 3);
+  EXPECT_EQ(std::make_pair(choice->path, choice->previewNumber), std::make_pair(logo, 3));
   EXPECT_TRUE(preview.shown);
   EXPECT_EQ(preview.stops, 1);  // a playing tone stops when the dialog ends
 }

@@ -14,10 +14,6 @@
 namespace telvane::qt {
 namespace {
 
-std::string PdfText(const std::filesystem::path& pdf) {
-  return telvane::testing::RunProgram({"pdftotext", "-layout", pdf.string(), "-"}).out;
-}
-
 std::size_t Count(const std::string& text, const std::string& part) {
   std::size_t count = 0;
   for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
@@ -48,7 +44,7 @@ TEST(PrintPdf, EveryEntryLineAndATitleOnEveryPage) {
 
   // Text extraction keeps the words of a line, not the width of their gaps.
   std::string text;
-  for (const char c : PdfText(pdf)) {
+  for (const char c : telvane::testing::RunProgram({"pdftotext", "-layout", pdf.string(), "-"}).out) {
     if (c != ' ' || text.empty() || text.back() != ' ') text += c;
   }
   ASSERT_FALSE(text.empty()) << "pdftotext (poppler-utils) could not read " << pdf;

@@ -18,8 +18,7 @@
 namespace telvane::qt {
 namespace {
 
-using test::Control;
-using ui::ControlKind;
+using test::K;
 
 constexpr int kEnglish = 9;
 constexpr int kMain = 101;
@@ -31,26 +30,13 @@ ui::Resources MakeResources() {
   ui::ResourceSet set;
   set.dialogs[kMain] = test::Dialog(
       kMain, "Main", 160, 80,
-      {Control(ControlKind::PushButton, 1025, "Phonebook", 4, 4, 60, 14),
-       Control(ControlKind::PushButton, 1008, "Switch off", 4, 24, 60, 14)});
+      {{K::PushButton, 1025, "Phonebook", 4, 4, 60, 14},
+       {K::PushButton, 1008, "Switch off", 4, 24, 60, 14}});
   set.dialogs[kChild] = test::Dialog(
-      kChild, "Child", 120, 60, {Control(ControlKind::PushButton, ui::kIdOk, "OK", 4, 4, 40, 14)});
+      kChild, "Child", 120, 60, {{K::PushButton, ui::kIdOk, "OK", 4, 4, 40, 14}});
   set.dialogs[kBox] = test::Dialog(
-      kBox, "", 120, 40, {Control(ControlKind::Static, 1224, "Reading information", 4, 4, 100, 8)});
-  ui::MenuTemplate popup;
-  popup.id = kPopupMenu;
-  ui::MenuItem entries;
-  entries.text = "x";
-  ui::MenuItem erase;
-  erase.text = "&Delete";
-  erase.command = 40010;
-  ui::MenuItem call;
-  call.text = "&Call";
-  call.command = 40011;
-  call.grayed = true;
-  entries.children = {erase, call};
-  popup.items = {entries};
-  set.menus[kPopupMenu] = popup;
+      kBox, "", 120, 40, {{K::Static, 1224, "Reading information", 4, 4, 100, 8}});
+  set.menus[kPopupMenu] = {kPopupMenu, {{.text = "x", .children = {{"&Delete", 40010}, {"&Call", 40011, true}}}}};
   set.strings[1] = "Phonebook management";
   set.strings[98] = "Read error COM-port";
   ui::Resources resources;
@@ -64,13 +50,12 @@ class QtUiTest : public ::testing::Test {
   QtUi ui{resources, kEnglish};
 };
 
-// Runs `check` on the top modal message box once it is up, then presses `answer`.
-void AnswerNextMessageBox(std::function<void(QMessageBox&)> check,
-                          QMessageBox::StandardButton answer) {
-  QTimer::singleShot(0, [check = std::move(check), answer] {
+// Presses `answer` on the message box once it is up; `seen` gets its caption, text and icon.
+void AnswerNextMessageBox(QMessageBox::StandardButton answer, QString* seen = nullptr) {
+  QTimer::singleShot(0, [answer, seen] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     ASSERT_NE(box, nullptr);
-    check(*box);
+    if (seen) *seen = QString("%1: %2 (icon %3)").arg(box->windowTitle(), box->text()).arg(box->icon());
     box->button(answer)->click();
   });
 }
@@ -122,37 +107,21 @@ TEST_F(QtUiTest, ModelessBoxIsShownAtOnceAndClosedWithItsObject) {
 }
 
 TEST_F(QtUiTest, FailureMessagesCarryTheErrorCaptionAndAnswersMapToIds) {
-  QString title;
-  QString text;
-  QMessageBox::Icon icon = QMessageBox::NoIcon;
-  AnswerNextMessageBox(
-      [&](QMessageBox& box) {
-        title = box.windowTitle();
-        text = box.text();
-        icon = box.icon();
-      },
-      QMessageBox::Ok);
+  QString seen;
+  AnswerNextMessageBox(QMessageBox::Ok, &seen);
   ui::ShowError(ui, 98);
-  EXPECT_EQ(title, "Telvane Error");
-  EXPECT_EQ(text, "Read error COM-port");
-  EXPECT_EQ(icon, QMessageBox::Critical);
+  EXPECT_EQ(seen, QString("Telvane Error: Read error COM-port (icon %1)").arg(QMessageBox::Critical));
 
   ui::MessageRequest question;
   question.text = "Delete entry \xAB" "Anna\xBB?";
   question.buttons = ui::Buttons::YesNoCancel;
   question.icon = ui::Icon::Question;
-  AnswerNextMessageBox(
-      [&](QMessageBox& box) {
-        title = box.windowTitle();
-        text = box.text();
-      },
-      QMessageBox::No);
+  AnswerNextMessageBox(QMessageBox::No, &seen);
   EXPECT_EQ(ui.ShowMessage(question), ui::kIdNo);
-  EXPECT_EQ(title, "Telvane");
-  EXPECT_EQ(text, QString::fromUtf8("Delete entry «Anna»?"));
+  EXPECT_EQ(seen, QString::fromUtf8("Telvane: Delete entry «Anna»? (icon %1)").arg(QMessageBox::Question));
 
   question.buttons = ui::Buttons::RetryCancel;
-  AnswerNextMessageBox([](QMessageBox&) {}, QMessageBox::Retry);
+  AnswerNextMessageBox(QMessageBox::Retry);
   EXPECT_EQ(ui.ShowMessage(question), ui::kIdRetry);
 
   // Closed without a button: Cancel where the box has one.
@@ -186,9 +155,7 @@ TEST_F(QtUiTest, PumpRunsWaitingWorkAndReturns) {
   ui.PumpMessages();  // nothing waiting: returns at once
   EXPECT_EQ(ran, 1);
 
-  const ui::Rect area = ui.WorkArea();
-  EXPECT_GT(area.width, 0);
-  EXPECT_GT(area.height, 0);
+  EXPECT_TRUE(ui.WorkArea().width > 0 && ui.WorkArea().height > 0);
   EXPECT_FALSE(ui.OpenHelp("no-such-help-file-here.html"));
 }
 
@@ -196,10 +163,7 @@ TEST(FileDialogFilters, DescriptionsGetTheirPatternsOnce) {
   const QStringList filters = NameFilters({{"BMP file (*.bmp)", "*.bmp"},
                                            {"Pictures", "*.bmp;*.gif"},
                                            {"", ""}});
-  ASSERT_EQ(filters.size(), 3);
-  EXPECT_EQ(filters[0], "BMP file (*.bmp)");
-  EXPECT_EQ(filters[1], "Pictures (*.bmp *.gif)");
-  EXPECT_EQ(filters[2], "* (*)");
+  EXPECT_EQ(filters, (QStringList{"BMP file (*.bmp)", "Pictures (*.bmp *.gif)", "* (*)"}));
 }
 
 }  // namespace

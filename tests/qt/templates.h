@@ -1,7 +1,6 @@
-// Dialog templates built in code for the GUI tests, and the tests' handler.
+// The tests' dialog handler for the GUI tests; templates are written as aggregates.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,34 +10,17 @@
 
 namespace telvane::qt::test {
 
-inline ui::ControlTemplate Control(ui::ControlKind kind, int id, std::string text, int x, int y,
-                                   int width, int height, std::vector<std::string> styles = {}) {
-  ui::ControlTemplate control;
-  control.kind = kind;
-  control.id = id;
-  control.text = std::move(text);
-  control.x = x;
-  control.y = y;
-  control.width = width;
-  control.height = height;
-  control.styles = std::move(styles);
-  return control;
-}
+using K = ui::ControlKind;
 
 inline ui::DialogTemplate Dialog(int id, std::string caption, int width, int height,
                                  std::vector<ui::ControlTemplate> controls) {
-  ui::DialogTemplate dialog;
-  dialog.id = id;
-  dialog.caption = std::move(caption);
-  dialog.width = width;
-  dialog.height = height;
-  dialog.controls = std::move(controls);
-  return dialog;
+  return {.id = id, .caption = std::move(caption), .width = width, .height = height,
+          .controls = std::move(controls)};
 }
 
 // Records only: the close box leaves the window open unless a test says otherwise.
 struct Recorder : telvane::testing::TestHandler {
-  Recorder() { keepOpenOnClose = true; }
+  Recorder() { close = [](ui::Dialog&) {}; }
 };
 
 }  // namespace telvane::qt::test

@@ -26,9 +26,7 @@ class FakeIrdaProvider : public link::IrdaProvider {
   int peerSocket = -1;
   std::function<void()> onConnect;  // runs when a connection succeeds
 
-  ~FakeIrdaProvider() override {
-    if (peerSocket >= 0) ::close(peerSocket);
-  }
+  ~FakeIrdaProvider() override { if (peerSocket >= 0) ::close(peerSocket); }
   bool Offered() const override { return true; }
   bool StartSocketLibrary() override { return libraryStarts; }
   base::UniqueFd OpenSocket() override {

@@ -21,9 +21,7 @@ class PtyClient {
  public:
   explicit PtyClient(const std::string& device) {
     fd_.Reset(::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
-    if (!fd_.Valid()) {
-      return;
-    }
+    if (!fd_.Valid()) return;
     termios settings{};
     ::tcgetattr(fd_.Get(), &settings);
     ::cfmakeraw(&settings);
@@ -57,9 +55,7 @@ class PtyClient {
     const auto deadline = std::chrono::steady_clock::now() + kPatience;
     while (!done(got) && std::chrono::steady_clock::now() < deadline) {
       pollfd p{fd_.Get(), POLLIN, 0};
-      if (::poll(&p, 1, 100) <= 0) {
-        continue;
-      }
+      if (::poll(&p, 1, 100) <= 0) continue;
       if (p.revents & (POLLHUP | POLLERR)) {
         hungUp_ = true;
         break;

@@ -1,6 +1,6 @@
 // A dialog handler for tests: it records what the dialog reports and calls the
 // behaviour a test gives it. Without a close behaviour the close box ends with Cancel,
-// as for any handler; `keepOpenOnClose` only records it.
+// as for any handler.
 #pragma once
 
 #include <functional>
@@ -18,7 +18,6 @@ struct TestHandler : ui::DialogHandler {
   std::vector<std::vector<std::string>> drops;
   int closes = 0;
   int helps = 0;
-  bool keepOpenOnClose = false;
   std::function<void(ui::Dialog&)> init;
   std::function<void(ui::Dialog&, int)> command;
   std::function<void(ui::Dialog&, const ui::ControlEvent&)> event;
@@ -26,9 +25,7 @@ struct TestHandler : ui::DialogHandler {
   std::function<void(ui::Dialog&, const std::vector<std::string>&)> drop;
   std::function<void(ui::Dialog&)> close;
 
-  void OnInit(ui::Dialog& d) override {
-    if (init) init(d);
-  }
+  void OnInit(ui::Dialog& d) override { if (init) init(d); }
   void OnCommand(ui::Dialog& d, int id) override {
     commands.push_back(id);
     if (command) command(d, id);
@@ -48,11 +45,7 @@ struct TestHandler : ui::DialogHandler {
   void OnHelp(ui::Dialog&) override { ++helps; }
   void OnClose(ui::Dialog& d) override {
     ++closes;
-    if (close) {
-      close(d);
-    } else if (!keepOpenOnClose) {
-      DialogHandler::OnClose(d);
-    }
+    close ? close(d) : DialogHandler::OnClose(d);
   }
 };
 

@@ -1,9 +1,18 @@
+// The resource text parser, the language fallback, and the embedded resources: every
+// translated window and menu holds the controls and commands of the English one, so code
+// written against the English windows works in every language.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <set>
 #include <stdexcept>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "ui/embedded_resource_files.h"
 #include "ui/resources.h"
@@ -17,12 +26,8 @@ using test::TestResources;
 TEST(ResourceParser, ReadsControlsOfARealisticTemplate) {
   const DialogTemplate* main = TestResources().Dialog(101, 9);
   ASSERT_NE(main, nullptr);
-  EXPECT_EQ(main->caption, "Telvane S45/ME45 V1.000");
-  EXPECT_EQ(main->menuId, 102);
-  EXPECT_EQ(main->width, 330);
-  EXPECT_EQ(main->height, 230);
-  EXPECT_EQ(main->fontName, "MS Sans Serif");
-  EXPECT_EQ(main->fontSize, 8);
+  EXPECT_EQ(std::tie(main->caption, main->menuId, main->width, main->height, main->fontName, main->fontSize),
+            std::make_tuple("Telvane S45/ME45 V1.000", 102, 330, 230, "MS Sans Serif", 8));
 
   const struct {
     int id;
@@ -42,15 +47,13 @@ TEST(ResourceParser, ReadsControlsOfARealisticTemplate) {
     ASSERT_NE(control, nullptr) << id;
     EXPECT_EQ(control->kind, kind) << id;
   }
-  EXPECT_EQ(main->controls.front().id, -1);
-  EXPECT_EQ(main->controls.front().text, "Producer:");
+  EXPECT_EQ(std::tie(main->controls.front().id, main->controls.front().text), std::make_tuple(-1, "Producer:"));
   EXPECT_EQ(main->Find(-1), nullptr) << "unaddressed labels are not found by id";
 
   const ControlTemplate* upDown = main->Find(1013);
   EXPECT_TRUE(upDown->HasStyle("UDS_ALIGNRIGHT"));
   EXPECT_TRUE(upDown->HasStyle("UDS_SETBUDDYINT"));
-  EXPECT_EQ(upDown->x, 60);
-  EXPECT_EQ(upDown->height, 12);
+  EXPECT_EQ(std::tie(upDown->x, upDown->y, upDown->width, upDown->height), std::make_tuple(60, 40, 10, 12));
   EXPECT_TRUE(main->Find(1008)->HasStyle("WS_DISABLED"));
   EXPECT_TRUE(main->Find(1019)->HasStyle("WS_GROUP"));
 }
@@ -62,11 +65,9 @@ TEST(ResourceParser, ReadsMenusWithPopupsSeparatorsAndStates) {
   const MenuItem& file = menu->items[0];
   EXPECT_EQ(file.text, "&File");
   ASSERT_EQ(file.children.size(), 4u);
-  EXPECT_EQ(file.children[0].command, 40003);
-  EXPECT_FALSE(file.children[0].grayed);
-  EXPECT_TRUE(file.children[1].grayed);
-  EXPECT_TRUE(file.children[2].IsSeparator());
-  EXPECT_EQ(file.children[3].text, "&Exit");
+  EXPECT_EQ(std::make_tuple(file.children[0].command, file.children[0].grayed, file.children[1].grayed,
+                            file.children[2].IsSeparator(), file.children[3].text),
+            std::make_tuple(40003, false, true, true, "&Exit"));
   EXPECT_EQ(menu->items[1].children.at(0).command, 40002);
 }
 
@@ -80,12 +81,8 @@ TEST(ResourceParser, StringsAreUnescapedAndConvertedToLatin1) {
       "  4, \"\"\n"
       "END\n",
       "strings.rc", set);
-  EXPECT_EQ(set.strings.at(1), "Say \"hi\"\tnow");
-  EXPECT_EQ(set.strings.at(2),
-            "Gr\xF6\xDF"
-            "e\\Ma\xDF");
-  EXPECT_EQ(set.strings.at(3), "Euro ? sign");
-  EXPECT_EQ(set.strings.at(4), "");
+  EXPECT_EQ(set.strings, (std::map<int, std::string>{
+                             {1, "Say \"hi\"\tnow"}, {2, "Gr\xF6\xDF" "e\\Ma\xDF"}, {3, "Euro ? sign"}, {4, ""}}));
 }
 
 TEST(ResourceParser, AcceptsCommonRcVariants) {
@@ -103,11 +100,10 @@ TEST(ResourceParser, AcceptsCommonRcVariants) {
       "}\n",
       "about.rc", set);
   const DialogTemplate& about = set.dialogs.at(300);
-  EXPECT_EQ(about.caption, "About");
-  EXPECT_EQ(about.fontName, "MS Shell Dlg");
+  EXPECT_EQ(std::tie(about.caption, about.fontName), std::make_tuple("About", "MS Shell Dlg"));
   ASSERT_EQ(about.controls.size(), 3u);
-  EXPECT_EQ(about.controls[0].kind, ControlKind::Picture);
-  EXPECT_EQ(about.controls[1].kind, ControlKind::CheckBox);
+  EXPECT_EQ(std::tie(about.controls[0].kind, about.controls[1].kind),
+            std::make_tuple(ControlKind::Picture, ControlKind::CheckBox));
   EXPECT_TRUE(about.controls[2].HasStyle("WS_EX_CLIENTEDGE"));
 }
 
@@ -208,6 +204,72 @@ TEST(Resources, EmbeddedFilesAreTheResourceFilesAndParse) {
   }
   // Whatever res/ holds at build time must be well-formed.
   EXPECT_NO_THROW(Resources::Embedded());
+}
+
+std::map<int, ResourceSet> EmbeddedSets() {
+  std::map<int, ResourceSet> sets;
+  for (const EmbeddedResourceFile& file : EmbeddedResourceFiles()) {
+    ParseResourceText(file.text, file.name, sets[file.languageId]);
+  }
+  return sets;
+}
+
+std::set<std::pair<int, ControlKind>> AddressedControls(const DialogTemplate& dialog) {
+  std::set<std::pair<int, ControlKind>> controls;
+  for (const ControlTemplate& control : dialog.controls) {
+    if (control.id != -1) controls.emplace(control.id, control.kind);
+  }
+  return controls;
+}
+
+void Commands(const std::vector<MenuItem>& items, std::vector<int>& into) {
+  for (const MenuItem& item : items) {
+    if (item.command != 0) into.push_back(item.command);
+    Commands(item.children, into);
+  }
+}
+
+TEST(Translations, KeepEveryControlAndCommandOfTheEnglishWindows) {
+  const std::map<int, ResourceSet> sets = EmbeddedSets();
+  const ResourceSet& english = sets.at(9);
+  EXPECT_GE(sets.size(), 8u);
+  for (const auto& [language, set] : sets) {
+    for (const auto& [id, dialog] : set.dialogs) {
+      SCOPED_TRACE("language " + std::to_string(language) + ", dialog " + std::to_string(id));
+      ASSERT_TRUE(english.dialogs.contains(id));
+      EXPECT_EQ(AddressedControls(dialog), AddressedControls(english.dialogs.at(id)));
+    }
+    for (const auto& [id, menu] : set.menus) {
+      SCOPED_TRACE("language " + std::to_string(language) + ", menu " + std::to_string(id));
+      ASSERT_TRUE(english.menus.contains(id));
+      std::vector<int> shown, expected;
+      Commands(menu.items, shown);
+      Commands(english.menus.at(id).items, expected);
+      EXPECT_EQ(shown, expected);
+    }
+  }
+}
+
+TEST(Translations, PhonebookWindowsKeepTheirStylesAndUpDownBuddies) {
+  const Resources& res = Resources::Embedded();
+  for (const auto& [language, set] : EmbeddedSets()) {
+    SCOPED_TRACE(language);
+    // The phone book windows and pop-up menus exist in every language.
+    for (int id : {105, 110, 137, 163, 158, 160}) EXPECT_NE(res.Dialog(id, language), nullptr) << id;
+    for (int id : {106, 1031, 1032, 1033, 1034}) EXPECT_NE(res.Menu(id, language), nullptr) << id;
+    EXPECT_TRUE(res.Dialog(137, language)->Find(1110)->HasStyle("ES_PASSWORD"));
+    EXPECT_TRUE(res.Dialog(137, language)->Find(1110)->HasStyle("ES_NUMBER"));
+    EXPECT_TRUE(res.Dialog(163, language)->Find(1271)->HasStyle("WS_DISABLED"));
+    // Each up-down's buddy, the control before it, is its number display.
+    for (const auto& [templateId, upDown, display] :
+         {std::tuple{158, 1265, 1261}, std::tuple{160, 1264, 1263}}) {
+      const auto& controls = res.Dialog(templateId, language)->controls;
+      const auto at = std::find_if(controls.begin(), controls.end(),
+                                   [&](const ControlTemplate& c) { return c.id == upDown; });
+      ASSERT_NE(at, controls.begin());
+      EXPECT_EQ(std::prev(at)->id, display);
+    }
+  }
 }
 
 }  // namespace

@@ -1,8 +1,13 @@
-// List views, list boxes and combo boxes driven by scripts, and the dump form.
+// List views, list boxes and combo boxes driven by scripts, the dump form, and the list
+// helpers of the window kit.
 
 #include <gtest/gtest.h>
 
+#include "config/profile_file.h"
+#include "config/settings.h"
+#include "support/temp_dir.h"
 #include "ui/test_program.h"
+#include "ui/window_kit.h"
 
 namespace telvane::ui {
 namespace {
@@ -68,16 +73,13 @@ TEST(ScriptLists, RowsSortSelectionAndKeys) {
       "rclick 1072\n",
       [&](HeadlessUi& ui) { window(ui); });
   EXPECT_EQ(run.status, 0) << run.err;
-  ASSERT_GE(window.events.size(), 6u);
-  EXPECT_EQ(window.events[0].kind, EventKind::RightClicked);
-  EXPECT_EQ(window.events[0].row, -1);
-  EXPECT_EQ(window.events[1].kind, EventKind::SelectionChanged);
-  EXPECT_EQ(window.events[1].row, 2) << "the first row named gets the focus";
-  EXPECT_EQ(window.events[2].kind, EventKind::HeaderClicked);
-  EXPECT_EQ(window.events[3].kind, EventKind::KeyPressed);
-  EXPECT_EQ(window.events[3].row, 1) << "Bert, focused, now at row 1 after the sort";
-  EXPECT_EQ(window.events.back().kind, EventKind::RightClicked);
-  EXPECT_EQ(window.events.back().row, 1);
+  // Each event's kind and row: the first row named gets the focus; Bert, focused, is at row 1
+  // after the sort.
+  std::vector<std::pair<EventKind, int>> seen;
+  for (const ControlEvent& e : window.events) seen.emplace_back(e.kind, e.row);
+  EXPECT_EQ(seen, (std::vector<std::pair<EventKind, int>>{
+                      {EventKind::RightClicked, -1}, {EventKind::SelectionChanged, 2}, {EventKind::HeaderClicked, -1},
+                      {EventKind::KeyPressed, 1}, {EventKind::DoubleClicked, 1}, {EventKind::RightClicked, 1}}));
 }
 
 TEST(ScriptLists, RowsAndColumnsOutOfRangeAreScriptErrors) {
@@ -92,7 +94,7 @@ TEST(ScriptLists, RowsAndColumnsOutOfRangeAreScriptErrors) {
 
 TEST(ScriptLists, ComboAndListBoxSelection) {
   std::vector<ControlEvent> events;
-  const auto run = Play(
+  const auto run = test::PlayMain(
       "expect current 1050 -1\n"
       "select 1050 1\n"
       "expect current 1050 1\n"
@@ -102,16 +104,12 @@ TEST(ScriptLists, ComboAndListBoxSelection) {
       "dblclick 1009 1\n"
       "expect current 1009 1\n"
       "select 1050 2\n",
-      [&](HeadlessUi& ui) {
-        LambdaHandler main;
+      [&](LambdaHandler& main, HeadlessUi&) {
         main.init = [](Dialog& d) {
-          d.AddItem(1050, "COM1");
-          d.AddItem(1050, "COM2");
-          d.AddItem(1009, "Anna");
-          d.AddItem(1009, "Bert");
+          for (const char* item : {"COM1", "COM2"}) d.AddItem(1050, item);
+          for (const char* item : {"Anna", "Bert"}) d.AddItem(1009, item);
         };
         main.event = [&](Dialog&, const ControlEvent& e) { events.push_back(e); };
-        ui.RunModal(101, main, nullptr);
       });
   EXPECT_EQ(run.status, 2) << "item 2 does not exist";
   EXPECT_NE(run.err.find("test.ui:9: select: control 1050 has no item 2 (2 items)"),
@@ -155,6 +153,29 @@ TEST(ScriptLists, DumpShowsStateInAStableForm) {
             "  row 1 data=101 selected focused: \"Anna\" | \"0171\"\n"
             "  row 2 data=102: \"Bert\" | \"555\"\n"
             "menu 40030 \"&Download logo\" enabled=off checked=off\n");
+}
+
+// Column widths come from their saved family and go back to it.
+TEST(WindowKit, ColumnWidthsComeFromAndGoToTheirFamily) {
+  telvane::testing::TempDir dir;
+  config::ProfileFile profile(dir / "Telvane.ini", "Telvane");
+  std::array<int, 3> widths{0, 150, 0};
+  const auto run = test::PlayMain("", [&](LambdaHandler& main, HeadlessUi&) {
+    main.init = [&](Dialog& dialog) {
+      const ColumnSpec columns[] = {{"Name", 120}, {"Number", 90}, {"Pos", 40}};
+      InsertColumns(dialog, 1072, columns, widths);
+      EXPECT_EQ(dialog.ColumnWidth(1072, 0), 120);  // 0: not saved yet
+      EXPECT_EQ(dialog.ColumnWidth(1072, 1), 150);
+      dialog.SetColumnWidth(1072, 2, 55);
+      ReadColumnWidths(dialog, 1072, widths);
+      dialog.End(kIdOk);
+    };
+  });
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(widths, (std::array<int, 3>{120, 150, 55}));
+  config::WriteKeyFamily(profile, "TCol", widths);
+  const config::Settings reread = config::ReadAllSettings(config::ProfileFile(dir / "Telvane.ini", "Telvane"));
+  EXPECT_EQ(reread.tCol, (std::array<int, 3>{120, 150, 55}));
 }
 
 }  // namespace

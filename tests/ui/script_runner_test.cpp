@@ -39,15 +39,6 @@ TEST(ScriptRunner, FailedExpectGivesStatus1AndTheScriptGoesOn) {
             "expect failed: line 6: checked 1247: expected on, got off\n");
 }
 
-TEST(ScriptRunner, ScriptErrorAfterAFailedExpectIsStatus2) {
-  const auto run = Play("expect text 1066 wrong\nclick 4711\n", SimpleProgram);
-  EXPECT_EQ(run.status, 2);
-  EXPECT_NE(run.err.find(
-                "script error: test.ui:2: click: window 101 has no control or menu command 4711"),
-            std::string::npos)
-      << run.err;
-}
-
 TEST(ScriptRunner, RunningOutWhileAWindowIsOpenUnwindsTheProgram) {
   bool returned = false;
   bool destroyed = false;
@@ -69,11 +60,31 @@ TEST(ScriptRunner, RunningOutWhileAWindowIsOpenUnwindsTheProgram) {
   EXPECT_EQ(Play("", program).status, 0);
 }
 
-TEST(ScriptRunner, ProgramEndingBeforeTheScriptIsStatus2) {
-  const auto early = Play("click 1\nclick 1025\n", SimpleProgram);
-  EXPECT_EQ(early.status, 2);
-  EXPECT_NE(early.err.find("test.ui:2: the program ended before line 2"), std::string::npos)
-      << early.err;
+TEST(ScriptRunner, ScriptErrorsAreStatus2EvenAfterAFailedExpect) {
+  const auto nested = [](HeadlessUi& ui) {
+    LambdaHandler handler;
+    handler.init = [&](Dialog& d) { ui.RunModal(200, handler, &d); };
+    ui.RunModal(200, handler, nullptr);
+  };
+  const auto noTemplate = [](HeadlessUi& ui) {
+    LambdaHandler handler;
+    ui.RunModal(4711, handler, nullptr);
+  };
+  struct Case {
+    const char* script;
+    std::function<void(HeadlessUi&)> program;
+    const char* message;
+  };
+  for (const Case& c :
+       {Case{"expect text 1066 wrong\nclick 4711\n", SimpleProgram,
+             "script error: test.ui:2: click: window 101 has no control or menu command 4711"},
+        Case{"click 1\nclick 1025\n", SimpleProgram, "test.ui:2: the program ended before line 2"},
+        Case{"close\n", noTemplate, "window 4711, which has no template"},
+        Case{"close\n", nested, "nested too deeply"}}) {
+    const auto run = Play(c.script, c.program);
+    EXPECT_EQ(run.status, 2) << c.script;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+  }
   EXPECT_EQ(Play("\xEF\xBB\xBF" "click 1\r\n# only comments follow\r\n\n", SimpleProgram).status, 0)
       << "a byte order mark and CR LF line ends are fine";
 }
@@ -113,47 +124,13 @@ TEST(ScriptRunner, MalformedScriptsStopBeforeTheProgramRuns) {
 }
 
 TEST(ScriptRunner, BadArgumentsAreScriptErrors) {
-  for (const char* script : {"click\n",
-                             "click 1 2\n",
-                             "click x\n",
-                             "check 1247 maybe\n",
-                             "updown 1013 1x\n",
-                             "key 1072 home\n",
-                             "answer perhaps\n",
-                             "file\n",
-                             "file - 3\n",
-                             "file a.bmp x\n",
-                             "expect rowcount 1072\n",
-                             "expect checked 4711 on\n",
-                             "expect text 4711 x\n",
-                             "dump 4711\n",
-                             "close now\n",
-                             "timer\n",
-                             "drop 4711 a\n",
-                             "drop 101 a\n",
-                             "select 1050 99999999999\n",
-                             "helpfails 1\n"}) {
+  for (const char* script :
+       {"click\n", "click 1 2\n", "click x\n", "check 1247 maybe\n", "updown 1013 1x\n", "key 1072 home\n",
+        "answer perhaps\n", "file\n", "file - 3\n", "file a.bmp x\n", "expect rowcount 1072\n",
+        "expect checked 4711 on\n", "expect text 4711 x\n", "dump 4711\n", "close now\n", "timer\n",
+        "drop 4711 a\n", "drop 101 a\n", "select 1050 99999999999\n", "helpfails 1\n"}) {
     EXPECT_EQ(Play(script, SimpleProgram).status, 2) << script;
   }
-}
-
-TEST(ScriptRunner, WindowWithoutTemplateIsAScriptError) {
-  const auto run = Play("close\n", [](HeadlessUi& ui) {
-    LambdaHandler handler;
-    ui.RunModal(4711, handler, nullptr);
-  });
-  EXPECT_EQ(run.status, 2);
-  EXPECT_NE(run.err.find("window 4711, which has no template"), std::string::npos) << run.err;
-}
-
-TEST(ScriptRunner, EndlesslyNestedWindowsStop) {
-  const auto run = Play("close\n", [](HeadlessUi& ui) {
-    LambdaHandler handler;
-    handler.init = [&](Dialog& d) { ui.RunModal(200, handler, &d); };
-    ui.RunModal(200, handler, nullptr);
-  });
-  EXPECT_EQ(run.status, 2);
-  EXPECT_NE(run.err.find("nested too deeply"), std::string::npos) << run.err;
 }
 
 TEST(ScriptRunner, ExpectsAboutTheWindowAndItsControls) {

@@ -1,6 +1,7 @@
 #include "ui/test_program.h"
 
 #include <sstream>
+#include <tuple>
 
 #include "ui/headless/run_script.h"
 
@@ -94,13 +95,12 @@ END
 )rc";
 
 Resources Build() {
-  ResourceSet english;
-  ParseResourceText(kEnglish, "en/test.rc", english);
-  ResourceSet german;
-  ParseResourceText(kGerman, "de/test.rc", german);
   Resources resources;
-  resources.Add(9, std::move(english));
-  resources.Add(7, std::move(german));
+  for (const auto& [language, text, name] : {std::tuple{9, kEnglish, "en/test.rc"}, std::tuple{7, kGerman, "de/test.rc"}}) {
+    ResourceSet set;
+    ParseResourceText(text, name, set);
+    resources.Add(language, std::move(set));
+  }
   return resources;
 }
 
@@ -116,12 +116,17 @@ ScriptResult Play(const std::string& script,
   std::istringstream in(script);
   std::ostringstream out;
   std::ostringstream err;
-  ScriptResult result;
-  result.status =
-      headless::RunScript(in, "test.ui", out, err, TestResources(), languageId, program);
-  result.out = out.str();
-  result.err = err.str();
-  return result;
+  const int status = headless::RunScript(in, "test.ui", out, err, TestResources(), languageId, program);
+  return {status, out.str(), err.str()};
+}
+
+ScriptResult PlayMain(const std::string& script,
+                      const std::function<void(LambdaHandler&, headless::HeadlessUi&)>& setUp) {
+  return Play(script, [&](headless::HeadlessUi& ui) {
+    LambdaHandler main;
+    setUp(main, ui);
+    ui.RunModal(101, main, nullptr);
+  });
 }
 
 }  // namespace telvane::ui::test

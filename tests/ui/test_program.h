@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "support/child_process.h"
 #include "support/test_handler.h"
 #include "ui/dialog.h"
 #include "ui/headless/headless_ui.h"
@@ -19,13 +20,13 @@ const Resources& TestResources();
 
 using LambdaHandler = telvane::testing::TestHandler;
 
-struct ScriptResult {
-  int status = 0;
-  std::string out;
-  std::string err;
-};
+using ScriptResult = telvane::testing::ProgramRun;  // the script's exit status and output
 
 ScriptResult Play(const std::string& script,
                   const std::function<void(headless::HeadlessUi&)>& program, int languageId = 9);
+
+// Plays `script` against main window 101 run modally with the handler `setUp` fills in.
+ScriptResult PlayMain(const std::string& script,
+                      const std::function<void(LambdaHandler&, headless::HeadlessUi&)>& setUp);
 
 }  // namespace telvane::ui::test
