@@ -14,20 +14,20 @@ inline constexpr std::size_t kAddressVCardLimit = 511;
 
 // The input of the address dialog, or of an imported vCard.
 struct AddressInput {
-  std::string lastName;
-  std::string firstName;
-  std::string company;
-  std::string street;
-  std::string city;
-  std::string state;
-  std::string postalCode;
-  std::string country;
-  std::string homeNumber;
-  std::string workNumber;
-  std::string cellNumber;
-  std::string faxNumber;
-  std::string email;
-  std::string webAddress;
+  std::string lastName{};
+  std::string firstName{};
+  std::string company{};
+  std::string street{};
+  std::string city{};
+  std::string state{};
+  std::string postalCode{};
+  std::string country{};
+  std::string homeNumber{};
+  std::string workNumber{};
+  std::string cellNumber{};
+  std::string faxNumber{};
+  std::string email{};
+  std::string webAddress{};
   bool vip = false;
 };
 

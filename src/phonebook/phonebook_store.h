@@ -31,19 +31,19 @@ struct AddressEntry {
   int position = 0;
   int homeNumberType = kNationalType;
   int vip = 0;
-  std::string firstName;
-  std::string lastName;
-  std::string company;
-  std::string street;
-  std::string city;
-  std::string state;
-  std::string postalCode;
-  std::string country;
-  std::string workNumber;
-  std::string cellNumber;
-  std::string faxNumber;
-  std::string email;
-  std::string webAddress;
+  std::string firstName{};
+  std::string lastName{};
+  std::string company{};
+  std::string street{};
+  std::string city{};
+  std::string state{};
+  std::string postalCode{};
+  std::string country{};
+  std::string workNumber{};
+  std::string cellNumber{};
+  std::string faxNumber{};
+  std::string email{};
+  std::string webAddress{};
 };
 
 // A list of entries that never grows beyond `Capacity`.

@@ -12,20 +12,20 @@ namespace telvane::phonebook {
 // The values of one card in the program's Latin-1 text, without control characters;
 // numbers with their dial characters only.
 struct VcardContact {
-  std::string formattedName;  // FN
-  std::string lastName;       // N, first component
-  std::string firstName;      // N, second component
-  std::string company;        // ORG, its components joined by ", "
-  std::string street;         // ADR (the HOME one first): street, city, postal code, country
-  std::string city;
-  std::string postalCode;
-  std::string country;
-  std::string homeNumber;  // TEL: HOME, else one without a type (voice)
-  std::string workNumber;  // TEL: WORK
-  std::string cellNumber;  // TEL: CELL (also a WORK;CELL one)
-  std::string faxNumber;   // TEL: FAX, a HOME one before a WORK one
-  std::string email;       // EMAIL: the PREF one, else the first
-  std::string webAddress;  // URL
+  std::string formattedName{};  // FN
+  std::string lastName{};       // N, first component
+  std::string firstName{};      // N, second component
+  std::string company{};        // ORG, its components joined by ", "
+  std::string street{};         // ADR (the HOME one first): street, city, postal code, country
+  std::string city{};
+  std::string postalCode{};
+  std::string country{};
+  std::string homeNumber{};  // TEL: HOME, else one without a type (voice)
+  std::string workNumber{};  // TEL: WORK
+  std::string cellNumber{};  // TEL: CELL (also a WORK;CELL one)
+  std::string faxNumber{};   // TEL: FAX, a HOME one before a WORK one
+  std::string email{};       // EMAIL: the PREF one, else the first
+  std::string webAddress{};  // URL
 
   // FN, else "last;first" from N (the last name alone without a first name).
   std::string DisplayName() const;

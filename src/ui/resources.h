@@ -32,9 +32,9 @@ enum class ControlKind {
 struct ControlTemplate {
   ControlKind kind = ControlKind::Static;
   int id = -1;  // -1: a label nobody addresses
-  std::string text;
+  std::string text{};
   int x = 0, y = 0, width = 0, height = 0;  // dialog units
-  std::vector<std::string> styles;          // as written: "WS_DISABLED", "ES_PASSWORD", ...
+  std::vector<std::string> styles{};          // as written: "WS_DISABLED", "ES_PASSWORD", ...
   bool HasStyle(std::string_view style) const;
 };
 
@@ -50,11 +50,11 @@ struct DialogTemplate {
 };
 
 struct MenuItem {
-  std::string text;  // with "&" marking the access key; empty for a separator
+  std::string text{};  // with "&" marking the access key; empty for a separator
   int command = 0;   // 0 for a separator or a pop-up
   bool grayed = false;
   bool checked = false;            // CHECKED: starts with a check mark
-  std::vector<MenuItem> children;  // a pop-up when not empty
+  std::vector<MenuItem> children{};  // a pop-up when not empty
   bool IsSeparator() const { return text.empty() && command == 0 && children.empty(); }
 };
 

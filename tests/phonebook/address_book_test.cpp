@@ -33,7 +33,7 @@ TEST_F(AddressBookTest, PrematureStopAssumesTheRestFree) {
   EXPECT_EQ(store_.addresses.Find(0)->vip, 1);
   EXPECT_EQ(store_.capacity.last, 500);
   // Object 0 is never offered; 2 to 499 are free after the stop.
-  for (const auto [element, free] : {std::pair{1, 0}, {2, 2}, {11, 11}, {499, 499}, {500, 0}}) {
+  for (const auto& [element, free] : {std::pair{1, 0}, {2, 2}, {11, 11}, {499, 499}, {500, 0}}) {
     EXPECT_EQ(store_.freePositions.Element(element), free) << element;
   }
 }

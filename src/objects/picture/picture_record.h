@@ -59,7 +59,7 @@ struct PictureFormat {
 };
 
 struct PictureRecord {
-  std::string fileName;
+  std::string fileName{};
   std::uint32_t width = 0;
   std::uint32_t height = 0;
   std::uint32_t bitsPerPixel = 0;  // as found in the file
@@ -71,7 +71,7 @@ struct PictureRecord {
   std::uint64_t fileSize = 0;
   std::uint64_t imageSizeEstimate = 0;
   std::array<RgbColour, kPaletteEntries> palette{};
-  std::vector<std::uint8_t> image;  // empty when the record holds no picture
+  std::vector<std::uint8_t> image{};  // empty when the record holds no picture
   const PictureFormat* format = nullptr;
 };
 
