@@ -26,7 +26,8 @@ void ShortExchange(benchmark::State& state, int baudRate, bool pumping) {
     return;
   }
   long pumps = 0;
-  telvane::link::Exchange exchange(link, {}, pumping ? std::function<void()>([&] { ++pumps; }) : nullptr);
+  telvane::link::Exchange exchange(link, {},
+                                   pumping ? std::function<void()>([&] { ++pumps; }) : nullptr);
   exchange.SendCommand("ATE0");
 
   const std::string command = "AT+CBC";
@@ -42,7 +43,8 @@ void ShortExchange(benchmark::State& state, int baudRate, bool pumping) {
     answerBytes = exchange.Answer().size();
   }
   const double wireSeconds = double(command.size() + 1 + answerBytes) * 10.0 / 57600.0;
-  const double perExchange = std::chrono::duration<double>(spent).count() / double(state.iterations());
+  const double perExchange =
+      std::chrono::duration<double>(spent).count() / double(state.iterations());
   state.counters["wire_ms"] = wireSeconds * 1e3;
   state.counters["exchange_ms"] = perExchange * 1e3;
   state.counters["ratio_to_wire"] = perExchange / wireSeconds;
@@ -54,7 +56,10 @@ void BM_ShortExchangeAt57600Pumping(benchmark::State& state) { ShortExchange(sta
 void BM_ShortExchangeUnpaced(benchmark::State& state) { ShortExchange(state, 0, false); }
 
 BENCHMARK(BM_ShortExchangeAt57600)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
-BENCHMARK(BM_ShortExchangeAt57600Pumping)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_ShortExchangeAt57600Pumping)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(2.0);
 BENCHMARK(BM_ShortExchangeUnpaced)->UseRealTime()->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 
 }  // namespace

@@ -11,9 +11,9 @@
 #include <string>
 #include <thread>
 
+#include "app/startup.h"
 #include "config/app_context.h"
 #include "config/profile_file.h"
-#include "app/startup.h"
 #include "link/exchange.h"
 #include "link/phone_link.h"
 
@@ -23,8 +23,8 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 const char* const kOpeningCommands[] = {
-    "AT+CMEE=0", "AT+CSMS=1", "AT^SBNW=?", "AT+CGMI", "AT+CGMM", "AT+CGMR",  "AT+CGSN",
-    "AT+CBC",    "AT+CREG=2", "AT+CREG?",  "AT+CSQ",  "AT+COPS?", "AT^SMGL=0", "AT+CIMI",
+    "AT+CMEE=0", "AT+CSMS=1", "AT^SBNW=?", "AT+CGMI",  "AT+CGMM",  "AT+CGMR",   "AT+CGSN",
+    "AT+CBC",    "AT+CREG=2", "AT+CREG?",  "AT+CSQ",   "AT+COPS?", "AT^SMGL=0", "AT+CIMI",
     "AT^SCID",   "AT^SRTC=?", "AT^SRTC?",  "AT^SNFS?", "AT^SNFV?", "AT+CVIB?"};
 
 class HeadlessUi : public telvane::app::StartupUi {
@@ -55,7 +55,8 @@ bool WaitForPath(const fs::path& path) {
 
 int main(int, char** argv) {
   const fs::path bin = fs::canonical("/proc/self/exe").parent_path();
-  const fs::path work = fs::temp_directory_path() / ("telvane-memory-" + std::to_string(::getpid()));
+  const fs::path work =
+      fs::temp_directory_path() / ("telvane-memory-" + std::to_string(::getpid()));
   fs::create_directories(work);
   const fs::path link = work / "phone";
 

@@ -4,6 +4,7 @@
 // given as a ratio to its limit: the wire time of every command and answer plus the
 // latency of each. Target for the program: 1.1 or less.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -11,7 +12,6 @@
 #include <fstream>
 #include <memory>
 #include <string>
-#include <unistd.h>
 
 #include "paced_link.h"
 #include "phonebook/address_book_reading.h"
@@ -125,7 +125,8 @@ void BM_ReadAddressBook(benchmark::State& state) {
 // gammu's "Memory SM, Location N" headings in its output: the entries it read.
 std::size_t CountGammuEntries(const std::string& output) {
   std::size_t count = 0;
-  for (std::size_t at = 0; (at = output.find("Memory SM, Location ", at)) != std::string::npos; ++at) {
+  for (std::size_t at = 0; (at = output.find("Memory SM, Location ", at)) != std::string::npos;
+       ++at) {
     ++count;
   }
   return count;
@@ -134,7 +135,8 @@ std::size_t CountGammuEntries(const std::string& output) {
 void BM_GammuGetAllMemorySm(benchmark::State& state) {
   PacedPhone paced;
   paced.phoneLink.CloseLink();  // gammu has the line to itself
-  const fs::path dir = fs::temp_directory_path() / ("telvane-bench-gammu-" + std::to_string(::getpid()));
+  const fs::path dir =
+      fs::temp_directory_path() / ("telvane-bench-gammu-" + std::to_string(::getpid()));
   fs::create_directories(dir);
   const fs::path rc = dir / "gammurc";
   std::ofstream(rc) << "[gammu]\ndevice = " << paced.phone->DevicePath() << "\nconnection = at\n";
@@ -147,8 +149,10 @@ void BM_GammuGetAllMemorySm(benchmark::State& state) {
       return 0;
     }
     char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-    if (::pclose(pipe) != 0) state.SkipWithError(("gammu failed: " + output.substr(0, 300)).c_str());
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+      output.append(buffer, n);
+    if (::pclose(pipe) != 0)
+      state.SkipWithError(("gammu failed: " + output.substr(0, 300)).c_str());
     return CountGammuEntries(output);
   });
   fs::remove_all(dir);

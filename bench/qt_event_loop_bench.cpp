@@ -23,8 +23,8 @@ namespace {
 
 constexpr int kExchanges = 100;
 constexpr double kTargetMs = 50.0;
-constexpr std::array<std::string_view, 5> kCommands = {"AT+CBC", "AT+CSQ", "AT+CGMI",
-                                                       "AT+CREG?", "AT+COPS?"};
+constexpr std::array<std::string_view, 5> kCommands = {"AT+CBC", "AT+CSQ", "AT+CGMI", "AT+CREG?",
+                                                       "AT+COPS?"};
 
 struct Figures {
   int failed = 0;
@@ -93,10 +93,9 @@ int main(int argc, char* argv[]) {
 
   std::printf("Qt event loop during %d exchanges (57600 baud, 20 ms latency, offscreen)\n",
               kExchanges);
-  std::printf("  max stall between 1 ms ticks: %8.2f ms  (target < %.0f ms)\n",
-              figures.maxStallMs, kTargetMs);
-  std::printf("  mean exchange time:           %8.2f ms\n",
-              figures.exchangeMsTotal / kExchanges);
+  std::printf("  max stall between 1 ms ticks: %8.2f ms  (target < %.0f ms)\n", figures.maxStallMs,
+              kTargetMs);
+  std::printf("  mean exchange time:           %8.2f ms\n", figures.exchangeMsTotal / kExchanges);
   std::printf("  longest exchange:             %8.2f ms\n", figures.longestExchangeMs);
   std::printf("  ticks: %ld in %.0f ms; failed exchanges: %d\n", figures.ticks, figures.elapsedMs,
               figures.failed);

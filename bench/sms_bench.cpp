@@ -56,7 +56,12 @@ void BM_SendLongestReply(benchmark::State& state) {
   telvane::bench::ReportAgainstWire(state, spent, limit, kBaudRate, latency);
 }
 
-BENCHMARK(BM_SendLongestReply)->Arg(0)->Arg(20)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_SendLongestReply)
+    ->Arg(0)
+    ->Arg(20)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
 
 }  // namespace
 

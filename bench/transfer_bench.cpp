@@ -44,10 +44,10 @@ void BM_SendLogo5000Bytes(benchmark::State& state) {
     std::rewind(file.get());
     paced.phone->ClearTranscript();
     const auto start = Clock::now();
-    const bool sent = telvane::objects::WriteBinaryObject(paced.exchange, feedback,
-                                                          telvane::objects::ObjectType::kBmp, 0,
-                                                          file.get(), kLogoBytes)
-                          .done;
+    const bool sent =
+        telvane::objects::WriteBinaryObject(
+            paced.exchange, feedback, telvane::objects::ObjectType::kBmp, 0, file.get(), kLogoBytes)
+            .done;
     spent += Clock::now() - start;
     if (!sent) {
       state.SkipWithError("the phone refused the logo");
@@ -61,7 +61,12 @@ void BM_SendLogo5000Bytes(benchmark::State& state) {
   telvane::bench::ReportAgainstWire(state, spent, limit, kBaudRate, latency);
 }
 
-BENCHMARK(BM_SendLogo5000Bytes)->Arg(0)->Arg(20)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_SendLogo5000Bytes)
+    ->Arg(0)
+    ->Arg(20)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 }  // namespace
 

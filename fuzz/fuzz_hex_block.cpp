@@ -11,7 +11,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view answer(reinterpret_cast<const char*>(data), size);
-  if (const auto total = telvane::objects::AnswerBlockTotal(answer); total && *total <= 0) std::abort();
+  if (const auto total = telvane::objects::AnswerBlockTotal(answer); total && *total <= 0)
+    std::abort();
 
   telvane::objects::AnswerBlockReader reader(answer, telvane::objects::kDecodeBufferSize);
   std::string block;
@@ -27,6 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (decoded > size / 2) std::abort();
 
   const auto line = telvane::objects::BuildDataLine(answer.substr(0, 255));
-  if (!line || line->size() != 2 * std::min<std::size_t>(size, 255) + 1 || line->back() != 0x1A) std::abort();
+  if (!line || line->size() != 2 * std::min<std::size_t>(size, 255) + 1 || line->back() != 0x1A)
+    std::abort();
   return 0;
 }

@@ -7,13 +7,13 @@
 #include "app/main_window_ids.h"
 #include "app/options_dialog.h"
 #include "app/phone_status.h"
-#include "ui/window_kit.h"
-#include "phonebook/windows/phonebook_window.h"
-#include "link/answer_reader.h"
 #include "command_mode/command_mode_window.h"
+#include "link/answer_reader.h"
 #include "objects/windows/logo_transfer.h"
 #include "objects/windows/ring_tone_transfer.h"
+#include "phonebook/windows/phonebook_window.h"
 #include "ui/resources.h"
+#include "ui/window_kit.h"
 
 namespace telvane::app {
 
@@ -22,14 +22,16 @@ using namespace main_ids;
 namespace {
 
 constexpr ui::Tooltip kMainTooltips[] = {
-    {kPhonebook, 1}, {kOrganizer, 8},  {kNetinfo, 9},    {kNetmonitor, 108}, {kSendLogo, 2},   {kDeleteLogo, 13},
-    {kSendTone, 3},  {kSwitchOff, 4},  {kSyncTime, 10},  {kSmsList, 15},     {kCallForwarding, 55}, {kLocks, 56}};
+    {kPhonebook, 1}, {kOrganizer, 8},   {kNetinfo, 9},         {kNetmonitor, 108},
+    {kSendLogo, 2},  {kDeleteLogo, 13}, {kSendTone, 3},        {kSwitchOff, 4},
+    {kSyncTime, 10}, {kSmsList, 15},    {kCallForwarding, 55}, {kLocks, 56}};
 
 // Functions whose windows are not part of the program yet stay disabled.
-constexpr int kUnbuiltButtons[] = {kOrganizer, kNetinfo, kNetmonitor, kSmsList,
-                                   kCallForwarding, kLocks, kProfile};
+constexpr int kUnbuiltButtons[] = {kOrganizer,      kNetinfo, kNetmonitor, kSmsList,
+                                   kCallForwarding, kLocks,   kProfile};
 
-constexpr int kNoModemControls[] = {kOrganizer, kSendLogo, kDeleteLogo, kSendTone, kSyncTime, kTest};
+constexpr int kNoModemControls[] = {kOrganizer, kSendLogo, kDeleteLogo,
+                                    kSendTone,  kSyncTime, kTest};
 
 }  // namespace
 
@@ -151,7 +153,8 @@ void MainWindow::RefreshStatus(ui::Dialog& dialog) {
     }
   }
   if (Send("AT+COPS?")) {
-    if (const auto name = OperatorText(context_.exchange.Answer())) dialog.SetText(kOperator, *name);
+    if (const auto name = OperatorText(context_.exchange.Answer()))
+      dialog.SetText(kOperator, *name);
   }
   dialog.SetText(kUnread, "");
   if (Send("AT^SMGL=0")) {

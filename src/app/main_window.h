@@ -50,13 +50,13 @@ class MainWindow : public ui::DialogHandler {
 
   config::AppContext& context_;
   ui::Ui& ui_;
-  int tone_ = 0;             // last read from the phone, or from the spinner at the last test
+  int tone_ = 0;  // last read from the phone, or from the spinner at the last test
   bool tonePlaying_ = false;
   int handsfreeVolume_ = 0;  // read at opening, restored after each handsfree switch
   std::optional<link::NumberRange> toneRange_;  // of the tone up-down, from AT^SRTC=?
-  int logoIndex_ = 0;        // chosen beside the logo preview, kept for the run
-  int toneIndex_ = 0;        // chosen beside the tone preview, kept for the run
-  phonebook::PhonebookStore phonebook_;  // the books as last read, kept for the run
+  int logoIndex_ = 0;                           // chosen beside the logo preview, kept for the run
+  int toneIndex_ = 0;                           // chosen beside the tone preview, kept for the run
+  phonebook::PhonebookStore phonebook_;         // the books as last read, kept for the run
 };
 
 }  // namespace telvane::app

@@ -41,7 +41,8 @@ void OptionsDialog::OnInit(ui::Dialog& dialog) {
 
 void OptionsDialog::ShowDevice(ui::Dialog& dialog, int port) {
   shownPort_ = port;
-  dialog.SetText(kDevicePath, config::PortName(port) + " " + devices_[static_cast<std::size_t>(port)]);
+  dialog.SetText(kDevicePath,
+                 config::PortName(port) + " " + devices_[static_cast<std::size_t>(port)]);
   dialog.SetText(kDeviceEdit, devices_[static_cast<std::size_t>(port)]);
 }
 

@@ -14,8 +14,8 @@ namespace telvane::app {
 class OptionsDialog : public ui::DialogHandler {
  public:
   static constexpr int kTemplate = 103;
-  static constexpr std::array<int, config::kPortCount> kPortButtons = {1017, 1018, 1019, 1020, 1021,
-                                                               1236, 1237, 1241, 1242, 1243};
+  static constexpr std::array<int, config::kPortCount> kPortButtons = {
+      1017, 1018, 1019, 1020, 1021, 1236, 1237, 1241, 1242, 1243};
   static constexpr int kPrefix = 1216;
   static constexpr int kKeepZeroes = 1223, kCharsetConversion = 1215, kPrematureStop = 1082;
   static constexpr int kSwapDate = 1101, kStatusReports = 1204, kIntPrefix = 1238;

@@ -55,8 +55,8 @@ std::string ClockCommand(const std::tm& t) {
   char year[8];
   std::snprintf(year, sizeof year, "%04d", (t.tm_year + 1900) % 10000);
   char command[64];
-  std::snprintf(command, sizeof command, "AT+CCLK=\"%s/%02d/%02d,%02d:%02d:%02d\"", year + 2, t.tm_mon + 1,
-                t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec);
+  std::snprintf(command, sizeof command, "AT+CCLK=\"%s/%02d/%02d,%02d:%02d:%02d\"", year + 2,
+                t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec);
   return command;
 }
 

@@ -2,10 +2,10 @@
 
 #include <iostream>
 
-#include "config/app_context.h"
 #include "app/main_window.h"
 #include "app/options_dialog.h"
 #include "app/startup.h"
+#include "config/app_context.h"
 #include "ui/ui.h"
 
 namespace telvane::app {
@@ -20,8 +20,9 @@ class DialogStartupUi : public StartupUi {
 
   OptionsOutcome RunOptionsDialog(config::AppContext& context) override {
     OptionsDialog options(context, ui_);
-    return ui_.RunModal(OptionsDialog::kTemplate, options, nullptr) == ui::kIdOk ? OptionsOutcome::Ok
-                                                                               : OptionsOutcome::Cancel;
+    return ui_.RunModal(OptionsDialog::kTemplate, options, nullptr) == ui::kIdOk
+               ? OptionsOutcome::Ok
+               : OptionsOutcome::Cancel;
   }
 
   void RunMainWindow(config::AppContext& context) override {

@@ -2,11 +2,11 @@
 
 #include <thread>
 
-#include "config/app_context.h"
 #include "app/app_messages.h"
+#include "app/phone_port.h"
+#include "config/app_context.h"
 #include "config/command_line.h"
 #include "config/locale_info.h"
-#include "app/phone_port.h"
 #include "config/settings.h"
 
 namespace telvane::app {
@@ -52,13 +52,15 @@ LinkOutcome OpenLink(config::AppContext& context, StartupUi& ui, const StartupOp
 
 int RunStartup(StartupUi& ui, StartupOptions options) {
   if (!options.irda) options.irda = link::MakeSystemIrdaProvider();
-  config::AppContext context(std::move(options.profile), std::move(options.irda),
-                     [&ui](int stringId) { ui.ShowError(stringId); }, options.timing);
+  config::AppContext context(
+      std::move(options.profile), std::move(options.irda),
+      [&ui](int stringId) { ui.ShowError(stringId); }, options.timing);
   context.exchange.SetPump(options.pump);
 
   config::ReadSingleKeys(context.profile, context.settings);
   context.switches = config::ScanCommandLine(config::JoinArguments(options.arguments));
-  if (context.switches.askPort) context.settings.port = config::kNoPort;  // the file keeps its value
+  if (context.switches.askPort)
+    context.settings.port = config::kNoPort;  // the file keeps its value
 
   if (OpenLink(context, ui, options) == LinkOutcome::Ready) {
     context.run = config::RunState{};

@@ -40,9 +40,9 @@ struct StartupOptions {
   config::ProfileFile profile = config::ProfileFile::ForUser();
   std::unique_ptr<link::IrdaProvider> irda;  // default: the system's
   link::ExchangeTiming timing;
-  std::chrono::milliseconds portSettle{100};       // after configuring the port
-  std::chrono::milliseconds waitAfterOpen{2000};   // before the first command
-  std::function<void()> pump;                      // run while exchanges wait
+  std::chrono::milliseconds portSettle{100};      // after configuring the port
+  std::chrono::milliseconds waitAfterOpen{2000};  // before the first command
+  std::function<void()> pump;                     // run while exchanges wait
 };
 
 // Runs the program; returns 0 in every case.

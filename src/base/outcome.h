@@ -21,7 +21,7 @@ struct Outcome {
   int messageId = 0;     // string id of the message to show; 0 for none
   std::size_t slot = 0;  // the table slot the operation changed, where there is one
   FailedStep failed = FailedStep::kNone;
-  int block = 0;         // the block that failed, from 1; 0 when none did
+  int block = 0;  // the block that failed, from 1; 0 when none did
 };
 
 }  // namespace telvane::base

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "config/profile_file.h"
-#include "config/settings.h"
 #include "cli/pdu_command.h"
 #include "cli/script_command.h"
+#include "config/profile_file.h"
+#include "config/settings.h"
 
 namespace {
 

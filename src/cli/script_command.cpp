@@ -4,8 +4,8 @@
 #include <iostream>
 #include <vector>
 
-#include "config/locale_info.h"
 #include "app/program.h"
+#include "config/locale_info.h"
 #include "ui/headless/run_script.h"
 #include "ui/resources.h"
 
@@ -19,7 +19,8 @@ int RunScriptCommand(std::span<const std::string> args, std::ostream& out, std::
   std::vector<std::string> programArguments;
   if (args.size() > 1) {
     if (args[1] != "--") {
-      err << "telvane-cli script: unexpected argument \"" << args[1] << "\" (program arguments follow \"--\")\n";
+      err << "telvane-cli script: unexpected argument \"" << args[1]
+          << "\" (program arguments follow \"--\")\n";
       return 2;
     }
     programArguments.assign(args.begin() + 2, args.end());
@@ -35,9 +36,9 @@ int RunScriptCommand(std::span<const std::string> args, std::ostream& out, std::
     }
     script = &file;
   }
-  return ui::headless::RunScript(*script, name, out, err, ui::Resources::Embedded(),
-                                 config::LanguageIdFromEnvironment(),
-                                 [&](ui::headless::HeadlessUi& ui) { app::RunProgram(ui, programArguments); });
+  return ui::headless::RunScript(
+      *script, name, out, err, ui::Resources::Embedded(), config::LanguageIdFromEnvironment(),
+      [&](ui::headless::HeadlessUi& ui) { app::RunProgram(ui, programArguments); });
 }
 
 }  // namespace telvane::cli

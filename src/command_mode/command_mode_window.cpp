@@ -4,9 +4,9 @@
 
 #include "config/locale_info.h"
 #include "config/settings.h"
-#include "ui/resources.h"
 #include "sms/sms_centre.h"
 #include "sms/sms_sending.h"
+#include "ui/resources.h"
 
 namespace telvane::command_mode {
 namespace {
@@ -14,7 +14,10 @@ namespace {
 constexpr int kMillisecondsPerSecond = 1000;
 
 std::string_view ActivityText(int languageId, int activity) {
-  static constexpr std::string_view kGerman[] = {"Warten", "Pr\xFC" "fen", "Kommando bearbeiten"};
+  static constexpr std::string_view kGerman[] = {"Warten",
+                                                 "Pr\xFC"
+                                                 "fen",
+                                                 "Kommando bearbeiten"};
   static constexpr std::string_view kOthers[] = {"Waiting", "Checking", "Processing command"};
   return languageId == config::kLangGerman ? kGerman[activity] : kOthers[activity];
 }

@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "config/app_context.h"
 #include "command_mode/command_module.h"
 #include "command_mode/sender_lookup.h"
+#include "config/app_context.h"
 #include "network/protocol_log.h"
 #include "phonebook/external_book.h"
 #include "sms/message_listing.h"

@@ -41,7 +41,8 @@ CommandModule CommandModule::Load(std::span<const std::filesystem::path> folders
     if (module.handle_ != nullptr) break;
   }
   if (module.handle_ == nullptr) return module;
-  module.function_ = reinterpret_cast<SmscomFunction*>(::dlsym(module.handle_, kCommandFunctionName));
+  module.function_ =
+      reinterpret_cast<SmscomFunction*>(::dlsym(module.handle_, kCommandFunctionName));
   if (module.function_ == nullptr) {
     error = LoadError::kNoFunction;
     module.Unload();
@@ -81,7 +82,8 @@ ModuleAnswer CommandModule::Call(std::string_view sender, std::string_view text)
   std::array<char, SMSCOM_TEXT_SIZE> textBuffer{};
   CopyInto(senderBuffer, sender);
   CopyInto(textBuffer, text);
-  answer.result = function_(0, senderBuffer.data(), replyBuffer.data(), textBuffer.data(), &statusText_);
+  answer.result =
+      function_(0, senderBuffer.data(), replyBuffer.data(), textBuffer.data(), &statusText_);
   answer.replyNumber = TextOf(replyBuffer);
   answer.text = TextOf(textBuffer);
   if (statusText_ != nullptr) {
@@ -90,7 +92,8 @@ ModuleAnswer CommandModule::Call(std::string_view sender, std::string_view text)
   return answer;
 }
 
-std::vector<std::filesystem::path> CommandModuleFolders(const std::filesystem::path& settingsFolder) {
+std::vector<std::filesystem::path> CommandModuleFolders(
+    const std::filesystem::path& settingsFolder) {
   std::vector<std::filesystem::path> folders{settingsFolder};
   std::error_code error;
   const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);

@@ -55,6 +55,7 @@ class CommandModule {
 };
 
 // Where the module is looked for: the settings folder, then the folder of the running program.
-std::vector<std::filesystem::path> CommandModuleFolders(const std::filesystem::path& settingsFolder);
+std::vector<std::filesystem::path> CommandModuleFolders(
+    const std::filesystem::path& settingsFolder);
 
 }  // namespace telvane::command_mode

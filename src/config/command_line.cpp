@@ -4,7 +4,8 @@ namespace telvane::config {
 
 CommandLineSwitches ScanCommandLine(std::string_view commandLine) {
   const auto has = [&](std::string_view a, std::string_view b) {
-    return commandLine.find(a) != std::string_view::npos || commandLine.find(b) != std::string_view::npos;
+    return commandLine.find(a) != std::string_view::npos ||
+           commandLine.find(b) != std::string_view::npos;
   };
   return CommandLineSwitches{has("-c", "-C"), has("-r", "-R")};
 }

@@ -36,7 +36,8 @@ std::string_view TerritoryPart(std::string_view name) {
 std::string FallbackDatePicture(std::string_view localeName) {
   const std::string_view language = LanguagePart(localeName);
   const std::string_view territory = TerritoryPart(localeName);
-  if (language == "de" || language == "nb" || language == "nn" || language == "no") return "dd.MM.yyyy";
+  if (language == "de" || language == "nb" || language == "nn" || language == "no")
+    return "dd.MM.yyyy";
   if (language == "nl" || language == "pt") return "dd-MM-yyyy";
   if (language == "fr" || language == "it" || language == "es") return "dd/MM/yyyy";
   if (language == "en" && territory != "US" && !territory.empty()) return "dd/MM/yyyy";
@@ -81,7 +82,8 @@ std::string DatePictureFromStrftime(const std::string& format) {
       continue;
     }
     char code = format[++i];
-    while ((code == 'E' || code == 'O' || code == '-' || code == '_' || code == '0') && i + 1 < format.size()) {
+    while ((code == 'E' || code == 'O' || code == '-' || code == '_' || code == '0') &&
+           i + 1 < format.size()) {
       code = format[++i];  // modifiers and flags
     }
     switch (code) {

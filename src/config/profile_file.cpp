@@ -23,8 +23,7 @@ std::string_view Trim(std::string_view text) {
 }
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
            auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
            return lower(x) == lower(y);
          });
@@ -71,7 +70,8 @@ std::vector<std::string> ReadLines(const std::filesystem::path& file) {
 
 std::string OneLine(std::string_view text) {
   std::string result(text);
-  std::replace_if(result.begin(), result.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+  std::replace_if(
+      result.begin(), result.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
   return result;
 }
 
@@ -117,7 +117,9 @@ std::filesystem::path ProfileFile::UserConfigFolder() {
   return base / ".config" / "telvane";
 }
 
-ProfileFile ProfileFile::ForUser() { return ProfileFile(UserConfigFolder() / "Telvane.ini", "Telvane"); }
+ProfileFile ProfileFile::ForUser() {
+  return ProfileFile(UserConfigFolder() / "Telvane.ini", "Telvane");
+}
 
 std::optional<std::string> ProfileFile::Get(std::string_view key) const {
   bool inSection = false;

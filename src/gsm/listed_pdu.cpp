@@ -51,12 +51,9 @@ class HexCursor {
 // Octets of validity period in an SMS-SUBMIT, from its first octet.
 std::size_t ValidityPeriodOctets(std::uint8_t firstOctet) {
   switch ((firstOctet >> 3) & 0x03) {
-    case 0:
-      return 0;  // none
-    case 2:
-      return 1;  // relative
-    default:
-      return 7;  // enhanced or absolute
+    case 0: return 0;   // none
+    case 2: return 1;   // relative
+    default: return 7;  // enhanced or absolute
   }
 }
 

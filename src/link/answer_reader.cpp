@@ -11,9 +11,7 @@ bool AnswerCursor::SkipTo(std::string_view prefix) {
   return true;
 }
 
-bool AnswerCursor::SkipPast(char separator) {
-  return MoveTo(separator) && Take(separator);
-}
+bool AnswerCursor::SkipPast(char separator) { return MoveTo(separator) && Take(separator); }
 
 bool AnswerCursor::MoveTo(char c) {
   const std::size_t at = rest_.find(c);

@@ -53,20 +53,27 @@ bool AcceptableLine(std::string_view text, bool raw) {
 Exchange::Exchange(PhoneLink& link, ExchangeTiming timing, std::function<void()> pump)
     : link_(link), timing_(timing), pump_(std::move(pump)) {}
 
-bool Exchange::SendCommand(std::string_view command) { return Run(Operation::Command, command, false) != 0; }
+bool Exchange::SendCommand(std::string_view command) {
+  return Run(Operation::Command, command, false) != 0;
+}
 
-int Exchange::SendDialCommand(std::string_view command) { return Run(Operation::Dial, command, false); }
+int Exchange::SendDialCommand(std::string_view command) {
+  return Run(Operation::Dial, command, false);
+}
 
 bool Exchange::SendPromptCommand(std::string_view text, bool raw) {
   return Run(Operation::Prompt, text, raw) != 0;
 }
 
-bool Exchange::SendLongCommand(std::string_view command) { return Run(Operation::Long, command, false) != 0; }
+bool Exchange::SendLongCommand(std::string_view command) {
+  return Run(Operation::Long, command, false) != 0;
+}
 
 std::string_view Exchange::Answer() const {
   const void* zero = std::memchr(answer_.data(), 0, answer_.size());
   const std::size_t length =
-      zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - answer_.data()) : answer_.size();
+      zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - answer_.data())
+           : answer_.size();
   return {answer_.data(), length};
 }
 
@@ -183,7 +190,8 @@ Exchange::Verdict Exchange::FinalResult(Operation op, std::string_view text,
   static constexpr Code kCodes[] = {
       {Operation::Command, kOk, Place::kAtEnd, 1},
       {Operation::Command, kError, Place::kAtEnd, 0},
-      {Operation::Command, kExtendedError, Place::kInLine, 0},  // "+CME ERROR: ...", "+CMS ERROR: ..."
+      {Operation::Command, kExtendedError, Place::kInLine,
+       0},  // "+CME ERROR: ...", "+CMS ERROR: ..."
       {Operation::Dial, kOk, Place::kAtEnd, kDialOk},
       {Operation::Dial, kError, Place::kAtEnd, kDialFailed},
       {Operation::Dial, kNoCarrier, Place::kAtEnd, kDialNoCarrier},
@@ -196,7 +204,7 @@ Exchange::Verdict Exchange::FinalResult(Operation op, std::string_view text,
   };
   for (const Code& code : kCodes) {
     if (code.op != op || (code.serialOnly && !lineStart)) continue;
-    const bool found = !lineStart                  ? Contains(text, code.text)
+    const bool found = !lineStart                    ? Contains(text, code.text)
                        : code.place == Place::kAtEnd ? EndsWith(text, code.text)
                                                      : Contains(text.substr(*lineStart), code.text);
     if (found) return code.verdict;
@@ -251,9 +259,9 @@ int Exchange::ReceiveSerial(Operation op) {
         return 0;
       }
       if (!WaitReadable(std::min(timing_.stallLimit, left), hangUp)) {
-        failure_ = hangUp ? ExchangeFailure::ReadFailed
-                  : Remaining(answerDeadline).count() == 0 ? ExchangeFailure::TooLong
-                                                           : ExchangeFailure::Stalled;
+        failure_ = hangUp                                   ? ExchangeFailure::ReadFailed
+                   : Remaining(answerDeadline).count() == 0 ? ExchangeFailure::TooLong
+                                                            : ExchangeFailure::Stalled;
         return 0;
       }
       readableButEmpty = true;
@@ -301,7 +309,8 @@ int Exchange::ReceiveIrdaOnce(Operation op) {
   const std::size_t size = static_cast<std::size_t>(n);
   Verdict verdict = TestWholeAnswer(op, size);
   if (!verdict && op == Operation::Prompt && size >= 2 && answer_[size - 2] == '>') verdict = 1;
-  if (!verdict || *verdict == 0) failure_ = verdict ? ExchangeFailure::ErrorResult : ExchangeFailure::NoResult;
+  if (!verdict || *verdict == 0)
+    failure_ = verdict ? ExchangeFailure::ErrorResult : ExchangeFailure::NoResult;
   return verdict.value_or(0);
 }
 
@@ -314,8 +323,9 @@ int Exchange::ReceiveIrda(Operation op) {
   milliseconds wait = timing_.firstByteWait;
   for (;;) {
     if (!WaitReadable(std::min(wait, Remaining(answerDeadline)), hangUp)) {
-      failure_ = hangUp ? ExchangeFailure::ReadFailed
-                : pos == 0 ? ExchangeFailure::NoAnswer : ExchangeFailure::Stalled;
+      failure_ = hangUp     ? ExchangeFailure::ReadFailed
+                 : pos == 0 ? ExchangeFailure::NoAnswer
+                            : ExchangeFailure::Stalled;
       return 0;
     }
     const ssize_t n = ReceiveIrdaBytes(pos);
@@ -325,7 +335,8 @@ int Exchange::ReceiveIrda(Operation op) {
       return 0;
     }
     const std::size_t end = pos + static_cast<std::size_t>(n);
-    if (op == Operation::Command) std::replace(answer_.begin() + pos, answer_.begin() + end, '\0', '@');
+    if (op == Operation::Command)
+      std::replace(answer_.begin() + pos, answer_.begin() + end, '\0', '@');
     pos = end;
     wait = timing_.stallLimit;
     if (answer_[pos - 1] == '\n') {

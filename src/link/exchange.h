@@ -42,19 +42,25 @@ struct ExchangeTiming {
 // diagnostics and tests).
 enum class ExchangeFailure {
   None,
-  Busy,          // called while another exchange was running
-  NotOpen,       // no link
-  Refused,       // command too long, or carrying a line break or control character
+  Busy,     // called while another exchange was running
+  NotOpen,  // no link
+  Refused,  // command too long, or carrying a line break or control character
   WriteFailed,
-  NoAnswer,      // no first byte within firstByteWait
-  ReadFailed,    // read error or hang-up
-  Stalled,       // the answer stopped before its final result
-  TooLong,       // answer longer than the answer buffer, or than answerLimit
-  ErrorResult,   // the phone answered ERROR (or a CME/CMS error)
-  NoResult,      // IrDA single receive matched no final result
+  NoAnswer,     // no first byte within firstByteWait
+  ReadFailed,   // read error or hang-up
+  Stalled,      // the answer stopped before its final result
+  TooLong,      // answer longer than the answer buffer, or than answerLimit
+  ErrorResult,  // the phone answered ERROR (or a CME/CMS error)
+  NoResult,     // IrDA single receive matched no final result
 };
 
-enum DialResult : int { kDialFailed = 0, kDialOk = 1, kDialNoCarrier = 2, kDialNoDialtone = 3, kDialBusy = 4 };
+enum DialResult : int {
+  kDialFailed = 0,
+  kDialOk = 1,
+  kDialNoCarrier = 2,
+  kDialNoDialtone = 3,
+  kDialBusy = 4
+};
 
 class Exchange {
  public:
@@ -96,7 +102,8 @@ class Exchange {
   // The verdict of the first final result code of `op` found in `text`: with `lineStart`
   // (the start of the last line) at the answer's end or in its last line, as each line
   // feed arrives; without it anywhere in the whole answer.
-  static Verdict FinalResult(Operation op, std::string_view text, std::optional<std::size_t> lineStart);
+  static Verdict FinalResult(Operation op, std::string_view text,
+                             std::optional<std::size_t> lineStart);
   Verdict TestAfterByte(Operation op, std::size_t end, char byte);
   Verdict TestWholeAnswer(Operation op, std::size_t size) const;
   void DiscardStaleInput();

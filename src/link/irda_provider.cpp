@@ -26,6 +26,8 @@ class NoIrdaProvider final : public IrdaProvider {
 
 }  // namespace
 
-std::unique_ptr<IrdaProvider> MakeSystemIrdaProvider() { return std::make_unique<NoIrdaProvider>(); }
+std::unique_ptr<IrdaProvider> MakeSystemIrdaProvider() {
+  return std::make_unique<NoIrdaProvider>();
+}
 
 }  // namespace telvane::link

@@ -11,7 +11,8 @@ namespace telvane::link {
 PhoneLink::PhoneLink(IrdaProvider& irda, ErrorMessage showError)
     : irda_(irda), showError_(std::move(showError)) {}
 
-bool PhoneLink::OpenSerialPort(const std::string& devicePath, std::chrono::milliseconds settleTime) {
+bool PhoneLink::OpenSerialPort(const std::string& devicePath,
+                               std::chrono::milliseconds settleTime) {
   SerialOpenResult opened = OpenAndConfigureSerial(devicePath);
   serial_ = std::move(opened.fd);
   lastProblem_ = std::move(opened.problem);

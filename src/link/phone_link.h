@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "link/irda_provider.h"
 #include "base/unique_fd.h"
+#include "link/irda_provider.h"
 
 namespace telvane::link {
 

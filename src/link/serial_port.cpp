@@ -11,7 +11,8 @@ namespace telvane::link {
 
 SerialOpenResult OpenAndConfigureSerial(const std::string& devicePath) {
   SerialOpenResult result;
-  result.fd = base::UniqueFd(::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+  result.fd =
+      base::UniqueFd(::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
   if (!result.fd.Valid()) {
     result.problem = devicePath + ": " + std::strerror(errno);
     return result;

@@ -10,7 +10,7 @@
 namespace telvane::link {
 
 struct SerialOpenResult {
-  base::UniqueFd fd;          // valid whenever the device could be opened, even if configuring failed
+  base::UniqueFd fd;  // valid whenever the device could be opened, even if configuring failed
   bool configured = false;
   std::string problem;  // why opening or configuring failed, for logs and diagnostics
 };

@@ -44,8 +44,7 @@ struct ObjectRead {
 // Reads an address book or organizer object (AT^SBNR="vcf",n). An answer without
 // "^SBNR:" is an empty slot. At most `limit` bytes are kept; the rest is cut. A refused
 // or timed-out command, or an answer whose hex lines are not whole hex pairs, fails.
-ObjectRead ReadObjectText(link::Exchange& exchange, ObjectType type, int index,
-                          std::size_t limit);
+ObjectRead ReadObjectText(link::Exchange& exchange, ObjectType type, int index, std::size_t limit);
 
 // Called for each refused block header or data line with the step and block that
 // failed; true goes on with the next block. A refused header always ends the write (a

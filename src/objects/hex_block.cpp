@@ -44,7 +44,8 @@ BlockDecode AnswerBlockReader::Next(std::string& bytes) {
   const std::size_t start = lineFeed + 1;
   const std::size_t end = LineEnd(answer_, start);
   const std::string_view hex = answer_.substr(start, end - start);
-  if (hex.size() % 2 != 0 || gsm::HexPrefixLength(hex) != hex.size()) return BlockDecode::kMalformed;
+  if (hex.size() % 2 != 0 || gsm::HexPrefixLength(hex) != hex.size())
+    return BlockDecode::kMalformed;
   if (hex.size() / 2 > maxBlockBytes_) return BlockDecode::kTooLong;
   bytes = gsm::FromHex(hex);
   position_ = end;

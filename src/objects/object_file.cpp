@@ -28,7 +28,8 @@ bool AppendBlocks(TransferFeedback& feedback, std::string_view answer, std::FILE
     const BlockDecode decoded = reader.Next(block);
     if (decoded == BlockDecode::kEnd) return true;
     if (decoded != BlockDecode::kBlock) return false;
-    if (!block.empty() && std::fwrite(block.data(), 1, block.size(), file) != block.size()) return false;
+    if (!block.empty() && std::fwrite(block.data(), 1, block.size(), file) != block.size())
+      return false;
     feedback.ShowProgress(TransferPercent(done, total));
     feedback.Pump();
     std::this_thread::sleep_for(kReadBlockPause);
@@ -42,7 +43,8 @@ std::optional<OpenedFile> OpenForReading(const std::string& path) {
   opened.file = base::OpenFile(path, "rb");
   if (!opened.file) return std::nullopt;
   struct stat status {};
-  if (::fstat(::fileno(opened.file.get()), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
+  if (::fstat(::fileno(opened.file.get()), &status) != 0 || !S_ISREG(status.st_mode))
+    return std::nullopt;
   opened.size = static_cast<std::uint64_t>(status.st_size);
   return opened;
 }
@@ -50,7 +52,8 @@ std::optional<OpenedFile> OpenForReading(const std::string& path) {
 Outcome WriteBinaryObject(link::Exchange& exchange, TransferFeedback& feedback, ObjectType type,
                           int index, std::FILE* file, std::uint64_t length) {
   // The block total is an int on the wire; a file beyond it cannot be framed.
-  const std::uint64_t maxLength = static_cast<std::uint64_t>(std::numeric_limits<int>::max()) * BlockSize(type);
+  const std::uint64_t maxLength =
+      static_cast<std::uint64_t>(std::numeric_limits<int>::max()) * BlockSize(type);
   if (length > maxLength || length > std::numeric_limits<std::size_t>::max()) {
     return Outcome{false, 0, 0, FailedStep::kSource};
   }

@@ -13,7 +13,6 @@
 
 namespace telvane::objects {
 
-
 // Opens a file for binary reading and gives its size as the file system reports it;
 // none when it cannot be opened or is not a regular file.
 struct OpenedFile {
@@ -23,9 +22,9 @@ struct OpenedFile {
 std::optional<OpenedFile> OpenForReading(const std::string& path);
 
 // String ids of the file transfers.
-inline constexpr int kStrCantOpenFile = 36;        // "Can't open file"
-inline constexpr int kStrLogoReadError = 71;       // "Error during reading of the logo"
-inline constexpr int kStrRingToneReadError = 72;   // "Error during reading of the ringtone"
+inline constexpr int kStrCantOpenFile = 36;       // "Can't open file"
+inline constexpr int kStrLogoReadError = 71;      // "Error during reading of the logo"
+inline constexpr int kStrRingToneReadError = 72;  // "Error during reading of the ringtone"
 
 // Sends `length` bytes of `file` from its current position as object `index` in
 // BlockSize(type) reads, showing the progress before each block. Stops at the first

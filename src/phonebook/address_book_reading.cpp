@@ -16,8 +16,8 @@ void AssumeFreeAfter(int index, FreePositionList& free) {
 
 }  // namespace
 
-void ReadAddressBook(link::Exchange& exchange, PhonebookStore& store,
-                     const ReadOptions& options, const ReadReport& report) {
+void ReadAddressBook(link::Exchange& exchange, PhonebookStore& store, const ReadOptions& options,
+                     const ReadReport& report) {
   if (report.progress) report.progress(1);
   store.StartRead();
   store.capacity = BookCapacity{0, kLastAddressIndex, 30, 260};

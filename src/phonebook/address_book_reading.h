@@ -12,7 +12,7 @@ inline constexpr int kEmptyObjectsBeforeStop = 10;
 
 // Reads objects 0..500 into the entries and the address details; the capacity becomes
 // 0, 500, 30, 260. A failed exchange skips its object.
-void ReadAddressBook(link::Exchange& exchange, PhonebookStore& store,
-                     const ReadOptions& options, const ReadReport& report = {});
+void ReadAddressBook(link::Exchange& exchange, PhonebookStore& store, const ReadOptions& options,
+                     const ReadReport& report = {});
 
 }  // namespace telvane::phonebook

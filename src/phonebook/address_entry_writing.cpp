@@ -61,9 +61,8 @@ std::string AddressListName(const AddressInput& input) {
 }
 
 Outcome SaveAddressEntry(link::Exchange& exchange, objects::TransferFeedback& feedback,
-                         PhonebookStore& store,
-                         const AddressInput& typed, AddressSource source, int position,
-                         std::size_t slot, const LocalTime& now) {
+                         PhonebookStore& store, const AddressInput& typed, AddressSource source,
+                         int position, std::size_t slot, const LocalTime& now) {
   const AddressInput input = WithCleanNumbers(typed);
   PhonebookEntry entry;
   entry.name = AddressListName(input);
@@ -97,7 +96,8 @@ Outcome SaveAddressEntry(link::Exchange& exchange, objects::TransferFeedback& fe
     return Refused(kStrEntryNotFound);
   }
   entry.position = position;
-  if (Outcome written = BuildAddressVCard(exchange, feedback, input, position, now); !written.done) {
+  if (Outcome written = BuildAddressVCard(exchange, feedback, input, position, now);
+      !written.done) {
     return written;
   }
   store.addresses.Set(slot, DetailsOf(input, source, position, entry.numberType));
@@ -116,8 +116,8 @@ Outcome DeleteAddressEntry(link::Exchange& exchange, PhonebookStore& store, int 
   return Outcome{true, 0, *slot};
 }
 
-void DeleteAddressBook(link::Exchange& exchange, PhonebookStore& store,
-                       const ReadOptions& options, const ReadReport& report) {
+void DeleteAddressBook(link::Exchange& exchange, PhonebookStore& store, const ReadOptions& options,
+                       const ReadReport& report) {
   for (int index = 0; index <= kLastAddressIndex; ++index) {
     objects::EraseBinaryObject(exchange, objects::ObjectType::kVcf, index);
   }

@@ -28,16 +28,15 @@ std::string AddressListName(const AddressInput& input);
 // `position` (table slot `slot`) is rewritten. A refused block gives string 49 with the
 // step and block that failed.
 Outcome SaveAddressEntry(link::Exchange& exchange, objects::TransferFeedback& feedback,
-                         PhonebookStore& store,
-                         const AddressInput& input, AddressSource source, int position,
-                         std::size_t slot, const LocalTime& now);
+                         PhonebookStore& store, const AddressInput& input, AddressSource source,
+                         int position, std::size_t slot, const LocalTime& now);
 
 // Erases object `position` - 1 (AT^SBNW="vcf",<index>,0); the slot stays, listed as
 // deleted, and the index becomes free.
 Outcome DeleteAddressEntry(link::Exchange& exchange, PhonebookStore& store, int position);
 
 // Erases objects 0..500 (results ignored) and reads the address book again.
-void DeleteAddressBook(link::Exchange& exchange, PhonebookStore& store,
-                       const ReadOptions& options, const ReadReport& report = {});
+void DeleteAddressBook(link::Exchange& exchange, PhonebookStore& store, const ReadOptions& options,
+                       const ReadReport& report = {});
 
 }  // namespace telvane::phonebook

@@ -71,10 +71,10 @@ std::optional<std::string> BuildAddressVCardText(const AddressInput& input, cons
   AddLine(text, "ORG:", Value(input.company, kLongValue));
   if (input.vip) text += "CATEGORIES:VIP\r\n";
 
-  const std::string parts[] = {
-      Value(input.street, kAddressPart), Value(input.city, kAddressPart),
-      Value(input.state, kAddressPart), Value(input.postalCode, kPostalCodePart),
-      Value(input.country, kAddressPart)};
+  const std::string parts[] = {Value(input.street, kAddressPart), Value(input.city, kAddressPart),
+                               Value(input.state, kAddressPart),
+                               Value(input.postalCode, kPostalCodePart),
+                               Value(input.country, kAddressPart)};
   bool anyPart = false;
   for (const std::string& part : parts) anyPart = anyPart || !part.empty();
   if (anyPart) {

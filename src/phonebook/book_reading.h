@@ -19,8 +19,7 @@ struct Settings;
 namespace telvane::phonebook {
 
 // A read never asks for more positions than its tables and free list can take.
-inline constexpr int kMaxPositionsRead =
-    static_cast<int>(kPhonebookCapacity + kFreePlaces);
+inline constexpr int kMaxPositionsRead = static_cast<int>(kPhonebookCapacity + kFreePlaces);
 
 struct ReadOptions {
   bool prematureStop = false;  // setting "ReadB": stop early on empty places

@@ -210,8 +210,8 @@ std::size_t ImportAddresses(WriteContext& context, ImportFeedback& feedback,
       feedback.ReportMessage(kStrCantWriteObject);
       continue;
     }
-    const Outcome object =
-        objects::WriteObjectText(context.exchange, feedback, objects::ObjectType::kVcf, index, *text);
+    const Outcome object = objects::WriteObjectText(context.exchange, feedback,
+                                                    objects::ObjectType::kVcf, index, *text);
     if (!object.done) {
       feedback.ReportMessage(kStrCantWriteObject);
       continue;
@@ -226,8 +226,8 @@ std::size_t ImportAddresses(WriteContext& context, ImportFeedback& feedback,
 }  // namespace
 
 std::size_t ImportCsv(WriteContext& context, ImportFeedback& feedback,
-                      const std::filesystem::path& file, bool overwrite,
-                      const EntryStored& stored, const LocalTime& now) {
+                      const std::filesystem::path& file, bool overwrite, const EntryStored& stored,
+                      const LocalTime& now) {
   if (context.store.currentBook == Book::kInternal) {
     return ImportAddresses(context, feedback, file, overwrite, stored, now);
   }

@@ -23,16 +23,14 @@ int SendFailureMessage(SendResult result, int failureMessage) {
   return result == SendResult::kPin2Rejected ? kStrPin2Rejected : failureMessage;
 }
 
-bool NeedsPin2(const WriteContext& context) {
-  return context.store.currentBook == Book::kSimFix;
-}
+bool NeedsPin2(const WriteContext& context) { return context.store.currentBook == Book::kSimFix; }
 
 }  // namespace
 
 int Pin2Message(Pin2Check check) { return check == Pin2Check::kInvalid ? kStrInvalidPin2 : 0; }
 
-Outcome WriteEntry(WriteContext& context, const EntryInput& input, int position,
-                   std::size_t slot, EntrySource source) {
+Outcome WriteEntry(WriteContext& context, const EntryInput& input, int position, std::size_t slot,
+                   EntrySource source) {
   PhonebookStore& store = context.store;
   PhonebookEntry entry;
   entry.position = position;
@@ -89,8 +87,7 @@ Outcome DeleteEntry(WriteContext& context, int position) {
   return Outcome{true, 0, *slot};
 }
 
-Outcome DeleteBook(WriteContext& context, const ReadOptions& options,
-                      const ReadReport& report) {
+Outcome DeleteBook(WriteContext& context, const ReadOptions& options, const ReadReport& report) {
   PhonebookStore& store = context.store;
   const int last = std::min(store.capacity.last, kMaxPositionsRead);
   const auto deleteAll = [&] {

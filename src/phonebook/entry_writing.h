@@ -11,7 +11,7 @@
 namespace telvane::phonebook {
 
 struct EntryInput {
-  std::string name;    // Latin text as typed
+  std::string name;  // Latin text as typed
   std::string number;
 };
 
@@ -32,7 +32,7 @@ Outcome DeleteEntry(WriteContext& context, int position);
 // Deletes every position of the current book (results ignored), then reads it again;
 // done when the book was read. The message is a PIN2 one only.
 Outcome DeleteBook(WriteContext& context, const ReadOptions& options,
-                      const ReadReport& report = {});
+                   const ReadReport& report = {});
 
 // The message of a refused PIN2 step, 0 when the operation just ends.
 int Pin2Message(Pin2Check check);

@@ -23,12 +23,9 @@ constexpr std::array<Book, 3> kBooksInFileOrder = {Book::kSim, Book::kInternal, 
 
 std::string_view NameMark(Book book) {
   switch (book) {
-    case Book::kInternal:
-      return "+";
-    case Book::kSimFix:
-      return "*";
-    default:
-      return "";
+    case Book::kInternal: return "+";
+    case Book::kSimFix: return "*";
+    default: return "";
   }
 }
 
@@ -103,12 +100,9 @@ Outcome Refused() { return Outcome{false, kStrCantOpenExportFile, 0, base::Faile
 
 std::string_view SectionTag(Book book) {
   switch (book) {
-    case Book::kSim:
-      return "[SIM]";
-    case Book::kInternal:
-      return "[INT]";
-    case Book::kSimFix:
-      return "[FDN]";
+    case Book::kSim: return "[SIM]";
+    case Book::kInternal: return "[INT]";
+    case Book::kSimFix: return "[FDN]";
   }
   return "";
 }

@@ -18,7 +18,7 @@ struct Settings;
 namespace telvane::phonebook {
 
 struct NormaliseOptions {
-  std::string prefix;          // "TPref", e.g. "+49"
+  std::string prefix;            // "TPref", e.g. "+49"
   bool keepLeadingZero = false;  // "Rem0"
 };
 NormaliseOptions NormaliseOptionsFrom(const config::Settings& settings);
@@ -29,9 +29,9 @@ std::optional<std::string> NormalisedNumber(std::string_view number,
                                             const NormaliseOptions& options);
 
 // Rewrites every entry of `order` (table slots, in the order the list shows them) whose
-// number needs it; the entry takes the new number before the write. `written` hears each slot with the write's outcome (message "Can't modify
-// entry" on failure). For the fixed dialling book only a stored PIN2 is used, and a
-// rejected PIN2 ends the run. Result false when it ended that way.
+// number needs it; the entry takes the new number before the write. `written` hears each slot with
+// the write's outcome (message "Can't modify entry" on failure). For the fixed dialling book only a
+// stored PIN2 is used, and a rejected PIN2 ends the run. Result false when it ended that way.
 bool NormaliseEntries(WriteContext& context, const NormaliseOptions& options,
                       std::span<const std::size_t> order,
                       const std::function<void(const Outcome&)>& written = {});

@@ -17,11 +17,11 @@ namespace telvane::phonebook {
 inline constexpr std::size_t kPhonebookCapacity = 600;
 inline constexpr std::size_t kRedbookCapacity = 30;
 inline constexpr std::size_t kCallListCapacity = 10;
-inline constexpr std::size_t kFreePlaces = 500;    // usable elements 1..500
+inline constexpr std::size_t kFreePlaces = 500;  // usable elements 1..500
 inline constexpr std::size_t kDeletedCapacity = 500;
-inline constexpr std::size_t kFieldLimit = 99;     // text fields of an address entry
+inline constexpr std::size_t kFieldLimit = 99;  // text fields of an address entry
 inline constexpr std::size_t kVCardTextLimit = 1023;
-inline constexpr int kLastAddressIndex = 500;      // object indexes 0..500
+inline constexpr int kLastAddressIndex = 500;  // object indexes 0..500
 
 // The books the user works on; the value is also the book selector's item index.
 enum class Book { kSim = 0, kInternal = 1, kSimFix = 2 };

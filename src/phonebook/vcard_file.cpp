@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "gsm/hex.h"
+#include "gsm/latin1_text.h"
 #include "phonebook/entry_command.h"
 #include "phonebook/file_fields.h"
 #include "phonebook/phonebook_entry.h"
 #include "phonebook/phonebook_store.h"
 #include "phonebook/text_lines.h"
-#include "gsm/latin1_text.h"
 
 namespace telvane::phonebook {
 namespace {

@@ -16,10 +16,8 @@ bool EndsImport(const Outcome& outcome, Book book) {
     case kStrMaximumEntries:
     case kStrNoFreeEntry:
     case kStrInvalidPin2:
-    case kStrPin2Rejected:
-      return true;
-    default:
-      return false;
+    case kStrPin2Rejected: return true;
+    default: return false;
   }
 }
 

@@ -23,8 +23,8 @@ void PaintPhone(QPainter& painter, int size) {
   painter.setBrush(QColor(225, 225, 225));  // keypad
   for (int row = 0; row < 4; ++row) {
     for (int column = 0; column < 3; ++column) {
-      painter.drawEllipse(QRectF((11 + column * 4) * unit, (16 + row * 3.5) * unit,
-                                 2.4 * unit, 2.4 * unit));
+      painter.drawEllipse(
+          QRectF((11 + column * 4) * unit, (16 + row * 3.5) * unit, 2.4 * unit, 2.4 * unit));
     }
   }
 }
@@ -106,8 +106,8 @@ QPixmap PlaySymbol(bool play) {
 }  // namespace
 
 bool IsKnownBitmap(int bitmapId) {
-  return bitmapId == kBitmapAbout || bitmapId == kBitmapProgramIcon ||
-         bitmapId == kBitmapPlay || bitmapId == kBitmapStop ||
+  return bitmapId == kBitmapAbout || bitmapId == kBitmapProgramIcon || bitmapId == kBitmapPlay ||
+         bitmapId == kBitmapStop ||
          (bitmapId >= kBitmapBatteryEmpty && bitmapId <= kBitmapBatteryFull) ||
          (bitmapId >= kBitmapReceptionNone && bitmapId <= kBitmapReceptionFull);
 }
@@ -115,7 +115,8 @@ bool IsKnownBitmap(int bitmapId) {
 QPixmap DrawBitmap(int bitmapId) {
   if (bitmapId == kBitmapAbout) return AboutPicture();
   if (bitmapId == kBitmapProgramIcon) return ProgramIconPixmap(32);
-  if (bitmapId == kBitmapPlay || bitmapId == kBitmapStop) return PlaySymbol(bitmapId == kBitmapPlay);
+  if (bitmapId == kBitmapPlay || bitmapId == kBitmapStop)
+    return PlaySymbol(bitmapId == kBitmapPlay);
   if (bitmapId >= kBitmapBatteryEmpty && bitmapId <= kBitmapBatteryFull) {
     return Battery(bitmapId - kBitmapBatteryEmpty);
   }

@@ -1,5 +1,6 @@
 // The program's bitmaps, drawn rather than stored: the program icon (114), the About
-// picture (113), play and stop (157, 162), the battery levels (127..131) and the reception levels (132..136).
+// picture (113), play and stop (157, 162), the battery levels (127..131) and the reception levels
+// (132..136).
 #pragma once
 
 #include <QIcon>

@@ -59,7 +59,7 @@ QWidget* CreateEdit(const ControlTemplate& control, QWidget* parent) {
     edit->setReadOnly(readOnly);
     edit->setTabChangesFocus(true);
     edit->setLineWrapMode(HasStyle(control, "ES_AUTOHSCROLL") ? QPlainTextEdit::NoWrap
-                                                               : QPlainTextEdit::WidgetWidth);
+                                                              : QPlainTextEdit::WidgetWidth);
     edit->setPlainText(ToQt(control.text));
     return edit;
   }
@@ -168,8 +168,7 @@ QString LabelText(std::string_view text) {
   return shown;
 }
 
-QWidget* CreateControl(const ControlTemplate& control, const DialogUnits& units,
-                       QWidget* parent) {
+QWidget* CreateControl(const ControlTemplate& control, const DialogUnits& units, QWidget* parent) {
   QWidget* widget = CreateWidget(control, parent);
   QRect geometry = units.ToPixels(control.x, control.y, control.width, control.height);
   if (control.kind == ControlKind::ComboBox) {
@@ -180,10 +179,9 @@ QWidget* CreateControl(const ControlTemplate& control, const DialogUnits& units,
   if (control.id != -1) widget->setObjectName(QStringLiteral("control%1").arg(control.id));
   if (HasStyle(control, "WS_DISABLED")) widget->setEnabled(false);
   if (HasStyle(control, "NOT WS_VISIBLE")) widget->setVisible(false);
-  const bool labelLike = control.kind == ControlKind::Static ||
-                         control.kind == ControlKind::Picture ||
-                         control.kind == ControlKind::GroupBox ||
-                         control.kind == ControlKind::Progress;
+  const bool labelLike =
+      control.kind == ControlKind::Static || control.kind == ControlKind::Picture ||
+      control.kind == ControlKind::GroupBox || control.kind == ControlKind::Progress;
   if (labelLike) widget->setFocusPolicy(Qt::NoFocus);
   return widget;
 }

@@ -70,8 +70,7 @@ void DialogWindow::keyPressEvent(QKeyEvent* event) {
       event->accept();
       events_->EnterPressed();
       return;
-    default:
-      break;
+    default: break;
   }
   QDialog::keyPressEvent(event);
 }

@@ -8,8 +8,7 @@ namespace telvane::qt {
 
 class EditValidator : public QValidator {
  public:
-  EditValidator(bool digitsOnly, QObject* parent)
-      : QValidator(parent), digitsOnly_(digitsOnly) {}
+  EditValidator(bool digitsOnly, QObject* parent) : QValidator(parent), digitsOnly_(digitsOnly) {}
 
   void SetLimit(int maxCharacters) { limit_ = maxCharacters; }
 

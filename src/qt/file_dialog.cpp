@@ -7,7 +7,6 @@
 #include <QGridLayout>
 
 #include "qt/file_preview_panel.h"
-
 #include "qt/qt_ui.h"
 #include "qt/text.h"
 
@@ -33,7 +32,7 @@ std::optional<ui::FileChoice> QtUi::ChooseFile(const ui::FileRequest& request) {
   dialog.setWindowTitle(request.save ? QStringLiteral("Save as") : QStringLiteral("Open"));
   dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(request.save || !request.mustExist ? QFileDialog::AnyFile
-                                                       : QFileDialog::ExistingFile);
+                                                        : QFileDialog::ExistingFile);
   // The program's save dialogs append or overwrite as their callers decide.
   dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
   const QStringList filters = NameFilters(request.filters);
@@ -48,10 +47,9 @@ std::optional<ui::FileChoice> QtUi::ChooseFile(const ui::FileRequest& request) {
       panel = new FilePreviewPanel(*request.preview, &dialog);
       panel->setObjectName(QStringLiteral("preview"));
       grid->addWidget(panel, grid->rowCount(), 0, 1, grid->columnCount());
-      QObject::connect(&dialog, &QFileDialog::currentChanged, panel,
-                       [panel](const QString& path) {
-                         panel->ShowSelection(QFileInfo(path).isFile() ? path : QString());
-                       });
+      QObject::connect(&dialog, &QFileDialog::currentChanged, panel, [panel](const QString& path) {
+        panel->ShowSelection(QFileInfo(path).isFile() ? path : QString());
+      });
     }
   }
   if (!request.initialName.empty()) dialog.selectFile(PathToQt(request.initialName));

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "config/locale_info.h"
 #include "app/program.h"
+#include "config/locale_info.h"
 #include "qt/qt_ui.h"
 #include "ui/resources.h"
 

@@ -33,8 +33,8 @@ QtDialog::QtDialog(const ui::DialogTemplate& dialogTemplate, const ui::MenuTempl
 
   int menuHeight = 0;
   if (menu != nullptr) {
-    QMenuBar* bar = BuildMenuBar(*menu, *window_, menuActions_,
-                                 [this](int command) { Command(command); }, *connections_);
+    QMenuBar* bar = BuildMenuBar(
+        *menu, *window_, menuActions_, [this](int command) { Command(command); }, *connections_);
     menuHeight = bar->sizeHint().height();
     bar->setGeometry(0, 0, units_->X(dialogTemplate.width), menuHeight);
   }
@@ -266,7 +266,8 @@ void QtDialog::ShowPopupMenu(const ui::MenuTemplate& menu) {
   popup->setAttribute(Qt::WA_DeleteOnClose);
   popup->setObjectName(QStringLiteral("popup%1").arg(menu.id));
   CommandActions actions;  // pop-up entries are not addressed by EnableMenuItem
-  FillMenu(*popup, menu.items, actions, [this](int command) { Command(command); }, *connections_);
+  FillMenu(
+      *popup, menu.items, actions, [this](int command) { Command(command); }, *connections_);
   popup->popup(QCursor::pos());
 }
 

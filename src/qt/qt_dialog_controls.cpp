@@ -67,9 +67,7 @@ void QtDialog::SetText(int id, std::string_view text) {
     case ControlKind::RadioButton:
       static_cast<QAbstractButton*>(widget)->setText(ToQt(text));
       break;
-    case ControlKind::GroupBox:
-      static_cast<QGroupBox*>(widget)->setTitle(ToQt(text));
-      break;
+    case ControlKind::GroupBox: static_cast<QGroupBox*>(widget)->setTitle(ToQt(text)); break;
     case ControlKind::ComboBox: {
       auto* combo = static_cast<QComboBox*>(widget);
       if (combo->isEditable()) {
@@ -90,8 +88,7 @@ void QtDialog::SetText(int id, std::string_view text) {
     case ControlKind::ListView:
     case ControlKind::ListBox:
     case ControlKind::Progress:
-    case ControlKind::Calendar:
-      break;
+    case ControlKind::Calendar: break;
   }
 }
 
@@ -101,8 +98,7 @@ std::string QtDialog::Text(int id) const {
   QWidget* widget = control->widget;
   switch (control->kind) {
     case ControlKind::Static:
-    case ControlKind::Picture:
-      return control->text;
+    case ControlKind::Picture: return control->text;
     case ControlKind::Edit:
       if (auto* line = qobject_cast<QLineEdit*>(widget)) return FromQt(line->text());
       if (auto* lines = qobject_cast<QPlainTextEdit*>(widget)) {
@@ -112,24 +108,18 @@ std::string QtDialog::Text(int id) const {
     case ControlKind::PushButton:
     case ControlKind::BitmapButton:
     case ControlKind::CheckBox:
-    case ControlKind::RadioButton:
-      return FromQt(static_cast<QAbstractButton*>(widget)->text());
-    case ControlKind::GroupBox:
-      return FromQt(static_cast<QGroupBox*>(widget)->title());
-    case ControlKind::ComboBox:
-      return FromQt(static_cast<QComboBox*>(widget)->currentText());
+    case ControlKind::RadioButton: return FromQt(static_cast<QAbstractButton*>(widget)->text());
+    case ControlKind::GroupBox: return FromQt(static_cast<QGroupBox*>(widget)->title());
+    case ControlKind::ComboBox: return FromQt(static_cast<QComboBox*>(widget)->currentText());
     case ControlKind::ListBox: {
       const QListWidgetItem* item = static_cast<QListWidget*>(widget)->currentItem();
       return item != nullptr ? FromQt(item->text()) : std::string();
     }
-    case ControlKind::UpDown:
-      return std::to_string(Pos(id));
-    case ControlKind::TimePicker:
-      return FromQt(static_cast<QDateTimeEdit*>(widget)->text());
+    case ControlKind::UpDown: return std::to_string(Pos(id));
+    case ControlKind::TimePicker: return FromQt(static_cast<QDateTimeEdit*>(widget)->text());
     case ControlKind::ListView:
     case ControlKind::Progress:
-    case ControlKind::Calendar:
-      return {};
+    case ControlKind::Calendar: return {};
   }
   return {};
 }

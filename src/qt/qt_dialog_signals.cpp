@@ -39,8 +39,8 @@ void QtDialog::Connect(Control& control) {
       {ControlKind::Calendar, &QtDialog::ConnectCalendar},
       {ControlKind::TimePicker, &QtDialog::ConnectTimePicker},
   };
-  const auto entry = std::ranges::find(kConnectors, control.kind,
-                                       &std::pair<ControlKind, Connector>::first);
+  const auto entry =
+      std::ranges::find(kConnectors, control.kind, &std::pair<ControlKind, Connector>::first);
   if (entry != std::end(kConnectors)) (this->*entry->second)(control);
 }
 
@@ -87,8 +87,9 @@ void QtDialog::ConnectEdit(Control& control) {
 }
 
 void QtDialog::ConnectListView(Control& control) {
-  dynamic_cast<ListView*>(control.widget)->SetEventSink(
-      [this](const ui::ControlEvent& event) { Event(event); });
+  dynamic_cast<ListView*>(control.widget)->SetEventSink([this](const ui::ControlEvent& event) {
+    Event(event);
+  });
 }
 
 void QtDialog::ConnectListBox(Control& control) {
@@ -132,8 +133,8 @@ void QtDialog::ConnectCalendar(Control& control) {
 }
 
 void QtDialog::ConnectTimePicker(Control& control) {
-  QObject::connect(static_cast<QDateTimeEdit*>(control.widget),
-                   &QDateTimeEdit::dateTimeChanged, connections_.get(), Changed(control.id));
+  QObject::connect(static_cast<QDateTimeEdit*>(control.widget), &QDateTimeEdit::dateTimeChanged,
+                   connections_.get(), Changed(control.id));
 }
 
 void QtDialog::ConnectUpDownBuddy(const Control& buddy, UpDown& upDown) {

@@ -19,8 +19,6 @@ inline QString PathToQt(const std::string& path) {
   return QFile::decodeName(QByteArray::fromStdString(path));
 }
 
-inline std::string PathFromQt(const QString& path) {
-  return QFile::encodeName(path).toStdString();
-}
+inline std::string PathFromQt(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 }  // namespace telvane::qt

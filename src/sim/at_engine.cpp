@@ -41,9 +41,9 @@ std::optional<ReceivedUnit> AtEngine::Receive(char byte, std::string& echo) {
     if (byte == kCtrlZ || byte == kEscape) {
       mode_ = Mode::kCommand;
       ReceivedUnit unit;
-      unit.kind = byte == kEscape  ? ReceivedUnit::Kind::kCancelledBlock
-                  : overlong_      ? ReceivedUnit::Kind::kOverlongBlock
-                                   : ReceivedUnit::Kind::kBlock;
+      unit.kind = byte == kEscape ? ReceivedUnit::Kind::kCancelledBlock
+                  : overlong_     ? ReceivedUnit::Kind::kOverlongBlock
+                                  : ReceivedUnit::Kind::kBlock;
       unit.text = std::exchange(input_, {});
       overlong_ = false;
       return unit;
@@ -91,14 +91,11 @@ std::optional<ReceivedUnit> AtEngine::Receive(char byte, std::string& echo) {
 
 std::string AtEngine::Execute(const ReceivedUnit& unit) {
   switch (unit.kind) {
-    case ReceivedUnit::Kind::kLine:
-      return ExecuteLine(unit.text);
-    case ReceivedUnit::Kind::kOverlongLine:
-      return FrameError();
+    case ReceivedUnit::Kind::kLine: return ExecuteLine(unit.text);
+    case ReceivedUnit::Kind::kOverlongLine: return FrameError();
     case ReceivedUnit::Kind::kBlock:
     case ReceivedUnit::Kind::kCancelledBlock:
-    case ReceivedUnit::Kind::kOverlongBlock:
-      return ExecuteBlock(unit);
+    case ReceivedUnit::Kind::kOverlongBlock: return ExecuteBlock(unit);
   }
   return {};
 }
@@ -197,18 +194,15 @@ std::string AtEngine::ExecuteBlock(const ReceivedUnit& unit) {
 bool AtEngine::AppendReply(Reply reply, std::string& out) {
   out += FrameLines(reply.lines);
   switch (reply.outcome) {
-    case Reply::Outcome::kOk:
-      return true;
-    case Reply::Outcome::kError:
-      out += FrameError();
-      return false;
+    case Reply::Outcome::kOk: return true;
+    case Reply::Outcome::kError: out += FrameError(); return false;
     case Reply::Outcome::kCmeError:
-      out += FrameEquipmentError("+CME ERROR: ", static_cast<int>(reply.cme),
-                                 CmeErrorText(reply.cme));
+      out +=
+          FrameEquipmentError("+CME ERROR: ", static_cast<int>(reply.cme), CmeErrorText(reply.cme));
       return false;
     case Reply::Outcome::kCmsError:
-      out += FrameEquipmentError("+CMS ERROR: ", static_cast<int>(reply.cms),
-                                 CmsErrorText(reply.cms));
+      out +=
+          FrameEquipmentError("+CMS ERROR: ", static_cast<int>(reply.cms), CmsErrorText(reply.cms));
       return false;
     case Reply::Outcome::kResultCode:
       if (!session_.quiet) {

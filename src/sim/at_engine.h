@@ -36,8 +36,9 @@ class AtEngine {
   static constexpr std::size_t kMaxLineBytes = 4096;
   static constexpr std::size_t kMaxBlockBytes = 16384;
 
-  explicit AtEngine(PhoneState state, CommandTable table = StandardCommandTable(),
-                    TimeSource now = [] { return Steady::now(); });
+  explicit AtEngine(
+      PhoneState state, CommandTable table = StandardCommandTable(),
+      TimeSource now = [] { return Steady::now(); });
 
   // Takes one byte from the line. Appends the echo (if any) to `echo` and returns the command
   // line or data block that the byte completes.
@@ -75,8 +76,7 @@ class AtEngine {
   std::string FrameOk() const;
   std::string FrameError() const;
   // "+CME ERROR: 21" or "+CMS ERROR: invalid memory index" as AT+CMEE asks, else ERROR.
-  std::string FrameEquipmentError(std::string_view prefix, int number,
-                                  std::string_view text) const;
+  std::string FrameEquipmentError(std::string_view prefix, int number, std::string_view text) const;
 
   PhoneState state_;
   CommandTable table_;

@@ -40,41 +40,37 @@ Reply RingTone(CommandContext& context, const CommandRequest& request) {
 
 // An on/off setting with "?", "=?" and "=0"/"=1".
 CommandHandler Switch(std::string prefix, bool Audio::*field) {
-  return [prefix = std::move(prefix), field](CommandContext& context,
-                                             const CommandRequest& request) {
-    bool& value = context.State().audio.*field;
-    switch (request.form) {
-      case CommandForm::kQuery:
-        return Reply::Ok({prefix + (value ? "1" : "0")});
-      case CommandForm::kTest:
-        return Reply::Ok({prefix + "(0,1)"});
-      case CommandForm::kSet: {
-        const auto number = ParseNumber(request.parameters);
-        if (!number) {
-          return Reply::Error();
+  return
+      [prefix = std::move(prefix), field](CommandContext& context, const CommandRequest& request) {
+        bool& value = context.State().audio.*field;
+        switch (request.form) {
+          case CommandForm::kQuery: return Reply::Ok({prefix + (value ? "1" : "0")});
+          case CommandForm::kTest: return Reply::Ok({prefix + "(0,1)"});
+          case CommandForm::kSet: {
+            const auto number = ParseNumber(request.parameters);
+            if (!number) {
+              return Reply::Error();
+            }
+            if (*number > 1) {
+              return Reply::BadParameters();
+            }
+            value = *number == 1;
+            context.MarkChanged();
+            return Reply::Ok();
+          }
+          case CommandForm::kAction: break;
         }
-        if (*number > 1) {
-          return Reply::BadParameters();
-        }
-        value = *number == 1;
-        context.MarkChanged();
-        return Reply::Ok();
-      }
-      case CommandForm::kAction:
-        break;
-    }
-    return Reply::Error();
-  };
+        return Reply::Error();
+      };
 }
 
 Reply HandsfreeVolume(CommandContext& context, const CommandRequest& request) {
   Audio& audio = context.State().audio;
   switch (request.form) {
-    case CommandForm::kQuery:
-      return Reply::Ok({"^SNFV: " + std::to_string(audio.handsfreeVolume)});
+    case CommandForm::kQuery: return Reply::Ok({"^SNFV: " + std::to_string(audio.handsfreeVolume)});
     case CommandForm::kTest:
-      return Reply::Ok({"^SNFV: " + RangeText(audio.handsfreeVolumeRange.low,
-                                               audio.handsfreeVolumeRange.high)});
+      return Reply::Ok(
+          {"^SNFV: " + RangeText(audio.handsfreeVolumeRange.low, audio.handsfreeVolumeRange.high)});
     case CommandForm::kSet: {
       const auto number = ParseNumber(request.parameters);
       if (!number) {
@@ -87,8 +83,7 @@ Reply HandsfreeVolume(CommandContext& context, const CommandRequest& request) {
       context.MarkChanged();
       return Reply::Ok();
     }
-    case CommandForm::kAction:
-      break;
+    case CommandForm::kAction: break;
   }
   return Reply::Error();
 }

@@ -7,10 +7,9 @@ namespace telvane::sim {
 
 const ObjectType* FindObjectType(std::string_view name) {
   for (const ObjectType& type : kObjectTypes) {
-    if (std::equal(name.begin(), name.end(), type.name.begin(), type.name.end(),
-                   [](char a, char b) {
-                     return std::tolower(static_cast<unsigned char>(a)) == b;
-                   })) {
+    if (std::equal(
+            name.begin(), name.end(), type.name.begin(), type.name.end(),
+            [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; })) {
       return &type;
     }
   }

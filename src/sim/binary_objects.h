@@ -19,10 +19,10 @@ struct ObjectType {
 };
 
 inline constexpr std::array<ObjectType, 4> kObjectTypes{{
-    {"bmp", 3, 50},    // operator logos
-    {"mid", 9, 100},   // own ring tones
+    {"bmp", 3, 50},     // operator logos
+    {"mid", 9, 100},    // own ring tones
     {"vcf", 500, 100},  // address book entries
-    {"vcs", 50, 100},  // organizer entries
+    {"vcs", 50, 100},   // organizer entries
 }};
 
 // The largest object the phone stores, in bytes.

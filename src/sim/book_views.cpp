@@ -51,8 +51,7 @@ int BookCapacity(const PhoneState& state, std::string_view code) {
   return book != nullptr ? book->capacity : 0;
 }
 
-std::optional<BookEntry> BookEntryAt(const PhoneState& state, std::string_view code,
-                                     int position) {
+std::optional<BookEntry> BookEntryAt(const PhoneState& state, std::string_view code, int position) {
   if (code == "ME") {
     const std::string* vcard = AddressObject(state, position - 1);
     return vcard != nullptr ? std::optional(AddressBookEntry(*vcard)) : std::nullopt;

@@ -23,8 +23,7 @@ bool IsBookCode(std::string_view code);
 int BookCapacity(const PhoneState& state, std::string_view code);
 
 // The entry at a position, or nothing when it is empty.
-std::optional<BookEntry> BookEntryAt(const PhoneState& state, std::string_view code,
-                                     int position);
+std::optional<BookEntry> BookEntryAt(const PhoneState& state, std::string_view code, int position);
 
 int BookEntriesUsed(const PhoneState& state, std::string_view code);
 

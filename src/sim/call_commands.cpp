@@ -9,8 +9,7 @@ namespace {
 
 bool Registered(CommandContext& context) {
   const int registration = context.State().status.registration;
-  return context.SessionSettings().functionality != 0 &&
-         (registration == 1 || registration == 5);
+  return context.SessionSettings().functionality != 0 && (registration == 1 || registration == 5);
 }
 
 // The name the phone shows for a number: the first SIM or fixed-dialling entry holding it.

@@ -29,8 +29,7 @@ Reply Clock(CommandContext& context, const CommandRequest& request) {
   switch (request.form) {
     case CommandForm::kQuery:
       return Reply::Ok({"+CCLK: \"" + context.Clock().Read(context.Now()) + "\""});
-    case CommandForm::kTest:
-      return Reply::Ok();
+    case CommandForm::kTest: return Reply::Ok();
     case CommandForm::kSet: {
       const auto setting = ClockSetting(request.parameters);
       if (!setting) {
@@ -40,8 +39,7 @@ Reply Clock(CommandContext& context, const CommandRequest& request) {
       context.MarkChanged();
       return Reply::Ok();
     }
-    case CommandForm::kAction:
-      break;
+    case CommandForm::kAction: break;
   }
   return Reply::Error();
 }

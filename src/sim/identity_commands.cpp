@@ -6,16 +6,16 @@ namespace {
 
 // An identity command answers its value in the action form and OK in the test form.
 CommandHandler IdentityValue(std::string Identity::*field, std::string prefix = {}) {
-  return [field, prefix = std::move(prefix)](CommandContext& context,
-                                             const CommandRequest& request) {
-    if (request.form == CommandForm::kTest) {
-      return TestFormOk();
-    }
-    if (request.form != CommandForm::kAction) {
-      return Reply::Error();
-    }
-    return Reply::Ok({prefix + context.State().identity.*field});
-  };
+  return
+      [field, prefix = std::move(prefix)](CommandContext& context, const CommandRequest& request) {
+        if (request.form == CommandForm::kTest) {
+          return TestFormOk();
+        }
+        if (request.form != CommandForm::kAction) {
+          return Reply::Error();
+        }
+        return Reply::Ok({prefix + context.State().identity.*field});
+      };
 }
 
 // ATI: maker, model and revision, one a line.

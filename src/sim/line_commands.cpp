@@ -47,10 +47,8 @@ Reply ResetProfile(CommandContext& context, const CommandRequest& request) {
 Reply ErrorReports(CommandContext& context, const CommandRequest& request) {
   int& cmee = context.SessionSettings().cmee;
   switch (request.form) {
-    case CommandForm::kQuery:
-      return Reply::Ok({"+CMEE: " + std::to_string(cmee)});
-    case CommandForm::kTest:
-      return Reply::Ok({"+CMEE: (0-2)"});
+    case CommandForm::kQuery: return Reply::Ok({"+CMEE: " + std::to_string(cmee)});
+    case CommandForm::kTest: return Reply::Ok({"+CMEE: (0-2)"});
     case CommandForm::kSet: {
       if (request.parameters.empty()) {
         cmee = 0;
@@ -63,8 +61,7 @@ Reply ErrorReports(CommandContext& context, const CommandRequest& request) {
       cmee = *value;
       return Reply::Ok();
     }
-    case CommandForm::kAction:
-      break;
+    case CommandForm::kAction: break;
   }
   return Reply::Error();
 }
@@ -72,10 +69,8 @@ Reply ErrorReports(CommandContext& context, const CommandRequest& request) {
 Reply CharacterSet(CommandContext& context, const CommandRequest& request) {
   std::string& charset = context.SessionSettings().charset;
   switch (request.form) {
-    case CommandForm::kQuery:
-      return Reply::Ok({"+CSCS: \"" + charset + "\""});
-    case CommandForm::kTest:
-      return Reply::Ok({"+CSCS: (\"GSM\",\"UCS2\")"});
+    case CommandForm::kQuery: return Reply::Ok({"+CSCS: \"" + charset + "\""});
+    case CommandForm::kTest: return Reply::Ok({"+CSCS: (\"GSM\",\"UCS2\")"});
     case CommandForm::kSet: {
       const auto name = ParseQuoted(request.parameters);
       if (!name || (*name != "GSM" && *name != "UCS2")) {
@@ -84,8 +79,7 @@ Reply CharacterSet(CommandContext& context, const CommandRequest& request) {
       charset = *name;
       return Reply::Ok();
     }
-    case CommandForm::kAction:
-      break;
+    case CommandForm::kAction: break;
   }
   return Reply::Error();
 }

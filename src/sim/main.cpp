@@ -13,8 +13,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "sim/pty_phone.h"
 #include "base/unique_fd.h"
+#include "sim/pty_phone.h"
 
 namespace {
 

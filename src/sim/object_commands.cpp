@@ -64,8 +64,8 @@ Reply AcceptBlock(CommandContext& context, ObjectAddress address, int block, int
   const bool wellFormed = !hex.empty() && hex.size() % 2 == 0 &&
                           gsm::HexPrefixLength(hex) == hex.size() &&
                           hex.size() / 2 <= address.type->blockSize;
-  const bool inOrder = block == 1 || (IsUploadOf(upload, address, blocks) &&
-                                      upload->lastBlock == block - 1);
+  const bool inOrder =
+      block == 1 || (IsUploadOf(upload, address, blocks) && upload->lastBlock == block - 1);
   if (!wellFormed || !inOrder) {
     upload.reset();
     return Reply::Error();
@@ -174,8 +174,8 @@ Reply ReadObject(CommandContext& context, const CommandRequest& request) {
     return Reply::Ok();
   }
   const auto blocks = SplitIntoBlocks(object->second, address->type->blockSize);
-  const std::string head = "^SBNR: \"" + std::string(address->type->name) + "\"," +
-                           std::to_string(address->index) + ",";
+  const std::string head =
+      "^SBNR: \"" + std::string(address->type->name) + "\"," + std::to_string(address->index) + ",";
   std::vector<std::string> lines;
   for (std::size_t k = 0; k < blocks.size(); ++k) {
     lines.push_back(head + std::to_string(k + 1) + "," + std::to_string(blocks.size()));

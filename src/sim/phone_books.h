@@ -30,12 +30,12 @@ struct PhoneBook {
 };
 
 struct PhoneBooks {
-  PhoneBook sim{250, {}};            // SM
-  PhoneBook fixedDialling{10, {}};   // FD, written only after PIN2
-  PhoneBook ownNumbers{4, {}};       // ON
-  PhoneBook dialled{10, {}};         // LD, the outgoing calls
-  PhoneBook missed{10, {}};          // MC, the incoming calls not taken
-  PhoneBook received{10, {}};        // RC, the accepted calls
+  PhoneBook sim{250, {}};           // SM
+  PhoneBook fixedDialling{10, {}};  // FD, written only after PIN2
+  PhoneBook ownNumbers{4, {}};      // ON
+  PhoneBook dialled{10, {}};        // LD, the outgoing calls
+  PhoneBook missed{10, {}};         // MC, the incoming calls not taken
+  PhoneBook received{10, {}};       // RC, the accepted calls
 
   // The book kept under its code ("SM", "FD", "ON", "LD", "MC", "RC"), or nullptr.
   PhoneBook* Find(std::string_view code);

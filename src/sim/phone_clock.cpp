@@ -25,8 +25,8 @@ std::optional<int> TwoDigits(std::string_view text, std::size_t at) {
 
 std::optional<seconds> PhoneClock::Parse(std::string_view text) {
   // yy/MM/dd,hh:mm:ss
-  if (text.size() != 17 || text[2] != '/' || text[5] != '/' || text[8] != ',' ||
-      text[11] != ':' || text[14] != ':') {
+  if (text.size() != 17 || text[2] != '/' || text[5] != '/' || text[8] != ',' || text[11] != ':' ||
+      text[14] != ':') {
     return std::nullopt;
   }
   const auto yy = TwoDigits(text, 0);

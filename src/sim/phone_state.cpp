@@ -38,17 +38,16 @@ void RequireDigits(const std::string& value, std::size_t minLength, std::size_t 
 }
 
 void RequirePrintable(const std::string& value, std::size_t maxLength, const std::string& name) {
-  Require(!value.empty() && value.size() <= maxLength &&
-              std::all_of(value.begin(), value.end(),
-                          [](char c) { return c >= 0x20 && c < 0x7f && c != '"'; }),
-          name + " must be 1 to " + std::to_string(maxLength) +
-              " printable characters without quotes");
+  Require(
+      !value.empty() && value.size() <= maxLength &&
+          std::all_of(value.begin(), value.end(),
+                      [](char c) { return c >= 0x20 && c < 0x7f && c != '"'; }),
+      name + " must be 1 to " + std::to_string(maxLength) + " printable characters without quotes");
 }
 
 void RequireRange(int value, Range range, const std::string& name) {
   Require(range.Contains(value), name + " " + std::to_string(value) + " is outside " +
-                                     std::to_string(range.low) + "-" +
-                                     std::to_string(range.high));
+                                     std::to_string(range.low) + "-" + std::to_string(range.high));
 }
 
 void RequireRangeOrder(Range range, const std::string& name) {
@@ -111,9 +110,9 @@ void ValidateMessages(const PhoneState& state) {
                 "].pdu must be hex with a service centre length octet that fits");
   }
   Require(state.serviceCentre.size() <= 21 &&
-              std::all_of(state.serviceCentre.begin(), state.serviceCentre.end(),
-                          [](char c) { return std::isdigit(static_cast<unsigned char>(c)) ||
-                                              c == '+'; }),
+              std::all_of(
+                  state.serviceCentre.begin(), state.serviceCentre.end(),
+                  [](char c) { return std::isdigit(static_cast<unsigned char>(c)) || c == '+'; }),
           "serviceCentre must be a phone number");
 }
 

@@ -21,11 +21,11 @@ struct Identity {
 };
 
 struct NetworkStatus {
-  int batteryStatus = 0;  // +CBC <bcs>: 0 on battery, 1 on charger, 2 no battery, 3 fault
-  int batteryCharge = 80;  // 0..100
-  int rssi = 17;           // 0..31, 99 unknown
-  int ber = 99;            // 0..7, 99 unknown
-  int registration = 1;    // +CREG <stat>: 0..5
+  int batteryStatus = 0;     // +CBC <bcs>: 0 on battery, 1 on charger, 2 no battery, 3 fault
+  int batteryCharge = 80;    // 0..100
+  int rssi = 17;             // 0..31, 99 unknown
+  int ber = 99;              // 0..7, 99 unknown
+  int registration = 1;      // +CREG <stat>: 0..5
   std::string lac = "0F3C";  // location area code, 4 hex digits
   std::string ci = "A1B2";   // cell id, 4 hex digits
   std::string operatorName = "Nordnetz";
@@ -80,9 +80,9 @@ struct PhoneState {
   std::string serviceCentre = "+491770000000";
   PhoneBooks books;
   ObjectStore objects;
-  std::string pin2 = "1234";       // the SIM's PIN2, asked for before fixed-dialling writes
-  std::string dialResult = "OK";   // how calls end: OK, NO CARRIER, BUSY or NO DIALTONE
-  std::vector<Fault> faults;  // armed when the phone is served; written back as loaded
+  std::string pin2 = "1234";      // the SIM's PIN2, asked for before fixed-dialling writes
+  std::string dialResult = "OK";  // how calls end: OK, NO CARRIER, BUSY or NO DIALTONE
+  std::vector<Fault> faults;      // armed when the phone is served; written back as loaded
   // Sections this version does not interpret (operators, forwarding, profile, and any
   // unknown key), kept as JSON text and written back unchanged.
   std::map<std::string, std::string> keptSections;

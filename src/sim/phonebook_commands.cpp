@@ -32,16 +32,15 @@ std::string BookList(bool withRedbook) {
 }
 
 // AT+CPBS=<book> and AT^SPBS=<book>: both select the book the other commands work on.
-Reply SelectBook(CommandContext& context, const CommandRequest& request,
-                 std::string_view prefix, bool withRedbook) {
+Reply SelectBook(CommandContext& context, const CommandRequest& request, std::string_view prefix,
+                 bool withRedbook) {
   std::string& book = context.SessionSettings().phone.book;
   switch (request.form) {
     case CommandForm::kQuery:
       return Reply::Ok({std::string(prefix) + "\"" + book + "\"," +
                         std::to_string(BookEntriesUsed(context.State(), book)) + "," +
                         std::to_string(BookCapacity(context.State(), book))});
-    case CommandForm::kTest:
-      return Reply::Ok({std::string(prefix) + BookList(withRedbook)});
+    case CommandForm::kTest: return Reply::Ok({std::string(prefix) + BookList(withRedbook)});
     case CommandForm::kSet: {
       const std::string code = BookParameter(request.parameters);
       if (!IsBookCode(code) || (code == "RD" && !withRedbook)) {
@@ -50,8 +49,7 @@ Reply SelectBook(CommandContext& context, const CommandRequest& request,
       book = code;
       return Reply::Ok();
     }
-    case CommandForm::kAction:
-      break;
+    case CommandForm::kAction: break;
   }
   return Reply::Error();
 }
@@ -81,8 +79,8 @@ std::string RangeLine(std::string_view prefix, int capacity) {
 }
 
 // Reads positions first..last of a book; empty positions give no line.
-Reply ReadEntries(CommandContext& context, const CommandRequest& request,
-                  std::string_view book, std::string_view prefix) {
+Reply ReadEntries(CommandContext& context, const CommandRequest& request, std::string_view book,
+                  std::string_view prefix) {
   const int capacity = BookCapacity(context.State(), book);
   if (request.form == CommandForm::kTest) {
     return Reply::Ok({RangeLine(prefix, capacity)});
@@ -141,8 +139,8 @@ std::optional<BookEntry> ParseEntry(const Session& session,
   const auto normal = NormaliseNumber(number, *type);
   if (!normal || normal->empty()) {
     refusal = number.size() > kMaxNumberLength + 1 ? Reply::Cme(CmeError::kDialStringTooLong)
-              : normal                              ? Reply::BadParameters()
-                       : Reply::Cme(CmeError::kInvalidDialCharacters);
+              : normal                             ? Reply::BadParameters()
+                                                   : Reply::Cme(CmeError::kInvalidDialCharacters);
     return std::nullopt;
   }
   entry.number = *normal;
@@ -153,8 +151,8 @@ std::optional<BookEntry> ParseEntry(const Session& session,
       refusal = Reply::Error();
       return std::nullopt;
     }
-    const auto name = session.charset == "UCS2" ? Ucs2HexToGsm(*written)
-                                                : DecodeEscapedName(*written);
+    const auto name =
+        session.charset == "UCS2" ? Ucs2HexToGsm(*written) : DecodeEscapedName(*written);
     if (!name || name->find_first_of("\r\n\"") != std::string::npos) {
       refusal = Reply::Cme(CmeError::kInvalidCharacters);
       return std::nullopt;
@@ -173,11 +171,11 @@ std::optional<BookEntry> ParseEntry(const Session& session,
 Reply WriteBook(CommandContext& context, const CommandRequest& request) {
   PhoneSession& phone = context.SessionSettings().phone;
   PhoneBook* book = context.State().books.Find(phone.book);
-  const bool writable = book != nullptr && (phone.book == "SM" || phone.book == "FD" ||
-                                            phone.book == "ON");
+  const bool writable =
+      book != nullptr && (phone.book == "SM" || phone.book == "FD" || phone.book == "ON");
   if (request.form == CommandForm::kTest) {
-    return Reply::Ok({"+CPBW: " + RangeText(1, BookCapacity(context.State(), phone.book)) +
-                      "," + std::to_string(kMaxNumberLength) + ",(129,145,161)," +
+    return Reply::Ok({"+CPBW: " + RangeText(1, BookCapacity(context.State(), phone.book)) + "," +
+                      std::to_string(kMaxNumberLength) + ",(129,145,161)," +
                       std::to_string(kMaxNameLength)});
   }
   if (request.form != CommandForm::kSet) {

@@ -21,10 +21,8 @@ Reply SwitchOff(CommandContext& context, const CommandRequest& request) {
 Reply Functionality(CommandContext& context, const CommandRequest& request) {
   int& functionality = context.SessionSettings().functionality;
   switch (request.form) {
-    case CommandForm::kQuery:
-      return Reply::Ok({"+CFUN: " + std::to_string(functionality)});
-    case CommandForm::kTest:
-      return Reply::Ok({"+CFUN: (0,1),(0,1)"});
+    case CommandForm::kQuery: return Reply::Ok({"+CFUN: " + std::to_string(functionality)});
+    case CommandForm::kTest: return Reply::Ok({"+CFUN: (0,1),(0,1)"});
     case CommandForm::kSet: {
       const auto values = ParseNumbers(request.parameters, 1, 2);
       if (!values) {
@@ -36,8 +34,7 @@ Reply Functionality(CommandContext& context, const CommandRequest& request) {
       functionality = (*values)[0];
       return Reply::Ok();
     }
-    case CommandForm::kAction:
-      break;
+    case CommandForm::kAction: break;
   }
   return Reply::Error();
 }

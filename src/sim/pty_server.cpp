@@ -1,8 +1,8 @@
 #include "sim/pty_server.h"
 
 #include <poll.h>
-#include <sys/prctl.h>
 #include <sys/eventfd.h>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -21,15 +21,10 @@ std::string UnitTranscriptText(const ReceivedUnit& unit) {
   std::string text = EscapeForTranscript(unit.text);
   switch (unit.kind) {
     case ReceivedUnit::Kind::kBlock:
-    case ReceivedUnit::Kind::kOverlongBlock:
-      text += "<SUB>";
-      break;
-    case ReceivedUnit::Kind::kCancelledBlock:
-      text += "<ESC>";
-      break;
+    case ReceivedUnit::Kind::kOverlongBlock: text += "<SUB>"; break;
+    case ReceivedUnit::Kind::kCancelledBlock: text += "<ESC>"; break;
     case ReceivedUnit::Kind::kLine:
-    case ReceivedUnit::Kind::kOverlongLine:
-      break;
+    case ReceivedUnit::Kind::kOverlongLine: break;
   }
   return text;
 }
@@ -140,16 +135,15 @@ void PtyServer::Run() {
 
 std::optional<timespec> PtyServer::PollTimeout(Clock::time_point now) const {
   // Held-off input waits for the client to read, which poll() reports.
-  std::optional<Clock::time_point> next =
-      OutputBacklogged() ? std::nullopt : input_.NextDue();
+  std::optional<Clock::time_point> next = OutputBacklogged() ? std::nullopt : input_.NextDue();
   if (const auto out = output_.NextDue(); out && (!next || *out < next)) {
     next = out;
   }
   if (!next) {
     return std::nullopt;
   }
-  const auto wait = std::clamp<Clock::duration>(*next - now, Clock::duration::zero(),
-                                                std::chrono::seconds(60));
+  const auto wait =
+      std::clamp<Clock::duration>(*next - now, Clock::duration::zero(), std::chrono::seconds(60));
   const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(wait);
   timespec timeout{};
   timeout.tv_sec = static_cast<time_t>(seconds.count());
@@ -221,8 +215,7 @@ void PtyServer::HandleUnit(const ReceivedUnit& unit, Clock::time_point now) {
   transcript_.Received(UnitTranscriptText(unit));
   std::string echo = std::exchange(heldEcho_, {});
   // Faults strike commands and data blocks, not the noise a phone ignores.
-  const bool command =
-      unit.kind != ReceivedUnit::Kind::kLine || AtEngine::HasAttention(unit.text);
+  const bool command = unit.kind != ReceivedUnit::Kind::kLine || AtEngine::HasAttention(unit.text);
   const std::optional<Fault> fault = command ? faults_.Take(unit.text) : std::nullopt;
   if (fault && fault->kind == FaultKind::NoAnswer) {
     echo.clear();
@@ -251,18 +244,11 @@ void PtyServer::HandleUnit(const ReceivedUnit& unit, Clock::time_point now) {
 std::string PtyServer::AnswerWithFault(const ReceivedUnit& unit, FaultKind kind) {
   switch (kind) {
     case FaultKind::NoAnswer:  // the phone never got the line
-    case FaultKind::LineGone:
-      engine_.Drop(unit);
-      return {};
-    case FaultKind::Flood:
-      engine_.Drop(unit);
-      return FloodLines();
-    case FaultKind::Error:
-      return engine_.Refuse(unit);
-    case FaultKind::CutOff:
-      return CutOffAnswer(engine_.Execute(unit));
-    case FaultKind::Garbage:
-      return GarbageBefore(engine_.Execute(unit));
+    case FaultKind::LineGone: engine_.Drop(unit); return {};
+    case FaultKind::Flood: engine_.Drop(unit); return FloodLines();
+    case FaultKind::Error: return engine_.Refuse(unit);
+    case FaultKind::CutOff: return CutOffAnswer(engine_.Execute(unit));
+    case FaultKind::Garbage: return GarbageBefore(engine_.Execute(unit));
     case FaultKind::UnsolicitedInside: {
       const std::string answer = engine_.Execute(unit);
       return InsertUnsolicited(answer, engine_.UnsolicitedCode(),

@@ -1,19 +1,18 @@
 #pragma once
 
-#include <ctime>
-
 #include <atomic>
+#include <ctime>
 #include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "base/unique_fd.h"
 #include "sim/at_engine.h"
 #include "sim/faults.h"
 #include "sim/pty_device.h"
 #include "sim/pty_phone.h"
 #include "sim/transcript.h"
-#include "base/unique_fd.h"
 #include "sim/wire_pacer.h"
 
 namespace telvane::sim {

@@ -9,10 +9,8 @@ namespace {
 Reply MessageService(CommandContext& context, const CommandRequest& request) {
   int& service = context.SessionSettings().smsService;
   switch (request.form) {
-    case CommandForm::kQuery:
-      return Reply::Ok({"+CSMS: " + std::to_string(service) + ",1,1,1"});
-    case CommandForm::kTest:
-      return Reply::Ok({"+CSMS: (0,1)"});
+    case CommandForm::kQuery: return Reply::Ok({"+CSMS: " + std::to_string(service) + ",1,1,1"});
+    case CommandForm::kTest: return Reply::Ok({"+CSMS: (0,1)"});
     case CommandForm::kSet: {
       const auto value = ParseNumber(request.parameters);
       if (!value || *value > 1) {
@@ -21,8 +19,7 @@ Reply MessageService(CommandContext& context, const CommandRequest& request) {
       service = *value;
       return Reply::Ok({"+CSMS: 1,1,1"});
     }
-    case CommandForm::kAction:
-      break;
+    case CommandForm::kAction: break;
   }
   return Reply::Error();
 }
@@ -30,10 +27,8 @@ Reply MessageService(CommandContext& context, const CommandRequest& request) {
 // AT+CMGF: this phone knows PDU mode (0) only.
 Reply MessageFormat(CommandContext&, const CommandRequest& request) {
   switch (request.form) {
-    case CommandForm::kQuery:
-      return Reply::Ok({"+CMGF: 0"});
-    case CommandForm::kTest:
-      return Reply::Ok({"+CMGF: (0)"});
+    case CommandForm::kQuery: return Reply::Ok({"+CMGF: 0"});
+    case CommandForm::kTest: return Reply::Ok({"+CMGF: (0)"});
     case CommandForm::kSet: {
       const auto mode = ParseNumber(request.parameters);
       if (!mode) {
@@ -41,19 +36,18 @@ Reply MessageFormat(CommandContext&, const CommandRequest& request) {
       }
       return *mode == 0 ? Reply::Ok() : Reply::Cms(CmsError::kOperationNotSupported);
     }
-    case CommandForm::kAction:
-      break;
+    case CommandForm::kAction: break;
   }
   return Reply::Error();
 }
 
 bool IndicationValueAllowed(std::size_t position, int value) {
   switch (position) {
-    case 0: return value >= 0 && value <= 3;               // mode
-    case 1: return value >= 0 && value <= 3;               // mt
+    case 0: return value >= 0 && value <= 3;                // mode
+    case 1: return value >= 0 && value <= 3;                // mt
     case 2: return value == 0 || value == 2 || value == 3;  // bm
-    case 3: return value >= 0 && value <= 2;               // ds
-    case 4: return value == 0 || value == 1;               // bfr
+    case 3: return value >= 0 && value <= 2;                // ds
+    case 4: return value == 0 || value == 1;                // bfr
     default: return false;
   }
 }
@@ -69,8 +63,7 @@ Reply NewMessageIndications(CommandContext& context, const CommandRequest& reque
       }
       return Reply::Ok({line});
     }
-    case CommandForm::kTest:
-      return Reply::Ok({"+CNMI: (0-3),(0-3),(0,2,3),(0-2),(0,1)"});
+    case CommandForm::kTest: return Reply::Ok({"+CNMI: (0-3),(0-3),(0,2,3),(0-2),(0,1)"});
     case CommandForm::kSet: {
       const auto parts = SplitParameters(request.parameters);
       if (!parts || parts->size() > cnmi.size() || (*parts)[0].empty()) {
@@ -93,8 +86,7 @@ Reply NewMessageIndications(CommandContext& context, const CommandRequest& reque
       cnmi = updated;
       return Reply::Ok();
     }
-    case CommandForm::kAction:
-      break;
+    case CommandForm::kAction: break;
   }
   return Reply::Error();
 }
@@ -106,8 +98,7 @@ Reply ServiceCentre(CommandContext& context, const CommandRequest& request) {
   switch (request.form) {
     case CommandForm::kQuery:
       return Reply::Ok({"+CSCA: \"" + centre + "\"," + std::to_string(NumberType(centre))});
-    case CommandForm::kTest:
-      return Reply::Ok();
+    case CommandForm::kTest: return Reply::Ok();
     case CommandForm::kSet: {
       const auto parts = SplitParameters(request.parameters);
       if (!parts || parts->size() > 2) {
@@ -134,8 +125,7 @@ Reply ServiceCentre(CommandContext& context, const CommandRequest& request) {
       context.MarkChanged();
       return Reply::Ok();
     }
-    case CommandForm::kAction:
-      break;
+    case CommandForm::kAction: break;
   }
   return Reply::Error();
 }

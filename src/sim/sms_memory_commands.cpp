@@ -139,9 +139,7 @@ Reply DeleteMessage(CommandContext& context, const CommandRequest& request) {
 }
 
 // The one message memory, the SIM's: "SM" (quoted or not).
-bool IsSimMemory(std::string_view parameter) {
-  return parameter == "\"SM\"" || parameter == "SM";
-}
+bool IsSimMemory(std::string_view parameter) { return parameter == "\"SM\"" || parameter == "SM"; }
 
 // AT+CPMS? gives "+CPMS: "SM",<used>,<total>" for the memories to read, write and receive
 // into; AT+CPMS=<mem1>[,<mem2>[,<mem3>]] accepts only "SM".
@@ -154,8 +152,7 @@ Reply PreferredMemory(CommandContext& context, const CommandRequest& request) {
       const std::string memory = "\"SM\"," + usedAndTotal;
       return Reply::Ok({"+CPMS: " + memory + "," + memory + "," + memory});
     }
-    case CommandForm::kTest:
-      return Reply::Ok({"+CPMS: (\"SM\"),(\"SM\"),(\"SM\")"});
+    case CommandForm::kTest: return Reply::Ok({"+CPMS: (\"SM\"),(\"SM\"),(\"SM\")"});
     case CommandForm::kSet: {
       const auto parts = SplitParameters(request.parameters);
       if (!parts || parts->size() > 3) {
@@ -168,8 +165,7 @@ Reply PreferredMemory(CommandContext& context, const CommandRequest& request) {
       }
       return Reply::Ok({"+CPMS: " + usedAndTotal + "," + usedAndTotal + "," + usedAndTotal});
     }
-    case CommandForm::kAction:
-      break;
+    case CommandForm::kAction: break;
   }
   return Reply::Error();
 }
@@ -184,8 +180,7 @@ Reply MemoryOverflow(CommandContext& context, const CommandRequest& request) {
       const bool full = state.messages.size() >= static_cast<std::size_t>(state.messageCapacity);
       return Reply::Ok({"^SMGO: " + std::to_string(reports) + "," + (full ? "1" : "0")});
     }
-    case CommandForm::kTest:
-      return Reply::Ok({"^SMGO: (0,1)"});
+    case CommandForm::kTest: return Reply::Ok({"^SMGO: (0,1)"});
     case CommandForm::kSet: {
       const auto value = ParseNumber(request.parameters);
       if (!value) {
@@ -197,8 +192,7 @@ Reply MemoryOverflow(CommandContext& context, const CommandRequest& request) {
       reports = *value;
       return Reply::Ok();
     }
-    case CommandForm::kAction:
-      break;
+    case CommandForm::kAction: break;
   }
   return Reply::Error();
 }

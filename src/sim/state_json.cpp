@@ -13,8 +13,8 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "sim/state_sections.h"
 #include "base/unique_fd.h"
+#include "sim/state_sections.h"
 
 namespace telvane::sim {
 namespace {
@@ -26,8 +26,9 @@ constexpr std::uintmax_t kMaxStateFileBytes = 16 * 1024 * 1024;
 // Deeper documents are refused: writing them back would recurse that deep.
 constexpr int kMaxNesting = 64;
 constexpr std::array<std::string_view, 14> kKnownSections{
-    "identity", "status", "audio", "clock", "messageCapacity", "messages", "messageReference",
-    "sent", "serviceCentre", "faults", "phonebooks", "objects", "locks", "calls"};
+    "identity",   "status",           "audio", "clock",         "messageCapacity",
+    "messages",   "messageReference", "sent",  "serviceCentre", "faults",
+    "phonebooks", "objects",          "locks", "calls"};
 
 [[noreturn]] void Fail(const std::string& path, const std::string& problem) {
   throw std::runtime_error(path + " " + problem);
@@ -234,15 +235,17 @@ std::string ReadFileText(const std::filesystem::path& file) {
 std::string PhoneStateToJson(const PhoneState& state) {
   OrderedJson root;
   const Identity& id = state.identity;
-  root["identity"] = {{"manufacturer", id.manufacturer}, {"model", id.model},
-                      {"revision", id.revision},         {"imei", id.imei},
-                      {"imsi", id.imsi},                 {"iccid", id.iccid}};
+  root["identity"] = {{"manufacturer", id.manufacturer},
+                      {"model", id.model},
+                      {"revision", id.revision},
+                      {"imei", id.imei},
+                      {"imsi", id.imsi},
+                      {"iccid", id.iccid}};
   const NetworkStatus& st = state.status;
-  root["status"] = {
-      {"battery", {{"status", st.batteryStatus}, {"charge", st.batteryCharge}}},
-      {"signal", {{"rssi", st.rssi}, {"ber", st.ber}}},
-      {"registration", {{"state", st.registration}, {"lac", st.lac}, {"ci", st.ci}}},
-      {"operator", {{"name", st.operatorName}, {"mode", st.operatorMode}}}};
+  root["status"] = {{"battery", {{"status", st.batteryStatus}, {"charge", st.batteryCharge}}},
+                    {"signal", {{"rssi", st.rssi}, {"ber", st.ber}}},
+                    {"registration", {{"state", st.registration}, {"lac", st.lac}, {"ci", st.ci}}},
+                    {"operator", {{"name", st.operatorName}, {"mode", st.operatorMode}}}};
   const Audio& au = state.audio;
   root["audio"] = {{"toneRange", RangeJson(au.toneRange)},
                    {"volumeRange", RangeJson(au.volumeRange)},
@@ -342,8 +345,7 @@ void SavePhoneState(const PhoneState& state, const std::filesystem::path& file) 
   const auto fail = [&](const char* step) {
     const std::string reason = std::strerror(errno);
     ::unlink(temp.c_str());
-    throw std::runtime_error("state file " + file.string() + ": cannot " + step + ": " +
-                             reason);
+    throw std::runtime_error("state file " + file.string() + ": cannot " + step + ": " + reason);
   };
   {
     base::UniqueFd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));

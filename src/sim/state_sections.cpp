@@ -45,8 +45,7 @@ int IntAt(const Json& object, const char* key, const std::string& path,
   return it->get<int>();
 }
 
-std::optional<std::string> StringAt(const Json& object, const char* key,
-                                    const std::string& path) {
+std::optional<std::string> StringAt(const Json& object, const char* key, const std::string& path) {
   const auto it = object.find(key);
   if (it == object.end()) {
     return std::nullopt;
@@ -103,8 +102,8 @@ void ReadPhoneBooks(const Json* section, PhoneBooks& out) {
       RequireObject(entries[i], path);
       const int position = IntAt(entries[i], "position", path);
       if (position < 1 || position > book->capacity) {
-        Fail(path + ".position", std::to_string(position) + " is outside 1-" +
-                                     std::to_string(book->capacity));
+        Fail(path + ".position",
+             std::to_string(position) + " is outside 1-" + std::to_string(book->capacity));
       }
       if (!book->entries.emplace(position, ReadEntry(entries[i], path)).second) {
         Fail(path + ".position", std::to_string(position) + " is used twice");
@@ -132,8 +131,8 @@ void ReadObjects(const Json* section, ObjectStore& out) {
       RequireObject(objects[i], path);
       const int index = IntAt(objects[i], "index", path);
       if (index < 0 || index > type->lastIndex) {
-        Fail(path + ".index", std::to_string(index) + " is outside 0-" +
-                                  std::to_string(type->lastIndex));
+        Fail(path + ".index",
+             std::to_string(index) + " is outside 0-" + std::to_string(type->lastIndex));
       }
       const auto text = StringAt(objects[i], "text", path);
       const auto hex = StringAt(objects[i], "hex", path);
@@ -181,8 +180,7 @@ void ReadCalls(const Json* section, std::string& dialResult) {
   }
   RequireObject(*section, "calls");
   if (const auto value = StringAt(*section, "dialResult", "calls")) {
-    if (*value != "OK" && *value != "NO CARRIER" && *value != "BUSY" &&
-        *value != "NO DIALTONE") {
+    if (*value != "OK" && *value != "NO CARRIER" && *value != "BUSY" && *value != "NO DIALTONE") {
       Fail("calls.dialResult", "must be OK, NO CARRIER, BUSY or NO DIALTONE");
     }
     dialResult = *value;
@@ -211,8 +209,9 @@ OrderedJson ObjectsJson(const ObjectStore& objects) {
     if (const auto it = objects.find(type.name); it != objects.end()) {
       const bool text = type.name == "vcf" || type.name == "vcs";
       for (const auto& [index, bytes] : it->second) {
-        list.push_back({{"index", index},
-                        {text ? "text" : "hex", text ? gsm::Latin1ToUtf8(bytes) : gsm::ToHex(bytes)}});
+        list.push_back(
+            {{"index", index},
+             {text ? "text" : "hex", text ? gsm::Latin1ToUtf8(bytes) : gsm::ToHex(bytes)}});
       }
     }
     root[std::string(type.name)] = std::move(list);

@@ -26,16 +26,14 @@ Reply BatteryCharge(CommandContext& context, const CommandRequest& request) {
     case CommandForm::kAction:
       return Reply::Ok({"+CBC: " + std::to_string(status.batteryStatus) + "," +
                         std::to_string(status.batteryCharge)});
-    case CommandForm::kTest:
-      return Reply::Ok({"+CBC: (0-3),(0-100)"});
-    default:
-      return Reply::Error();
+    case CommandForm::kTest: return Reply::Ok({"+CBC: (0-3),(0-100)"});
+    default: return Reply::Error();
   }
 }
 
 std::string RegistrationLine(const Session& session, const NetworkStatus& status) {
-  std::string line = "+CREG: " + std::to_string(session.cregMode) + "," +
-                     std::to_string(status.registration);
+  std::string line =
+      "+CREG: " + std::to_string(session.cregMode) + "," + std::to_string(status.registration);
   if (session.cregMode == 2 && Registered(status)) {
     line += ",\"" + status.lac + "\",\"" + status.ci + "\"";
   }
@@ -47,8 +45,7 @@ Reply Registration(CommandContext& context, const CommandRequest& request) {
   switch (request.form) {
     case CommandForm::kQuery:
       return Reply::Ok({RegistrationLine(session, EffectiveStatus(context))});
-    case CommandForm::kTest:
-      return Reply::Ok({"+CREG: (0-2)"});
+    case CommandForm::kTest: return Reply::Ok({"+CREG: (0-2)"});
     case CommandForm::kSet: {
       if (request.parameters.empty()) {
         session.cregMode = 0;
@@ -61,8 +58,7 @@ Reply Registration(CommandContext& context, const CommandRequest& request) {
       session.cregMode = *mode;
       return Reply::Ok();
     }
-    case CommandForm::kAction:
-      break;
+    case CommandForm::kAction: break;
   }
   return Reply::Error();
 }
@@ -71,12 +67,9 @@ Reply SignalQuality(CommandContext& context, const CommandRequest& request) {
   const NetworkStatus status = EffectiveStatus(context);
   switch (request.form) {
     case CommandForm::kAction:
-      return Reply::Ok(
-          {"+CSQ: " + std::to_string(status.rssi) + "," + std::to_string(status.ber)});
-    case CommandForm::kTest:
-      return Reply::Ok({"+CSQ: (0-31,99),(0-7,99)"});
-    default:
-      return Reply::Error();
+      return Reply::Ok({"+CSQ: " + std::to_string(status.rssi) + "," + std::to_string(status.ber)});
+    case CommandForm::kTest: return Reply::Ok({"+CSQ: (0-31,99),(0-7,99)"});
+    default: return Reply::Error();
   }
 }
 
@@ -101,8 +94,7 @@ Reply PinStatus(CommandContext& context, const CommandRequest& request) {
   switch (request.form) {
     case CommandForm::kQuery:
       return Reply::Ok({phone.pin2Requested ? "+CPIN: SIM PIN2" : "+CPIN: READY"});
-    case CommandForm::kTest:
-      return Reply::Ok();
+    case CommandForm::kTest: return Reply::Ok();
     case CommandForm::kSet: {
       const auto parts = SplitParameters(request.parameters);
       if (!parts || parts->size() > 2 || (*parts)[0].empty()) {
@@ -119,8 +111,7 @@ Reply PinStatus(CommandContext& context, const CommandRequest& request) {
       phone.pin2Requested = false;
       return Reply::Ok();
     }
-    case CommandForm::kAction:
-      break;
+    case CommandForm::kAction: break;
   }
   return Reply::Error();
 }

@@ -35,8 +35,8 @@ Transcript::Transcript(std::optional<std::filesystem::path> file) {
   if (file) {
     file_ = base::OpenFile(*file, "ae");
     if (!file_) {
-      throw std::runtime_error("transcript file " + file->string() + " cannot be opened: " +
-                               std::strerror(errno));
+      throw std::runtime_error("transcript file " + file->string() +
+                               " cannot be opened: " + std::strerror(errno));
     }
   }
 }

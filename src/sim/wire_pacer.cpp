@@ -6,8 +6,8 @@ namespace telvane::sim {
 
 WirePacer::WirePacer(int baudRate) {
   if (baudRate > 0) {
-    byteTime_ = std::chrono::duration_cast<Clock::duration>(std::chrono::nanoseconds{
-        10'000'000'000LL / baudRate});
+    byteTime_ = std::chrono::duration_cast<Clock::duration>(
+        std::chrono::nanoseconds{10'000'000'000LL / baudRate});
   }
 }
 

@@ -10,11 +10,11 @@ namespace telvane::sms {
 
 struct ListedMessage {
   int index = 0;
-  int status = 0;          // 0, 1 received; 2, 3 stored
-  std::string sender;      // as decoded, "+" in front for an international number
+  int status = 0;      // 0, 1 received; 2, 3 stored
+  std::string sender;  // as decoded, "+" in front for an international number
   int addressType = -1;
-  std::string timestamp;   // "YY/MM/DD hh:mm:ss" (or "DD/MM/YY ..." with swapDate)
-  std::string text;        // ISO 8859-1
+  std::string timestamp;  // "YY/MM/DD hh:mm:ss" (or "DD/MM/YY ..." with swapDate)
+  std::string text;       // ISO 8859-1
   bool statusReport = false;
 
   // A message a person sent to the phone.

@@ -93,7 +93,8 @@ SendResult SendSms(link::Exchange& exchange, const SendSettings& settings,
     if (!pdu) continue;
 
     if (mode == SendMode::kStorePredefined) {
-      if (StorePdu(exchange, *pdu, effective.recipient, parts[i], feedback).done) ++result.partsSent;
+      if (StorePdu(exchange, *pdu, effective.recipient, parts[i], feedback).done)
+        ++result.partsSent;
       continue;
     }
     const PartPosition position{static_cast<int>(i), result.partCount};

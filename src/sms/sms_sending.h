@@ -19,8 +19,8 @@ namespace telvane::sms {
 enum class SendMode { kSendDialog = 0, kReplyDialog = 1, kStorePredefined = 2, kCommandMode = 3 };
 
 struct SendRequest {
-  std::string text;        // ISO 8859-1, at most 4096 characters are taken
-  std::string recipient;   // as typed, up to 25 characters
+  std::string text;       // ISO 8859-1, at most 4096 characters are taken
+  std::string recipient;  // as typed, up to 25 characters
   bool statusReport = false;
   bool eightBit = false;
   bool flash = false;
@@ -28,10 +28,10 @@ struct SendRequest {
 };
 
 struct SendSettings {
-  std::string centreNumber;          // SmsCentreNumber
+  std::string centreNumber;  // SmsCentreNumber
   CentreRoutes routes;
-  gsm::NumberingOptions numbering;   // IntPrefix / TPref
-  bool convertEightBit = false;      // GSMconv
+  gsm::NumberingOptions numbering;  // IntPrefix / TPref
+  bool convertEightBit = false;     // GSMconv
 };
 
 SendSettings SendSettingsFrom(const config::Settings& settings, const config::RunState& run);

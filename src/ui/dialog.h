@@ -159,7 +159,8 @@ class Dialog {
   virtual int FocusedRow(int id) const = 0;  // -1 when none
   virtual void SetFocusedRow(int id, int row) = 0;
   // Reorders the rows; `less` compares two rows.
-  virtual void SortRows(int id, const std::function<bool(const ListRow&, const ListRow&)>& less) = 0;
+  virtual void SortRows(int id,
+                        const std::function<bool(const ListRow&, const ListRow&)>& less) = 0;
 
   // The menu bar.
   virtual void EnableMenuItem(int commandId, bool enabled) = 0;

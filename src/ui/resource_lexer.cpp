@@ -130,23 +130,12 @@ Token ResourceLexer::ReadString() {
     if (pos_ >= text_.size()) Fail(token.line, "unterminated string");
     const char escaped = text_[pos_++];
     switch (escaped) {
-      case 'n':
-        utf8.push_back('\n');
-        break;
-      case 't':
-        utf8.push_back('\t');
-        break;
-      case 'r':
-        utf8.push_back('\r');
-        break;
-      case '\\':
-        utf8.push_back('\\');
-        break;
-      case '"':
-        utf8.push_back('"');
-        break;
-      default:
-        Fail(token.line, std::string("unknown escape \\") + escaped + " in string");
+      case 'n': utf8.push_back('\n'); break;
+      case 't': utf8.push_back('\t'); break;
+      case 'r': utf8.push_back('\r'); break;
+      case '\\': utf8.push_back('\\'); break;
+      case '"': utf8.push_back('"'); break;
+      default: Fail(token.line, std::string("unknown escape \\") + escaped + " in string");
     }
   }
   if (!gsm::IsValidUtf8(utf8)) Fail(token.line, "string is not valid UTF-8");

@@ -71,12 +71,9 @@ class Parser {
 
   std::string Describe() const {
     switch (token_.kind) {
-      case TokenKind::End:
-        return "end of file";
-      case TokenKind::String:
-        return "a string";
-      default:
-        return "\"" + token_.text + "\"";
+      case TokenKind::End: return "end of file";
+      case TokenKind::String: return "a string";
+      default: return "\"" + token_.text + "\"";
     }
   }
 

@@ -12,21 +12,21 @@
 namespace telvane::ui {
 
 enum class ControlKind {
-  Static,       // LTEXT, CTEXT, RTEXT: a label or a read-only text field
-  Edit,         // EDITTEXT
-  PushButton,   // PUSHBUTTON, DEFPUSHBUTTON
-  BitmapButton, // a PUSHBUTTON with the BS_BITMAP style: shows a bitmap, no text
-  CheckBox,     // AUTOCHECKBOX
-  RadioButton,  // AUTORADIOBUTTON
-  GroupBox,     // GROUPBOX
-  ListView,     // CONTROL "", id, "SysListView32", ...
-  ListBox,      // LISTBOX
-  ComboBox,     // COMBOBOX
-  UpDown,       // CONTROL "", id, "msctls_updown32", ...: its buddy is the control before it
-  Progress,     // CONTROL "", id, "msctls_progress32", ...
-  Calendar,     // CONTROL "", id, "SysMonthCal32", ...
-  TimePicker,   // CONTROL "", id, "SysDateTimePick32", ...
-  Picture,      // CONTROL "", id, "Static", SS_BITMAP or a frame where a picture is drawn
+  Static,        // LTEXT, CTEXT, RTEXT: a label or a read-only text field
+  Edit,          // EDITTEXT
+  PushButton,    // PUSHBUTTON, DEFPUSHBUTTON
+  BitmapButton,  // a PUSHBUTTON with the BS_BITMAP style: shows a bitmap, no text
+  CheckBox,      // AUTOCHECKBOX
+  RadioButton,   // AUTORADIOBUTTON
+  GroupBox,      // GROUPBOX
+  ListView,      // CONTROL "", id, "SysListView32", ...
+  ListBox,       // LISTBOX
+  ComboBox,      // COMBOBOX
+  UpDown,        // CONTROL "", id, "msctls_updown32", ...: its buddy is the control before it
+  Progress,      // CONTROL "", id, "msctls_progress32", ...
+  Calendar,      // CONTROL "", id, "SysMonthCal32", ...
+  TimePicker,    // CONTROL "", id, "SysDateTimePick32", ...
+  Picture,       // CONTROL "", id, "Static", SS_BITMAP or a frame where a picture is drawn
 };
 
 struct ControlTemplate {
@@ -34,7 +34,7 @@ struct ControlTemplate {
   int id = -1;  // -1: a label nobody addresses
   std::string text{};
   int x = 0, y = 0, width = 0, height = 0;  // dialog units
-  std::vector<std::string> styles{};          // as written: "WS_DISABLED", "ES_PASSWORD", ...
+  std::vector<std::string> styles{};        // as written: "WS_DISABLED", "ES_PASSWORD", ...
   bool HasStyle(std::string_view style) const;
 };
 
@@ -51,9 +51,9 @@ struct DialogTemplate {
 
 struct MenuItem {
   std::string text{};  // with "&" marking the access key; empty for a separator
-  int command = 0;   // 0 for a separator or a pop-up
+  int command = 0;     // 0 for a separator or a pop-up
   bool grayed = false;
-  bool checked = false;            // CHECKED: starts with a check mark
+  bool checked = false;              // CHECKED: starts with a check mark
   std::vector<MenuItem> children{};  // a pop-up when not empty
   bool IsSeparator() const { return text.empty() && command == 0 && children.empty(); }
 };

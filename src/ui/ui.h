@@ -60,10 +60,10 @@ class FilePreview {
 struct FileRequest {
   bool save = false;
   std::vector<FileFilter> filters;
-  std::string defaultExtension;  // without the dot
-  std::string initialName;       // proposed file name
-  bool mustExist = false;        // open dialogs: the file must exist
-  int previewTemplate = 0;       // 0, or the template of a picture or tone preview
+  std::string defaultExtension;    // without the dot
+  std::string initialName;         // proposed file name
+  bool mustExist = false;          // open dialogs: the file must exist
+  int previewTemplate = 0;         // 0, or the template of a picture or tone preview
   FilePreview* preview = nullptr;  // with previewTemplate: what the preview shows
 };
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-
 namespace telvane::ui {
 
 void CenterWindow(ui::Dialog& dialog, const ui::Rect& workArea) {

@@ -10,7 +10,9 @@
 namespace telvane::testing {
 namespace {
 
-config::ProfileFile Profile(const TempDir& dir) { return config::ProfileFile(dir / "Telvane.ini", "Telvane"); }
+config::ProfileFile Profile(const TempDir& dir) {
+  return config::ProfileFile(dir / "Telvane.ini", "Telvane");
+}
 
 TEST(Settings, MissingFileGivesEveryDefault) {
   TempDir dir;
@@ -19,8 +21,8 @@ TEST(Settings, MissingFileGivesEveryDefault) {
   EXPECT_EQ(s.monRef, 2);
   EXPECT_EQ(s.waitSec, 5);
   EXPECT_EQ(s.separator, ',');
-  EXPECT_EQ(s.readB + s.swapD + s.gsmConv + s.rem0 + s.smsStat + s.intPrefix + s.noModem + s.w2kCable +
-                s.smsListX + s.monProt + s.checkSms + s.debug,
+  EXPECT_EQ(s.readB + s.swapD + s.gsmConv + s.rem0 + s.smsStat + s.intPrefix + s.noModem +
+                s.w2kCable + s.smsListX + s.monProt + s.checkSms + s.debug,
             0);
   EXPECT_EQ(s.tPref, "");
   EXPECT_EQ(s.ptxt[49], "");
@@ -37,12 +39,13 @@ TEST(Settings, ValuesAreConvertedAndCutToTheirSlots) {
             "[telvane]\n"
             "port = 4\nMonRef=15s\nWaitSec=abc\nReadB=-1\nSMSstat=99999999999\n"
             "Separator=;x\nTPref=+491234567\n"
-            "Ptxt0=" + std::string(250, 'p') + "\nPrefix9=" + std::string(25, '1') +
-            "\nCenter9=" + std::string(40, '2') + "\nSCol5=77\nDevice3=sim:\n");
+            "Ptxt0=" +
+                std::string(250, 'p') + "\nPrefix9=" + std::string(25, '1') +
+                "\nCenter9=" + std::string(40, '2') + "\nSCol5=77\nDevice3=sim:\n");
   const config::Settings s = config::ReadAllSettings(Profile(dir));
-  EXPECT_EQ(s.port, 4);          // keys and sections match in any case, blanks trimmed
-  EXPECT_EQ(s.monRef, 15);       // digits up to the first non-digit
-  EXPECT_EQ(s.waitSec, 0);       // no number at all
+  EXPECT_EQ(s.port, 4);     // keys and sections match in any case, blanks trimmed
+  EXPECT_EQ(s.monRef, 15);  // digits up to the first non-digit
+  EXPECT_EQ(s.waitSec, 0);  // no number at all
   EXPECT_EQ(s.readB, -1);
   EXPECT_EQ(s.smsStat, 2147483647);
   EXPECT_EQ(s.separator, ';');
@@ -59,7 +62,8 @@ TEST(Settings, GarbageFilesNeverBreakReading) {
   std::string garbage = "no section line\n=value without key\n[Telvane\n[Telvane]\n;Port=5\n";
   constexpr char kBinary[] = "\0\xff\x80\x1b binary\n";
   garbage += std::string(kBinary, sizeof kBinary - 1);
-  garbage += "Port\n" + std::string(100000, 'x') + "\nTPref=" + std::string(5000, '9') + "\nPort=2\n";
+  garbage +=
+      "Port\n" + std::string(100000, 'x') + "\nTPref=" + std::string(5000, '9') + "\nPort=2\n";
   WriteFile(dir / "Telvane.ini", garbage);
   const config::Settings s = config::ReadAllSettings(Profile(dir));
   EXPECT_EQ(s.port, 2);
@@ -75,7 +79,8 @@ TEST(ProfileFile, WriteChangesOneKeyAndKeepsEveryOtherLine) {
   ASSERT_TRUE(config::WriteIntKey(profile, "PORT", 5));
   ASSERT_TRUE(profile.Write("TCol0", "140"));
   EXPECT_EQ(ReadFile(dir / "Telvane.ini"),
-            "; written by hand\n[Before]\nPort=9\n\n[Telvane]\nPORT=5\nTPref=+49\nTCol0=140\n\n[After]\nX=1\n");
+            "; written by "
+            "hand\n[Before]\nPort=9\n\n[Telvane]\nPORT=5\nTPref=+49\nTCol0=140\n\n[After]\nX=1\n");
   EXPECT_EQ(Profile(dir).Get("port"), "5");
   // Nothing but the file itself is left in the folder (the write went through a rename).
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
@@ -85,7 +90,8 @@ TEST(ProfileFile, WriteCreatesFolderAndSectionAndKeepsValuesOnOneLine) {
   TempDir dir;
   config::ProfileFile profile(dir / "new" / "folder" / "Telvane.ini", "Telvane");
   ASSERT_TRUE(profile.Write("Ptxt0", "line one\r\nline two"));
-  EXPECT_EQ(ReadFile(dir / "new" / "folder" / "Telvane.ini"), "[Telvane]\nPtxt0=line one  line two\n");
+  EXPECT_EQ(ReadFile(dir / "new" / "folder" / "Telvane.ini"),
+            "[Telvane]\nPtxt0=line one  line two\n");
   EXPECT_FALSE(profile.Write("", "x"));
   EXPECT_FALSE(profile.Write("a=b", "x"));
 

@@ -6,8 +6,8 @@
 #include <memory>
 #include <thread>
 
-#include "config/app_context.h"
 #include "app/app_messages.h"
+#include "config/app_context.h"
 #include "sim/pty_phone.h"
 #include "support/fake_irda.h"
 #include "support/temp_dir.h"

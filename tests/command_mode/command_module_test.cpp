@@ -19,9 +19,8 @@ CommandModule LoadFrom(std::vector<fs::path> folders, CommandModule::LoadError& 
 TEST(CommandModuleTest, TheFirstFolderHoldingTheModuleWins) {
   telvane::testing::TempDir empty;
   CommandModule::LoadError error{};
-  CommandModule module = LoadFrom({empty.Path(), "relative", kModules / "scripted_smscom",
-                                   kModules / "no_function"},
-                                  error);
+  CommandModule module = LoadFrom(
+      {empty.Path(), "relative", kModules / "scripted_smscom", kModules / "no_function"}, error);
   ASSERT_TRUE(module.Loaded());
 
   const ModuleAnswer idle = module.Call({}, {});

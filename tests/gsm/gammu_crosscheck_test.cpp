@@ -12,13 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "support/child_process.h"
-#include "support/hex_text.h"
-#include "support/temp_dir.h"
 #include "gsm/latin1_text.h"
 #include "gsm/listed_pdu.h"
 #include "gsm/submit_pdu.h"
 #include "sim/pty_phone.h"
+#include "support/child_process.h"
+#include "support/hex_text.h"
+#include "support/temp_dir.h"
 
 namespace telvane::gsm {
 namespace {
@@ -49,8 +49,8 @@ struct CrossCase {
   std::string number;
   std::string utf8Text;  // what gammu is given
   std::string expectedNumber;
-  std::string expectedText;            // ISO 8859-1, as the SMS list shows it
-  std::vector<std::string> options{};  // further gammu options
+  std::string expectedText;             // ISO 8859-1, as the SMS list shows it
+  std::vector<std::string> options{};   // further gammu options
   std::optional<SubmitRequest> ours{};  // our own SMS-SUBMIT must equal gammu's
 };
 
@@ -89,13 +89,19 @@ std::vector<CrossCase> SevenBitCases() {
       // middle dot; characters of the extension table as a middle dot and the code after it.
       {"+4930123", "line1\nline2", "+4930123", "line1\rline2"},
       {"+4930123", "\xCE\x94\xCE\xA6\xCE\x93", "+4930123", "\xB7\xB7\xB7"},
-      {"+4930123", "[x]{y}~\xE2\x82\xAC", "+4930123", "\xB7<x\xB7>\xB7(y\xB7)\xB7=\xB7" "e"},
+      {"+4930123", "[x]{y}~\xE2\x82\xAC", "+4930123",
+       "\xB7<x\xB7>\xB7(y\xB7)\xB7=\xB7"
+       "e"},
       // Service centre, status report, validity and flash change nothing the list shows.
-      {"+491701234567", "Report please", "+491701234567", "Report please",
+      {"+491701234567",
+       "Report please",
+       "+491701234567",
+       "Report please",
        {"-smscnumber", "+491234567890", "-report", "-validity", "DAY"}},
       {"+491701234567", "Flash!", "+491701234567", "Flash!", {"-flash"}},
       Plain("+491701234567", "hellohello", 1, false),
-      Plain("01701234567", "Caf\xE9 @ 5$ _x_ \xC4\xD6\xDC\xE4\xF6\xFC\xDF \xA3\xA5\xA7\xBF\xE0", 3, true),
+      Plain("01701234567", "Caf\xE9 @ 5$ _x_ \xC4\xD6\xDC\xE4\xF6\xFC\xDF \xA3\xA5\xA7\xBF\xE0", 3,
+            true),
       Plain("12345", "12345678@", 1, true),
       Plain("+3531234567890123", std::string(160, 'z'), 3, false),
   };
@@ -113,7 +119,7 @@ TEST(GammuCrossCheck, SevenBitMessagesFromGammuReadBackAndPlainOnesEqualOurs) {
   const telvane::testing::TempDir dir;
   const std::string config = (dir / "gammurc-dummy").string();
   std::ofstream(config) << "[gammu]\nconnection = none\nmodel = dummy\ndevice = "
-                               << ::testing::TempDir() << "\n";
+                        << ::testing::TempDir() << "\n";
 
   for (const CrossCase& cross : SevenBitCases()) {
     std::vector<std::string> args = {"-c", config, "displaysms", "TEXT", cross.number};
@@ -180,7 +186,8 @@ TEST(GammuCrossCheck, EightBitMessagesStoredByGammuReadBack) {
   RunAndCapture(gammu, {"-c", config, "addsms", "2", backup, "-yes"});
 
   std::vector<std::string> pdus;
-  for (const sim::StoredMessage& stored : phone->StateSnapshot().messages) pdus.push_back(stored.pdu);
+  for (const sim::StoredMessage& stored : phone->StateSnapshot().messages)
+    pdus.push_back(stored.pdu);
   ASSERT_EQ(pdus.size(), cases.size()) << "gammu did not store every message";
   for (std::size_t i = 0; i < cases.size(); ++i) {
     for (int status : {2, 3}) {

@@ -61,9 +61,11 @@ TEST_F(SerialExchangeTest, PromptIsSeenBeforeItsBlank) {
 }
 
 TEST_F(SerialExchangeTest, DialResults) {
-  const std::pair<const char*, int> cases[] = {
-      {"\r\nOK\r\n", 1}, {"\r\nERROR\r\n", 0}, {"\r\nNO CARRIER\r\n", 2},
-      {"\r\nNO DIALTONE\r\n", 3}, {"\r\nBUSY\r\n", 4}};
+  const std::pair<const char*, int> cases[] = {{"\r\nOK\r\n", 1},
+                                               {"\r\nERROR\r\n", 0},
+                                               {"\r\nNO CARRIER\r\n", 2},
+                                               {"\r\nNO DIALTONE\r\n", 3},
+                                               {"\r\nBUSY\r\n", 4}};
   for (const auto& [answer, expected] : cases) {
     peer_.Reply(answer);
     EXPECT_EQ(exchange_.SendDialCommand("ATD0301234;"), expected) << answer;
@@ -143,7 +145,10 @@ TEST_F(SerialExchangeTest, UnsafeOrOverlongCommandsAreRefusedWithoutSending) {
   EXPECT_FALSE(exchange_.SendCommand("AT+CPBW=1,\"0301\",129,\"Anna\"\rATD0900;"));
   EXPECT_FALSE(exchange_.SendCommand("AT+CPBW=1,\"0301\",129,\"Anna\nX\""));
   EXPECT_FALSE(exchange_.SendCommand("AT\x1a"));
-  EXPECT_FALSE(exchange_.SendPromptCommand("00\x1a" "11\x1a", true));
+  EXPECT_FALSE(
+      exchange_.SendPromptCommand("00\x1a"
+                                  "11\x1a",
+                                  true));
 
   peer_.Reply("\r\nOK\r\n");
   EXPECT_TRUE(exchange_.SendCommand(std::string(258, 'A')));

@@ -1,3 +1,5 @@
+#include "link/phone_link.h"
+
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 
@@ -8,7 +10,6 @@
 
 #include "link/exchange.h"
 #include "link/link_messages.h"
-#include "link/phone_link.h"
 #include "link_fixture.h"
 #include "support/fake_irda.h"
 #include "support/pty_peer.h"

@@ -11,8 +11,8 @@
 namespace telvane::testing {
 namespace {
 
-using objects::ObjectType;
 using objects::FailedStep;
+using objects::ObjectType;
 
 // Records the percentages shown and counts the pumps.
 class RecordingFeedback final : public objects::TransferFeedback {
@@ -38,8 +38,9 @@ TEST_F(TextObjectTest, OrganizerTextOfTwoHundredCharactersIsExactlyTwoBlocks) {
   EXPECT_EQ(feedback.pumps, 2);
   std::string hex;
   for (int i = 0; i < 100; ++i) hex += "41";
-  EXPECT_EQ(peer_.Lines(), (std::vector<std::string>{"AT^SBNW=\"vcs\",0", "AT^SBNW=\"vcs\",7,1,2", hex + "\x1a",
-                                                     "AT^SBNW=\"vcs\",7,2,2", hex + "\x1a"}));
+  EXPECT_EQ(peer_.Lines(),
+            (std::vector<std::string>{"AT^SBNW=\"vcs\",0", "AT^SBNW=\"vcs\",7,1,2", hex + "\x1a",
+                                      "AT^SBNW=\"vcs\",7,2,2", hex + "\x1a"}));
 }
 
 TEST_F(TextObjectTest, EmptyTextSendsOnlyThePreparatoryCommand) {
@@ -100,9 +101,8 @@ TEST_F(TextObjectTest, ReadJoinsBlocksCutsAtTheLimitAndKnowsAnEmptySlot) {
             objects::ObjectRead::Status::kEmpty);
   EXPECT_EQ(objects::ReadObjectText(exchange_, ObjectType::kVcs, 7, 1024).status,
             objects::ObjectRead::Status::kFailed);
-  EXPECT_EQ(peer_.Lines(),
-            (std::vector<std::string>{"AT^SBNR=\"vcf\",12", "AT^SBNR=\"vcs\",8",
-                                      "AT^SBNR=\"vcs\",7"}));
+  EXPECT_EQ(peer_.Lines(), (std::vector<std::string>{"AT^SBNR=\"vcf\",12", "AT^SBNR=\"vcs\",8",
+                                                     "AT^SBNR=\"vcs\",7"}));
 }
 
 }  // namespace

@@ -30,8 +30,7 @@ TEST(BmpReaderTest, RefusesWrongSignatureUnsupportedDepthsAndHugeSizes) {
   notBmp[0] = 'X';
   EXPECT_EQ(ReadBmpHeader(record, notBmp), PictureStatus::kBadHeader);
   EXPECT_EQ(ReadBmpHeader(record, Bytes{'B', 'M', 0, 0}), PictureStatus::kBadHeader);
-  EXPECT_EQ(ReadBmpHeader(record, WindowsBmp(2, 2, 16, 0, 0, Bytes(8))),
-            PictureStatus::kBadHeader);
+  EXPECT_EQ(ReadBmpHeader(record, WindowsBmp(2, 2, 16, 0, 0, Bytes(8))), PictureStatus::kBadHeader);
   EXPECT_EQ(ReadBmpHeader(record, WindowsBmp(2, 2, 32, 0, 0, Bytes(16))),
             PictureStatus::kBadHeader);
   EXPECT_EQ(ReadBmpHeader(record, WindowsBmp(0, 2, 8, 0, 16, {})), PictureStatus::kBadHeader);
@@ -80,10 +79,10 @@ TEST(BmpReaderTest, TopDownAndSmallOs2FilesAreRead) {
   EXPECT_EQ(topDown.image[4], 1);
 
   // A 1 x 1 one-bit OS/2 file has 36 bytes, fewer than a Windows header alone.
-  const Bytes os2{'B', 'M', 36, 0, 0, 0, 0, 0, 0, 0, 32, 0, 0, 0,  // file header
-                  12, 0, 0, 0, 1, 0, 1, 0, 1, 0, 1, 0,              // 1 x 1, 1 plane, 1 bit
-                  255, 255, 255, 255, 0, 0,                         // white, blue
-                  0x80, 0, 0, 0};
+  const Bytes os2{'B',  'M', 36,  0,   0, 0, 0, 0, 0, 0, 32, 0, 0, 0,  // file header
+                  12,   0,   0,   0,   1, 0, 1, 0, 1, 0, 1,  0,        // 1 x 1, 1 plane, 1 bit
+                  255,  255, 255, 255, 0, 0,                           // white, blue
+                  0x80, 0,   0,   0};
   PictureRecord small;
   ASSERT_EQ(ReadAndLoad(small, os2), PictureStatus::kOk);
   EXPECT_EQ(small.palette[0], (RgbColour{255, 255, 255}));
@@ -92,25 +91,22 @@ TEST(BmpReaderTest, TopDownAndSmallOs2FilesAreRead) {
 }
 
 TEST(BmpReaderTest, RunLengthDataCannotWriteOutsideThePicture) {
-  const Bytes runs{
-      255, 7,           // a run far longer than the line
-      0, 2, 250, 250,   // a delta far beyond the picture
-      9, 5,             // painted nowhere
-      0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  // end-of-line escapes past the last row
-      0, 5, 1, 2, 3, 4, 5, 0,        // absolute run with its padding byte
-      0, 1};
+  const Bytes runs{255, 7,                              // a run far longer than the line
+                   0,   2, 250, 250,                    // a delta far beyond the picture
+                   9,   5,                              // painted nowhere
+                   0,   0, 0,   0,   0, 0, 0, 0, 0, 0,  // end-of-line escapes past the last row
+                   0,   5, 1,   2,   3, 4, 5, 0,        // absolute run with its padding byte
+                   0,   1};
   PictureRecord record;
   ASSERT_EQ(ReadAndLoad(record, WindowsBmp(4, 2, 8, 1, 16, runs)), PictureStatus::kOk);
-  EXPECT_EQ(Bytes(record.image.begin(), record.image.begin() + 8),
-            (Bytes{7, 7, 7, 7, 0, 0, 0, 0}));
+  EXPECT_EQ(Bytes(record.image.begin(), record.image.begin() + 8), (Bytes{7, 7, 7, 7, 0, 0, 0, 0}));
   EXPECT_EQ(Bytes(record.image.begin() + 8, record.image.end()), Bytes(4, 0));  // spare row
 
   PictureRecord unterminated;
   EXPECT_EQ(ReadAndLoad(unterminated, WindowsBmp(4, 2, 8, 1, 16, {3, 7, 0})),
             PictureStatus::kTooShort);
   PictureRecord wrongDepth;
-  EXPECT_EQ(ReadAndLoad(wrongDepth, WindowsBmp(4, 2, 4, 1, 16, {0, 1})),
-            PictureStatus::kBadHeader);
+  EXPECT_EQ(ReadAndLoad(wrongDepth, WindowsBmp(4, 2, 4, 1, 16, {0, 1})), PictureStatus::kBadHeader);
   PictureRecord noBuffer;
   const auto rle = WindowsBmp(4, 2, 8, 1, 16, {0, 1});
   ASSERT_EQ(ReadBmpHeader(noBuffer, rle), PictureStatus::kOk);

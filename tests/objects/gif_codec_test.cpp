@@ -19,9 +19,19 @@ using Bytes = std::vector<std::uint8_t>;
 // "GIF89a", a screen of width x height with `flags`, a global table of 2^((flags & 7) + 1)
 // greys when flags bit 7 is set, then `rest`.
 Bytes Gif(std::uint16_t width, std::uint16_t height, std::uint8_t flags, const Bytes& rest) {
-  Bytes out{'G', 'I', 'F', '8', '9', 'a', static_cast<std::uint8_t>(width),
-            static_cast<std::uint8_t>(width >> 8), static_cast<std::uint8_t>(height),
-            static_cast<std::uint8_t>(height >> 8), flags, 0, 0};
+  Bytes out{'G',
+            'I',
+            'F',
+            '8',
+            '9',
+            'a',
+            static_cast<std::uint8_t>(width),
+            static_cast<std::uint8_t>(width >> 8),
+            static_cast<std::uint8_t>(height),
+            static_cast<std::uint8_t>(height >> 8),
+            flags,
+            0,
+            0};
   if (flags & 0x80) {
     for (int i = 0; i < (2 << (flags & 7)); ++i) {
       out.insert(out.end(), 3, static_cast<std::uint8_t>(i * 50));
@@ -53,10 +63,10 @@ const Bytes kValidCodes = [] {
 }();
 
 TEST(GifReaderTest, DecodesAHandMadePictureThroughExtensions) {
-  const Bytes extensions{0x21, 0xF9, 4, 0, 0, 0, 0, 0,           // graphic control
-                         0x21, 0xFE, 3, 'a', 'b', 'c', 0,        // comment
-                         0x21, 0xFF, 11, 'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E', '2', '.', '0',
-                         3, 1, 0, 0, 0};                          // application
+  const Bytes extensions{0x21, 0xF9, 4,   0,   0,   0,   0,   0,  // graphic control
+                         0x21, 0xFE, 3,   'a', 'b', 'c', 0,       // comment
+                         0x21, 0xFF, 11,  'N', 'E', 'T', 'S', 'C', 'A', 'P',
+                         'E',  '2',  '.', '0', 3,   1,   0,   0,   0};  // application
   Bytes body = extensions;
   const Bytes image = Image(kValidCodes);
   body.insert(body.end(), image.begin(), image.end());
@@ -73,8 +83,9 @@ TEST(GifReaderTest, MalformedOrTruncatedImageDataIsABadHeader) {
   // Code 7 after "clear 1" lies beyond the next free entry (6).
   const std::uint32_t beyond = 4 | 1 << 3 | 7 << 6;
   PictureRecord record;
-  EXPECT_EQ(ReadAndLoad(record, Gif(2, 2, 0x81, Image({static_cast<std::uint8_t>(beyond),
-                                                       static_cast<std::uint8_t>(beyond >> 8)}))),
+  EXPECT_EQ(ReadAndLoad(record, Gif(2, 2, 0x81,
+                                    Image({static_cast<std::uint8_t>(beyond),
+                                           static_cast<std::uint8_t>(beyond >> 8)}))),
             PictureStatus::kBadHeader);
   // A first code that is not a single index.
   EXPECT_EQ(ReadAndLoad(record, Gif(2, 2, 0x81, Image({4 | 6 << 3}))), PictureStatus::kBadHeader);

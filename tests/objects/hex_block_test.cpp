@@ -10,7 +10,10 @@ namespace telvane::objects {
 namespace {
 
 TEST(DataLine, UpperCaseHexEndedByCtrlZAndBoundedByTheLineBuffer) {
-  EXPECT_EQ(BuildDataLine(std::string("\x0a\xff" "BM", 4)), "0AFF424D\x1a");
+  EXPECT_EQ(BuildDataLine(std::string("\x0a\xff"
+                                      "BM",
+                                      4)),
+            "0AFF424D\x1a");
   EXPECT_EQ(BuildDataLine(""), "\x1a");
   EXPECT_TRUE(BuildDataLine(std::string(255, 'x')).has_value());
   EXPECT_FALSE(BuildDataLine(std::string(256, 'x')).has_value());
@@ -26,15 +29,18 @@ TEST(AnswerDecoding, BlockTotalComesFromTheFirstHeaderLineOnly) {
 
 TEST(AnswerDecoding, BlocksComeInOrderAndBadLinesStopTheRead) {
   std::string bytes;
-  AnswerBlockReader two("\r\n^SBNR: \"bmp\",0,1,2\r\n424d\r\n^SBNR: \"bmp\",0,2,2\r\n0A\r\n\r\nOK\r\n", 512);
+  AnswerBlockReader two(
+      "\r\n^SBNR: \"bmp\",0,1,2\r\n424d\r\n^SBNR: \"bmp\",0,2,2\r\n0A\r\n\r\nOK\r\n", 512);
   ASSERT_EQ(two.Next(bytes), BlockDecode::kBlock);
   EXPECT_EQ(bytes, "BM");
   ASSERT_EQ(two.Next(bytes), BlockDecode::kBlock);
   EXPECT_EQ(bytes, "\n");
   EXPECT_EQ(two.Next(bytes), BlockDecode::kEnd);
 
-  EXPECT_EQ(AnswerBlockReader("^SBNR: \"mid\",0,1,1\r\n4G\r\n", 512).Next(bytes), BlockDecode::kMalformed);
-  EXPECT_EQ(AnswerBlockReader("^SBNR: \"mid\",0,1,1\r\n414\r\n", 512).Next(bytes), BlockDecode::kMalformed);
+  EXPECT_EQ(AnswerBlockReader("^SBNR: \"mid\",0,1,1\r\n4G\r\n", 512).Next(bytes),
+            BlockDecode::kMalformed);
+  EXPECT_EQ(AnswerBlockReader("^SBNR: \"mid\",0,1,1\r\n414\r\n", 512).Next(bytes),
+            BlockDecode::kMalformed);
   EXPECT_EQ(AnswerBlockReader("^SBNR: \"mid\",0,1,1", 512).Next(bytes), BlockDecode::kMalformed);
   EXPECT_EQ(AnswerBlockReader("^SBNR: x\r\n" + std::string(1026, 'A') + "\r\n", 512).Next(bytes),
             BlockDecode::kTooLong);

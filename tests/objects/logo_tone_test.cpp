@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
-#include "objects/windows/logo_transfer.h"
 #include "objects/object_file.h"
-#include "objects/windows/ring_tone_transfer.h"
 #include "objects/transfer_fixture.h"
+#include "objects/windows/logo_transfer.h"
+#include "objects/windows/ring_tone_transfer.h"
 #include "picture_test_support.h"
 
 namespace telvane::testing {
@@ -15,7 +15,8 @@ using objects::ObjectType;
 
 std::string Bytes(std::size_t count, char first = 0) {
   std::string bytes(count, '\0');
-  for (std::size_t i = 0; i < count; ++i) bytes[i] = static_cast<char>(first + static_cast<char>(i));
+  for (std::size_t i = 0; i < count; ++i)
+    bytes[i] = static_cast<char>(first + static_cast<char>(i));
   return bytes;
 }
 

@@ -50,8 +50,8 @@ TEST(PictureBufferTest, LinesAreStoredBottomUpAndCopiedWhole) {
   const std::vector<std::uint8_t> bottom(8, 0xBB);
   EXPECT_EQ(PutPictureLine(top, 0, record), LineAction::kGoOn);
   EXPECT_EQ(PutPictureLine(bottom, 2, record), LineAction::kGoOn);
-  EXPECT_EQ(record.image[0], 0xBB);       // buffer row 0 = picture line 2
-  EXPECT_EQ(record.image[2 * 8], 0xAA);   // buffer row 2 = picture line 0
+  EXPECT_EQ(record.image[0], 0xBB);                              // buffer row 0 = picture line 2
+  EXPECT_EQ(record.image[2 * 8], 0xAA);                          // buffer row 2 = picture line 0
   EXPECT_EQ(PutPictureLine(top, 3, record), LineAction::kGoOn);  // outside: ignored
   EXPECT_EQ(record.image[3 * 8], 0);
 

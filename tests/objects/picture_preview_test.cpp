@@ -29,8 +29,8 @@ TEST(PicturePreview, ShowsGifAndBmpPicturesTopRowFirstAndForgetsThem) {
   }
 
   // The same picture as a 24-bit BMP made by ImageMagick shows the same colours.
-  ASSERT_TRUE(RunConvert({(dir / "logo.gif").string(), "-type", "TrueColor",
-                          "BMP3:" + (dir / "logo.bmp").string()}));
+  ASSERT_TRUE(RunConvert(
+      {(dir / "logo.gif").string(), "-type", "TrueColor", "BMP3:" + (dir / "logo.bmp").string()}));
   preview.SelectionChanged((dir / "logo.bmp").string());
   ASSERT_NE(preview.Picture(), nullptr);
   EXPECT_EQ(preview.Picture()->pixels, picture->pixels);

@@ -1,4 +1,3 @@
-#include "support/temp_dir.h"
 #include "picture_test_support.h"
 
 #include <gif_lib.h>
@@ -6,6 +5,7 @@
 #include <memory>
 
 #include "support/child_process.h"
+#include "support/temp_dir.h"
 
 namespace telvane::testing {
 

@@ -32,7 +32,7 @@ std::optional<std::string> ConvertRgb(const std::filesystem::path& file);
 struct GifImage {
   std::uint32_t width = 0;
   std::uint32_t height = 0;
-  std::vector<std::uint8_t> indices{};     // width x height, top line first
+  std::vector<std::uint8_t> indices{};              // width x height, top line first
   std::vector<objects::RgbColour> globalColours{};  // empty: no global table
   std::vector<objects::RgbColour> localColours{};   // empty: no local table
   bool interlaced = false;

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "support/hex_text.h"
+#include "phone_book_test.h"
 #include "phonebook/address_book_reading.h"
 #include "phonebook/address_entry_writing.h"
 #include "phonebook/phonebook_messages.h"
-#include "phone_book_test.h"
+#include "support/hex_text.h"
 
 namespace telvane::phonebook {
 namespace {
@@ -71,8 +71,8 @@ TEST_F(AddressBookTest, NewEntryIsWrittenAtTheFirstFreeIndexUnlessRefused) {
   const std::string text =
       "BEGIN:VCARD\r\nVERSION:1.0\r\nREV:20011005T143000\r\nN:Miller;John\r\n"
       "TEL;HOME:+4930\r\nEND:VCARD\r\n";
-  EXPECT_EQ(SentLines(), (Lines{"AT^SBNW=\"vcf\",4,1,1", "AT^SBNW=\"vcf\",4,1,1",
-                                testing::Hex(text) + "\x1A"}));
+  EXPECT_EQ(SentLines(),
+            (Lines{"AT^SBNW=\"vcf\",4,1,1", "AT^SBNW=\"vcf\",4,1,1", testing::Hex(text) + "\x1A"}));
   EXPECT_EQ(Fields(store_.entries[saved.slot]), Fields({5, "+4930", 145, "Miller;John"}));
   EXPECT_EQ(store_.addresses.Find(saved.slot)->lastName, "Miller");
   EXPECT_FALSE(store_.freePositions.First());

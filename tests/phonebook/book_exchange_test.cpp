@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "phone_book_test.h"
 #include "phonebook/book_reading.h"
 #include "phonebook/entry_writing.h"
 #include "phonebook/normalising.h"
 #include "phonebook/phonebook_messages.h"
 #include "phonebook/redbook_writing.h"
-#include "phone_book_test.h"
 
 namespace telvane::phonebook {
 namespace {
@@ -27,8 +27,9 @@ TEST_F(BookExchangeTest, PrematureStopAfterThirdEmptyPosition) {
 }
 
 TEST_F(BookExchangeTest, EntriesAreReadAndEmptiesCountedInAll) {
-  Replies({"\r\n+CPBR: (1-9),20,16\r\n\r\nOK\r\n", kOk, "\r\n+CPBR: 2,\"0301\",129,\"Bob\"\r\n\r\nOK\r\n",
-           kOk, "\r\n+CPBR: 4,\"0891\",129,\"Carl\"\r\n\r\nOK\r\n",
+  Replies({"\r\n+CPBR: (1-9),20,16\r\n\r\nOK\r\n", kOk,
+           "\r\n+CPBR: 2,\"0301\",129,\"Bob\"\r\n\r\nOK\r\n", kOk,
+           "\r\n+CPBR: 4,\"0891\",129,\"Carl\"\r\n\r\nOK\r\n",
            "\r\n+CPBR: 5,\"+4930\",145,\"Anna\"\r\n\r\nOK\r\n", kOk});
   std::vector<std::size_t> rows;
   std::vector<int> percents;
@@ -104,8 +105,8 @@ TEST_F(BookExchangeTest, FixedDiallingAsksForPin2WhenRequired) {
   EXPECT_EQ(store_.entries[0].number, "030");
 
   answer_ = "1234";
-  Replies({kOk, "\r\n+CME ERROR: SIM PIN2 REQUIRED\r\n", "\r\n+CPIN: SIM PIN2\r\n\r\nOK\r\n",
-           kOk, kOk, kOk});
+  Replies({kOk, "\r\n+CME ERROR: SIM PIN2 REQUIRED\r\n", "\r\n+CPIN: SIM PIN2\r\n\r\nOK\r\n", kOk,
+           kOk, kOk});
   EXPECT_TRUE(WriteEntry(context, {"Anna", "0301"}, 4, 0).done);
   EXPECT_EQ(SentLines(),
             (Lines{"AT+CMEE=2", write, "AT+CPIN?", "AT+CPIN=1234", write, "AT+CMEE=0"}));

@@ -37,10 +37,17 @@ class BookExportTest : public ::testing::Test {
   void AddressBook() {
     store_.currentBook = Book::kInternal;
     store_.entries.Add(PhonebookEntry{8, "+4930", 145, "Miller;John!"});
-    store_.addresses.Set(0, {.position = 8, .firstName = "John", .lastName = "Miller",
-                             .company = "ACME; Inc", .street = "Main St 1", .city = "Springfield",
-                             .state = "IL", .postalCode = "12345", .country = "USA",
-                             .workNumber = "0301", .cellNumber = "0171",
+    store_.addresses.Set(0, {.position = 8,
+                             .firstName = "John",
+                             .lastName = "Miller",
+                             .company = "ACME; Inc",
+                             .street = "Main St 1",
+                             .city = "Springfield",
+                             .state = "IL",
+                             .postalCode = "12345",
+                             .country = "USA",
+                             .workNumber = "0301",
+                             .cellNumber = "0171",
                              .email = "john@example.com"});
   }
 
@@ -84,10 +91,8 @@ TEST_F(BookExportTest, XmlIsWellFormedAndGivesTheTextsBack) {
   const auto extended = dir_ / "address.xml";
   ASSERT_TRUE(ExportBook(store_, extended, ExportFormat::kXml).done);
   Xmllint({"--noout", extended.string()});
-  EXPECT_EQ(Xmllint({"--xpath", "string(//ENTRY[1]/COMPANY)", extended.string()}),
-            "ACME; Inc");
-  EXPECT_EQ(Xmllint({"--xpath", "string(//ENTRY[1]/TELCELL)", extended.string()}),
-            "0171");
+  EXPECT_EQ(Xmllint({"--xpath", "string(//ENTRY[1]/COMPANY)", extended.string()}), "ACME; Inc");
+  EXPECT_EQ(Xmllint({"--xpath", "string(//ENTRY[1]/TELCELL)", extended.string()}), "0171");
 }
 
 TEST_F(BookExportTest, VcardsOfBothKindsOfBook) {

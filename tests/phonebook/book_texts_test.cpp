@@ -1,6 +1,7 @@
 // The answer, vCard and command texts of the phone book, without a phone.
 #include <gtest/gtest.h>
 
+#include "phone_book_test.h"
 #include "phonebook/address_vcard.h"
 #include "phonebook/book_answers.h"
 #include "phonebook/book_reading.h"
@@ -8,7 +9,6 @@
 #include "phonebook/normalising.h"
 #include "phonebook/phonebook_entry.h"
 #include "phonebook/vcard_reader.h"
-#include "phone_book_test.h"
 
 namespace telvane::phonebook {
 namespace {
@@ -25,7 +25,8 @@ TEST(ParseBookRange, ReadsAllFourValuesAndKeepsThoseWithoutMarker) {
 TEST(ParseEntryAnswer, TakesNumberTypeAndGsmName) {
   // A whole answer: BookExchangeTest.EntriesAreReadAndEmptiesCountedInAll.
   // GSM 0x7C is "ö"; an overlong number is cut; no quote means an empty position.
-  const auto jorg = ParseEntryAnswer("+CPBR: 2,\"0123456789012345678901234567890123\",129,\"J|rg\"", 2);
+  const auto jorg =
+      ParseEntryAnswer("+CPBR: 2,\"0123456789012345678901234567890123\",129,\"J|rg\"", 2);
   ASSERT_TRUE(jorg);
   EXPECT_EQ(jorg->name, "J\xF6rg");
   EXPECT_EQ(jorg->number.size(), kNumberLimit);
@@ -50,11 +51,19 @@ TEST(ParseAddressVCard, NameVipNumbersAndAddressParts) {
       "END:VCARD\r\n",
       1);
   EXPECT_EQ(Fields(vip.entry), Fields({1, "+4930", 145, "Miller;John!"}));
-  EXPECT_EQ(Fields(vip.address),
-            Fields({.position = 1, .homeNumberType = 145, .vip = 1, .firstName = "John",
-                    .lastName = "Miller", .company = "Acme", .street = "Main St 1",
-                    .city = "Springfield", .state = "IL", .postalCode = "12345",
-                    .country = "USA", .cellNumber = "0171", .email = "j@m.de"}));
+  EXPECT_EQ(Fields(vip.address), Fields({.position = 1,
+                                         .homeNumberType = 145,
+                                         .vip = 1,
+                                         .firstName = "John",
+                                         .lastName = "Miller",
+                                         .company = "Acme",
+                                         .street = "Main St 1",
+                                         .city = "Springfield",
+                                         .state = "IL",
+                                         .postalCode = "12345",
+                                         .country = "USA",
+                                         .cellNumber = "0171",
+                                         .email = "j@m.de"}));
   const AddressCard shortAdr = ParseAddressVCard("\r\nN:X\r\nADR:;;Main St 1\r\n", 1);
   EXPECT_EQ(Fields(shortAdr.address),
             Fields({.position = 1, .lastName = "X", .street = "Main St 1"}));

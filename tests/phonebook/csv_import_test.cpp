@@ -1,6 +1,5 @@
 // CSV imports against a scripted phone: the exact commands, the PIN2 protocol around the
 // whole import, the store and the window's report, and files that are not what they say.
-#include "phonebook/book_export.h"
 #include "phonebook/csv_import.h"
 
 #include <gtest/gtest.h>
@@ -10,9 +9,10 @@
 #include <utility>
 #include <vector>
 
-#include "support/hex_text.h"
 #include "phone_book_test.h"
+#include "phonebook/book_export.h"
 #include "phonebook/phonebook_messages.h"
+#include "support/hex_text.h"
 
 namespace telvane::phonebook {
 namespace {
@@ -95,8 +95,8 @@ TEST_F(CsvImportTest, AnExportedBookImportsBack) {
   LoadedBook(Book::kSim, {});
   Replies({kOk, kOk, kOk});
   EXPECT_EQ(Import(BookExportText(exported, ExportFormat::kCsv), true), 2u);
-  EXPECT_EQ(SentLines(), (Lines{"AT^SPBS=SM", "AT+CPBW=3,+4930,145,\"Anna\"",
-                                "AT+CPBW=4,0301,129,\"A B, C\""}));
+  EXPECT_EQ(SentLines(),
+            (Lines{"AT^SPBS=SM", "AT+CPBW=3,+4930,145,\"Anna\"", "AT+CPBW=4,0301,129,\"A B, C\""}));
 }
 
 TEST_F(CsvImportTest, UnsuitableHeaderAndMissingFileAreReported) {
@@ -154,8 +154,9 @@ TEST_F(CsvImportTest, ExtendedLinesBecomeAddressObjects) {
   EXPECT_EQ(feedback_.shown, (std::vector<int>{kStrNoFreeEntry}));
   feedback_.shown.clear();
   ASSERT_EQ(miller.size(), 112u);  // two blocks
-  EXPECT_EQ(SentLines(), (Lines{"AT^SBNW=\"vcf\",4,1,2", testing::Hex(miller.substr(0, 100)) + "\x1A",
-                                "AT^SBNW=\"vcf\",4,2,2", testing::Hex(miller.substr(100)) + "\x1A"}));
+  EXPECT_EQ(SentLines(),
+            (Lines{"AT^SBNW=\"vcf\",4,1,2", testing::Hex(miller.substr(0, 100)) + "\x1A",
+                   "AT^SBNW=\"vcf\",4,2,2", testing::Hex(miller.substr(100)) + "\x1A"}));
   EXPECT_EQ(Fields(store_.entries[0]), Fields({5, "+4930", 145, "Miller;John"}));
   EXPECT_EQ(store_.addresses.Find(0)->city, "Springfield");
 

@@ -25,8 +25,8 @@ inline auto Fields(const PhonebookEntry& e) {
 }
 inline auto Fields(const AddressEntry& a) {
   return std::tuple(a.position, a.homeNumberType, a.vip, a.firstName, a.lastName, a.company,
-                    a.street, a.city, a.state, a.postalCode, a.country, a.workNumber,
-                    a.cellNumber, a.faxNumber, a.email, a.webAddress);
+                    a.street, a.city, a.state, a.postalCode, a.country, a.workNumber, a.cellNumber,
+                    a.faxNumber, a.email, a.webAddress);
 }
 inline auto Fields(const BookCapacity& c) {
   return std::tuple(c.first, c.last, c.numberLength, c.textLength);

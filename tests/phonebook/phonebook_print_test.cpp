@@ -13,7 +13,9 @@ class RecordingJob final : public ui::PrintJob {
   int Copies() const override { return 1; }
   ui::PageMetrics Metrics() const override { return {150, 1754, 25, 25}; }
   int SelectFont(int) override { return 29; }
-  void StartDocument(std::string_view name) override { calls.push_back("document " + std::string(name)); }
+  void StartDocument(std::string_view name) override {
+    calls.push_back("document " + std::string(name));
+  }
   void StartPage() override { calls.push_back("page"); }
   void Text(int, int y, std::string_view text, bool red) override {
     calls.push_back((red ? "red " : "") + std::to_string(y) + " " + std::string(text));
@@ -28,8 +30,10 @@ const LocalTime kSeptember3{2001, 9, 3, 14, 5, 0};
 
 TEST(PrintTitle, LanguagesAndTheirSpacing) {
   EXPECT_EQ(PrintTitle(7, Book::kSim, kSeptember3, 1), "Telefonbuch S45 SIM 9/03/2001, 14:05  - 1");
-  EXPECT_EQ(PrintTitle(9, Book::kSimFix, kSeptember3, 2), "Phonebook S45 SIM fix 9/03/2001, 14:05 - 2");
-  EXPECT_EQ(PrintTitle(33, Book::kInternal, kSeptember3, 3), "Phonebook S45 Internal 9/03/2001, 14:05 - 3");
+  EXPECT_EQ(PrintTitle(9, Book::kSimFix, kSeptember3, 2),
+            "Phonebook S45 SIM fix 9/03/2001, 14:05 - 2");
+  EXPECT_EQ(PrintTitle(33, Book::kInternal, kSeptember3, 3),
+            "Phonebook S45 Internal 9/03/2001, 14:05 - 3");
   EXPECT_EQ(PrintTitle(22, Book::kSim, kSeptember3, 1),
             "Lista telef\xF3nica S45 SIM 9/03/2001, 14:05  - 1");
 }
@@ -60,7 +64,8 @@ TEST(PrintDocument, AnAbortEndsTheDocumentAtOnce) {
   RecordingJob job;
   const PrintLayout layout = ComputePrintLayout(job.Metrics(), 29);
   int asked = 0;
-  PrintDocument(job, layout, 9, Book::kSim, kSeptember3, {"a", "b", "c"}, [&] { return ++asked == 2; });
+  PrintDocument(job, layout, 9, Book::kSim, kSeptember3, {"a", "b", "c"},
+                [&] { return ++asked == 2; });
   EXPECT_EQ(job.calls.back(), "170 b");  // no end page, no end document after the abort
 }
 
@@ -70,10 +75,15 @@ TEST(PrintLine, PlainBooksAndAddressDetails) {
   EXPECT_EQ(PrintLine(store, Book::kSim, "12345", "Bo", "1"), "1234 Bo,  1");
 
   store.entries.Add(PhonebookEntry{8, "+4930", 145, "Miller;John"});
-  ASSERT_TRUE(store.addresses.Set(
-      0, {.position = 8, .firstName = "John", .lastName = "Miller", .street = "Main St 1",
-          .city = "Springfield", .postalCode = "12345", .country = "USA", .cellNumber = "0171",
-          .email = "john@example.com"}));
+  ASSERT_TRUE(store.addresses.Set(0, {.position = 8,
+                                      .firstName = "John",
+                                      .lastName = "Miller",
+                                      .street = "Main St 1",
+                                      .city = "Springfield",
+                                      .postalCode = "12345",
+                                      .country = "USA",
+                                      .cellNumber = "0171",
+                                      .email = "john@example.com"}));
   EXPECT_EQ(PrintLine(store, Book::kInternal, "8", "Miller;John", "+4930"),
             "  8 Miller;John, Miller John Main St 1 12345 Springfield USA, +4930  0171 , "
             "john@example.com ");

@@ -8,9 +8,9 @@
 #include <tuple>
 #include <vector>
 
-#include "support/hex_text.h"
 #include "phone_book_test.h"
 #include "phonebook/phonebook_messages.h"
+#include "support/hex_text.h"
 
 namespace telvane::phonebook {
 namespace {
@@ -18,8 +18,8 @@ namespace {
 // Every field of a card, to compare whole cards.
 auto Fields(const VcardContact& c) {
   return std::tuple(c.formattedName, c.lastName, c.firstName, c.company, c.street, c.city,
-                    c.postalCode, c.country, c.homeNumber, c.workNumber, c.cellNumber,
-                    c.faxNumber, c.email, c.webAddress);
+                    c.postalCode, c.country, c.homeNumber, c.workNumber, c.cellNumber, c.faxNumber,
+                    c.email, c.webAddress);
 }
 
 // The cards read from a file of `content`.
@@ -35,26 +35,33 @@ std::vector<VcardContact> Cards(const std::string& content) {
 }
 
 TEST(VcardFile, Version21WithCharsetAndQuotedPrintable) {
-  const auto cards =
-      Cards("BEGIN:VCARD\r\nVERSION:2.1\r\n"
-            "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:M=C3=BCller;Hans\r\n"
-            "TEL;PREF;CELL:+491701234567\r\nTEL;HOME:030 123\r\n"
-            "NOTE;ENCODING=QUOTED-PRINTABLE:first=0D=0Asecond =\r\nthird\r\n"
-            "X-GAMMU-LOCATION:1\r\nEND:VCARD\r\n"
-            "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Lee\r\nFN:Ann Lee\r\n"
-            "TEL;WORK;VOICE:0301\r\nTEL;WORK;FAX:0302\r\nTEL;HOME;FAX:0303\r\n"
-            "ADR;WORK:;;Side St;Bonn;;53111;DE\r\n"
-            "ADR;HOME;ENCODING=QUOTED-PRINTABLE:;;Haupt=\r\nstr. 1;Berlin;BE;10115;Germany\r\n"
-            "EMAIL;INTERNET:ann@example.com\r\nEND:VCARD\r\n");
+  const auto cards = Cards(
+      "BEGIN:VCARD\r\nVERSION:2.1\r\n"
+      "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:M=C3=BCller;Hans\r\n"
+      "TEL;PREF;CELL:+491701234567\r\nTEL;HOME:030 123\r\n"
+      "NOTE;ENCODING=QUOTED-PRINTABLE:first=0D=0Asecond =\r\nthird\r\n"
+      "X-GAMMU-LOCATION:1\r\nEND:VCARD\r\n"
+      "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Lee\r\nFN:Ann Lee\r\n"
+      "TEL;WORK;VOICE:0301\r\nTEL;WORK;FAX:0302\r\nTEL;HOME;FAX:0303\r\n"
+      "ADR;WORK:;;Side St;Bonn;;53111;DE\r\n"
+      "ADR;HOME;ENCODING=QUOTED-PRINTABLE:;;Haupt=\r\nstr. 1;Berlin;BE;10115;Germany\r\n"
+      "EMAIL;INTERNET:ann@example.com\r\nEND:VCARD\r\n");
   ASSERT_EQ(cards.size(), 2u);
-  EXPECT_EQ(Fields(cards[0]), Fields({.lastName = "M\xFCller", .firstName = "Hans",
-                                      .homeNumber = "030123", .cellNumber = "+491701234567"}));
+  EXPECT_EQ(Fields(cards[0]), Fields({.lastName = "M\xFCller",
+                                      .firstName = "Hans",
+                                      .homeNumber = "030123",
+                                      .cellNumber = "+491701234567"}));
   EXPECT_EQ(cards[0].DisplayName(), "M\xFCller;Hans");
   // The home address before the work one, the home fax before the work fax.
-  EXPECT_EQ(Fields(cards[1]),
-            Fields({.formattedName = "Ann Lee", .lastName = "Lee", .street = "Hauptstr. 1",
-                    .city = "Berlin", .postalCode = "10115", .country = "Germany",
-                    .workNumber = "0301", .faxNumber = "0303", .email = "ann@example.com"}));
+  EXPECT_EQ(Fields(cards[1]), Fields({.formattedName = "Ann Lee",
+                                      .lastName = "Lee",
+                                      .street = "Hauptstr. 1",
+                                      .city = "Berlin",
+                                      .postalCode = "10115",
+                                      .country = "Germany",
+                                      .workNumber = "0301",
+                                      .faxNumber = "0303",
+                                      .email = "ann@example.com"}));
   EXPECT_EQ(cards[1].DisplayName(), "Ann Lee");
 }
 
@@ -73,12 +80,16 @@ TEST(VcardFile, Version30WithTypeParametersFoldingAndLineFeeds) {
       "END:VCARD\n"
       "BEGIN:VCARD\nVERSION:3.0\nFN:Solo\nTEL:0800\nEND:VCARD\n");
   ASSERT_EQ(cards.size(), 2u);
-  EXPECT_EQ(Fields(cards[0]),
-            Fields({.formattedName = "Hans M\xFCller", .lastName = "M\xFCller",
-                    .firstName = "Hans", .company = "ACME, Inc., Sales", .homeNumber = "030111",
-                    .workNumber = "030555", .cellNumber = "+491701234567",
-                    .faxNumber = "030556", .email = "hans@example.com",
-                    .webAddress = "http://example.com/~hans"}));
+  EXPECT_EQ(Fields(cards[0]), Fields({.formattedName = "Hans M\xFCller",
+                                      .lastName = "M\xFCller",
+                                      .firstName = "Hans",
+                                      .company = "ACME, Inc., Sales",
+                                      .homeNumber = "030111",
+                                      .workNumber = "030555",
+                                      .cellNumber = "+491701234567",
+                                      .faxNumber = "030556",
+                                      .email = "hans@example.com",
+                                      .webAddress = "http://example.com/~hans"}));
   EXPECT_EQ(Fields(cards[1]), Fields({.formattedName = "Solo", .homeNumber = "0800"}));
 }
 

@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTest>
-
 #include <tuple>
 
 #include "qt/qt_dialog.h"
@@ -18,23 +17,22 @@ namespace {
 using test::K;
 
 ui::DialogTemplate StatusTemplate() {
-  return test::Dialog(
-      101, "Phone status", 240, 160,
-      {{K::GroupBox, -1, "Status", 4, 4, 232, 60},
-       {K::Static, -1, "Producer:", 10, 16, 50, 8},
-       {K::Static, 1066, "", 70, 16, 80, 8},
-       {K::Edit, 1012, "3", 10, 30, 30, 12, {"ES_NUMBER"}},
-       {K::UpDown, 1013, "", 40, 30, 10, 12},
-       {K::CheckBox, 1247, "Tone off", 70, 30, 60, 10},
-       {K::RadioButton, 1301, "A", 140, 30, 40, 10, {"WS_GROUP"}},
-       {K::ListView, 1400, "", 10, 70, 220, 40, {"LVS_REPORT"}},
-       {K::ComboBox, 1500, "", 10, 114, 80, 60, {"CBS_DROPDOWNLIST"}},
-       {K::Progress, 1059, "", 100, 114, 80, 8},
-       {K::Edit, 1600, "", 10, 130, 100, 24, {"ES_MULTILINE"}},
-       {K::Calendar, 1700, "", 120, 130, 40, 24},
-       {K::TimePicker, 1701, "", 170, 130, 40, 12, {"DTS_TIMEFORMAT"}},
-       {K::BitmapButton, 1104, "", 200, 16, 20, 12},
-       {K::PushButton, 1, "OK", 190, 144, 40, 14, {"BS_DEFPUSHBUTTON"}}});
+  return test::Dialog(101, "Phone status", 240, 160,
+                      {{K::GroupBox, -1, "Status", 4, 4, 232, 60},
+                       {K::Static, -1, "Producer:", 10, 16, 50, 8},
+                       {K::Static, 1066, "", 70, 16, 80, 8},
+                       {K::Edit, 1012, "3", 10, 30, 30, 12, {"ES_NUMBER"}},
+                       {K::UpDown, 1013, "", 40, 30, 10, 12},
+                       {K::CheckBox, 1247, "Tone off", 70, 30, 60, 10},
+                       {K::RadioButton, 1301, "A", 140, 30, 40, 10, {"WS_GROUP"}},
+                       {K::ListView, 1400, "", 10, 70, 220, 40, {"LVS_REPORT"}},
+                       {K::ComboBox, 1500, "", 10, 114, 80, 60, {"CBS_DROPDOWNLIST"}},
+                       {K::Progress, 1059, "", 100, 114, 80, 8},
+                       {K::Edit, 1600, "", 10, 130, 100, 24, {"ES_MULTILINE"}},
+                       {K::Calendar, 1700, "", 120, 130, 40, 24},
+                       {K::TimePicker, 1701, "", 170, 130, 40, 12, {"DTS_TIMEFORMAT"}},
+                       {K::BitmapButton, 1104, "", 200, 16, 20, 12},
+                       {K::PushButton, 1, "OK", 190, 144, 40, 14, {"BS_DEFPUSHBUTTON"}}});
 }
 
 TEST(DialogBuild, EveryKindBecomesItsWidgetWithTheTemplateText) {
@@ -44,11 +42,17 @@ TEST(DialogBuild, EveryKindBecomesItsWidgetWithTheTemplateText) {
   EXPECT_EQ(dialog.TemplateId(), 101);
   EXPECT_EQ(dialog.Caption(), "Phone status");
   for (const auto& [id, widgetClass] :
-       std::vector<std::pair<int, const char*>>{
-           {1066, "QLabel"}, {1012, "QLineEdit"}, {1247, "QCheckBox"}, {1301, "QRadioButton"},
-           {1400, "QTreeWidget"}, {1500, "QComboBox"}, {1059, "QProgressBar"},
-           {1600, "QPlainTextEdit"}, {1700, "QCalendarWidget"}, {1701, "QDateTimeEdit"},
-           {1104, "QPushButton"}}) {
+       std::vector<std::pair<int, const char*>>{{1066, "QLabel"},
+                                                {1012, "QLineEdit"},
+                                                {1247, "QCheckBox"},
+                                                {1301, "QRadioButton"},
+                                                {1400, "QTreeWidget"},
+                                                {1500, "QComboBox"},
+                                                {1059, "QProgressBar"},
+                                                {1600, "QPlainTextEdit"},
+                                                {1700, "QCalendarWidget"},
+                                                {1701, "QDateTimeEdit"},
+                                                {1104, "QPushButton"}}) {
     const QWidget* widget = dialog.ControlWidget(id);
     EXPECT_TRUE(widget != nullptr && widget->inherits(widgetClass)) << id;
   }
@@ -99,7 +103,8 @@ TEST(DialogBuild, MenuBarComesFromTheMenuAndShiftsTheControlsBelowIt) {
   const ui::MenuTemplate menu{
       .id = 102,
       .items = {{.text = "&File",
-                 .children = {{"&Options", 40003}, {"&Download logo", 40030, true}, {}, {"&Exit", 40001}}},
+                 .children =
+                     {{"&Options", 40003}, {"&Download logo", 40030, true}, {}, {"&Exit", 40001}}},
                 {.text = "&?", .children = {{"&Info", 40002}}}}};
   test::Recorder handler;
   QtDialog plain(StatusTemplate(), nullptr, handler, {});
@@ -131,11 +136,12 @@ TEST(DialogBuild, MenuBarComesFromTheMenuAndShiftsTheControlsBelowIt) {
 }
 
 TEST(DialogBuild, TemplateStylesDisableHideAndMaskControls) {
-  const auto dialogTemplate = test::Dialog(1, "Styles", 100, 60,
-                                           {{K::Edit, 10, "", 4, 4, 40, 12, {"ES_PASSWORD"}},
-                                            {K::PushButton, 11, "Go", 4, 20, 40, 12, {"WS_DISABLED"}},
-                                            {K::Static, 12, "&Name && more", 4, 36, 80, 8},
-                                            {K::Static, 13, "hidden", 50, 4, 40, 8, {"NOT WS_VISIBLE"}}});
+  const auto dialogTemplate =
+      test::Dialog(1, "Styles", 100, 60,
+                   {{K::Edit, 10, "", 4, 4, 40, 12, {"ES_PASSWORD"}},
+                    {K::PushButton, 11, "Go", 4, 20, 40, 12, {"WS_DISABLED"}},
+                    {K::Static, 12, "&Name && more", 4, 36, 80, 8},
+                    {K::Static, 13, "hidden", 50, 4, 40, 8, {"NOT WS_VISIBLE"}}});
   test::Recorder handler;
   QtDialog dialog(dialogTemplate, nullptr, handler, {});
   dialog.Open();
@@ -166,10 +172,12 @@ TEST(DialogBuild, UnknownIdsAreIgnoredWithDefaults) {
   dialog.SortRows(kMissing, [](const ui::ListRow&, const ui::ListRow&) { return false; });
   dialog.EnableMenuItem(kMissing, true);
   dialog.KillTimer(kMissing);
-  EXPECT_EQ(std::make_tuple(dialog.Text(kMissing), dialog.IsEnabled(kMissing), dialog.IsChecked(kMissing),
-                            dialog.Pos(kMissing), dialog.RowCount(kMissing), dialog.FocusedRow(kMissing),
-                            dialog.CurrentItem(kMissing), dialog.AddItem(kMissing, "x"), dialog.InsertRow(kMissing, 0, "x")),
-            std::make_tuple("", false, false, 0, 0, -1, -1, -1, -1));
+  EXPECT_EQ(
+      std::make_tuple(dialog.Text(kMissing), dialog.IsEnabled(kMissing), dialog.IsChecked(kMissing),
+                      dialog.Pos(kMissing), dialog.RowCount(kMissing), dialog.FocusedRow(kMissing),
+                      dialog.CurrentItem(kMissing), dialog.AddItem(kMissing, "x"),
+                      dialog.InsertRow(kMissing, 0, "x")),
+      std::make_tuple("", false, false, 0, 0, -1, -1, -1, -1));
   EXPECT_TRUE(dialog.SelectedRows(kMissing).empty());
   // Operations of another kind on a real control change nothing either.
   dialog.AddColumn(1012, "c", 10);

@@ -18,30 +18,29 @@ namespace {
 using test::K;
 
 ui::DialogTemplate FormTemplate() {
-  return test::Dialog(
-      200, "Form", 200, 150,
-      {{K::RadioButton, 10, "Off", 4, 4, 40, 10, {"WS_GROUP"}},
-       {K::RadioButton, 11, "On", 4, 16, 40, 10},
-       {K::RadioButton, 12, "Auto", 4, 28, 40, 10},
-       {K::Static, -1, "Mode:", 50, 4, 30, 8},
-       {K::RadioButton, 20, "Left", 50, 16, 40, 10},
-       {K::RadioButton, 21, "Right", 50, 28, 40, 10},
-       {K::RadioButton, 22, "Up", 50, 40, 40, 10, {"WS_GROUP"}},
-       {K::RadioButton, 23, "Down", 50, 52, 40, 10},
-       {K::CheckBox, 30, "Vibrator", 100, 4, 60, 10},
-       {K::Edit, 40, "", 100, 20, 30, 12},
-       {K::UpDown, 41, "", 130, 20, 10, 12},
-       {K::ComboBox, 50, "", 100, 40, 80, 60, {"CBS_DROPDOWNLIST"}},
-       {K::ComboBox, 51, "", 100, 56, 80, 60, {"CBS_DROPDOWNLIST", "CBS_SORT"}},
-       {K::ListBox, 52, "", 100, 72, 80, 30},
-       {K::Edit, 60, "", 4, 70, 90, 30, {"ES_MULTILINE"}},
-       {K::Edit, 61, "", 4, 104, 90, 12},
-       {K::Picture, 70, "", 100, 106, 40, 20},
-       {K::BitmapButton, 71, "", 150, 106, 20, 14},
-       {K::Progress, 72, "", 4, 120, 90, 8},
-       {K::Calendar, 80, "", 4, 130, 60, 16},
-       {K::TimePicker, 81, "", 70, 130, 40, 12, {"DTS_TIMEFORMAT"}},
-       {K::PushButton, 1, "OK", 150, 130, 40, 14}});
+  return test::Dialog(200, "Form", 200, 150,
+                      {{K::RadioButton, 10, "Off", 4, 4, 40, 10, {"WS_GROUP"}},
+                       {K::RadioButton, 11, "On", 4, 16, 40, 10},
+                       {K::RadioButton, 12, "Auto", 4, 28, 40, 10},
+                       {K::Static, -1, "Mode:", 50, 4, 30, 8},
+                       {K::RadioButton, 20, "Left", 50, 16, 40, 10},
+                       {K::RadioButton, 21, "Right", 50, 28, 40, 10},
+                       {K::RadioButton, 22, "Up", 50, 40, 40, 10, {"WS_GROUP"}},
+                       {K::RadioButton, 23, "Down", 50, 52, 40, 10},
+                       {K::CheckBox, 30, "Vibrator", 100, 4, 60, 10},
+                       {K::Edit, 40, "", 100, 20, 30, 12},
+                       {K::UpDown, 41, "", 130, 20, 10, 12},
+                       {K::ComboBox, 50, "", 100, 40, 80, 60, {"CBS_DROPDOWNLIST"}},
+                       {K::ComboBox, 51, "", 100, 56, 80, 60, {"CBS_DROPDOWNLIST", "CBS_SORT"}},
+                       {K::ListBox, 52, "", 100, 72, 80, 30},
+                       {K::Edit, 60, "", 4, 70, 90, 30, {"ES_MULTILINE"}},
+                       {K::Edit, 61, "", 4, 104, 90, 12},
+                       {K::Picture, 70, "", 100, 106, 40, 20},
+                       {K::BitmapButton, 71, "", 150, 106, 20, 14},
+                       {K::Progress, 72, "", 4, 120, 90, 8},
+                       {K::Calendar, 80, "", 4, 130, 60, 16},
+                       {K::TimePicker, 81, "", 70, 130, 40, 12, {"DTS_TIMEFORMAT"}},
+                       {K::PushButton, 1, "OK", 150, 130, 40, 14}});
 }
 
 class DialogControls : public ::testing::Test {

@@ -18,14 +18,13 @@ namespace {
 using test::K;
 
 ui::DialogTemplate ButtonsTemplate() {
-  return test::Dialog(
-      300, "Buttons", 160, 80,
-      {{K::Edit, 1100, "", 4, 4, 80, 12},
-       {K::Static, 1042, "www.example.org", 4, 20, 80, 8, {"SS_NOTIFY"}},
-       {K::Static, 1044, "plain", 4, 32, 80, 8},
-       {K::PushButton, 1016, "Test", 90, 4, 50, 14},
-       {K::PushButton, ui::kIdOk, "OK", 20, 60, 50, 14, {"BS_DEFPUSHBUTTON"}},
-       {K::PushButton, ui::kIdCancel, "Cancel", 90, 60, 50, 14}});
+  return test::Dialog(300, "Buttons", 160, 80,
+                      {{K::Edit, 1100, "", 4, 4, 80, 12},
+                       {K::Static, 1042, "www.example.org", 4, 20, 80, 8, {"SS_NOTIFY"}},
+                       {K::Static, 1044, "plain", 4, 32, 80, 8},
+                       {K::PushButton, 1016, "Test", 90, 4, 50, 14},
+                       {K::PushButton, ui::kIdOk, "OK", 20, 60, 50, 14, {"BS_DEFPUSHBUTTON"}},
+                       {K::PushButton, ui::kIdCancel, "Cancel", 90, 60, 50, 14}});
 }
 
 class DialogEvents : public ::testing::Test {

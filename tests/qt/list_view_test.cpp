@@ -33,9 +33,7 @@ class ListViewTest : public ::testing::Test {
   void TearDown() override { dialog.End(0); }
 
   QTreeWidget& Tree() { return *qobject_cast<QTreeWidget*>(dialog.ControlWidget(kList)); }
-  QPoint RowCentre(int row) {
-    return Tree().visualItemRect(Tree().topLevelItem(row)).center();
-  }
+  QPoint RowCentre(int row) { return Tree().visualItemRect(Tree().topLevelItem(row)).center(); }
   // Each row as "cells... data".
   std::vector<std::string> Rows() {
     std::vector<std::string> rows;
@@ -57,7 +55,9 @@ class ListViewTest : public ::testing::Test {
   QtDialog dialog{test::Dialog(105, "Phonebook", 240, 140,
                                {{K::ListView, kList, "", 4, 4, 232, 110, {"LVS_REPORT"}},
                                 {K::PushButton, 1, "OK", 190, 120, 40, 14}}),
-                  nullptr, handler, {}};
+                  nullptr,
+                  handler,
+                  {}};
 };
 
 TEST_F(ListViewTest, RowsCellsAndDataAreKeptPerRow) {
@@ -68,15 +68,16 @@ TEST_F(ListViewTest, RowsCellsAndDataAreKeptPerRow) {
   EXPECT_EQ(dialog.ColumnWidth(kList, 5), 0);
   EXPECT_EQ(Tree().headerItem()->text(1), "Number");
 
-  EXPECT_EQ(Rows(), (std::vector<std::string>{"Carla +490 1000", "anna +491 1001", "Bert +492 1002"}));
+  EXPECT_EQ(Rows(),
+            (std::vector<std::string>{"Carla +490 1000", "anna +491 1001", "Bert +492 1002"}));
 
   // Inserting in the middle moves the rows below, with their data.
   EXPECT_EQ(dialog.InsertRow(kList, 1, "Dora", -5), 1);
   dialog.SetRowData(kList, 0, 0x7FFFFFFFFFFFLL);
   // Past the end appends.
   EXPECT_EQ(dialog.InsertRow(kList, 99, "Emil"), 4);
-  EXPECT_EQ(Rows(), (std::vector<std::string>{"Carla +490 140737488355327", "Dora  -5", "anna +491 1001",
-                                              "Bert +492 1002", "Emil  0"}));
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"Carla +490 140737488355327", "Dora  -5",
+                                              "anna +491 1001", "Bert +492 1002", "Emil  0"}));
   dialog.DeleteRow(kList, 1);
   EXPECT_EQ(dialog.Cell(kList, 1, 0), "anna");
   EXPECT_EQ(dialog.Cell(kList, 9, 0), "");
@@ -106,14 +107,16 @@ TEST_F(ListViewTest, SortReordersRowsWithTheirDataSelectionAndFocus) {
     return QString::fromLatin1(a.cells[0].c_str())
                .compare(QString::fromLatin1(b.cells[0].c_str()), Qt::CaseInsensitive) < 0;
   });
-  EXPECT_EQ(Rows(), (std::vector<std::string>{"anna +491 1001", "Bert +492 1002", "Carla +490 1000"}));
+  EXPECT_EQ(Rows(),
+            (std::vector<std::string>{"anna +491 1001", "Bert +492 1002", "Carla +490 1000"}));
   EXPECT_EQ(dialog.SelectedRows(kList), std::vector<int>{2});
   EXPECT_EQ(dialog.FocusedRow(kList), 1);
 
   // The comparison sees the data too.
   dialog.SortRows(kList,
                   [](const ui::ListRow& a, const ui::ListRow& b) { return a.data > b.data; });
-  EXPECT_EQ(Rows(), (std::vector<std::string>{"Bert +492 1002", "anna +491 1001", "Carla +490 1000"}));
+  EXPECT_EQ(Rows(),
+            (std::vector<std::string>{"Bert +492 1002", "anna +491 1001", "Carla +490 1000"}));
 }
 
 TEST_F(ListViewTest, FullRowSelectIsAStyleBitAddedOnce) {
@@ -152,7 +155,8 @@ TEST_F(ListViewTest, UserActionsArriveAsControlEvents) {
   QTest::keyClick(&Tree(), Qt::Key_Escape);
   std::vector<std::pair<ui::Key, int>> keys;
   for (const auto& event : EventsOf(EventKind::KeyPressed)) keys.emplace_back(event.key, event.row);
-  EXPECT_EQ(keys, (std::vector<std::pair<ui::Key, int>>{{ui::Key::Delete, 0}, {ui::Key::F3, 0}, {ui::Key::Escape, 0}}));
+  EXPECT_EQ(keys, (std::vector<std::pair<ui::Key, int>>{
+                      {ui::Key::Delete, 0}, {ui::Key::F3, 0}, {ui::Key::Escape, 0}}));
   // Escape in the list is the list's key, not the dialog's Cancel.
   EXPECT_TRUE(handler.commands.empty());
 

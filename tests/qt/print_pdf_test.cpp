@@ -16,7 +16,8 @@ namespace {
 
 std::size_t Count(const std::string& text, const std::string& part) {
   std::size_t count = 0;
-  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+    ++count;
   return count;
 }
 
@@ -44,15 +45,18 @@ TEST(PrintPdf, EveryEntryLineAndATitleOnEveryPage) {
 
   // Text extraction keeps the words of a line, not the width of their gaps.
   std::string text;
-  for (const char c : telvane::testing::RunProgram({"pdftotext", "-layout", pdf.string(), "-"}).out) {
+  for (const char c :
+       telvane::testing::RunProgram({"pdftotext", "-layout", pdf.string(), "-"}).out) {
     if (c != ' ' || text.empty() || text.back() != ' ') text += c;
   }
   ASSERT_FALSE(text.empty()) << "pdftotext (poppler-utils) could not read " << pdf;
   EXPECT_EQ(Count(text, "Phonebook S45 SIM 12/06/2026, 11:30 - 1\n"), 1u);
   EXPECT_EQ(Count(text, "Phonebook S45 SIM 12/06/2026, 11:30 - 2\n"), 1u);
   for (int i = 1; i <= entries; ++i) {
-    EXPECT_NE(text.find(std::to_string(i) + " Name" + std::to_string(i) + ", +49301" + std::to_string(i) + "\n"),
-              std::string::npos) << i;
+    EXPECT_NE(text.find(std::to_string(i) + " Name" + std::to_string(i) + ", +49301" +
+                        std::to_string(i) + "\n"),
+              std::string::npos)
+        << i;
   }
 }
 

@@ -16,7 +16,6 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
-
 #include <algorithm>
 #include <filesystem>
 #include <functional>
@@ -128,8 +127,10 @@ class ProgramGuiTest : public ::testing::Test {
 
 // An 8 x 8 two-colour BMP: 94 bytes, two logo blocks.
 std::string SmallBmp() {
-  std::string bmp("BM\x5E\0\0\0\0\0\0\0\x3E\0\0\0(\0\0\0\x08\0\0\0\x08\0\0\0\x01\0\x01\0\0\0\0\0 \0\0\0"
-                  "\x13\x0B\0\0\x13\x0B\0\0\x02\0\0\0\x02\0\0\0\0\0\0\0\xFF\xFF\xFF\0", 62);
+  std::string bmp(
+      "BM\x5E\0\0\0\0\0\0\0\x3E\0\0\0(\0\0\0\x08\0\0\0\x08\0\0\0\x01\0\x01\0\0\0\0\0 \0\0\0"
+      "\x13\x0B\0\0\x13\x0B\0\0\x02\0\0\0\x02\0\0\0\0\0\0\0\xFF\xFF\xFF\0",
+      62);
   for (int i = 0; i < 4; ++i) bmp += std::string("\xAA\0\0\0\x55\0\0\0", 8);
   return bmp;
 }
@@ -220,9 +221,8 @@ TEST_F(ProgramGuiTest, CommandModePollsOnItsTimerAndAnswersThroughTheSampleModul
       // Polled once the phone has been asked for its messages and a reply went out.
       const std::vector<std::string> lines = phone_->Transcript();
       if (std::find(lines.begin(), lines.end(), "> AT+CMGL=4") != lines.end() &&
-          std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
-            return line.starts_with("> AT+CMGS=");
-          })) {
+          std::any_of(lines.begin(), lines.end(),
+                      [](const std::string& line) { return line.starts_with("> AT+CMGS="); })) {
         top->close();
       }
       return false;

@@ -1,5 +1,7 @@
 // QtUi: modal nesting, modeless boxes, message boxes, tooltips and pop-up menus from the
 // resources, the pump, help and file filters.
+#include "qt/qt_ui.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,7 +13,6 @@
 
 #include "qt/file_dialog.h"
 #include "qt/qt_dialog.h"
-#include "qt/qt_ui.h"
 #include "qt/templates.h"
 #include "ui/resources.h"
 
@@ -28,15 +29,15 @@ constexpr int kPopupMenu = 130;
 
 ui::Resources MakeResources() {
   ui::ResourceSet set;
-  set.dialogs[kMain] = test::Dialog(
-      kMain, "Main", 160, 80,
-      {{K::PushButton, 1025, "Phonebook", 4, 4, 60, 14},
-       {K::PushButton, 1008, "Switch off", 4, 24, 60, 14}});
-  set.dialogs[kChild] = test::Dialog(
-      kChild, "Child", 120, 60, {{K::PushButton, ui::kIdOk, "OK", 4, 4, 40, 14}});
-  set.dialogs[kBox] = test::Dialog(
-      kBox, "", 120, 40, {{K::Static, 1224, "Reading information", 4, 4, 100, 8}});
-  set.menus[kPopupMenu] = {kPopupMenu, {{.text = "x", .children = {{"&Delete", 40010}, {"&Call", 40011, true}}}}};
+  set.dialogs[kMain] = test::Dialog(kMain, "Main", 160, 80,
+                                    {{K::PushButton, 1025, "Phonebook", 4, 4, 60, 14},
+                                     {K::PushButton, 1008, "Switch off", 4, 24, 60, 14}});
+  set.dialogs[kChild] =
+      test::Dialog(kChild, "Child", 120, 60, {{K::PushButton, ui::kIdOk, "OK", 4, 4, 40, 14}});
+  set.dialogs[kBox] =
+      test::Dialog(kBox, "", 120, 40, {{K::Static, 1224, "Reading information", 4, 4, 100, 8}});
+  set.menus[kPopupMenu] = {
+      kPopupMenu, {{.text = "x", .children = {{"&Delete", 40010}, {"&Call", 40011, true}}}}};
   set.strings[1] = "Phonebook management";
   set.strings[98] = "Read error COM-port";
   ui::Resources resources;
@@ -55,7 +56,8 @@ void AnswerNextMessageBox(QMessageBox::StandardButton answer, QString* seen = nu
   QTimer::singleShot(0, [answer, seen] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     ASSERT_NE(box, nullptr);
-    if (seen) *seen = QString("%1: %2 (icon %3)").arg(box->windowTitle(), box->text()).arg(box->icon());
+    if (seen)
+      *seen = QString("%1: %2 (icon %3)").arg(box->windowTitle(), box->text()).arg(box->icon());
     box->button(answer)->click();
   });
 }
@@ -110,15 +112,20 @@ TEST_F(QtUiTest, FailureMessagesCarryTheErrorCaptionAndAnswersMapToIds) {
   QString seen;
   AnswerNextMessageBox(QMessageBox::Ok, &seen);
   ui::ShowError(ui, 98);
-  EXPECT_EQ(seen, QString("Telvane Error: Read error COM-port (icon %1)").arg(QMessageBox::Critical));
+  EXPECT_EQ(seen,
+            QString("Telvane Error: Read error COM-port (icon %1)").arg(QMessageBox::Critical));
 
   ui::MessageRequest question;
-  question.text = "Delete entry \xAB" "Anna\xBB?";
+  question.text =
+      "Delete entry \xAB"
+      "Anna\xBB?";
   question.buttons = ui::Buttons::YesNoCancel;
   question.icon = ui::Icon::Question;
   AnswerNextMessageBox(QMessageBox::No, &seen);
   EXPECT_EQ(ui.ShowMessage(question), ui::kIdNo);
-  EXPECT_EQ(seen, QString::fromUtf8("Telvane: Delete entry «Anna»? (icon %1)").arg(QMessageBox::Question));
+  EXPECT_EQ(
+      seen,
+      QString::fromUtf8("Telvane: Delete entry «Anna»? (icon %1)").arg(QMessageBox::Question));
 
   question.buttons = ui::Buttons::RetryCancel;
   AnswerNextMessageBox(QMessageBox::Retry);
@@ -160,9 +167,8 @@ TEST_F(QtUiTest, PumpRunsWaitingWorkAndReturns) {
 }
 
 TEST(FileDialogFilters, DescriptionsGetTheirPatternsOnce) {
-  const QStringList filters = NameFilters({{"BMP file (*.bmp)", "*.bmp"},
-                                           {"Pictures", "*.bmp;*.gif"},
-                                           {"", ""}});
+  const QStringList filters =
+      NameFilters({{"BMP file (*.bmp)", "*.bmp"}, {"Pictures", "*.bmp;*.gif"}, {"", ""}});
   EXPECT_EQ(filters, (QStringList{"BMP file (*.bmp)", "Pictures (*.bmp *.gif)", "* (*)"}));
 }
 

@@ -14,13 +14,18 @@ using K = ui::ControlKind;
 
 inline ui::DialogTemplate Dialog(int id, std::string caption, int width, int height,
                                  std::vector<ui::ControlTemplate> controls) {
-  return {.id = id, .caption = std::move(caption), .width = width, .height = height,
+  return {.id = id,
+          .caption = std::move(caption),
+          .width = width,
+          .height = height,
           .controls = std::move(controls)};
 }
 
 // Records only: the close box leaves the window open unless a test says otherwise.
 struct Recorder : telvane::testing::TestHandler {
-  Recorder() { close = [](ui::Dialog&) {}; }
+  Recorder() {
+    close = [](ui::Dialog&) {};
+  }
 };
 
 }  // namespace telvane::qt::test

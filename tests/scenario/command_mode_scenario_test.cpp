@@ -38,7 +38,9 @@ void UseModule(const Scenario& scenario, const std::string& name) {
   fs::copy_file(kModules / name / "smscom.so", SettingsFolder(scenario) / "smscom.so");
 }
 
-std::string Log(const Scenario& scenario) { return ReadFile(SettingsFolder(scenario) / "Telvane.log"); }
+std::string Log(const Scenario& scenario) {
+  return ReadFile(SettingsFolder(scenario) / "Telvane.log");
+}
 
 const std::string kLogTime = R"(\d{4}/\d\d/\d\d \d\d:\d\d:\d\d)";
 
@@ -59,7 +61,8 @@ timer 100
 click 1246
 close
 click 40001
-)", {"-c"});
+)",
+                                     {"-c"});
   EXPECT_EQ(run.status, 0) << run.out << run.err;
 
   const Lines expected = {"AT+CSCA?",  "AT+CMGL=4", "AT+CMGS=22", std::string(kReplyPdu) + "<SUB>",
@@ -72,9 +75,9 @@ click 40001
   const std::string& time = kLogTime;
   const std::regex expectedLog(
       time + R"(;\+491711234567;Ben;01/03/09 12:05:05;hello\n)" + time +
-      R"(;0;\+491711234567;ok: hello\n)" + time + R"(;\+491711234567;Ben;01/03/09 12:05:05;keep\n)" +
-      time + R"(;7;;keep\n)" + time + R"(;\+491711234567;Ben;01/03/09 12:05:05;keep\n)" + time +
-      R"(;7;;keep\n)");
+      R"(;0;\+491711234567;ok: hello\n)" + time +
+      R"(;\+491711234567;Ben;01/03/09 12:05:05;keep\n)" + time + R"(;7;;keep\n)" + time +
+      R"(;\+491711234567;Ben;01/03/09 12:05:05;keep\n)" + time + R"(;7;;keep\n)");
   EXPECT_TRUE(std::regex_match(log, expectedLog)) << log;
 
   const std::string settings = ReadFile(scenario.SettingsFile());
@@ -83,7 +86,8 @@ click 40001
 
 TEST(CommandModeScenario, WithoutCheckingTheModuleIsAskedAloneAndAFailedListIsLogged) {
   std::string phone = kPhone;
-  phone.insert(phone.rfind('}'), R"(, "faults": [{"kind": "error", "command": "AT+CMGL", "count": 1}])");
+  phone.insert(phone.rfind('}'),
+               R"(, "faults": [{"kind": "error", "command": "AT+CMGL", "count": 1}])");
   Scenario scenario(phone, kSettings);
   // The sample module beside the program answers an empty request with its status only.
   const ScriptRun run = scenario.Run(R"(
@@ -96,12 +100,13 @@ check 1241 on
 timer 100
 close
 click 40001
-)", {"-c"});
+)",
+                                     {"-c"});
   EXPECT_EQ(run.status, 0) << run.out << run.err;
   // The failed listing (the first AT+CMGL=4 meets an armed fault) is only logged.
   EXPECT_EQ(scenario.ReceivedFrom("AT+CSCA?"), (Lines{"AT+CSCA?", "AT+CMGL=4"}));
-  EXPECT_TRUE(std::regex_match(Log(scenario), std::regex(kLogTime + ";1;;\n" + kLogTime +
-                                                          " Can't read SMS list\n")))
+  EXPECT_TRUE(std::regex_match(
+      Log(scenario), std::regex(kLogTime + ";1;;\n" + kLogTime + " Can't read SMS list\n")))
       << Log(scenario);
   const std::string settings = ReadFile(scenario.SettingsFile());
   EXPECT_NE(settings.find("WaitSec=2"), std::string::npos);

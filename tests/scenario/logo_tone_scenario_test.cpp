@@ -27,8 +27,8 @@ Lines Blocks(const std::string& type, int index, const std::string& object, std:
   const std::size_t total = (object.size() + blockSize - 1) / blockSize;
   Lines lines;
   for (std::size_t block = 0; block < total; ++block) {
-    lines.push_back("AT^SBNW=\"" + type + "\"," + std::to_string(index) + "," + std::to_string(block + 1) + "," +
-                    std::to_string(total));
+    lines.push_back("AT^SBNW=\"" + type + "\"," + std::to_string(index) + "," +
+                    std::to_string(block + 1) + "," + std::to_string(total));
     lines.push_back(Hex(std::string_view(object).substr(block * blockSize, blockSize)) + "<SUB>");
   }
   return lines;
@@ -44,8 +44,12 @@ TEST(LogoToneScenario, ButtonsAreEnabledAndSendingToneTwiceRaisesTheRangeOnce) {
   WriteFile(tone, std::string(150, 'M'));
   const ScriptRun run = scenario.Run(
       "expect enabled 1036 on\nexpect enabled 1037 on\nexpect enabled 40030 on\n"
-      "file " + tone.string() + " 2\nclick 1037\ndump 1015\n"
-      "file " + tone.string() + " 2\nclick 1037\ndump 1015\n"
+      "file " +
+      tone.string() +
+      " 2\nclick 1037\ndump 1015\n"
+      "file " +
+      tone.string() +
+      " 2\nclick 1037\ndump 1015\n"
       "file -\nclick 1036\nclick 1076\nclick 40001\n");
   EXPECT_EQ(run.status, 0) << run.out << run.err;
   EXPECT_NE(run.out.find("range=1..42"), std::string::npos) << run.out;
@@ -65,8 +69,8 @@ TEST(LogoToneScenario, ToneAndLogoFilesGoAsTheirExactBlocks) {
   const std::string logoBytes = Bytes(3000, "BM");
   WriteFile(tone, toneBytes);
   WriteFile(logo, logoBytes);
-  const ScriptRun run = scenario.Run("file " + tone.string() + " 1\nclick 1037\nfile " + logo.string() +
-                                     " 2\nclick 1036\nclick 40001\n");
+  const ScriptRun run = scenario.Run("file " + tone.string() + " 1\nclick 1037\nfile " +
+                                     logo.string() + " 2\nclick 1036\nclick 40001\n");
   EXPECT_EQ(run.status, 0) << run.out << run.err;
 
   const Lines toneBlocks = Blocks("mid", 0, toneBytes, 100);
@@ -92,9 +96,9 @@ TEST(LogoToneScenario, LogoReadsJoinTheirBlocksAndFailuresLeaveNoFile) {
   const auto read = scenario.Folder() / "read.bmp";
   const auto text = scenario.Folder() / "picture.bmp";
   WriteFile(text, "This is a text and no picture at all.\n");
-  const ScriptRun run = scenario.Run("file " + failed.string() + "\nclick 40030\nexpect message 71\nfile " +
-                                     read.string() + "\nclick 40030\nfile " + text.string() +
-                                     "\nclick 1036\nexpect message 40\nclick 40001\n");
+  const ScriptRun run = scenario.Run(
+      "file " + failed.string() + "\nclick 40030\nexpect message 71\nfile " + read.string() +
+      "\nclick 40030\nfile " + text.string() + "\nclick 1036\nexpect message 40\nclick 40001\n");
   EXPECT_EQ(run.status, 0) << run.out << run.err;
   EXPECT_FALSE(std::filesystem::exists(failed));
   EXPECT_EQ(ReadFile(read), logoBytes);

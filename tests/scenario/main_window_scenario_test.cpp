@@ -13,10 +13,10 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-const Lines kOpening = {"AT+CMEE=0", "AT+CSMS=1", "AT^SBNW=?", "AT+CGMI",  "AT+CGMM",   "AT+CGMR",
-                        "AT+CGSN",   "AT+CBC",    "AT+CREG=2", "AT+CREG?", "AT+CSQ",    "AT+COPS?",
-                        "AT^SMGL=0", "AT+CIMI",   "AT^SCID",   "AT^SRTC=?", "AT^SRTC?", "AT^SNFS?",
-                        "AT^SNFV?",  "AT+CVIB?"};
+const Lines kOpening = {"AT+CMEE=0", "AT+CSMS=1", "AT^SBNW=?", "AT+CGMI",   "AT+CGMM",
+                        "AT+CGMR",   "AT+CGSN",   "AT+CBC",    "AT+CREG=2", "AT+CREG?",
+                        "AT+CSQ",    "AT+COPS?",  "AT^SMGL=0", "AT+CIMI",   "AT^SCID",
+                        "AT^SRTC=?", "AT^SRTC?",  "AT^SNFS?",  "AT^SNFV?",  "AT+CVIB?"};
 
 Lines Concat(Lines a, const Lines& b) {
   a.insert(a.end(), b.begin(), b.end());
@@ -26,7 +26,8 @@ Lines Concat(Lines a, const Lines& b) {
 std::string PhoneWith(int charge, int rssi, int tone) {
   return R"({"status": {"battery": {"status": 0, "charge": )" + std::to_string(charge) +
          R"(}, "signal": {"rssi": )" + std::to_string(rssi) + R"(, "ber": 99}},
-            "audio": {"tone": )" + std::to_string(tone) + "}}";
+            "audio": {"tone": )" +
+         std::to_string(tone) + "}}";
 }
 
 TEST(MainWindowScenario, OpeningSendsTheSetUpAndShowsIdentityAndStatus) {
@@ -96,7 +97,8 @@ expect message 85
 click 40001
 )");
   EXPECT_EQ(run.status, 0) << run.out << run.err;
-  EXPECT_NE(run.out.find("message 100 Telvane Error: Can't activate vibrator mode"), std::string::npos)
+  EXPECT_NE(run.out.find("message 100 Telvane Error: Can't activate vibrator mode"),
+            std::string::npos)
       << run.out;
   EXPECT_EQ(scenario.ReceivedFrom("AT+CVIB=1"),
             (Lines{"AT+CVIB=1", "AT+CVIB=1", "AT^SNFV=0", "AT^SNFS=1", "AT^SNFV=2"}));
@@ -126,8 +128,8 @@ click 40001
 TEST(MainWindowScenario, MobileInfoSavedTwiceGivesFourLines) {
   Scenario scenario;
   const std::string file = (scenario.Folder() / "TelvaneINF.csv").string();
-  const ScriptRun run = scenario.Run("file " + file + "\nclick 40047\nexpect opened " + file + "\nfile " +
-                                     file + "\nclick 40047\nclick 40001\n");
+  const ScriptRun run = scenario.Run("file " + file + "\nclick 40047\nexpect opened " + file +
+                                     "\nfile " + file + "\nclick 40047\nclick 40001\n");
   EXPECT_EQ(run.status, 0) << run.out << run.err;
   EXPECT_EQ(ReadFile(file),
             "SERIAL,VERSION,SIMSERIAL\n'350123451234567,'21,'89490200001234567892\n"
@@ -137,8 +139,9 @@ TEST(MainWindowScenario, MobileInfoSavedTwiceGivesFourLines) {
 // A phone at 75% with its tone off; the bitmap thresholds themselves are PhoneStatus's.
 TEST(MainWindowScenario, ToneOffClockSwitchOffAndRefresh) {
   Scenario scenario(PhoneWith(75, 17, 0));
-  const ScriptRun run = scenario.Run("expect text 1004 75%\nexpect bitmap 1104 130\nexpect checked 1247 on\n"
-                                     "click 1194\nclick 1063\nexpect message 69\nclick 1008\n");
+  const ScriptRun run = scenario.Run(
+      "expect text 1004 75%\nexpect bitmap 1104 130\nexpect checked 1247 on\n"
+      "click 1194\nclick 1063\nexpect message 69\nclick 1008\n");
   EXPECT_EQ(run.status, 0) << run.out << run.err;
   const Lines tail = scenario.ReceivedFrom("AT+CVIB?");
   ASSERT_EQ(tail.size(), 9u);
@@ -151,7 +154,8 @@ TEST(MainWindowScenario, ToneOffClockSwitchOffAndRefresh) {
 
 TEST(StartupScenario, OptionsOnFirstStartWriteEveryKeyAndResetAsksAgain) {
   Scenario scenario;
-  WriteFile(scenario.SettingsFile(), "[Telvane]\nDevice1=" + (scenario.Folder() / "phone").string() + "\n");
+  WriteFile(scenario.SettingsFile(),
+            "[Telvane]\nDevice1=" + (scenario.Folder() / "phone").string() + "\n");
   const ScriptRun run = scenario.Run(R"(
 expect window 103
 expect checked 1017 on
@@ -166,8 +170,8 @@ click 40001
 )");
   EXPECT_EQ(run.status, 0) << run.out << run.err;
   const std::string ini = ReadFile(scenario.SettingsFile());
-  for (const char* line : {"Port=1", "ReadB=0", "SwapD=1", "GSMconv=0", "IntPrefix=0", "Rem0=0", "NoModem=0",
-                           "W2KCable=0", "SMSstat=0", "TPref=+49123456"}) {
+  for (const char* line : {"Port=1", "ReadB=0", "SwapD=1", "GSMconv=0", "IntPrefix=0", "Rem0=0",
+                           "NoModem=0", "W2KCable=0", "SMSstat=0", "TPref=+49123456"}) {
     EXPECT_NE(ini.find(line), std::string::npos) << line << "\n" << ini;
   }
   // "-r" asks again although the file names a port; the dialog starts from COM1.
@@ -181,7 +185,8 @@ click 40001
 TEST(StartupScenario, MissingDeviceShowsCantOpenAndTheWindowStillOpens) {
   Scenario scenario("", "Device0=/nonexistent/ttyUSB9\n");
   WriteFile(scenario.SettingsFile(), "[Telvane]\nPort=0\nDevice0=/nonexistent/ttyUSB9\n");
-  const ScriptRun run = scenario.Run("expect message 16\nexpect window 101\nexpect text 1066 \nclick 40001\n");
+  const ScriptRun run =
+      scenario.Run("expect message 16\nexpect window 101\nexpect text 1066 \nclick 40001\n");
   EXPECT_EQ(run.status, 0) << run.out << run.err;
   EXPECT_NE(run.out.find("message 16 Telvane Error: Can't open COM port"), std::string::npos);
   EXPECT_TRUE(scenario.Received().empty());

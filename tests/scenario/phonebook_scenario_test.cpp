@@ -53,8 +53,8 @@ std::string Book(const std::vector<Entry>& entries) {
   std::string json = "[";
   for (const Entry& entry : entries) {
     if (json.size() > 1) json += ",";
-    json += R"({"position": )" + std::to_string(entry.position) + R"(, "number": ")" + entry.number +
-            R"(", "name": ")" + entry.name + "\"}";
+    json += R"({"position": )" + std::to_string(entry.position) + R"(, "number": ")" +
+            entry.number + R"(", "name": ")" + entry.name + "\"}";
   }
   return json + "]";
 }
@@ -82,15 +82,18 @@ std::string Phone(const std::string& books, const std::vector<Card>& cards = {})
 // The reads of the window's opening from the own numbers to the Redbook, for a phone
 // with empty own numbers, `addressReads` vcf objects visited and an empty Redbook.
 Lines OpeningUpToCallLists(int addressReads) {
-  return Concat({{"AT+CPBS=ON", "AT+CPBR=?"}, Numbered("AT+CPBR=", 1, 4), {"AT^SPBS=ME"},
-                 Numbered("AT^SBNR=\"vcf\",", 0, addressReads - 1), {"AT^SPBS=RD", "AT^SPBG=?"},
+  return Concat({{"AT+CPBS=ON", "AT+CPBR=?"},
+                 Numbered("AT+CPBR=", 1, 4),
+                 {"AT^SPBS=ME"},
+                 Numbered("AT^SBNR=\"vcf\",", 0, addressReads - 1),
+                 {"AT^SPBS=RD", "AT^SPBG=?"},
                  Numbered("AT^SPBG=", 1, 30)});
 }
 
 // The rest of the opening for three empty call lists.
-const Lines kEmptyCallListsAndCentre = {"AT+CPBS=LD", "AT+CPBR=?", "AT+CPBR=1", "AT+CPBS=MC", "AT+CPBR=?",
-                                        "AT+CPBR=1",  "AT+CPBS=RC", "AT+CPBR=?", "AT+CPBR=1", "AT+CSCA?",
-                                        "AT^SPBS=ME"};
+const Lines kEmptyCallListsAndCentre = {"AT+CPBS=LD", "AT+CPBR=?", "AT+CPBR=1",  "AT+CPBS=MC",
+                                        "AT+CPBR=?",  "AT+CPBR=1", "AT+CPBS=RC", "AT+CPBR=?",
+                                        "AT+CPBR=1",  "AT+CSCA?",  "AT^SPBS=ME"};
 
 // The lines with every data line (hex, then Ctrl-Z) as "<data>": what a vCard with its
 // time of writing leaves of a transcript to compare exactly.
@@ -147,13 +150,21 @@ expect window 101
 click 40001
 )");
   EXPECT_EQ(run.status, 0) << run.out << run.err;
-  const Lines expected = Concat(
-      {{"AT+CPBS=ON", "AT+CPBR=?"}, Numbered("AT+CPBR=", 1, 4), {"AT^SPBS=ME"},
-       Numbered("AT^SBNR=\"vcf\",", 0, 500), {"AT^SPBS=RD", "AT^SPBG=?"}, Numbered("AT^SPBG=", 1, 30),
-       {"AT+CPBS=LD", "AT+CPBR=?"}, Numbered("AT+CPBR=", 1, 3), {"AT+CPBS=MC", "AT+CPBR=?"},
-       Numbered("AT+CPBR=", 1, 2), {"AT+CPBS=RC", "AT+CPBR=?", "AT+CPBR=1", "AT+CSCA?", "AT^SPBS=ME"},
-       // Choosing "Internal" again reads nothing; "SIM" reads all 250 positions.
-       {"AT^SPBS=SM", "AT+CPBR=?"}, Numbered("AT+CPBR=", 1, 250)});
+  const Lines expected =
+      Concat({{"AT+CPBS=ON", "AT+CPBR=?"},
+              Numbered("AT+CPBR=", 1, 4),
+              {"AT^SPBS=ME"},
+              Numbered("AT^SBNR=\"vcf\",", 0, 500),
+              {"AT^SPBS=RD", "AT^SPBG=?"},
+              Numbered("AT^SPBG=", 1, 30),
+              {"AT+CPBS=LD", "AT+CPBR=?"},
+              Numbered("AT+CPBR=", 1, 3),
+              {"AT+CPBS=MC", "AT+CPBR=?"},
+              Numbered("AT+CPBR=", 1, 2),
+              {"AT+CPBS=RC", "AT+CPBR=?", "AT+CPBR=1", "AT+CSCA?", "AT^SPBS=ME"},
+              // Choosing "Internal" again reads nothing; "SIM" reads all 250 positions.
+              {"AT^SPBS=SM", "AT+CPBR=?"},
+              Numbered("AT+CPBR=", 1, 250)});
   EXPECT_EQ(scenario.ReceivedFrom("AT+CPBS=ON"), expected);
 }
 
@@ -162,7 +173,8 @@ click 40001
 std::string ElevenSimEntries() {
   std::vector<Entry> entries;
   for (int position = 1; position <= 11; ++position) {
-    entries.push_back({position, "0301" + std::to_string(position), "Zeta" + std::to_string(position)});
+    entries.push_back(
+        {position, "0301" + std::to_string(position), "Zeta" + std::to_string(position)});
   }
   return Phone(R"("SM": )" + Book(entries));
 }
@@ -214,7 +226,9 @@ expect cell 1026 2 1 Otto
   EXPECT_EQ(run.status, 0) << run.out << run.err;
 
   // With ReadB the address book read ends after the tenth empty object.
-  const Lines reads = Concat({OpeningUpToCallLists(10), kEmptyCallListsAndCentre, {"AT^SPBS=SM", "AT+CPBR=?"},
+  const Lines reads = Concat({OpeningUpToCallLists(10),
+                              kEmptyCallListsAndCentre,
+                              {"AT^SPBS=SM", "AT+CPBR=?"},
                               Numbered("AT+CPBR=", 1, 14)});
   EXPECT_EQ(From(scenario, "AT+CPBS=ON", reads.size()), reads);
   // The typed line breaks are dropped and the quote goes as its GSM code; with no free
@@ -284,7 +298,8 @@ expect rowcount 1026 0
   const std::string amt = "AT+CPBW=1,0309,129,\"Amt\"";
   const std::string bank = "AT+CPBW=2,0308,129,\"Bank\"";
   EXPECT_EQ(scenario.ReceivedFrom("AT^SPBS=FD"),
-            Concat({{"AT^SPBS=FD", "AT+CPBR=?"}, Numbered("AT+CPBR=", 1, 5),
+            Concat({{"AT^SPBS=FD", "AT+CPBR=?"},
+                    Numbered("AT+CPBR=", 1, 5),
                     {"AT^SPBS=FD",  // cancelled PIN2: no write
                      "AT^SPBS=FD",  // empty PIN2: "Invalid PIN2", no write
                      "AT^SPBS=FD", "AT+CMEE=2", amt, "AT+CPIN?", "AT+CPIN=9999",  // rejected
@@ -298,8 +313,9 @@ expect rowcount 1026 0
 }
 
 TEST(PhonebookScenario, AddressEntriesAreWrittenAsVCardsAndDeletedByObjectIndex) {
-  Scenario scenario(Phone("", {{1, R"(N:Alpha\r\nTEL;HOME:0301\r\n)"}, {7, R"(N:Berta\r\nTEL;HOME:0302\r\n)"}}),
-                    "ReadB=1\n");
+  Scenario scenario(
+      Phone("", {{1, R"(N:Alpha\r\nTEL;HOME:0301\r\n)"}, {7, R"(N:Berta\r\nTEL;HOME:0302\r\n)"}}),
+      "ReadB=1\n");
   const ScriptRun run = scenario.Run(R"(
 click 1025
 rclick 1026
@@ -335,26 +351,30 @@ expect cell 1026 3 1 Zorn
   // Object index 0 is never offered: the first new entry goes to index 2; the freed
   // index 7 is the first free place after the delete.
   EXPECT_EQ(WithoutData(After(scenario, "AT+CSCA?")),
-            (Lines{"AT^SPBS=ME", "AT^SPBS=ME", "AT^SBNW=\"vcf\",2,1,1", "<data>", "AT^SBNW=\"vcf\",7,0",
-                   "AT^SPBS=ME", "AT^SBNW=\"vcf\",7,1,1", "<data>"}));
-  EXPECT_TRUE(std::regex_match(VCardAfter(scenario, "AT^SBNW=\"vcf\",2,1,1"),
-                               std::regex("BEGIN:VCARD\r\nVERSION:1\\.0\r\nREV:[0-9]{8}T[0-9]{6}\r\n"
-                                          "N:Miller;John\r\nTEL;HOME:\\+4930\r\nEND:VCARD\r\n")))
+            (Lines{"AT^SPBS=ME", "AT^SPBS=ME", "AT^SBNW=\"vcf\",2,1,1", "<data>",
+                   "AT^SBNW=\"vcf\",7,0", "AT^SPBS=ME", "AT^SBNW=\"vcf\",7,1,1", "<data>"}));
+  EXPECT_TRUE(
+      std::regex_match(VCardAfter(scenario, "AT^SBNW=\"vcf\",2,1,1"),
+                       std::regex("BEGIN:VCARD\r\nVERSION:1\\.0\r\nREV:[0-9]{8}T[0-9]{6}\r\n"
+                                  "N:Miller;John\r\nTEL;HOME:\\+4930\r\nEND:VCARD\r\n")))
       << VCardAfter(scenario, "AT^SBNW=\"vcf\",2,1,1");
   EXPECT_NE(VCardAfter(scenario, "AT^SBNW=\"vcf\",7,1,1").find("\r\nN:Zorn\r\nTEL;HOME:0309\r\n"),
             std::string::npos);
 }
 
 std::string NormalisingPhone() {
-  return Phone(R"("SM": )" + Book({{1, "030", "Amt"}, {2, "0049", "Bund"}, {3, "+4930", "Cafe"}, {4, "112", "Dora"}}));
+  return Phone(
+      R"("SM": )" +
+      Book({{1, "030", "Amt"}, {2, "0049", "Bund"}, {3, "+4930", "Cafe"}, {4, "112", "Dora"}}));
 }
 
 TEST(PhonebookScenario, NormalisingPrefixesNationalNumbersWithAndWithoutTheirZero) {
   const std::string script = "click 1025\nselect 1106 0\nrclick 1026\nclick 40039\n";
   {
     Scenario scenario(NormalisingPhone(), "ReadB=1\nTPref=+49\n");
-    const ScriptRun run = scenario.Run(script + "expect cell 1026 0 2 +4930\nexpect cell 1026 1 2 +49049\n"
-                                                "expect cell 1026 2 2 +4930\nexpect cell 1026 3 2 112\n");
+    const ScriptRun run = scenario.Run(script +
+                                       "expect cell 1026 0 2 +4930\nexpect cell 1026 1 2 +49049\n"
+                                       "expect cell 1026 2 2 +4930\nexpect cell 1026 3 2 112\n");
     EXPECT_EQ(run.status, 0) << run.out << run.err;
     EXPECT_EQ(After(scenario, "AT+CPBR=7"),
               (Lines{"AT+CPBW=1,+4930,145,\"Amt\"", "AT+CPBW=2,+49049,145,\"Bund\""}));
@@ -367,8 +387,10 @@ TEST(PhonebookScenario, NormalisingPrefixesNationalNumbersWithAndWithoutTheirZer
 }
 
 TEST(PhonebookScenario, RedbookMarksAreWrittenAddedAndRemoved) {
-  Scenario scenario(Phone(R"("SM": )" + Book({{1, "+491711234567", "Mama!"}, {2, "0301", "Anna"}, {3, "0302", "Bob"}})),
-                    "ReadB=1\n");
+  Scenario scenario(
+      Phone(R"("SM": )" +
+            Book({{1, "+491711234567", "Mama!"}, {2, "0301", "Anna"}, {3, "0302", "Bob"}})),
+      "ReadB=1\n");
   const ScriptRun run = scenario.Run(R"(
 click 1025
 expect rowcount 1031 1
@@ -403,8 +425,8 @@ expect rowcount 1031 2
 )");
   EXPECT_EQ(run.status, 0) << run.out << run.err;
   EXPECT_EQ(After(scenario, "AT+CPBR=6"),
-            Concat({{"AT^SPBS=SM", "AT+CPBW=2,0301,129,\"Anna!\"",  // F3
-                     "AT^SPBS=SM", "AT+CPBW=3,0302,129,\"Bob!\"",   // double click
+            Concat({{"AT^SPBS=SM", "AT+CPBW=2,0301,129,\"Anna!\"",          // F3
+                     "AT^SPBS=SM", "AT+CPBW=3,0302,129,\"Bob!\"",           // double click
                      "AT^SPBS=SM", "AT+CPBW=1,+491711234567,145,\"Mama\"",  // Delete in the Redbook
                      "AT+CPBW=1",  // deleted; F3 on its blank row writes nothing back
                      "AT^SPBS=ME"},
@@ -430,9 +452,11 @@ TEST(PhonebookScenario, PrintingTheBookOnShowTwiceWithItsRedbookLineInRed) {
 }
 
 TEST(PhonebookScenario, CallListsDialBackAndCopyAndTheServiceCentreIsSet) {
-  Scenario scenario(Phone(R"("LD": [{"position": 1, "number": "0891"}, {"position": 2, "number": "0301", "name": "Anna"}],
+  Scenario scenario(
+      Phone(
+          R"("LD": [{"position": 1, "number": "0891"}, {"position": 2, "number": "0301", "name": "Anna"}],
                              "MC": [{"position": 1, "number": "0302", "name": "Doe, John"}])"),
-                    "ReadB=1\n");
+      "ReadB=1\n");
   const ScriptRun run = scenario.Run(R"(
 click 1025
 expect item 1033 0 Doe, John, 0302
@@ -469,8 +493,8 @@ expect rowcount 1032 0
   // The copied number goes as a new address entry; the number dialled is the one behind
   // the name's own comma.
   EXPECT_EQ(WithoutData(After(scenario, "AT+CSCA?")),
-            (Lines{"AT^SPBS=ME", "ATDT 0891;", "AT+CHUP", "AT^SBNW=\"vcf\",1,1,1", "<data>", "ATDT 0302;",
-                   "AT+CSCA=+4917,145", "AT^SDMC"}));
+            (Lines{"AT^SPBS=ME", "ATDT 0891;", "AT+CHUP", "AT^SBNW=\"vcf\",1,1,1", "<data>",
+                   "ATDT 0302;", "AT+CSCA=+4917,145", "AT^SDMC"}));
   EXPECT_NE(VCardAfter(scenario, "AT^SBNW=\"vcf\",1,1,1").find("\r\nN:Kurz\r\nTEL;HOME:0891\r\n"),
             std::string::npos);
 }
@@ -487,8 +511,11 @@ std::string CsvRoundTrip(const std::string& book, const std::filesystem::path& f
                          const std::filesystem::path& second, const std::string& overwrite) {
   return "click 1025\n" + book + "rclick 1026\nfile " + first.string() +
          "\nclick 40014\nanswer yes\nrclick 1026\nclick 40046\nexpect rowcount 1026 0\n"
-         "file " + first.string() + "\nanswer " + overwrite + "\nrclick 1026\nclick 40019\n"
-         "file " + second.string() + "\nrclick 1026\nclick 40014\nclose\nclick 40001\n";
+         "file " +
+         first.string() + "\nanswer " + overwrite +
+         "\nrclick 1026\nclick 40019\n"
+         "file " +
+         second.string() + "\nrclick 1026\nclick 40014\nclose\nclick 40001\n";
 }
 
 // The CSV lines without their position column, sorted: what an import at other places keeps.
@@ -501,18 +528,22 @@ std::vector<std::string> WithoutPositions(const std::string& csv) {
 }
 
 TEST(PhonebookFilesScenario, SimBookExportedDeletedAndImportedHoldsTheSameEntries) {
-  Scenario scenario(Phone(R"("SM": )" + Book({{1, "+491711234567", "Mama"}, {2, "0301", "J\u00f6rg"},
-                                               {4, "0891", "Tom & Jerry"}})),
+  Scenario scenario(Phone(R"("SM": )" + Book({{1, "+491711234567", "Mama"},
+                                              {2, "0301", "J\u00f6rg"},
+                                              {4, "0891", "Tom & Jerry"}})),
                     "ReadB=1\n");
   const auto first = scenario.Folder() / "sim.csv";
   const auto second = scenario.Folder() / "again.csv";
   const ScriptRun run = scenario.Run(CsvRoundTrip("select 1106 0\n", first, second, "yes"));
   ASSERT_EQ(run.status, 0) << run.out << run.err;
-  EXPECT_EQ(ReadFile(first), "NR;NAME;TELNUM\r\n1;Mama;'+491711234567\r\n2;J\xF6rg;'0301\r\n4;Tom & Jerry;'0891\r\n");
+  EXPECT_EQ(
+      ReadFile(first),
+      "NR;NAME;TELNUM\r\n1;Mama;'+491711234567\r\n2;J\xF6rg;'0301\r\n4;Tom & Jerry;'0891\r\n");
   EXPECT_EQ(ReadFile(second), ReadFile(first));
   Lines imported;
   for (const std::string& line : scenario.Received()) {
-    if (line.starts_with("AT+CPBW=") && line.find('"') != std::string::npos) imported.push_back(line);
+    if (line.starts_with("AT+CPBW=") && line.find('"') != std::string::npos)
+      imported.push_back(line);
   }
   EXPECT_EQ(imported,
             (Lines{"AT+CPBW=1,+491711234567,145,\"Mama\"", "AT+CPBW=2,0301,129,\"J\\7Crg\"",
@@ -520,14 +551,19 @@ TEST(PhonebookFilesScenario, SimBookExportedDeletedAndImportedHoldsTheSameEntrie
 }
 
 TEST(PhonebookFilesScenario, AddressBookRoundTripsThroughTheExtendedCsvAndThroughDroppedVcards) {
-  Scenario scenario(Phone("", {{1, R"(N:Miller;John\r\nORG:ACME\r\nADR:;;Main St 1;Springfield;;12345;USA\r\nTEL;HOME:+4930\r\nTEL;CELL:0171\r\nEMAIL;INTERNET:john@example.com\r\n)"},
-                               {4, R"(N:Baer;Soeren\r\nTEL;HOME:0302\r\n)"}}),
-                    "ReadB=1\n");
+  Scenario scenario(
+      Phone(
+          "",
+          {{1,
+            R"(N:Miller;John\r\nORG:ACME\r\nADR:;;Main St 1;Springfield;;12345;USA\r\nTEL;HOME:+4930\r\nTEL;CELL:0171\r\nEMAIL;INTERNET:john@example.com\r\n)"},
+           {4, R"(N:Baer;Soeren\r\nTEL;HOME:0302\r\n)"}}),
+      "ReadB=1\n");
   const auto first = scenario.Folder() / "addr.csv";
   const auto second = scenario.Folder() / "again.csv";
   ScriptRun run = scenario.Run(CsvRoundTrip("", first, second, "yes"));
   ASSERT_EQ(run.status, 0) << run.out << run.err;
-  EXPECT_NE(ReadFile(first).find("2;Miller John;John;Miller;ACME;Main St 1;Springfield;12345;USA;'+4930;';'0171;';john@example.com;\r\n"),
+  EXPECT_NE(ReadFile(first).find("2;Miller John;John;Miller;ACME;Main St "
+                                 "1;Springfield;12345;USA;'+4930;';'0171;';john@example.com;\r\n"),
             std::string::npos);
   EXPECT_EQ(ReadFile(second), ReadFile(first));
 
@@ -536,12 +572,13 @@ TEST(PhonebookFilesScenario, AddressBookRoundTripsThroughTheExtendedCsvAndThroug
   const auto baer = scenario.Folder() / "baer.VCF";
   const auto third = scenario.Folder() / "dropped.csv";
   WriteFile(scenario.Folder() / "notes.txt", "N:Nobody\r\n");
-  run = scenario.Run("click 1025\nrows 1026 0\nrclick 1026\nfile " + baer.string() +
-                     "\nclick 40048\nrows 1026 1\nrclick 1026\nfile " + miller.string() +
-                     "\nclick 40048\nanswer yes\nrclick 1026\nclick 40046\nexpect rowcount 1026 0\ndrop 105 " +
-                     miller.string() + " " + baer.string() + " " + (scenario.Folder() / "notes.txt").string() +
-                     "\nexpect rowcount 1026 2\nrclick 1026\nfile " + third.string() +
-                     "\nclick 40014\nclose\nclick 40001\n");
+  run = scenario.Run(
+      "click 1025\nrows 1026 0\nrclick 1026\nfile " + baer.string() +
+      "\nclick 40048\nrows 1026 1\nrclick 1026\nfile " + miller.string() +
+      "\nclick 40048\nanswer yes\nrclick 1026\nclick 40046\nexpect rowcount 1026 0\ndrop 105 " +
+      miller.string() + " " + baer.string() + " " + (scenario.Folder() / "notes.txt").string() +
+      "\nexpect rowcount 1026 2\nrclick 1026\nfile " + third.string() +
+      "\nclick 40014\nclose\nclick 40001\n");
   ASSERT_EQ(run.status, 0) << run.out << run.err;
   EXPECT_EQ(WithoutPositions(ReadFile(third)), WithoutPositions(ReadFile(first)));
 }

@@ -24,8 +24,8 @@ fs::path ProgramFolder() { return TELVANE_PROGRAM_FOLDER; }
 Scenario::Scenario(const std::string& stateJson, const std::string& settings) {
   link_ = folder_ / "phone";
   transcript_ = folder_ / "transcript.txt";
-  std::vector<std::string> arguments{(ProgramFolder() / "telvane-sim").string(), "--link", link_.string(),
-                                     "--transcript", transcript_.string()};
+  std::vector<std::string> arguments{(ProgramFolder() / "telvane-sim").string(), "--link",
+                                     link_.string(), "--transcript", transcript_.string()};
   if (!stateJson.empty()) {
     WriteFile(folder_ / "state.json", stateJson);
     arguments.insert(arguments.end(), {"--state", (folder_ / "state.json").string()});
@@ -72,7 +72,8 @@ std::vector<std::string> Scenario::Received() const {
 std::vector<std::string> Scenario::ReceivedFrom(const std::string& command) const {
   std::vector<std::string> all = Received();
   for (std::size_t i = 0; i < all.size(); ++i) {
-    if (all[i] == command) return std::vector<std::string>(all.begin() + static_cast<long>(i), all.end());
+    if (all[i] == command)
+      return std::vector<std::string>(all.begin() + static_cast<long>(i), all.end());
   }
   return {};
 }

@@ -134,20 +134,37 @@ TEST_F(EngineTest, AudioSettingsChangeAndReadBack) {
   EXPECT_EQ(Send("AT+CVIB=?"), "\r\n+CVIB: (0,1)\r\n\r\nOK\r\n");
 
   const auto& audio = engine_->Snapshot().audio;
-  EXPECT_EQ(std::tuple(audio.tone, audio.volume, audio.handsfree, audio.handsfreeVolume,
-                       audio.vibrator),
-            std::tuple(0, 2, true, 4, true));
+  EXPECT_EQ(
+      std::tuple(audio.tone, audio.volume, audio.handsfree, audio.handsfreeVolume, audio.vibrator),
+      std::tuple(0, 2, true, 4, true));
 }
 
 TEST_F(EngineTest, BadParametersAreRefusedAndChangeNothing) {
-  for (const char* line : {"AT^SRTC=42", "AT^SRTC=1,5", "AT^SRTC=1,2,3", "AT^SRTC=x",
-                           "AT^SNFS=2", "AT^SNFS=", "AT^SNFV=5", "AT+CVIB=-1", "AT+CREG=3",
-                           "AT+CNMI=4", "AT+CNMI=1,0,1,0", "AT+CNMI=1,0,0,3",
-                           "AT+CNMI=1,0,0,0,0,0", "AT+CNMI=,1", "AT+CSMS=2", "AT^SMGL=5",
-                           "AT+CSCS=\"LATIN\"", "AT+CSCS=\"GSM", "ATE2",
+  for (const char* line : {"AT^SRTC=42",
+                           "AT^SRTC=1,5",
+                           "AT^SRTC=1,2,3",
+                           "AT^SRTC=x",
+                           "AT^SNFS=2",
+                           "AT^SNFS=",
+                           "AT^SNFV=5",
+                           "AT+CVIB=-1",
+                           "AT+CREG=3",
+                           "AT+CNMI=4",
+                           "AT+CNMI=1,0,1,0",
+                           "AT+CNMI=1,0,0,3",
+                           "AT+CNMI=1,0,0,0,0,0",
+                           "AT+CNMI=,1",
+                           "AT+CSMS=2",
+                           "AT^SMGL=5",
+                           "AT+CSCS=\"LATIN\"",
+                           "AT+CSCS=\"GSM",
+                           "ATE2",
                            "AT+CCLK=\"26/02/30,10:00:00\"",
-                           "AT+CCLK=\"26/12/06,24:00:00\"", "AT+CCLK=26/12/06,10:00:00",
-                           "AT+CCLK=\"26/12/06,10:00:00+99\"", "AT+CFUN=2", "AT+CBC?"}) {
+                           "AT+CCLK=\"26/12/06,24:00:00\"",
+                           "AT+CCLK=26/12/06,10:00:00",
+                           "AT+CCLK=\"26/12/06,10:00:00+99\"",
+                           "AT+CFUN=2",
+                           "AT+CBC?"}) {
     EXPECT_EQ(Send(line), "\r\nERROR\r\n") << line;
   }
   EXPECT_FALSE(engine_->TakeStateChanged());
@@ -169,8 +186,8 @@ TEST_F(EngineTest, SmglListsUnreadMessagesWithoutMarkingThemRead) {
   const PhoneState before = engine_->Snapshot();
   const std::string& unread4 = before.messages[3].pdu;
   const std::string& unread5 = before.messages[4].pdu;
-  const std::string expected = "\r\n^SMGL: 4,0,,47\r\n" + unread4 + "\r\n^SMGL: 5,0,,57\r\n" +
-                               unread5 + "\r\n\r\nOK\r\n";
+  const std::string expected =
+      "\r\n^SMGL: 4,0,,47\r\n" + unread4 + "\r\n^SMGL: 5,0,,57\r\n" + unread5 + "\r\n\r\nOK\r\n";
   EXPECT_EQ(Send("AT^SMGL=0"), expected);
   EXPECT_EQ(Send("AT^SMGL=0"), expected);  // still unread
   EXPECT_EQ(Send("AT^SMGL"), expected);
@@ -209,14 +226,14 @@ TEST_F(EngineTest, OverlongLineIsDiscardedWithError) {
 TEST(EngineNoiseTest, ArbitraryBytesNeverBreakTheEngine) {
   std::mt19937 random(20261206);
   const std::vector<std::string> pieces = {
-      "AT",  "at+cbc", "AT+CREG=", "?",  "=?", ";",    "\"", ",",   "\r", "\n", "\x1a", "\x1b",
+      "AT", "at+cbc", "AT+CREG=", "?",  "=?", ";",    "\"",   ",",   "\r", "\n", "\x1a", "\x1b",
       "\b", "+CNMI=", "^SRTC=",   "99", "-1", "ATV0", "ATQ1", "S0=", "D",  "&",  "E1"};
   AtEngine engine(DemoPhone());
   std::size_t in = 0;
   std::size_t out = 0;
   for (int i = 0; i < 20000; ++i) {
     std::string chunk = random() % 3 == 0 ? std::string(1, static_cast<char>(random() % 256))
-                                           : pieces[random() % pieces.size()];
+                                          : pieces[random() % pieces.size()];
     in += chunk.size();
     out += engine.Feed(chunk).size();
   }
@@ -256,8 +273,7 @@ TEST_F(PromptTest, BlockEndsWithCtrlZOrIsCancelledWithEscape) {
   EXPECT_EQ(engine_.Feed("AT\r"), "\r\nOK\r\n");
 
   EXPECT_EQ(engine_.Feed("AT+TBLK\r"), "\r\n> ");
-  EXPECT_EQ(engine_.Feed(std::string(AtEngine::kMaxBlockBytes + 1, '0') + "\x1a"),
-            "\r\nERROR\r\n");
+  EXPECT_EQ(engine_.Feed(std::string(AtEngine::kMaxBlockBytes + 1, '0') + "\x1a"), "\r\nERROR\r\n");
   EXPECT_EQ(received_, "(none)");
 }
 

@@ -45,7 +45,7 @@ TEST_F(CallCommandsTest, DialledCallsAreRecordedInLdWithTheirNames) {
 
 TEST_F(CallCommandsTest, DialOutcomesFollowStateAndNetwork) {
   Send("AT^SPBS=SM");
-  EXPECT_EQ(Send("ATD>13;"), "\r\nERROR\r\n");  // an empty entry
+  EXPECT_EQ(Send("ATD>13;"), "\r\nERROR\r\n");          // an empty entry
   EXPECT_EQ(Send("ATD0301234"), "\r\nNO CARRIER\r\n");  // no data calls
   EXPECT_EQ(Send("AT+CFUN=0"), "\r\nOK\r\n");
   EXPECT_EQ(Send("ATD0301234;"), "\r\nNO DIALTONE\r\n");

@@ -18,7 +18,8 @@ class EngineTest : public ::testing::Test {
   void SetUp() override { Start(DemoPhone()); }
 
   void Start(PhoneState state) {
-    engine_ = std::make_unique<AtEngine>(std::move(state), StandardCommandTable(), [this] { return now_; });
+    engine_ = std::make_unique<AtEngine>(std::move(state), StandardCommandTable(),
+                                         [this] { return now_; });
     ASSERT_EQ(engine_->Feed("ATE0\r"), "ATE0\r\r\nOK\r\n");
   }
   std::string Send(std::string_view line) { return engine_->Feed(std::string(line) + "\r"); }

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "support/temp_dir.h"
-#include "support/child_process.h"
 #include "sim/pty_phone.h"
+#include "support/child_process.h"
+#include "support/temp_dir.h"
 
 namespace telvane::sim {
 namespace {

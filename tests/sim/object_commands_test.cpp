@@ -19,8 +19,8 @@ class ObjectCommandsTest : public EngineTest {
   void Write(const std::string& type, int index, const std::string& bytes, std::size_t size) {
     const int blocks = static_cast<int>((bytes.size() + size - 1) / size);
     for (int k = 1; k <= blocks; ++k) {
-      ASSERT_EQ(Send("AT^SBNW=\"" + type + "\"," + std::to_string(index) + "," +
-                     std::to_string(k) + "," + std::to_string(blocks)),
+      ASSERT_EQ(Send("AT^SBNW=\"" + type + "\"," + std::to_string(index) + "," + std::to_string(k) +
+                     "," + std::to_string(blocks)),
                 "\r\n> ");
       ASSERT_EQ(Block(testing::Hex(bytes.substr((k - 1) * size, size))), "\r\nOK\r\n");
     }
@@ -70,8 +70,8 @@ TEST_F(ObjectCommandsTest, RefusesBadHexAndBlocksOutOfOrderAndKeepsTheOldObject)
   Write("mid", 2, "old tune", 100);
   const std::string tune = Pattern(250);
   // Odd digit count, non-hex, and more than one block of bytes.
-  for (const std::string& bad : {std::string("ABC"), std::string("4G"),
-                                std::string(202, 'A'), std::string()}) {
+  for (const std::string& bad :
+       {std::string("ABC"), std::string("4G"), std::string(202, 'A'), std::string()}) {
     ASSERT_EQ(Send("AT^SBNW=\"mid\",2,1,3"), "\r\n> ");
     EXPECT_EQ(Block(bad), "\r\nERROR\r\n") << bad;
   }

@@ -12,7 +12,9 @@ namespace {
 
 class PhonebookCommandsTest : public EngineTest {
  protected:
-  static std::string Ok(std::string_view line) { return "\r\n" + std::string(line) + "\r\n\r\nOK\r\n"; }
+  static std::string Ok(std::string_view line) {
+    return "\r\n" + std::string(line) + "\r\n\r\nOK\r\n";
+  }
 };
 
 TEST_F(PhonebookCommandsTest, ReadsSimEntriesSingleAndAsRange) {

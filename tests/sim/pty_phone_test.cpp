@@ -51,7 +51,7 @@ class PtyPhoneTest : public ::testing::Test {
 TEST_F(PtyPhoneTest, AnswersOverThePseudoTerminalAndSurvivesAReopen) {
   PtyClient& client = StartWithClient();
   EXPECT_EQ(client.Command("AT+CGMI"), "\r\nSIEMENS\r\n\r\nOK\r\n");
-  client_.reset();  // the client closes the device ...
+  client_.reset();                        // the client closes the device ...
   PtyClient again(phone_->DevicePath());  // ... and opens it again
   EXPECT_EQ(again.Command("AT+CBC"), "\r\n+CBC: 0,80\r\n\r\nOK\r\n");
 }
@@ -63,9 +63,9 @@ TEST_F(PtyPhoneTest, TranscriptHoldsReceivedAndSentLinesInMemoryAndInTheFile) {
   client.Command("AT+CBC");
   client.Send("hello\r");  // noise: no answer
   client.Command("AT^SMSO");
-  const std::vector<std::string> expected = {"> ATE0", "< OK", "> AT+CBC", "< +CBC: 0,80",
-                                             "< OK", "> hello", "> AT^SMSO",
-                                             "< ^SMSO: MS OFF", "< OK"};
+  const std::vector<std::string> expected = {"> ATE0", "< OK",    "> AT+CBC",  "< +CBC: 0,80",
+                                             "< OK",   "> hello", "> AT^SMSO", "< ^SMSO: MS OFF",
+                                             "< OK"};
   EXPECT_EQ(phone_->Transcript(), expected);
   EXPECT_EQ(testing::ReadFile(dir_ / "transcript.txt"),
             "> ATE0\n< OK\n> AT+CBC\n< +CBC: 0,80\n< OK\n> hello\n> AT^SMSO\n"

@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include "sim/phone_state.h"
 #include "support/child_process.h"
 #include "support/pty_client.h"
 #include "support/temp_dir.h"
-#include "sim/phone_state.h"
 
 namespace telvane::sim {
 namespace {
@@ -58,8 +58,8 @@ TEST_F(SimProgramTest, DemoPhoneWithoutStateFileEndsOnSigint) {
 TEST_F(SimProgramTest, ErrorsAreReportedWithExitStatusOne) {
   const fs::path bad = dir_ / "bad.json";
   std::ofstream(bad) << "{\"audio\": {\"tone\": \"loud\"}}";
-  ChildProcess badState({TELVANE_SIM_PROGRAM, "--state", bad.string(), "--link",
-                         (dir_ / "p").string()});
+  ChildProcess badState(
+      {TELVANE_SIM_PROGRAM, "--state", bad.string(), "--link", (dir_ / "p").string()});
   EXPECT_EQ(badState.Wait(), 1);
   EXPECT_NE(badState.Stderr().find(bad.string()), std::string::npos) << badState.Stderr();
   EXPECT_NE(badState.Stderr().find("audio.tone must be a whole number"), std::string::npos);

@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "support/pty_client.h"
 #include "engine_test.h"
 #include "sim/pty_phone.h"
 #include "sim/state_json.h"
+#include "support/pty_client.h"
 
 namespace telvane::sim {
 namespace {
@@ -135,9 +135,9 @@ TEST_F(SmsCommandsTest, MalformedPdusAreRefusedAndNothingIsSent) {
   const std::string deliver = engine_->Snapshot().messages[0].pdu;
   const std::string cases[][2] = {
       {"AT+CMGS=" + std::to_string(good.length + 1), good.hex},  // wrong length
-      {"AT+CMGS=" + length, good.hex + "0"},                            // odd digit count
-      {"AT+CMGS=" + length, "0G" + good.hex.substr(2)},                 // not hex
-      {"AT+CMGS=" + length, good.hex + "\r\n"},  // line ends are no hex digits
+      {"AT+CMGS=" + length, good.hex + "0"},                     // odd digit count
+      {"AT+CMGS=" + length, "0G" + good.hex.substr(2)},          // not hex
+      {"AT+CMGS=" + length, good.hex + "\r\n"},                  // line ends are no hex digits
       {"AT+CMGS=" + std::to_string(good.length - 1), tooShort},  // data shorter than UDL
       {"AT+CMGS=57", deliver},  // the demo phone's first message, an SMS-DELIVER
   };

@@ -53,8 +53,7 @@ TEST(StateJsonTest, RoundTripKeepsEveryValueAndUnknownSections) {
   EXPECT_EQ(back.faults[0].kind, FaultKind::UnsolicitedInside);
   EXPECT_EQ(back.faults[0].count, -1);
   EXPECT_EQ(back.messages.size(), 5u);
-  EXPECT_EQ(back.keptSections.at("operators"),
-            R"({"preferred":[{"index":1,"numeric":"26201"}]})");
+  EXPECT_EQ(back.keptSections.at("operators"), R"({"preferred":[{"index":1,"numeric":"26201"}]})");
 }
 
 TEST(StateJsonTest, MissingKeysKeepDefaultsAndUnknownKeysAreKept) {
@@ -194,9 +193,9 @@ TEST(StateJsonTest, DemoLogoAndRingToneAreWellFormedFiles) {
   ASSERT_GE(logo.size(), 62u);
   EXPECT_EQ(logo.substr(0, 2), "BM");
   EXPECT_EQ(le32(2), logo.size());
-  EXPECT_EQ(le32(18), 97u);  // width
-  EXPECT_EQ(le32(22), 29u);  // height
-  EXPECT_EQ(logo[28], 1);    // bits per pixel
+  EXPECT_EQ(le32(18), 97u);                    // width
+  EXPECT_EQ(le32(22), 29u);                    // height
+  EXPECT_EQ(logo[28], 1);                      // bits per pixel
   EXPECT_EQ(le32(10) + 16 * 29, logo.size());  // rows of 16 bytes
   const std::string& tone = demo.objects.at("mid").at(0);
   EXPECT_EQ(tone.substr(0, 4), "MThd");

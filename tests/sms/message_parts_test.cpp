@@ -1,11 +1,12 @@
 // Cutting texts into parts, and parts that must fit one PDU whatever their characters.
+#include "sms/message_parts.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "gsm/submit_pdu.h"
-#include "sms/message_parts.h"
 
 namespace telvane::sms {
 namespace {

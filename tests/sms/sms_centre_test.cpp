@@ -1,10 +1,11 @@
 // Reading the service centre and routing recipients to centres by prefix.
+#include "sms/sms_centre.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "support/scripted_phone_test.h"
-#include "sms/sms_centre.h"
 
 namespace telvane::sms {
 namespace {
@@ -30,8 +31,8 @@ TEST_F(ReadSmsCentreTest, QuotedNumberIsTakenAndTheTypeReadWhereTheNumberStands)
 }
 
 TEST_F(ReadSmsCentreTest, GarbledOrFailedAnswerLeavesTheCentre) {
-  for (const char* answer : {"\r\n+CSCA: \"+4912\r\n\"\r\nOK\r\n", "\r\n+CSCX: \"+49\"\r\n\r\nOK\r\n",
-                             "\r\nERROR\r\n"}) {
+  for (const char* answer : {"\r\n+CSCA: \"+4912\r\n\"\r\nOK\r\n",
+                             "\r\n+CSCX: \"+49\"\r\n\r\nOK\r\n", "\r\nERROR\r\n"}) {
     peer_.Reply(answer);
     EXPECT_FALSE(ReadSmsCentre(exchange_, run_)) << answer;
     EXPECT_EQ(run_.smsCentreNumber, "+4900");

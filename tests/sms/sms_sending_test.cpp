@@ -1,5 +1,7 @@
 // Sending and storing messages against a scripted phone: the exact command lines, the
 // questions asked and the answers' effect.
+#include "sms/sms_sending.h"
+
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -7,7 +9,6 @@
 #include <vector>
 
 #include "support/scripted_phone_test.h"
-#include "sms/sms_sending.h"
 
 namespace telvane::sms {
 namespace {
@@ -124,10 +125,9 @@ TEST_F(SmsSendingTest, CancelOffersToStoreAndSendingGoesOnWithTheNextPart) {
   EXPECT_EQ(lines[2], "AT+CMGW=154,2");
   EXPECT_EQ(lines[3], lines[1]);
   EXPECT_EQ(lines[5], "AT+CMGW=15,2");
-  EXPECT_EQ(feedback_.events,
-            (Lines{"progress 1/2", "retry?", "close", "store?",
-                   "stored 7 +491701234567 " + std::string(160, 'a'), "progress 2/2", "retry?",
-                   "close", "store?", "failed 61"}));
+  EXPECT_EQ(feedback_.events, (Lines{"progress 1/2", "retry?", "close", "store?",
+                                     "stored 7 +491701234567 " + std::string(160, 'a'),
+                                     "progress 2/2", "retry?", "close", "store?", "failed 61"}));
 }
 
 TEST_F(SmsSendingTest, PredefinedTextIsStoredWithoutCentreOrRecipient) {

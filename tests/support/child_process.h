@@ -78,7 +78,8 @@ class ChildProcess {
         stdout_.erase(0, end + 1);
         return line;
       }
-      if (out_ < 0 || std::chrono::steady_clock::now() > deadline || !ReadSome(50)) return std::nullopt;
+      if (out_ < 0 || std::chrono::steady_clock::now() > deadline || !ReadSome(50))
+        return std::nullopt;
     }
   }
   void Signal(int signal) {

@@ -26,7 +26,9 @@ class FakeIrdaProvider : public link::IrdaProvider {
   int peerSocket = -1;
   std::function<void()> onConnect;  // runs when a connection succeeds
 
-  ~FakeIrdaProvider() override { if (peerSocket >= 0) ::close(peerSocket); }
+  ~FakeIrdaProvider() override {
+    if (peerSocket >= 0) ::close(peerSocket);
+  }
   bool Offered() const override { return true; }
   bool StartSocketLibrary() override { return libraryStarts; }
   base::UniqueFd OpenSocket() override {
@@ -38,7 +40,8 @@ class FakeIrdaProvider : public link::IrdaProvider {
   }
   bool EnumerateDevices(int, link::IrdaDeviceList& list) override {
     if (!enumerates) return false;
-    list.count = reportedCount == 0xFFFFFFFF ? static_cast<std::uint32_t>(deviceNames.size()) : reportedCount;
+    list.count = reportedCount == 0xFFFFFFFF ? static_cast<std::uint32_t>(deviceNames.size())
+                                             : reportedCount;
     for (std::size_t i = 0; i < deviceNames.size() && i < list.devices.size(); ++i) {
       list.devices[i].deviceId = static_cast<std::uint32_t>(100 + i);
       std::memcpy(list.devices[i].name.data(), deviceNames[i].data(),
@@ -47,7 +50,8 @@ class FakeIrdaProvider : public link::IrdaProvider {
     return true;
   }
   bool SetIasRecord(int, const link::IasSetRecord& record) override {
-    return iasAccepted && record.className == "IrDA:IrCOMM" && record.attributeName == "Parameters" &&
+    return iasAccepted && record.className == "IrDA:IrCOMM" &&
+           record.attributeName == "Parameters" &&
            record.octets == std::array<std::uint8_t, 6>{0x00, 0x01, 0x06, 0x01, 0x01, 0x01};
   }
   bool SetNineWireMode(int) override { return nineWireAccepted; }

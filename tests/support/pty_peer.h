@@ -73,7 +73,8 @@ class PtyPeer {
     std::lock_guard lock(mutex_);
     return lines_;
   }
-  bool WaitForLines(std::size_t count, std::chrono::milliseconds limit = std::chrono::seconds(10)) const {
+  bool WaitForLines(std::size_t count,
+                    std::chrono::milliseconds limit = std::chrono::seconds(10)) const {
     std::unique_lock lock(mutex_);
     return changed_.wait_for(lock, limit, [&] { return lines_.size() >= count; });
   }
@@ -148,7 +149,7 @@ class PtyPeer {
   }
 
   int master_ = -1;
-  int slave_ = -1;     // kept open so the device keeps its settings between opens
+  int slave_ = -1;  // kept open so the device keeps its settings between opens
   int stopPipe_[2] = {-1, -1};
   std::string devicePath_;
   mutable std::mutex mutex_;

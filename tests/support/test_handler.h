@@ -25,7 +25,9 @@ struct TestHandler : ui::DialogHandler {
   std::function<void(ui::Dialog&, const std::vector<std::string>&)> drop;
   std::function<void(ui::Dialog&)> close;
 
-  void OnInit(ui::Dialog& d) override { if (init) init(d); }
+  void OnInit(ui::Dialog& d) override {
+    if (init) init(d);
+  }
   void OnCommand(ui::Dialog& d, int id) override {
     commands.push_back(id);
     if (command) command(d, id);

@@ -30,9 +30,10 @@ TEST_F(HeadlessDialogTest, UnknownIdsAreIgnoredAndGiveDefaults) {
   dialog.SortRows(kNone, [](const ListRow&, const ListRow&) { return false; });
   dialog.EnableMenuItem(kNone, true);
   dialog.ShowPopupMenu(kNone);
-  EXPECT_EQ(std::make_tuple(dialog.HasControl(kNone), dialog.Text(kNone), dialog.IsEnabled(kNone), dialog.Pos(kNone),
-                            dialog.RowCount(kNone), dialog.CurrentItem(kNone), dialog.FocusedRow(kNone),
-                            dialog.SelectedRows(kNone), dialog.IsMenuItemEnabled(kNone)),
+  EXPECT_EQ(std::make_tuple(dialog.HasControl(kNone), dialog.Text(kNone), dialog.IsEnabled(kNone),
+                            dialog.Pos(kNone), dialog.RowCount(kNone), dialog.CurrentItem(kNone),
+                            dialog.FocusedRow(kNone), dialog.SelectedRows(kNone),
+                            dialog.IsMenuItemEnabled(kNone)),
             std::make_tuple(false, "", false, 0, 0, -1, -1, std::vector<int>{}, false));
   // Out-of-range rows, items and columns of real controls, too.
   EXPECT_EQ(dialog.Cell(1072, 5, 0), "");
@@ -75,8 +76,9 @@ TEST_F(HeadlessDialogTest, ColumnsAddedLaterGiveRowsEmptyCells) {
   dialog.AddColumn(1072, "Name", 50);
   dialog.AddColumn(1072, "Number", 60);
   dialog.SetCell(1072, 0, 1, "+49");
-  EXPECT_EQ(std::make_tuple(dialog.Cell(1072, 0, 0), dialog.Cell(1072, 0, 1), dialog.RowData(1072, 0)),
-            std::make_tuple("only", "+49", 7));
+  EXPECT_EQ(
+      std::make_tuple(dialog.Cell(1072, 0, 0), dialog.Cell(1072, 0, 1), dialog.RowData(1072, 0)),
+      std::make_tuple("only", "+49", 7));
   dialog.AddListStyle(1072, kListFullRowSelect);
   dialog.AddListStyle(1072, kListFullRowSelect);
   EXPECT_EQ(dialog.ListStyle(1072), kListFullRowSelect);
@@ -88,9 +90,10 @@ TEST_F(HeadlessDialogTest, SetCheckedKeepsRadioGroupsExclusive) {
   dialog.SetChecked(1018, true);
   dialog.SetChecked(1247, true);
   // 1019 is of another group.
-  EXPECT_EQ((std::vector<bool>{dialog.IsChecked(1017), dialog.IsChecked(1018), dialog.IsChecked(1019),
-                               dialog.IsChecked(1020), dialog.IsChecked(1247)}),
-            (std::vector<bool>{false, true, true, false, true}));
+  EXPECT_EQ(
+      (std::vector<bool>{dialog.IsChecked(1017), dialog.IsChecked(1018), dialog.IsChecked(1019),
+                         dialog.IsChecked(1020), dialog.IsChecked(1247)}),
+      (std::vector<bool>{false, true, true, false, true}));
 }
 
 TEST_F(HeadlessDialogTest, RangesClampPositionsAndMayRunDownwards) {
@@ -105,7 +108,8 @@ TEST_F(HeadlessDialogTest, RangesClampPositionsAndMayRunDownwards) {
 
 TEST_F(HeadlessDialogTest, WindowGeometryAndEnd) {
   // 330 x 230 dialog units.
-  EXPECT_EQ(std::make_pair(dialog.WindowRect().width, dialog.WindowRect().height), std::make_pair(495, 373));
+  EXPECT_EQ(std::make_pair(dialog.WindowRect().width, dialog.WindowRect().height),
+            std::make_pair(495, 373));
   dialog.MoveWindow(-10, 20);
   EXPECT_EQ(dialog.WindowRect().x, -10);
   dialog.SetTimer(1, 500);
@@ -118,13 +122,14 @@ TEST_F(HeadlessDialogTest, WindowGeometryAndEnd) {
 TEST(HeadlessModeless, ClosesWhenTheObjectGoes) {
   test::LambdaHandler box;
   std::unique_ptr<Dialog> wait;  // reset by the script before the window ends
-  const auto run = test::PlayMain("click 1025\nexpect text 1066 1\nclick 1016\nexpect text 1066 0\n",
-                                  [&](test::LambdaHandler& main, headless::HeadlessUi& ui) {
-                                    main.command = [&](Dialog& d, int id) {
-                                      wait = id == 1025 ? ui.OpenModeless(200, box) : nullptr;
-                                      d.SetText(1066, std::to_string(ui.ModelessCount()));
-                                    };
-                                  });
+  const auto run =
+      test::PlayMain("click 1025\nexpect text 1066 1\nclick 1016\nexpect text 1066 0\n",
+                     [&](test::LambdaHandler& main, headless::HeadlessUi& ui) {
+                       main.command = [&](Dialog& d, int id) {
+                         wait = id == 1025 ? ui.OpenModeless(200, box) : nullptr;
+                         d.SetText(1066, std::to_string(ui.ModelessCount()));
+                       };
+                     });
   EXPECT_EQ(run.status, 0) << run.err;
 }
 

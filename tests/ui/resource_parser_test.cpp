@@ -26,7 +26,8 @@ using test::TestResources;
 TEST(ResourceParser, ReadsControlsOfARealisticTemplate) {
   const DialogTemplate* main = TestResources().Dialog(101, 9);
   ASSERT_NE(main, nullptr);
-  EXPECT_EQ(std::tie(main->caption, main->menuId, main->width, main->height, main->fontName, main->fontSize),
+  EXPECT_EQ(std::tie(main->caption, main->menuId, main->width, main->height, main->fontName,
+                     main->fontSize),
             std::make_tuple("Telvane S45/ME45 V1.000", 102, 330, 230, "MS Sans Serif", 8));
 
   const struct {
@@ -47,13 +48,15 @@ TEST(ResourceParser, ReadsControlsOfARealisticTemplate) {
     ASSERT_NE(control, nullptr) << id;
     EXPECT_EQ(control->kind, kind) << id;
   }
-  EXPECT_EQ(std::tie(main->controls.front().id, main->controls.front().text), std::make_tuple(-1, "Producer:"));
+  EXPECT_EQ(std::tie(main->controls.front().id, main->controls.front().text),
+            std::make_tuple(-1, "Producer:"));
   EXPECT_EQ(main->Find(-1), nullptr) << "unaddressed labels are not found by id";
 
   const ControlTemplate* upDown = main->Find(1013);
   EXPECT_TRUE(upDown->HasStyle("UDS_ALIGNRIGHT"));
   EXPECT_TRUE(upDown->HasStyle("UDS_SETBUDDYINT"));
-  EXPECT_EQ(std::tie(upDown->x, upDown->y, upDown->width, upDown->height), std::make_tuple(60, 40, 10, 12));
+  EXPECT_EQ(std::tie(upDown->x, upDown->y, upDown->width, upDown->height),
+            std::make_tuple(60, 40, 10, 12));
   EXPECT_TRUE(main->Find(1008)->HasStyle("WS_DISABLED"));
   EXPECT_TRUE(main->Find(1019)->HasStyle("WS_GROUP"));
 }
@@ -65,9 +68,10 @@ TEST(ResourceParser, ReadsMenusWithPopupsSeparatorsAndStates) {
   const MenuItem& file = menu->items[0];
   EXPECT_EQ(file.text, "&File");
   ASSERT_EQ(file.children.size(), 4u);
-  EXPECT_EQ(std::make_tuple(file.children[0].command, file.children[0].grayed, file.children[1].grayed,
-                            file.children[2].IsSeparator(), file.children[3].text),
-            std::make_tuple(40003, false, true, true, "&Exit"));
+  EXPECT_EQ(
+      std::make_tuple(file.children[0].command, file.children[0].grayed, file.children[1].grayed,
+                      file.children[2].IsSeparator(), file.children[3].text),
+      std::make_tuple(40003, false, true, true, "&Exit"));
   EXPECT_EQ(menu->items[1].children.at(0).command, 40002);
 }
 
@@ -81,8 +85,12 @@ TEST(ResourceParser, StringsAreUnescapedAndConvertedToLatin1) {
       "  4, \"\"\n"
       "END\n",
       "strings.rc", set);
-  EXPECT_EQ(set.strings, (std::map<int, std::string>{
-                             {1, "Say \"hi\"\tnow"}, {2, "Gr\xF6\xDF" "e\\Ma\xDF"}, {3, "Euro ? sign"}, {4, ""}}));
+  EXPECT_EQ(set.strings, (std::map<int, std::string>{{1, "Say \"hi\"\tnow"},
+                                                     {2,
+                                                      "Gr\xF6\xDF"
+                                                      "e\\Ma\xDF"},
+                                                     {3, "Euro ? sign"},
+                                                     {4, ""}}));
 }
 
 TEST(ResourceParser, AcceptsCommonRcVariants) {
@@ -161,7 +169,8 @@ TEST(ResourceParser, EveryCutOfAFileParsesOrFailsCleanly) {
       "STRINGTABLE\nBEGIN\n  16, \"Can't \"\"open\"\"\\n\"\nEND\n"
       "102 MENU\nBEGIN\n  POPUP \"&File\"\n  BEGIN\n    MENUITEM \"&Exit\", 40001, GRAYED\n"
       "    MENUITEM SEPARATOR\n  END\nEND\n"
-      "101 DIALOG 0, 0, 330, 230\nCAPTION \"Gr\xC3\xB6\xC3\x9F" "e\"\nMENU 102\n"
+      "101 DIALOG 0, 0, 330, 230\nCAPTION \"Gr\xC3\xB6\xC3\x9F"
+      "e\"\nMENU 102\n"
       "FONT 8, \"MS Sans Serif\"\nBEGIN\n"
       "  CONTROL \"\", 1013, \"msctls_updown32\", UDS_SETBUDDYINT | 0x20, 60, 40, 10, 12\n"
       "  EDITTEXT 1216, 10, 10, 40, 12, ES_NUMBER | NOT WS_VISIBLE // note\nEND\n";
@@ -255,7 +264,8 @@ TEST(Translations, PhonebookWindowsKeepTheirStylesAndUpDownBuddies) {
   for (const auto& [language, set] : EmbeddedSets()) {
     SCOPED_TRACE(language);
     // The phone book windows and pop-up menus exist in every language.
-    for (int id : {105, 110, 137, 163, 158, 160}) EXPECT_NE(res.Dialog(id, language), nullptr) << id;
+    for (int id : {105, 110, 137, 163, 158, 160})
+      EXPECT_NE(res.Dialog(id, language), nullptr) << id;
     for (int id : {106, 1031, 1032, 1033, 1034}) EXPECT_NE(res.Menu(id, language), nullptr) << id;
     EXPECT_TRUE(res.Dialog(137, language)->Find(1110)->HasStyle("ES_PASSWORD"));
     EXPECT_TRUE(res.Dialog(137, language)->Find(1110)->HasStyle("ES_NUMBER"));

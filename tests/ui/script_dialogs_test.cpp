@@ -52,15 +52,19 @@ TEST(ScriptDialogs, ChildDisablesItsOpenerWhileItRuns) {
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_FALSE(openerEnabledInChild);
   EXPECT_TRUE(openerEnabledAfter);
-  EXPECT_EQ(typed, "Gr\xFC\xDF" "e\nzwei");
+  EXPECT_EQ(typed,
+            "Gr\xFC\xDF"
+            "e\nzwei");
 
   // The opener's controls cannot be reached from the child.
   LambdaHandler child;
   const auto reach = PlayMain("click 1025\nclick 1066\n", [&](LambdaHandler& main, HeadlessUi& ui) {
     main.command = [&](Dialog& d, int) { ui.RunModal(kChild, child, &d); };
   });
-  EXPECT_NE(ScriptError(reach).find("test.ui:2: click: window 200 has no control or menu command 1066"),
-            std::string::npos) << ScriptError(reach);
+  EXPECT_NE(
+      ScriptError(reach).find("test.ui:2: click: window 200 has no control or menu command 1066"),
+      std::string::npos)
+      << ScriptError(reach);
 }
 
 // The main window asks question 30 on 1025 and shows the answer in 1066.
@@ -88,8 +92,10 @@ TEST(ScriptDialogs, QuestionsTakeQueuedAnswersInOrder) {
   EXPECT_EQ(run.out, "message 30 Telvane: Delete entry?\nmessage 30 Telvane: Delete entry?\n");
 
   const auto unanswered = PlayMain("click 1025\nexpect text 1066 yes\n", Asking);
-  EXPECT_NE(ScriptError(unanswered).find("test.ui:1: message 30 asks \"Delete entry?\" and no answer is queued"),
-            std::string::npos) << ScriptError(unanswered);
+  EXPECT_NE(ScriptError(unanswered)
+                .find("test.ui:1: message 30 asks \"Delete entry?\" and no answer is queued"),
+            std::string::npos)
+      << ScriptError(unanswered);
   EXPECT_EQ(unanswered.out, "message 30 Telvane: Delete entry?\n") << "the box is printed before";
 
   const auto noButton = PlayMain("answer retry\nclick 1025\n", Asking);
@@ -98,25 +104,27 @@ TEST(ScriptDialogs, QuestionsTakeQueuedAnswersInOrder) {
 }
 
 TEST(ScriptDialogs, PlainBoxesNeedNoAnswerAndLeaveQueuedOnesAlone) {
-  const auto run = PlayMain(
-      "answer no\nclick 1016\nclick 1025\nexpect text 1066 no\n", [](LambdaHandler& main, HeadlessUi& ui) {
-        main.command = [&](Dialog& d, int id) {
-          if (id == 1016) {
-            ShowError(ui, 16);
-            ShowInfo(ui, 31);
-            MessageRequest literal;
-            literal.text = "Unable to activate help";
-            ui.ShowMessage(literal);
-            return;
-          }
-          const int answer = ShowStringMessage(ui, 30, Caption::Telvane, Buttons::YesNo);
-          d.SetText(1066, answer == kIdNo ? "no" : "yes");
-        };
-      });
+  const auto run = PlayMain("answer no\nclick 1016\nclick 1025\nexpect text 1066 no\n",
+                            [](LambdaHandler& main, HeadlessUi& ui) {
+                              main.command = [&](Dialog& d, int id) {
+                                if (id == 1016) {
+                                  ShowError(ui, 16);
+                                  ShowInfo(ui, 31);
+                                  MessageRequest literal;
+                                  literal.text = "Unable to activate help";
+                                  ui.ShowMessage(literal);
+                                  return;
+                                }
+                                const int answer =
+                                    ShowStringMessage(ui, 30, Caption::Telvane, Buttons::YesNo);
+                                d.SetText(1066, answer == kIdNo ? "no" : "yes");
+                              };
+                            });
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out,
             "message 16 Telvane Error: Can't open COM port\n"
-            "message 31 Telvane: Zeile eins\\nGr\xC3\xB6\xC3\x9F" "e\n"
+            "message 31 Telvane: Zeile eins\\nGr\xC3\xB6\xC3\x9F"
+            "e\n"
             "message 0 Telvane: Unable to activate help\n"
             "message 30 Telvane: Delete entry?\n");
 }
@@ -138,7 +146,8 @@ TEST(ScriptDialogs, FileDialogsTakeQueuedChoices) {
     main.command = [&](Dialog& d, int id) {
       if (id != 40003) return;
       const auto choice = ui.ChooseFile(request);
-      d.SetText(1066, choice ? choice->path + " #" + std::to_string(choice->previewNumber) : "cancelled");
+      d.SetText(1066,
+                choice ? choice->path + " #" + std::to_string(choice->previewNumber) : "cancelled");
     };
   };
   request.save = true;
@@ -157,7 +166,8 @@ TEST(ScriptDialogs, FileDialogsTakeQueuedChoices) {
       program);
   // The last dialog has no file queued.
   EXPECT_NE(ScriptError(run).find("test.ui:10: a save file dialog was shown and no file is queued"),
-            std::string::npos) << ScriptError(run);
+            std::string::npos)
+      << ScriptError(run);
   EXPECT_EQ(run.err.find("expect failed"), std::string::npos) << run.err;
 
   // An open dialog that wants an existing file refuses a missing one.
@@ -193,7 +203,8 @@ TEST(ScriptDialogs, RadioButtonsAndCheckBoxes) {
         };
       });
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(seen, (std::vector<std::string>{"1017 on", "1019 on", "1018 on", "1020 on", "1247 on", "1247 off"}));
+  EXPECT_EQ(seen, (std::vector<std::string>{"1017 on", "1019 on", "1018 on", "1020 on", "1247 on",
+                                            "1247 off"}));
 }
 
 TEST(ScriptDialogs, MenuCommandsFollowTheirEnabledState) {
@@ -216,7 +227,8 @@ TEST(ScriptDialogs, MenuCommandsFollowTheirEnabledState) {
   EXPECT_EQ(commands, (std::vector<int>{40003, 40030}));
 
   const auto grayed = PlayMain("click 40030\n", program);
-  EXPECT_NE(ScriptError(grayed).find("menu command 40030 is grayed"), std::string::npos) << ScriptError(grayed);
+  EXPECT_NE(ScriptError(grayed).find("menu command 40030 is grayed"), std::string::npos)
+      << ScriptError(grayed);
 }
 
 TEST(ScriptDialogs, PopupMenuCommandsWorkOnlyWhileThePopupShows) {
@@ -242,10 +254,12 @@ TEST(ScriptDialogs, DisabledControlsAndWindowsCannotBeClicked) {
     };
   };
   const auto disabled = PlayMain("expect enabled 1008 off\nclick 1008\n", program);
-  EXPECT_NE(ScriptError(disabled).find("test.ui:2: click: control 1008 is disabled"), std::string::npos)
+  EXPECT_NE(ScriptError(disabled).find("test.ui:2: click: control 1008 is disabled"),
+            std::string::npos)
       << ScriptError(disabled);
   const auto window = PlayMain("click 1016\nclick 1025\n", program);
-  EXPECT_NE(ScriptError(window).find("window 101 is disabled"), std::string::npos) << ScriptError(window);
+  EXPECT_NE(ScriptError(window).find("window 101 is disabled"), std::string::npos)
+      << ScriptError(window);
 }
 
 TEST(ScriptDialogs, UpDownMovesWithinItsRangeAndUpdatesItsBuddy) {
@@ -304,7 +318,8 @@ TEST(ScriptDialogs, TimersDropsAndCloseReachTheHandler) {
     };
     result = ui.RunModal(101, main, nullptr);
   };
-  const auto run = test::Play("timer 5\ndrop 101 a.csv \"my book.vcf\"\ndrop 1072 b.vcf\nclose\n", program);
+  const auto run =
+      test::Play("timer 5\ndrop 101 a.csv \"my book.vcf\"\ndrop 1072 b.vcf\nclose\n", program);
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(calls, (std::vector<std::string>{"timer 5", "drop 2 my book.vcf", "drop 1 b.vcf"}));
   EXPECT_EQ(result, kIdCancel) << "the close box ends with Cancel by default";
@@ -313,16 +328,17 @@ TEST(ScriptDialogs, TimersDropsAndCloseReachTheHandler) {
 
 TEST(ScriptDialogs, ShellAndHelpRequestsAreRecorded) {
   std::vector<bool> helpResults;
-  const auto run = test::Play("click 1016\nexpect opened /tmp/TelvaneSMS.csv\nhelpfails\nclick 1016\nclose\n",
-                              [&](HeadlessUi& ui) {
-                                LambdaHandler main;
-                                main.command = [&](Dialog&, int) {
-                                  ui.OpenWithShell("/tmp/TelvaneSMS.csv");
-                                  helpResults.push_back(ui.OpenHelp("telvane.html"));
-                                };
-                                ui.RunModal(101, main, nullptr);
-                                EXPECT_EQ(ui.HelpRequests().size(), 2u);
-                              });
+  const auto run =
+      test::Play("click 1016\nexpect opened /tmp/TelvaneSMS.csv\nhelpfails\nclick 1016\nclose\n",
+                 [&](HeadlessUi& ui) {
+                   LambdaHandler main;
+                   main.command = [&](Dialog&, int) {
+                     ui.OpenWithShell("/tmp/TelvaneSMS.csv");
+                     helpResults.push_back(ui.OpenHelp("telvane.html"));
+                   };
+                   ui.RunModal(101, main, nullptr);
+                   EXPECT_EQ(ui.HelpRequests().size(), 2u);
+                 });
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(helpResults, (std::vector<bool>{true, false}));
 }
@@ -339,7 +355,8 @@ TEST(ScriptDialogs, CalendarsAndTimePickersTakeValidValues) {
   EXPECT_EQ(PlayMain("date 1049 2024-02-29\ntime 1048 23:59\n", program).status, 0);
   EXPECT_EQ(date, (Date{2024, 2, 29}));
   EXPECT_EQ(time, (Time{23, 59, 0}));
-  for (const char* script : {"date 1049 2023-02-29\n", "time 1048 24:00\n", "date 1049 2024-2-9\n"}) {
+  for (const char* script :
+       {"date 1049 2023-02-29\n", "time 1048 24:00\n", "date 1049 2024-2-9\n"}) {
     EXPECT_EQ(PlayMain(script, program).status, 2) << script;
   }
 }

@@ -77,9 +77,12 @@ TEST(ScriptLists, RowsSortSelectionAndKeys) {
   // after the sort.
   std::vector<std::pair<EventKind, int>> seen;
   for (const ControlEvent& e : window.events) seen.emplace_back(e.kind, e.row);
-  EXPECT_EQ(seen, (std::vector<std::pair<EventKind, int>>{
-                      {EventKind::RightClicked, -1}, {EventKind::SelectionChanged, 2}, {EventKind::HeaderClicked, -1},
-                      {EventKind::KeyPressed, 1}, {EventKind::DoubleClicked, 1}, {EventKind::RightClicked, 1}}));
+  EXPECT_EQ(seen, (std::vector<std::pair<EventKind, int>>{{EventKind::RightClicked, -1},
+                                                          {EventKind::SelectionChanged, 2},
+                                                          {EventKind::HeaderClicked, -1},
+                                                          {EventKind::KeyPressed, 1},
+                                                          {EventKind::DoubleClicked, 1},
+                                                          {EventKind::RightClicked, 1}}));
 }
 
 TEST(ScriptLists, RowsAndColumnsOutOfRangeAreScriptErrors) {
@@ -174,7 +177,8 @@ TEST(WindowKit, ColumnWidthsComeFromAndGoToTheirFamily) {
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(widths, (std::array<int, 3>{120, 150, 55}));
   config::WriteKeyFamily(profile, "TCol", widths);
-  const config::Settings reread = config::ReadAllSettings(config::ProfileFile(dir / "Telvane.ini", "Telvane"));
+  const config::Settings reread =
+      config::ReadAllSettings(config::ProfileFile(dir / "Telvane.ini", "Telvane"));
   EXPECT_EQ(reread.tCol, (std::array<int, 3>{120, 150, 55}));
 }
 

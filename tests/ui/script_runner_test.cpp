@@ -85,7 +85,11 @@ TEST(ScriptRunner, ScriptErrorsAreStatus2EvenAfterAFailedExpect) {
     EXPECT_EQ(run.status, 2) << c.script;
     EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
   }
-  EXPECT_EQ(Play("\xEF\xBB\xBF" "click 1\r\n# only comments follow\r\n\n", SimpleProgram).status, 0)
+  EXPECT_EQ(Play("\xEF\xBB\xBF"
+                 "click 1\r\n# only comments follow\r\n\n",
+                 SimpleProgram)
+                .status,
+            0)
       << "a byte order mark and CR LF line ends are fine";
 }
 
@@ -124,11 +128,26 @@ TEST(ScriptRunner, MalformedScriptsStopBeforeTheProgramRuns) {
 }
 
 TEST(ScriptRunner, BadArgumentsAreScriptErrors) {
-  for (const char* script :
-       {"click\n", "click 1 2\n", "click x\n", "check 1247 maybe\n", "updown 1013 1x\n", "key 1072 home\n",
-        "answer perhaps\n", "file\n", "file - 3\n", "file a.bmp x\n", "expect rowcount 1072\n",
-        "expect checked 4711 on\n", "expect text 4711 x\n", "dump 4711\n", "close now\n", "timer\n",
-        "drop 4711 a\n", "drop 101 a\n", "select 1050 99999999999\n", "helpfails 1\n"}) {
+  for (const char* script : {"click\n",
+                             "click 1 2\n",
+                             "click x\n",
+                             "check 1247 maybe\n",
+                             "updown 1013 1x\n",
+                             "key 1072 home\n",
+                             "answer perhaps\n",
+                             "file\n",
+                             "file - 3\n",
+                             "file a.bmp x\n",
+                             "expect rowcount 1072\n",
+                             "expect checked 4711 on\n",
+                             "expect text 4711 x\n",
+                             "dump 4711\n",
+                             "close now\n",
+                             "timer\n",
+                             "drop 4711 a\n",
+                             "drop 101 a\n",
+                             "select 1050 99999999999\n",
+                             "helpfails 1\n"}) {
     EXPECT_EQ(Play(script, SimpleProgram).status, 2) << script;
   }
 }

@@ -96,7 +96,8 @@ END
 
 Resources Build() {
   Resources resources;
-  for (const auto& [language, text, name] : {std::tuple{9, kEnglish, "en/test.rc"}, std::tuple{7, kGerman, "de/test.rc"}}) {
+  for (const auto& [language, text, name] :
+       {std::tuple{9, kEnglish, "en/test.rc"}, std::tuple{7, kGerman, "de/test.rc"}}) {
     ResourceSet set;
     ParseResourceText(text, name, set);
     resources.Add(language, std::move(set));
@@ -116,7 +117,8 @@ ScriptResult Play(const std::string& script,
   std::istringstream in(script);
   std::ostringstream out;
   std::ostringstream err;
-  const int status = headless::RunScript(in, "test.ui", out, err, TestResources(), languageId, program);
+  const int status =
+      headless::RunScript(in, "test.ui", out, err, TestResources(), languageId, program);
   return {status, out.str(), err.str()};
 }
 

@@ -37,9 +37,8 @@ void GifRowOrder::SkipEmptyPasses() {
   }
 }
 
-GifLineAssembler::GifLineAssembler(PictureRecord& record, std::uint32_t width,
-                                   std::uint32_t height, std::uint32_t storedBits,
-                                   bool interlaced)
+GifLineAssembler::GifLineAssembler(PictureRecord& record, std::uint32_t width, std::uint32_t height,
+                                   std::uint32_t storedBits, bool interlaced)
     : record_(record),
       width_(width),
       storedBits_(storedBits),
@@ -80,8 +79,7 @@ bool GifLineAssembler::DeliverLine() {
         packed_[width_ / 2] = static_cast<std::uint8_t>(indices_[width_ - 1] << 4);
       }
       break;
-    default:
-      break;
+    default: break;
   }
   const std::uint32_t line = rows_.Current();
   rows_.Advance();

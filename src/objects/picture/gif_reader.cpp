@@ -59,8 +59,7 @@ void LoadColourTable(PictureRecord& record, std::span<const std::uint8_t> table)
   }
 }
 
-void SetSize(PictureRecord& record, std::uint32_t width, std::uint32_t height,
-             std::uint8_t flags) {
+void SetSize(PictureRecord& record, std::uint32_t width, std::uint32_t height, std::uint8_t flags) {
   record.width = width;
   record.height = height;
   record.bitsPerPixel = (flags & 7u) + 1;
@@ -149,8 +148,8 @@ PictureStatus LoadGif(PictureRecord& record, std::span<const std::uint8_t> file)
 
   const auto minimumCodeSize = cursor.Next();
   if (!minimumCodeSize) return PictureStatus::kBadHeader;
-  GifLineAssembler lines(record, record.width, record.height,
-                         *StoredBitsFor(record.bitsPerPixel), (flags & kInterlaceFlag) != 0);
+  GifLineAssembler lines(record, record.width, record.height, *StoredBitsFor(record.bitsPerPixel),
+                         (flags & kInterlaceFlag) != 0);
   switch (DecodeLzw(file.subspan(cursor.Position()), *minimumCodeSize, lines)) {
     case LzwResult::kEnd: return PictureStatus::kOk;
     case LzwResult::kStopped: return PictureStatus::kStopped;

@@ -29,7 +29,9 @@ class TemporaryBmp {
     ::close(fd);
     return TemporaryBmp(std::move(name));
   }
-  TemporaryBmp(TemporaryBmp&& other) noexcept : path_(std::move(other.path_)) { other.path_.clear(); }
+  TemporaryBmp(TemporaryBmp&& other) noexcept : path_(std::move(other.path_)) {
+    other.path_.clear();
+  }
   TemporaryBmp& operator=(TemporaryBmp&&) = delete;
   ~TemporaryBmp() {
     if (!path_.empty()) std::remove(path_.c_str());
@@ -75,7 +77,8 @@ void SendGifLogo(TransferSession& session, const std::string& gifPath, int index
   const GifConversion conversion = ConvertGifToBmp(gifPath, bmp->Path());
   if (conversion.Succeeded()) {
     SendLogoFile(session.exchange, session.ui, bmp->Path(), index);
-  } else if (conversion.failedStep == GifStep::kReadHeader || conversion.failedStep == GifStep::kLoad) {
+  } else if (conversion.failedStep == GifStep::kReadHeader ||
+             conversion.failedStep == GifStep::kLoad) {
     ui::ShowStringMessage(session.ui, kStrCantOpenFile, ui::Caption::Telvane);
   }
   // A buffer that cannot be allocated or a BMP that cannot be written ends silently.
@@ -116,8 +119,8 @@ bool SendLogoFile(link::Exchange& exchange, ui::Ui& ui, const std::string& path,
     ui::ShowError(ui, kStrCantReadFileHeader);
     return false;
   }
-  const Outcome outcome =
-      WriteBinaryObject(exchange, *send->progress, ObjectType::kBmp, index, file, send->opened.size);
+  const Outcome outcome = WriteBinaryObject(exchange, *send->progress, ObjectType::kBmp, index,
+                                            file, send->opened.size);
   return ReportFileSend(ui, outcome, kStrLogoSendError);
 }
 

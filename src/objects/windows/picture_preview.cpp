@@ -38,7 +38,8 @@ ui::PreviewPicture PreviewOf(const PictureRecord& record) {
     // Rows are stored bottom-up.
     const std::uint8_t* line =
         record.image.data() + std::size_t{record.storedRows - y - 1} * record.bytesPerLine;
-    for (std::uint32_t x = 0; x < record.width; ++x) picture.pixels.push_back(PixelOf(record, line, x));
+    for (std::uint32_t x = 0; x < record.width; ++x)
+      picture.pixels.push_back(PixelOf(record, line, x));
   }
   return picture;
 }
@@ -60,8 +61,8 @@ void PicturePreview::SelectionChanged(const std::string& path) {
     return;
   }
   record_.fileName = path;
-  if (record_.format->readHeader(record_) != PictureStatus::kOk || !AllocatePictureBuffer(record_) ||
-      record_.format->load(record_) != PictureStatus::kOk) {
+  if (record_.format->readHeader(record_) != PictureStatus::kOk ||
+      !AllocatePictureBuffer(record_) || record_.format->load(record_) != PictureStatus::kOk) {
     Clear();
     return;
   }

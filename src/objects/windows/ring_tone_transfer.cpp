@@ -26,11 +26,13 @@ bool SendToneFile(link::Exchange& exchange, ui::Ui& ui, const std::string& path,
   auto send = StartFileSend(exchange, ui, ObjectType::kMid, index, path);
   if (!send) return false;
   const Outcome outcome = WriteBinaryObject(exchange, *send->progress, ObjectType::kMid, index,
-                                      send->opened.file.get(), send->opened.size);
+                                            send->opened.file.get(), send->opened.size);
   return ReportFileSend(ui, outcome, kStrToneSendError);
 }
 
-int RaisedToneMaximum(int maximum) { return maximum == 20 || maximum == 41 ? maximum + 1 : maximum; }
+int RaisedToneMaximum(int maximum) {
+  return maximum == 20 || maximum == 41 ? maximum + 1 : maximum;
+}
 
 void DownloadRingTone(TransferSession& session) {
   DownloadObject(session, ObjectType::kMid, {"Midi file (*.mid)", "*.mid"}, "mid");

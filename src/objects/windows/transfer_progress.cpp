@@ -26,7 +26,9 @@ std::optional<ProgressView> ProgressArithmetic::Update(unsigned percent, unsigne
   const unsigned elapsed = nowSeconds >= startSeconds_ ? nowSeconds - startSeconds_ : 0;
   view.elapsedText = MinutesAndSeconds(elapsed);
   const unsigned estimate =
-      percent == 0 ? 0 : static_cast<unsigned>(static_cast<unsigned long long>(elapsed) * 100 / percent);
+      percent == 0
+          ? 0
+          : static_cast<unsigned>(static_cast<unsigned long long>(elapsed) * 100 / percent);
   view.estimateText = MinutesAndSeconds(estimate);
   lastPercent_ = shown;
   return view;

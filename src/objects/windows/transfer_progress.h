@@ -17,10 +17,10 @@ namespace telvane::objects {
 
 // What one progress update shows.
 struct ProgressView {
-  int barAdvance = 0;           // how far the bar moves
-  std::string percentText;      // "%u %%"
-  std::string elapsedText;      // "%u:%02u" minutes and seconds
-  std::string estimateText;     // "%u:%02u" estimated total time
+  int barAdvance = 0;        // how far the bar moves
+  std::string percentText;   // "%u %%"
+  std::string elapsedText;   // "%u:%02u" minutes and seconds
+  std::string estimateText;  // "%u:%02u" estimated total time
 };
 
 // The box's arithmetic, kept apart from the window.

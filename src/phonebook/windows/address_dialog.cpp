@@ -1,8 +1,8 @@
 #include "phonebook/windows/address_dialog.h"
 
 #include "phonebook/address_entry_writing.h"
-#include "phonebook/windows/entry_dialog.h"
 #include "phonebook/windows/book_window_feedback.h"
+#include "phonebook/windows/entry_dialog.h"
 #include "phonebook/windows/phonebook_window.h"
 #include "phonebook/windows/phonebook_window_ids.h"
 
@@ -63,8 +63,9 @@ void AddressDialog::OnCommand(ui::Dialog& dialog, int commandId) {
   input.vip = dialog.IsChecked(kVip);
   config::AppContext& context = window_.Context();
   BookWindowFeedback feedback(window_.Ui());
-  const Outcome outcome = SaveAddressEntry(context.exchange, feedback, window_.Store(), input,
-                                           AddressSource::kDialog, position_, slot_, LocalTimeNow());
+  const Outcome outcome =
+      SaveAddressEntry(context.exchange, feedback, window_.Store(), input, AddressSource::kDialog,
+                       position_, slot_, LocalTimeNow());
   window_.ShowWriteOutcome(outcome, position_ == 0);
   dialog.End(ui::kIdOk);
 }

@@ -18,9 +18,9 @@ ColumnTitles ListColumnTitles(int languageId) {
 }
 
 void BookListView::Append(const PhonebookEntry& entry, std::size_t slot) {
-  const int row = dialog_.InsertRow(listId_, dialog_.RowCount(listId_),
-                                    std::to_string(entry.position),
-                                    static_cast<std::int64_t>(slot));
+  const int row =
+      dialog_.InsertRow(listId_, dialog_.RowCount(listId_), std::to_string(entry.position),
+                        static_cast<std::int64_t>(slot));
   dialog_.SetCell(listId_, row, 1, entry.name);
   dialog_.SetCell(listId_, row, 2, entry.number);
 }

@@ -23,7 +23,13 @@ const char* TitleWord(int languageId) {
 
 bool IsEnglishTitle(int languageId) {
   switch (languageId) {
-    case 7: case 19: case 16: case 10: case 12: case 20: case 22: return false;
+    case 7:
+    case 19:
+    case 16:
+    case 10:
+    case 12:
+    case 20:
+    case 22: return false;
     default: return true;
   }
 }
@@ -62,7 +68,8 @@ PrintLayout ComputePrintLayout(const ui::PageMetrics& metrics, int lineHeight) {
   layout.x = metrics.offsetX + 10;
   layout.offsetY = metrics.offsetY;
   layout.linesPerPage =
-      std::max(1, (metrics.physicalHeight - 6 * layout.lineHeight - 2 * metrics.offsetY) / layout.lineHeight);
+      std::max(1, (metrics.physicalHeight - 6 * layout.lineHeight - 2 * metrics.offsetY) /
+                      layout.lineHeight);
   return layout;
 }
 

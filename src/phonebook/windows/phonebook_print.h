@@ -22,9 +22,9 @@ inline constexpr int kPrintPoints = 14;
 std::string PrintTitle(int languageId, Book book, const LocalTime& time, int page);
 
 struct PrintLayout {
-  int x = 0;            // left edge of every line
+  int x = 0;  // left edge of every line
   int offsetY = 0;
-  int lineHeight = 1;   // L
+  int lineHeight = 1;    // L
   int linesPerPage = 1;  // N: entry lines below the title
   int TitleY() const { return offsetY + 2 * lineHeight; }
   int LineY(int line) const { return offsetY + (line + 4) * lineHeight; }

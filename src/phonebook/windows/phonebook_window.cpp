@@ -4,26 +4,26 @@
 #include <array>
 #include <string_view>
 
-#include "ui/window_kit.h"
 #include "base/decimal.h"
 #include "phonebook/address_book_reading.h"
-#include "phonebook/windows/address_dialog.h"
-#include "phonebook/csv_import.h"
-#include "phonebook/external_book.h"
-#include "phonebook/vcard_import.h"
 #include "phonebook/address_entry_writing.h"
+#include "phonebook/csv_import.h"
 #include "phonebook/entry_command.h"
-#include "phonebook/windows/entry_dialog.h"
-#include "phonebook/windows/book_window_feedback.h"
 #include "phonebook/entry_writing.h"
+#include "phonebook/external_book.h"
 #include "phonebook/normalising.h"
 #include "phonebook/phonebook_messages.h"
+#include "phonebook/redbook_writing.h"
+#include "phonebook/vcard_import.h"
+#include "phonebook/windows/address_dialog.h"
+#include "phonebook/windows/book_window_feedback.h"
+#include "phonebook/windows/entry_dialog.h"
 #include "phonebook/windows/phonebook_print.h"
 #include "phonebook/windows/phonebook_window_ids.h"
 #include "phonebook/windows/pin2_dialog.h"
-#include "phonebook/redbook_writing.h"
 #include "sms/sms_centre.h"
 #include "ui/resources.h"
+#include "ui/window_kit.h"
 
 namespace telvane::phonebook {
 
@@ -31,8 +31,11 @@ using namespace window_ids;
 
 namespace {
 
-constexpr ui::Tooltip kTooltips[] = {
-    {kBookList, 11}, {kRedbookList, 12}, {kOutgoingCalls, 12}, {kIncomingCalls, 12}, {kAcceptedCalls, 12}};
+constexpr ui::Tooltip kTooltips[] = {{kBookList, 11},
+                                     {kRedbookList, 12},
+                                     {kOutgoingCalls, 12},
+                                     {kIncomingCalls, 12},
+                                     {kAcceptedCalls, 12}};
 
 // Commands whose SMS functions are not part of the program yet. "&Multicast SMS" will
 // send one message to every selected row.
@@ -111,7 +114,8 @@ void PhonebookWindow::PrintBook() {
     std::vector<std::string> lines;
     for (int row = 0; row < dialog_->RowCount(kBookList); ++row) {
       lines.push_back(PrintLine(store_, store_.currentBook, dialog_->Cell(kBookList, row, 0),
-                                dialog_->Cell(kBookList, row, 1), dialog_->Cell(kBookList, row, 2)));
+                                dialog_->Cell(kBookList, row, 1),
+                                dialog_->Cell(kBookList, row, 2)));
     }
     const LocalTime now = LocalTimeNow();
     const auto aborted = [&] {
@@ -198,13 +202,15 @@ void PhonebookWindow::ReadAtOpening() {
 
   const OwnNumbers own = ReadOwnNumbers(exchange);
   if (!own.selected) ui::ShowError(ui_, kStrReadError);
-  for (std::size_t i = 0; i < own.numbers.size(); ++i) dialog_->SetText(kOwnNumbers[i], own.numbers[i]);
+  for (std::size_t i = 0; i < own.numbers.size(); ++i)
+    dialog_->SetText(kOwnNumbers[i], own.numbers[i]);
 
   startBar();
   if (exchange.SendCommand(SelectCommand(Book::kInternal))) {
     dialog_->Enable(kBookSelector, false);
     dialog_->DeleteAllRows(kBookList);
-    ReadAddressBook(exchange, store_, ReadOptionsFrom(context_.settings), BookReport(box, bar, text));
+    ReadAddressBook(exchange, store_, ReadOptionsFrom(context_.settings),
+                    BookReport(box, bar, text));
     dialog_->Enable(kBookSelector, true);
     ShowCounts();
   } else {
@@ -359,7 +365,8 @@ void PhonebookWindow::OnEvent(ui::Dialog&, const ui::ControlEvent& event) {
     case EventKind::KeyPressed:
       if (event.controlId == kBookList && event.key == ui::Key::Delete) DeleteChosenEntry(false);
       if (event.controlId == kBookList && event.key == ui::Key::F3) AddChosenToRedbook();
-      if (event.controlId == kRedbookList && event.key == ui::Key::Delete) RemoveChosenFromRedbook();
+      if (event.controlId == kRedbookList && event.key == ui::Key::Delete)
+        RemoveChosenFromRedbook();
       break;
     case EventKind::DoubleClicked:
       if (event.controlId == kBookList) AddChosenToRedbook();
@@ -372,8 +379,8 @@ void PhonebookWindow::ShowPopup(int listId) {
   const int menuId = listId == kBookList ? kBookMenu : listId;
   const ui::MenuTemplate* menu = ui_.Res().Menu(menuId, ui_.LanguageId());
   if (menu == nullptr || menu->items.empty()) return;
-  ui::MenuTemplate popup{menuId, menu->items.front().children.empty() ? menu->items
-                                                                      : menu->items.front().children};
+  ui::MenuTemplate popup{
+      menuId, menu->items.front().children.empty() ? menu->items : menu->items.front().children};
   GreyUnbuilt(popup.items);
   dialog_->ShowPopupMenu(popup);
 }
@@ -432,8 +439,7 @@ void PhonebookWindow::AddChosenToRedbook() {
 }
 
 void PhonebookWindow::RemoveChosenFromRedbook() {
-  const std::optional<std::size_t> index =
-      Redbook().SlotOfRow(dialog_->FocusedRow(kRedbookList));
+  const std::optional<std::size_t> index = Redbook().SlotOfRow(dialog_->FocusedRow(kRedbookList));
   if (!index || *index >= store_.redbook.Count()) return;
   WriteContext write = MakeWriteContext();
   const Outcome outcome = RemoveFromRedbook(write, *index);
@@ -584,7 +590,8 @@ void PhonebookWindow::Export(ExportFormat format) {
   const bool csv = format == ExportFormat::kCsv;
   ui::FileRequest request;
   request.save = true;
-  request.filters = {csv ? ui::FileFilter{"CSV file (*.csv)", "*.csv"} : ui::FileFilter{"XML file (*.xml)", "*.xml"}};
+  request.filters = {csv ? ui::FileFilter{"CSV file (*.csv)", "*.csv"}
+                         : ui::FileFilter{"XML file (*.xml)", "*.xml"}};
   request.defaultExtension = csv ? "csv" : "xml";
   request.initialName = ExportFileName(store_.currentBook, request.defaultExtension);
   const auto choice = ui_.ChooseFile(request);
@@ -626,8 +633,9 @@ void PhonebookWindow::Import() {
   request.mustExist = true;
   const auto choice = ui_.ChooseFile(request);
   if (!choice) return;
-  const bool overwrite = ui::ShowStringMessage(ui_, kStrOverwrite, ui::Caption::Telvane, ui::Buttons::YesNo,
-                                               ui::Icon::Question) == ui::kIdYes;
+  const bool overwrite =
+      ui::ShowStringMessage(ui_, kStrOverwrite, ui::Caption::Telvane, ui::Buttons::YesNo,
+                            ui::Icon::Question) == ui::kIdYes;
   ui::WithWindowDisabled(*dialog_, [&] {
     WriteContext write = MakeWriteContext();
     BookWindowFeedback feedback(ui_);

@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "config/app_context.h"
-#include "phonebook/windows/book_list_view.h"
 #include "phonebook/book_export.h"
 #include "phonebook/book_reading.h"
-#include "phonebook/import_storing.h"
 #include "phonebook/fixed_dialling.h"
+#include "phonebook/import_storing.h"
 #include "phonebook/phonebook_store.h"
+#include "phonebook/windows/book_list_view.h"
 #include "ui/dialog.h"
 #include "ui/ui.h"
 

@@ -11,36 +11,21 @@ namespace {
 
 const char* KindName(ControlKind kind) {
   switch (kind) {
-    case ControlKind::Static:
-      return "Static";
-    case ControlKind::Edit:
-      return "Edit";
-    case ControlKind::PushButton:
-      return "PushButton";
-    case ControlKind::BitmapButton:
-      return "BitmapButton";
-    case ControlKind::CheckBox:
-      return "CheckBox";
-    case ControlKind::RadioButton:
-      return "RadioButton";
-    case ControlKind::GroupBox:
-      return "GroupBox";
-    case ControlKind::ListView:
-      return "ListView";
-    case ControlKind::ListBox:
-      return "ListBox";
-    case ControlKind::ComboBox:
-      return "ComboBox";
-    case ControlKind::UpDown:
-      return "UpDown";
-    case ControlKind::Progress:
-      return "Progress";
-    case ControlKind::Calendar:
-      return "Calendar";
-    case ControlKind::TimePicker:
-      return "TimePicker";
-    case ControlKind::Picture:
-      return "Picture";
+    case ControlKind::Static: return "Static";
+    case ControlKind::Edit: return "Edit";
+    case ControlKind::PushButton: return "PushButton";
+    case ControlKind::BitmapButton: return "BitmapButton";
+    case ControlKind::CheckBox: return "CheckBox";
+    case ControlKind::RadioButton: return "RadioButton";
+    case ControlKind::GroupBox: return "GroupBox";
+    case ControlKind::ListView: return "ListView";
+    case ControlKind::ListBox: return "ListBox";
+    case ControlKind::ComboBox: return "ComboBox";
+    case ControlKind::UpDown: return "UpDown";
+    case ControlKind::Progress: return "Progress";
+    case ControlKind::Calendar: return "Calendar";
+    case ControlKind::TimePicker: return "TimePicker";
+    case ControlKind::Picture: return "Picture";
   }
   return "Control";
 }
@@ -100,17 +85,13 @@ std::string DumpControl(const HeadlessDialog& dialog, int id) {
   if (control->tooltip != 0) out << " tooltip=" << control->tooltip;
   switch (kind) {
     case ControlKind::CheckBox:
-    case ControlKind::RadioButton:
-      out << " checked=" << OnOff(control->checked);
-      break;
+    case ControlKind::RadioButton: out << " checked=" << OnOff(control->checked); break;
     case ControlKind::UpDown:
     case ControlKind::Progress:
       out << " pos=" << dialog.Pos(id) << " range=" << control->low << ".." << control->high;
       break;
     case ControlKind::BitmapButton:
-    case ControlKind::Picture:
-      out << " bitmap=" << control->bitmap;
-      break;
+    case ControlKind::Picture: out << " bitmap=" << control->bitmap; break;
     case ControlKind::Calendar:
     case ControlKind::TimePicker:
       out << " date=" << FormatDate(control->date) << " time=" << FormatTime(control->time);
@@ -123,11 +104,8 @@ std::string DumpControl(const HeadlessDialog& dialog, int id) {
             << " data=" << control->items[i].data << '\n';
       }
       return out.str();
-    case ControlKind::ListView:
-      DumpListView(dialog, *control, out);
-      return out.str();
-    default:
-      break;
+    case ControlKind::ListView: DumpListView(dialog, *control, out); return out.str();
+    default: break;
   }
   out << '\n';
   return out.str();

@@ -10,20 +10,11 @@ std::string Escaped(std::string_view latin1, bool escapeQuotes) {
   out.reserve(latin1.size());
   for (const char c : latin1) {
     switch (c) {
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '"':
-        out += escapeQuotes ? "\\\"" : "\"";
-        break;
-      default:
-        out.push_back(c);
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\\': out += "\\\\"; break;
+      case '"': out += escapeQuotes ? "\\\"" : "\""; break;
+      default: out.push_back(c);
     }
   }
   return gsm::Latin1ToUtf8(out);

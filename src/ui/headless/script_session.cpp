@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "gsm/latin1_text.h"
 #include "ui/headless/headless_dialog.h"
 #include "ui/headless/output_text.h"
 #include "ui/headless/script_stop.h"
-#include "gsm/latin1_text.h"
 
 namespace telvane::ui::headless {
 namespace {
@@ -20,16 +20,11 @@ constexpr AnswerWord kAnswerWords[] = {
 
 std::vector<int> AnswersOf(Buttons buttons) {
   switch (buttons) {
-    case Buttons::Ok:
-      return {kIdOk};
-    case Buttons::OkCancel:
-      return {kIdOk, kIdCancel};
-    case Buttons::YesNo:
-      return {kIdYes, kIdNo};
-    case Buttons::YesNoCancel:
-      return {kIdYes, kIdNo, kIdCancel};
-    case Buttons::RetryCancel:
-      return {kIdRetry, kIdCancel};
+    case Buttons::Ok: return {kIdOk};
+    case Buttons::OkCancel: return {kIdOk, kIdCancel};
+    case Buttons::YesNo: return {kIdYes, kIdNo};
+    case Buttons::YesNoCancel: return {kIdYes, kIdNo, kIdCancel};
+    case Buttons::RetryCancel: return {kIdRetry, kIdCancel};
   }
   return {kIdOk};
 }
@@ -214,7 +209,8 @@ bool ScriptSession::PlayQueuing(const ScriptLine& line) {
     }
     files_.push_back(std::move(file));
   } else if (verb == "print") {
-    if (count < 1 || count > 2) throw where("print needs a path (or -) and an optional number of copies");
+    if (count < 1 || count > 2)
+      throw where("print needs a path (or -) and an optional number of copies");
     QueuedPrint print{std::nullopt, line.number};
     if (line.words[1] != "-") {
       int copies = 1;
@@ -222,7 +218,8 @@ bool ScriptSession::PlayQueuing(const ScriptLine& line) {
         try {
           std::size_t used = 0;
           copies = std::stoi(line.words[2], &used);
-          if (used != line.words[2].size() || copies < 1 || copies > 99) throw std::invalid_argument("copies");
+          if (used != line.words[2].size() || copies < 1 || copies > 99)
+            throw std::invalid_argument("copies");
         } catch (const std::exception&) {
           throw where("bad number of copies \"" + line.words[2] + "\"");
         }

@@ -21,7 +21,9 @@ class TextPrintJob final : public PrintJob {
   int Copies() const override { return copies_; }
   PageMetrics Metrics() const override { return kTextPageMetrics; }
   // Character height 14 points at 150 dots per inch (29) and no external leading.
-  int SelectFont(int points) override { return (points * kTextPageMetrics.pixelsPerInchY + 36) / 72; }
+  int SelectFont(int points) override {
+    return (points * kTextPageMetrics.pixelsPerInchY + 36) / 72;
+  }
   void StartDocument(std::string_view name) override;
   void StartPage() override { out_ << "page\n"; }
   void Text(int x, int y, std::string_view text, bool red) override;
