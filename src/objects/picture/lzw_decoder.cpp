@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <memory>
-#include <optional>
 
 namespace telvane::objects {
 
@@ -82,18 +81,18 @@ class CodeReader {
  public:
   explicit CodeReader(std::span<const std::uint8_t> subBlocks) : bytes_(subBlocks) {}
 
-  // The next code of `bits` bits; none when the data ends first.
-  std::optional<std::uint32_t> Next(int bits) {
+  // Reads the next code of `bits` bits into `code`; false when the data ends first.
+  bool Next(int bits, std::uint32_t& code) {
     while (bitCount_ < bits) {
       std::uint8_t byte = 0;
-      if (!bytes_.Next(byte)) return std::nullopt;
+      if (!bytes_.Next(byte)) return false;
       buffer_ |= std::uint32_t{byte} << bitCount_;
       bitCount_ += 8;
     }
-    const std::uint32_t code = buffer_ & ((1u << bits) - 1);
+    code = buffer_ & ((1u << bits) - 1);
     buffer_ >>= bits;
     bitCount_ -= bits;
-    return code;
+    return true;
   }
 
  private:
@@ -123,9 +122,10 @@ LzwResult DecodeLzw(std::span<const std::uint8_t> subBlocks, int minimumCodeSize
   CodeReader reader(subBlocks);
 
   for (;;) {
-    const std::optional<std::uint32_t> next = reader.Next(codeBits);
-    if (!next) return table->Flush(sink) ? LzwResult::kTruncated : LzwResult::kStopped;
-    const std::uint32_t code = *next;
+    std::uint32_t code = 0;
+    if (!reader.Next(codeBits, code)) {
+      return table->Flush(sink) ? LzwResult::kTruncated : LzwResult::kStopped;
+    }
     if (code == clearCode) {
       codeBits = minimumCodeSize + 1;
       nextFree = clearCode + 2;
