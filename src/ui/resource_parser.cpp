@@ -296,23 +296,8 @@ class Parser {
     const std::string keyword = Upper(token_.text);
     const int line = token_.line;
     Advance();
+    if (keyword == "CONTROL") return ParseClassControl(line);
     ControlTemplate control;
-    if (keyword == "CONTROL") {
-      control.text = String();
-      ExpectComma();
-      control.id = Id();
-      ExpectComma();
-      const std::string className = String();
-      ExpectComma();
-      Styles(control.styles);
-      ExpectComma();
-      Geometry(control);
-      TrailingStyles(control);
-      const auto kind = KindOfControlClass(className, control.styles);
-      if (!kind) lexer_.Fail(line, "unknown control class \"" + className + "\"");
-      control.kind = *kind;
-      return control;
-    }
     const bool withText = keyword != "EDITTEXT" && keyword != "LISTBOX" && keyword != "COMBOBOX";
     if (keyword == "ICON" && token_.kind == TokenKind::Number) {  // an icon by number
       control.text = token_.text;
@@ -324,23 +309,52 @@ class Parser {
     }
     control.id = Id();
     ExpectComma();
-    if (keyword == "ICON") {  // ICON text, id, x, y [, width, height [, style]]
-      control.kind = ControlKind::Picture;
-      control.x = Coordinate();
-      ExpectComma();
-      control.y = Coordinate();
-      if (SkipComma()) {
-        control.width = Coordinate();
-        ExpectComma();
-        control.height = Coordinate();
-        TrailingStyles(control);
-      }
+    if (keyword == "ICON") {
+      IconPlace(control);
       return control;
     }
     Geometry(control);
     TrailingStyles(control);
-    // The keyword's own style is recorded as the style it stands for, so backends can
-    // find the default button and the alignment of a text.
+    SetKindOfKeyword(keyword, line, control);
+    return control;
+  }
+
+  // CONTROL text, id, class, style, x, y, width, height [, extended style]
+  ControlTemplate ParseClassControl(int line) {
+    ControlTemplate control;
+    control.text = String();
+    ExpectComma();
+    control.id = Id();
+    ExpectComma();
+    const std::string className = String();
+    ExpectComma();
+    Styles(control.styles);
+    ExpectComma();
+    Geometry(control);
+    TrailingStyles(control);
+    const auto kind = KindOfControlClass(className, control.styles);
+    if (!kind) lexer_.Fail(line, "unknown control class \"" + className + "\"");
+    control.kind = *kind;
+    return control;
+  }
+
+  // The rest of ICON text, id, x, y [, width, height [, style]].
+  void IconPlace(ControlTemplate& control) {
+    control.kind = ControlKind::Picture;
+    control.x = Coordinate();
+    ExpectComma();
+    control.y = Coordinate();
+    if (SkipComma()) {
+      control.width = Coordinate();
+      ExpectComma();
+      control.height = Coordinate();
+      TrailingStyles(control);
+    }
+  }
+
+  // The kind a keyword stands for. Its own style is recorded as the style it stands for, so
+  // backends can find the default button and the alignment of a text.
+  void SetKindOfKeyword(const std::string& keyword, int line, ControlTemplate& control) {
     if (keyword == "LTEXT" || keyword == "CTEXT" || keyword == "RTEXT") {
       control.kind = ControlKind::Static;
       if (keyword == "CTEXT") control.styles.push_back("SS_CENTER");
@@ -364,7 +378,6 @@ class Parser {
     } else {
       lexer_.Fail(line, "unknown control \"" + keyword + "\"");
     }
-    return control;
   }
 
   ResourceLexer lexer_;
