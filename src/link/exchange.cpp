@@ -190,8 +190,8 @@ Exchange::Verdict Exchange::FinalResult(Operation op, std::string_view text,
   static constexpr Code kCodes[] = {
       {Operation::Command, kOk, Place::kAtEnd, 1},
       {Operation::Command, kError, Place::kAtEnd, 0},
-      {Operation::Command, kExtendedError, Place::kInLine,
-       0},  // "+CME ERROR: ...", "+CMS ERROR: ..."
+      // "+CME ERROR: ...", "+CMS ERROR: ..."
+      {Operation::Command, kExtendedError, Place::kInLine, 0},
       {Operation::Dial, kOk, Place::kAtEnd, kDialOk},
       {Operation::Dial, kError, Place::kAtEnd, kDialFailed},
       {Operation::Dial, kNoCarrier, Place::kAtEnd, kDialNoCarrier},

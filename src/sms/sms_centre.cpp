@@ -12,7 +12,8 @@ std::optional<CentreAnswer> ParseCentreAnswer(std::string_view answer) {
   const int type = link::AnswerCursor(*line).Number().value_or(0);
   const auto number = line->MoveTo('"') ? line->Quoted() : std::nullopt;
   if (!number) return std::nullopt;
-  return CentreAnswer{*number, type};
+  const std::optional<int> statedType = line->SkipPast(',') ? line->Number() : std::nullopt;
+  return CentreAnswer{*number, type, statedType};
 }
 
 bool ReadSmsCentre(link::Exchange& exchange, config::RunState& run) {

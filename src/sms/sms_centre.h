@@ -24,13 +24,13 @@ struct CentreRoutes {
 };
 
 struct CentreAnswer {
-  std::string_view number;  // the quoted number, whole
-  int type = 0;
+  std::string_view number;        // the quoted number, whole
+  int type = 0;                   // the number right after "+CSCA:" (0 when the quote stands there)
+  std::optional<int> statedType;  // the number after the "," that follows the quoted number
 };
 
-// The "+CSCA:" line of an answer: the first quoted text on it and the type (the number
-// right after "+CSCA:" and its blanks, 0 when the quoted number stands there). None
-// without that line or without a complete quoted number on it.
+// The "+CSCA:" line of an answer: the first quoted text on it, the number in front of it
+// and the one after it. None without that line or without a complete quoted number on it.
 std::optional<CentreAnswer> ParseCentreAnswer(std::string_view answer);
 
 // AT+CSCA? ; on OK with "+CSCA:" stores the quoted number (cut to 29 characters) and the type

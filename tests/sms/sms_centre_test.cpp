@@ -40,6 +40,11 @@ TEST_F(ReadSmsCentreTest, GarbledOrFailedAnswerLeavesTheCentre) {
   }
 }
 
+TEST(ParseCentreAnswerTest, TheStatedTypeFollowsTheNumberOnItsLine) {
+  EXPECT_EQ(ParseCentreAnswer("+CSCA: \"0171\", 145\r\nOK")->statedType, 145);
+  EXPECT_EQ(ParseCentreAnswer("+CSCA: \"0171\"\r\n,145\r\nOK")->statedType, std::nullopt);
+}
+
 TEST(CentreForTest, FirstNonEmptyPrefixFoundAnywhereChoosesItsCentre) {
   CentreRoutes routes;
   routes.prefix[1] = "999";

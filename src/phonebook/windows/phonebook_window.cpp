@@ -543,8 +543,9 @@ void PhonebookWindow::ReadServiceCentre() {
   const auto centre = sms::ParseCentreAnswer(context_.exchange.Answer());
   if (!centre) return;
   context_.run.smsCentreNumber = CleanNumber(centre->number);
-  // The type the phone states follows the number: international with "+", else national.
-  context_.run.smsCentreType = context_.run.smsCentreNumber.starts_with('+') ? 145 : 129;
+  // The type the phone states; without one, international with "+", else national.
+  context_.run.smsCentreType =
+      centre->statedType.value_or(context_.run.smsCentreNumber.starts_with('+') ? 145 : 129);
   dialog_->SetText(kCentreNumber, context_.run.smsCentreNumber);
 }
 
