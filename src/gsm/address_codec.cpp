@@ -1,12 +1,18 @@
 #include "gsm/address_codec.h"
 
+#include <algorithm>
 #include <cstdint>
 
+#include "gsm/gsm_alphabet.h"
 #include "gsm/hex.h"
+#include "gsm/septets.h"
 
 namespace telvane::gsm {
 
 namespace {
+
+constexpr int kTypeOfNumberMask = 0x70;
+constexpr int kAlphanumeric = 0x50;
 
 // Semi-octet character for one character of a number, or '\0' when it cannot be dialled.
 char ToSemiOctet(char c) {
@@ -27,6 +33,21 @@ std::string_view WithoutInternationalMarker(std::string_view number) {
   if (number.starts_with('+')) return number.substr(1);
   if (number.starts_with("00")) return number.substr(2);
   return number;
+}
+
+// The sender name of an alphanumeric address, from the codes the digits hold whole (a cut
+// field gives a shorter name). Control characters (GSM line breaks) and the double quote
+// become blanks, so the name stays on one line and out of quoted fields.
+std::string AlphanumericName(std::string_view digits, std::optional<std::size_t> semiOctets) {
+  const std::size_t wholeCodes = digits.size() / 2 * 8 / 7;
+  const std::size_t count = semiOctets ? std::min(wholeCodes, *semiOctets * 4 / 7) : wholeCodes;
+  std::string name = UnpackSeptets(digits, count);
+  if (!semiOctets && !name.empty() && name.back() == 0) name.pop_back();  // filler
+  GsmToLatin(name);
+  for (char& c : name) {
+    if (static_cast<std::uint8_t>(c) < 0x20 || c == '"') c = ' ';
+  }
+  return name;
 }
 
 }  // namespace
@@ -69,10 +90,17 @@ std::optional<std::string> EncodeAddress(std::string_view number, AddressRole ro
   return field;
 }
 
-std::string DecodeAddress(std::string_view addressText) {
+bool IsAlphanumericAddress(int addressType) {
+  return addressType >= 0 && (addressType & kTypeOfNumberMask) == kAlphanumeric;
+}
+
+std::string DecodeAddress(std::string_view addressText, std::optional<std::size_t> semiOctets) {
   addressText = addressText.substr(0, HexPrefixLength(addressText));
   std::string number;
   if (addressText.size() < 2) return number;
+  if (const auto type = ReadHexOctet(addressText, 0); type && IsAlphanumericAddress(*type)) {
+    return AlphanumericName(addressText.substr(2), semiOctets);
+  }
   if (addressText.substr(0, 2) == "91") number.push_back('+');
   const std::string_view digits = addressText.substr(2);
   for (std::size_t i = 0; i + 1 < digits.size(); i += 2) {

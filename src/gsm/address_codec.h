@@ -32,10 +32,19 @@ inline constexpr std::size_t kMaxAddressDigits = 20;
 std::optional<std::string> EncodeAddress(std::string_view number, AddressRole role,
                                          const NumberingOptions& options = {});
 
+// True for an alphanumeric address (type of number 101, e.g. type D0): a sender name such as
+// "MyBank", which can neither be looked up nor answered. False for -1 (no type read).
+bool IsAlphanumericAddress(int addressType);
+
 // The number of an address text: the type (two characters) followed by the swapped digits.
 // Type "91" puts "+" in front; pairs are swapped back, a lone last character is ignored, the
 // result is cut at the first filler "F", and A and B read back as "*" and "#". Reading stops
 // at the first character that is not a hex digit.
-std::string DecodeAddress(std::string_view addressText);
+// An alphanumeric address gives its name instead: the digits are packed GSM 7-bit codes,
+// semiOctets * 4 / 7 of them (the field's length octet); without the length, every whole
+// code the digits hold except a last filler 0. The codes pass the GSM table, and line breaks
+// and double quotes in the name read as blanks.
+std::string DecodeAddress(std::string_view addressText,
+                          std::optional<std::size_t> semiOctets = std::nullopt);
 
 }  // namespace telvane::gsm

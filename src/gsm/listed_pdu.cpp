@@ -5,10 +5,9 @@
 #include <optional>
 
 #include "gsm/address_codec.h"
-#include "gsm/gsm_alphabet.h"
 #include "gsm/hex.h"
-#include "gsm/septets.h"
 #include "gsm/timestamp.h"
+#include "gsm/user_data.h"
 
 namespace telvane::gsm {
 
@@ -17,7 +16,7 @@ namespace {
 constexpr std::size_t kStampChars = 14;
 constexpr std::uint8_t kMessageTypeMask = 0x03;
 constexpr std::uint8_t kStatusReportType = 0x02;
-constexpr std::uint8_t kEightBitData = 0x04;
+constexpr std::uint8_t kUserDataHeader = 0x40;  // TP-UDHI in the first octet
 // An address holds at most 20 digits, so a larger "length" is a status report's reference.
 constexpr std::uint8_t kMaxAddressLength = 24;
 
@@ -57,18 +56,6 @@ std::size_t ValidityPeriodOctets(std::uint8_t firstOctet) {
   }
 }
 
-std::string DecodeText(std::string_view userData, std::uint8_t dataCoding,
-                       std::size_t userDataLength) {
-  std::string text;
-  if ((dataCoding & kEightBitData) != 0) {
-    text = FromHex(userData.substr(0, 2 * userDataLength));
-  } else {
-    text = UnpackSeptets(userData, userDataLength);
-  }
-  GsmToLatin(text);
-  return text;
-}
-
 }  // namespace
 
 ListedPdu DecodeListedPdu(std::string_view line, int status, bool swapDate) {
@@ -98,7 +85,7 @@ ListedPdu DecodeListedPdu(std::string_view line, int status, bool swapDate) {
   const std::size_t digitChars = *addressLength + (*addressLength % 2);
   std::string address(type);
   address += cursor.Take(digitChars);
-  row.number = DecodeAddress(address);
+  row.number = DecodeAddress(address, *addressLength);
 
   if (!stored && row.statusReport) {
     row.date = DecodeTimestamp(cursor.Take(kStampChars), swapDate);
@@ -116,7 +103,8 @@ ListedPdu DecodeListedPdu(std::string_view line, int status, bool swapDate) {
   }
   const auto userDataLength = cursor.ReadOctet();
   if (!userDataLength || *userDataLength == 0) return row;
-  row.text = DecodeText(cursor.Rest(), *dataCoding, *userDataLength);
+  const bool hasHeader = (*firstOctet & kUserDataHeader) != 0;
+  row.text = DecodeUserData(cursor.Rest(), *dataCoding, *userDataLength, hasHeader);
   return row;
 }
 

@@ -65,6 +65,19 @@ TEST(DecodeAddress, GivesShortResultsForShortOrBrokenFields) {
   EXPECT_EQ(DecodeAddress("8121\"43"), "12");
 }
 
+TEST(DecodeAddress, ReadsAlphanumericSendersAsText) {
+  // gammu's fields for "Telvane" (13 semi-octets) and "Info@Bank" (16).
+  EXPECT_EQ(DecodeAddress("D0D432DB1E769701", 13), "Telvane");
+  EXPECT_EQ(DecodeAddress("D0D432DB1E769701"), "Telvane");  // the filler code is dropped
+  EXPECT_EQ(DecodeAddress("D049B7F90D1486DD6B", 16), "Info@Bank");
+  EXPECT_EQ(DecodeAddress("D0D432DB", 13), "Tel");  // a cut field: whole codes only
+  // GSM codes 0A (line feed), 22 (") and 0D (carriage return) read as blanks.
+  EXPECT_EQ(DecodeAddress("506185A801", 7), "a   ");
+  EXPECT_TRUE(IsAlphanumericAddress(0xD0));
+  EXPECT_TRUE(IsAlphanumericAddress(0x50));
+  for (int type : {0x91, 0x81, 0xA1, 0xC1, -1}) EXPECT_FALSE(IsAlphanumericAddress(type)) << type;
+}
+
 TEST(AddressCodec, RoundTripsNumbersOfEveryLength) {
   std::string digits;
   for (int length = 1; length <= 20; ++length) {

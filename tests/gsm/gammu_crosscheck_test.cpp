@@ -2,7 +2,8 @@
 // decoder must read each back to the same number and text; for plain 7-bit texts our own
 // SMS-SUBMIT must equal gammu's octet for octet. 7-bit messages come from gammu's
 // "displaysms", which encodes without a phone; 8-bit messages from "addsms" of a backup file,
-// stored with AT+CMGW on the simulated phone.
+// stored with AT+CMGW on the simulated phone. UCS2 texts and texts gammu cuts into parts with
+// a concatenation header ("displaysms" -unicode, -len) decode to their texts.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -113,13 +114,19 @@ constexpr const char* kNoGammu =
     "gammu is not on PATH: install the Debian package \"gammu\" to run this cross-check "
     "(the CI test script installs it)";
 
+// A gammu configuration that encodes without a phone.
+std::string DummyConfig(const telvane::testing::TempDir& dir) {
+  const std::string config = (dir / "gammurc-dummy").string();
+  std::ofstream(config) << "[gammu]\nconnection = none\nmodel = dummy\ndevice = "
+                        << ::testing::TempDir() << "\n";
+  return config;
+}
+
 TEST(GammuCrossCheck, SevenBitMessagesFromGammuReadBackAndPlainOnesEqualOurs) {
   const std::string gammu = FindGammu();
   ASSERT_FALSE(gammu.empty()) << kNoGammu;
   const telvane::testing::TempDir dir;
-  const std::string config = (dir / "gammurc-dummy").string();
-  std::ofstream(config) << "[gammu]\nconnection = none\nmodel = dummy\ndevice = "
-                        << ::testing::TempDir() << "\n";
+  const std::string config = DummyConfig(dir);
 
   for (const CrossCase& cross : SevenBitCases()) {
     std::vector<std::string> args = {"-c", config, "displaysms", "TEXT", cross.number};
@@ -139,6 +146,56 @@ TEST(GammuCrossCheck, SevenBitMessagesFromGammuReadBackAndPlainOnesEqualOurs) {
       const auto ours = BuildSubmitPdu(*cross.ours);
       ASSERT_TRUE(ours);
       EXPECT_EQ(ours->hex, pdus[0]) << cross.expectedText;
+    }
+  }
+}
+
+struct LongCase {
+  std::vector<std::string> options;  // -unicode, -len
+  std::string utf8Text;
+  std::string expectedText;  // ISO 8859-1, all parts joined
+  std::size_t parts;
+};
+
+std::vector<LongCase> LongCases() {
+  std::string digits;
+  for (int i = 0; i < 20; ++i) digits += "0123456789";
+  std::string latin;  // 100 characters, 67 and 33 in two UCS2 parts
+  for (int i = 0; i < 10; ++i) latin += "\xC4rger \xFC\xDF ";
+  const std::string mixed =
+      "Gr\xC3\xBC\xC3\x9F\xC3\xA9, \xD0\xBC\xD0\xB8\xD1\x80 \xE2\x82\xAC"
+      "5 \xF0\x9F\x98\x80!";
+  return {
+      {{"-unicode"}, mixed, "Gr\xFC\xDF\xE9, ??? ?5 ?!", 1},
+      // Characters the GSM table would change come through UCS2 unchanged.
+      {{"-unicode"}, "{[\\]}|^\r\n@$_", "{[\\]}|^\r\n@$_", 1},
+      {{"-len", "200"}, digits, digits, 2},
+      {{"-unicode", "-len", "100"}, gsm::Latin1ToUtf8(latin), latin, 2},
+  };
+}
+
+// UCS2 texts, and texts long enough for gammu to cut into parts with a concatenation header:
+// each part decodes to its piece of the text.
+TEST(GammuCrossCheck, PdusFromGammuDisplaysmsUnicodeAndLenDecodeToTheirTexts) {
+  const std::string gammu = FindGammu();
+  ASSERT_FALSE(gammu.empty()) << kNoGammu;
+  const telvane::testing::TempDir dir;
+  const std::string config = DummyConfig(dir);
+
+  for (const LongCase& cross : LongCases()) {
+    std::vector<std::string> args = {"-c", config, "displaysms", "TEXT", "+491701234567"};
+    args.insert(args.end(), cross.options.begin(), cross.options.end());
+    args.insert(args.end(), {"-textutf8", cross.utf8Text});
+    const std::vector<std::string> pdus = WholePdus(RunAndCapture(gammu, args));
+    ASSERT_EQ(pdus.size(), cross.parts) << cross.utf8Text;
+    for (int status : {2, 3}) {
+      std::string joined;
+      for (const std::string& pdu : pdus) {
+        const ListedPdu row = DecodeListedPdu(pdu, status, false);
+        EXPECT_EQ(row.number, "+491701234567") << pdu;
+        joined += row.text;
+      }
+      EXPECT_EQ(joined, cross.expectedText);
     }
   }
 }

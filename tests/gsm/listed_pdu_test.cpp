@@ -75,6 +75,92 @@ TEST(DecodeListedPdu, ReadsStatusReports) {
   EXPECT_EQ(Row(DecodeListedPdu(untyped, 0, false)), report);
 }
 
+TEST(DecodeListedPdu, ReadsUcs2TextAsLatin1) {
+  // Stored by gammu: "Grüße"; "Héllo мир 😀" (Cyrillic and a surrogate pair); flash (DCS 18) "Aй".
+  EXPECT_EQ(DecodeListedPdu("0181110005812143F50008FF0A0047007200FC00DF0065", 2, false).text,
+            "Gr\xFC\xDF"
+            "e");
+  EXPECT_EQ(DecodeListedPdu("018111000C919471103254760008FF18"
+                            "004800E9006C006C006F0020043C043804400020D83DDE00",
+                            3, false)
+                .text,
+            "H\xE9llo ??? ?");
+  EXPECT_EQ(DecodeListedPdu("0181110005812143F50018FF0400410439", 2, false).text, "A?");
+}
+
+TEST(DecodeListedPdu, ReadsTextByTheCodingGroupOfTheDataCodingScheme) {
+  const std::string hello = "0AE8329BFD4697D9EC37";  // "hellohello" packed, length 10
+  const std::string hi8 = "024869";                  // "Hi" as bytes
+  const std::string hi16 = "0400480069";             // "Hi" in UCS2
+  const struct {
+    std::string coding;
+    std::string userData;
+    std::string text;
+  } cases[] = {
+      {"F0", hello, "hellohello"},  // class 0, 7-bit
+      {"F4", hi8, "Hi"},            // class 0, 8-bit
+      {"11", hello, "hellohello"},  // general, class 1
+      {"C0", hello, "hellohello"},  // message waiting, discard
+      {"D8", hello, "hellohello"},  // message waiting, store
+      {"E0", hi16, "Hi"},           // message waiting, UCS2
+      {"0C", hi8, "Hi"},            // reserved alphabet, read as 8-bit
+      {"48", hi16, "Hi"},           // automatic deletion, UCS2
+      {"90", hello, "hellohello"},  // reserved group, read as 7-bit
+      {"24", hello, ""},            // compressed: not decoded
+  };
+  for (const auto& c : cases) {
+    const std::string line = "00040B911346610089F600" + c.coding + "20806291731408" + c.userData;
+    EXPECT_EQ(DecodeListedPdu(line, 1, false).text, c.text) << c.coding;
+  }
+}
+
+TEST(DecodeListedPdu, SkipsTheUserDataHeader) {
+  const struct {
+    std::string line;
+    int status;
+    std::string text;
+  } cases[] = {
+      // Two parts of one 7-bit message (header 050003A7020n, one fill bit).
+      {"00440B911346610089F60000208062917314080D050003A70201906536FB0D02", 0, "Hello "},
+      {"00440B911346610089F60000208062917314080D050003A70202EE6F399B1C02", 0, "world!"},
+      // A 16-bit reference: seven header octets fill eight septets, no fill bits.
+      {"00440B911346610089F60000208062917314080C06080412340201CE329E0E", 1, "Next"},
+      // UCS2 "ÜbeΩ" after the header.
+      {"00440B911346610089F60008208062917314080E050003A7020100DC0062006503A9", 1,
+       "\xDC"
+       "be?"},
+      // The last part of a 200-character text stored by gammu (SMS-SUBMIT).
+      {"0181510005812143F50000FF36050003A0020266B49AED86CBC162B219AD66BBE172B0986C46ABD96EB81C2"
+       "C269BD16AB61B2E078BC966B49AED86CB01",
+       2, "34567890123456789012345678901234567890123456789"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(DecodeListedPdu(c.line, c.status, false).text, c.text);
+}
+
+TEST(DecodeListedPdu, GivesEmptyTextForAHeaderRunningPastTheData) {
+  for (const std::string_view line : {
+           // 7-bit: an 11-octet header in 5 septets.
+           "00440B911346610089F600002080629173140805"
+           "0A0003A70201906536FB0D02",
+           // 8-bit: a 6-octet header in 3 octets.
+           "00440B911346610089F60004208062917314080305000300",
+           // UCS2: the header is all the data.
+           "00440B911346610089F6000820806291731408"
+           "06050003A70201",
+           // The line ends inside the header.
+           "00440B911346610089F6000020806291731408400500",
+           "00440B911346610089F60000208062917314080DFF",
+       }) {
+    EXPECT_EQ(DecodeListedPdu(line, 0, false).text, "") << line;
+  }
+}
+
+TEST(DecodeListedPdu, ReadsAnAlphanumericSender) {
+  // "Telvane" in seven packed codes (13 semi-octets), text "hi".
+  const ListedPdu row = DecodeListedPdu("00040DD0D432DB1E76970100002080629173140802E834", 0, false);
+  EXPECT_EQ(Row(row), Row({"02/08/26 19:37:41", "Telvane", 0xD0, false, "hi"}));
+}
+
 TEST(DecodeListedPdu, GivesEmptyTextForZeroLength) {
   EXPECT_EQ(DecodeListedPdu("0011000481214300000000E8329B", 2, false).text, "");
 }
@@ -90,7 +176,11 @@ TEST(DecodeListedPdu, EndsTheLineAtTheFirstNonHexCharacter) {
 }
 
 TEST(DecodeListedPdu, GivesShortFieldsForEveryCutOfALine) {
-  for (std::string_view line : {kDeliver, kSubmit, kReport}) {
+  for (std::string_view line :
+       {kDeliver, kSubmit, kReport,
+        std::string_view("00440B911346610089F60008208062917314080E050003A7020100DC0062006503A9"),
+        std::string_view("00440B911346610089F60000208062917314080D050003A70201906536FB0D02"),
+        std::string_view("00040DD0D432DB1E76970100002080629173140802E834")}) {
     const int status = line == kSubmit ? 2 : 0;
     const ListedPdu full = DecodeListedPdu(line, status, false);
     for (std::size_t length = 0; length <= line.size(); ++length) {

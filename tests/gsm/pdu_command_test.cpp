@@ -41,6 +41,10 @@ TEST(RunPduCommand, PrintsTheFieldsOfAMessage) {
       {{"2", "00110005812143F50000AA047B450302"},
        false,
        "date: \nnumber: 12345\nreport: no\ntext: \xC3\xA4\\r\\n\xC2\xB7\n"},
+      // From the sender "Telvane", a UCS2 text "Ü ж" after a concatenation header.
+      {{"0", "00440DD0D432DB1E7697010008208062917314080C050003A7020100DC00200436"},
+       false,
+       "date: 02/08/26 19:37:41\nnumber: Telvane\nreport: no\ntext: \xC3\x9C ?\n"},
   };
   for (const auto& c : cases) {
     const Result result = RunPdu(c.args, c.swapDate);
