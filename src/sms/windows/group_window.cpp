@@ -7,7 +7,6 @@
 #include "sms/windows/sms_tools_ids.h"
 #include "sms/windows/sms_windows.h"
 #include "sms/windows/tool_column_titles.h"
-#include "ui/resources.h"
 #include "ui/window_kit.h"
 
 namespace telvane::sms {

@@ -1,6 +1,8 @@
 #include "sms/windows/predefined_texts_window.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "sms/predefined_texts.h"
 #include "sms/sms_sending.h"
