@@ -119,8 +119,11 @@ QWidget* CreateWidget(const ControlTemplate& control, QWidget* parent) {
     case ControlKind::CheckBox: return new QCheckBox(ToQt(control.text), parent);
     case ControlKind::RadioButton: return new QRadioButton(ToQt(control.text), parent);
     case ControlKind::GroupBox: return new QGroupBox(ToQt(control.text), parent);
-    case ControlKind::ListView:
-      return new ListView(control.id, HasStyle(control, "LVS_SINGLESEL"), parent);
+    case ControlKind::ListView: {
+      auto* list = new ListView(control.id, HasStyle(control, "LVS_SINGLESEL"), parent);
+      if (HasStyle(control, "LVS_EDITLABELS")) list->AllowFirstCellEdit();
+      return list;
+    }
     case ControlKind::ListBox: return CreateListBox(control, parent);
     case ControlKind::ComboBox: return CreateComboBox(control, parent);
     case ControlKind::UpDown: return new UpDown(parent);

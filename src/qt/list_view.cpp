@@ -3,6 +3,7 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <algorithm>
@@ -15,11 +16,22 @@ namespace {
 
 constexpr int kDataRole = Qt::UserRole;
 
-// Without full-row selection only the first cell of a selected row is highlighted.
+// Without full-row selection only the first cell of a selected row is highlighted. In an
+// editable list the first cell gets an editor whose text goes to the window, not the cell.
 class FirstCellSelectionDelegate : public QStyledItemDelegate {
  public:
-  FirstCellSelectionDelegate(const ListView& list, QObject* parent)
+  FirstCellSelectionDelegate(ListView& list, QObject* parent)
       : QStyledItemDelegate(parent), list_(list) {}
+
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const override {
+    if (!list_.FirstCellEditable() || index.column() != 0) return nullptr;
+    return QStyledItemDelegate::createEditor(parent, option, index);
+  }
+  void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override {
+    const auto* line = qobject_cast<QLineEdit*>(editor);
+    if (line != nullptr) list_.EndFirstCellEdit(index.row(), FromQt(line->text()));
+  }
 
  protected:
   void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
@@ -30,7 +42,7 @@ class FirstCellSelectionDelegate : public QStyledItemDelegate {
   }
 
  private:
-  const ListView& list_;
+  ListView& list_;
 };
 
 }  // namespace
@@ -72,6 +84,25 @@ void ListView::Send(ui::EventKind kind, int row, int column, ui::Key key) {
   sink_(event);
 }
 
+void ListView::AllowFirstCellEdit() {
+  firstCellEditable_ = true;
+  setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
+  for (int row = 0; row < topLevelItemCount(); ++row) {
+    topLevelItem(row)->setFlags(topLevelItem(row)->flags() | Qt::ItemIsEditable);
+  }
+}
+
+void ListView::EndFirstCellEdit(int row, const std::string& text) {
+  if (sink_ == nullptr || Row(row) == nullptr) return;
+  ui::ControlEvent event;
+  event.kind = ui::EventKind::EditEnded;
+  event.controlId = controlId_;
+  event.row = row;
+  event.column = 0;
+  event.text = text;
+  sink_(event);
+}
+
 void ListView::AddExtendedStyle(std::uint32_t style) {
   extendedStyle_ |= style;
   setAllColumnsShowFocus((extendedStyle_ & ui::kListFullRowSelect) != 0);
@@ -102,6 +133,7 @@ int ListView::InsertRow(int row, std::string_view firstCell, std::int64_t data) 
   auto* item = new QTreeWidgetItem;
   item->setText(0, ToQt(firstCell));
   item->setData(0, kDataRole, QVariant::fromValue<qint64>(data));
+  if (firstCellEditable_) item->setFlags(item->flags() | Qt::ItemIsEditable);
   const QSignalBlocker blocker(this);
   insertTopLevelItem(at, item);
   return at;

@@ -23,6 +23,14 @@ class ListView : public QTreeWidget {
   // Where the list's events go (header clicks, double and right clicks, keys, selection).
   void SetEventSink(EventSink sink) { sink_ = std::move(sink); }
 
+  // The first cell of a row can be edited in place (LVS_EDITLABELS): a click on the
+  // selected row or F2 opens the editor; Enter or leaving it ends the edit with EditEnded,
+  // Escape cancels it. The cell keeps its text until the window stores the new one.
+  void AllowFirstCellEdit();
+  bool FirstCellEditable() const { return firstCellEditable_; }
+  // An edit the delegate ends with the user's text.
+  void EndFirstCellEdit(int row, const std::string& text);
+
   void AddExtendedStyle(std::uint32_t style);
   std::uint32_t ExtendedStyle() const { return extendedStyle_; }
 
@@ -55,6 +63,7 @@ class ListView : public QTreeWidget {
 
   int controlId_;
   std::uint32_t extendedStyle_ = 0;
+  bool firstCellEditable_ = false;
   EventSink sink_;
   // Programmatic selection changes send no event; only the user's do.
   int quiet_ = 0;

@@ -34,6 +34,10 @@ enum class EventKind {
   RightClicked,      // a list view or list box (row set when on a row, else -1)
   KeyPressed,        // a key in a list view
   HeaderClicked,     // a list view column header (column set)
+  // An in-place edit of a cell of a list view with LVS_EDITLABELS ended with the user's
+  // text (row, column and text set). The cell keeps its old text until the window stores
+  // the new one; an edit the user cancels sends nothing.
+  EditEnded,
 };
 
 struct ControlEvent {
@@ -42,6 +46,7 @@ struct ControlEvent {
   int row = -1;
   int column = -1;
   Key key = Key::None;
+  std::string text{};  // EditEnded: the text the user left in the cell
 };
 
 struct Date {

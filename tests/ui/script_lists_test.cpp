@@ -49,6 +49,32 @@ struct BookWindow {
   void operator()(HeadlessUi& ui) { ui.RunModal(101, handler, nullptr); }
 };
 
+// An in-place edit selects its row and hands the typed text to the window, which decides
+// what the cell shows; lists without LVS_EDITLABELS take no edits.
+TEST(ScriptLists, EditEndsAnInPlaceEditWithTheTypedText) {
+  LambdaHandler handler;
+  handler.init = [](Dialog& d) {
+    d.AddColumn(1174, "Text", 100);
+    d.InsertRow(1174, 0, "one");
+    d.InsertRow(1174, 1, "two");
+  };
+  handler.event = [](Dialog& d, const ControlEvent& e) {
+    if (e.kind == EventKind::EditEnded) d.SetCell(1174, e.row, e.column, e.text + "!");
+  };
+  const auto run = Play(
+      "edit 1174 1 new text #1#\n"
+      "expect cell 1174 1 0 new text #1#!\n"
+      "expect rows 1174 1\n"
+      "edit 1174 0\n"
+      "expect cell 1174 0 0 !\n"
+      "edit 1072 0 x\n",
+      [&](HeadlessUi& ui) { ui.RunModal(101, handler, nullptr); });
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("test.ui:6: edit: list 1072 has no cells to edit in place"),
+            std::string::npos)
+      << run.err;
+}
+
 // Rows sort with their selection; keys, double and right clicks report the focused row,
 // a right click before any row has the focus reports none.
 TEST(ScriptLists, RowsSortSelectionAndKeys) {

@@ -68,6 +68,7 @@ BEGIN
     CONTROL "", 1048, "SysDateTimePick32", DTS_TIMEFORMAT, 7, 7, 60, 14
     CONTROL "", 1059, "msctls_progress32", 0, 7, 7, 150, 10
     CONTROL "", 1262, "Static", SS_BLACKFRAME, 7, 7, 60, 60
+    CONTROL "", 1174, "SysListView32", LVS_REPORT | LVS_EDITLABELS, 110, 160, 200, 60
 END
 
 200 DIALOG 20, 20, 100, 60

@@ -10,12 +10,6 @@ void RunSendDialog(config::AppContext&, ui::Ui&, ui::Dialog&, std::vector<Recipi
 void RunReplyDialog(config::AppContext&, ui::Ui&, ui::Dialog&, const ReplySource&,
                     phonebook::ExternalBookTable&, const StoredRowSink&) {}
 
-void RunCentreDialog(config::AppContext&, ui::Ui&, ui::Dialog&) {}
-
-void RunGroupWindow(config::AppContext&, ui::Ui&, ui::Dialog&) {}
-
-void RunPredefinedTexts(config::AppContext&, ui::Ui&, ui::Dialog&, const StoredRowSink&) {}
-
 void RunSmsList(config::AppContext&, ui::Ui&, ui::Dialog&, const TransferToPhonebook&) {}
 
 }  // namespace telvane::sms

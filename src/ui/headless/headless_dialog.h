@@ -53,6 +53,9 @@ class HeadlessDialog final : public Dialog {
   void DoubleClick(int id, int row);
   void PressKey(int id, Key key);
   void ClickHeader(int id, int column);
+  // Edits the first cell of `row` in place (the list needs LVS_EDITLABELS): the click that
+  // starts the edit makes the row the only selected and focused one; then EditEnded.
+  void EditCell(int id, int row, std::string_view text);
   void RightClick(int id);
   void MoveUpDown(int id, int delta);
   void PickDate(int id, Date date);

@@ -177,6 +177,22 @@ void HeadlessDialog::ClickHeader(int id, int column) {
   handler_.OnEvent(*this, ControlEvent{EventKind::HeaderClicked, id, -1, column});
 }
 
+void HeadlessDialog::EditCell(int id, int row, std::string_view text) {
+  ControlState& control = UsableListView(id, "edit");
+  if (!control.source->HasStyle("LVS_EDITLABELS")) {
+    throw InputRefused("edit: list " + IdText(id) + " has no cells to edit in place");
+  }
+  if (row < 0 || row >= static_cast<int>(control.rows.size())) {
+    throw InputRefused("edit: list " + IdText(id) + " has no row " + IdText(row));
+  }
+  for (ListViewRow& other : control.rows) other.selected = false;
+  control.rows[row].selected = true;
+  control.focusedRow = row;
+  ControlEvent event{EventKind::EditEnded, id, row, 0};
+  event.text = text;
+  handler_.OnEvent(*this, event);
+}
+
 void HeadlessDialog::RightClick(int id) {
   ControlState& control = Usable(id, {ControlKind::ListView, ControlKind::ListBox}, "rclick");
   const int row = control.Kind() == ControlKind::ListView ? control.focusedRow : control.current;

@@ -6,10 +6,10 @@
 namespace telvane::ui::headless {
 namespace {
 
-constexpr std::array<std::string_view, 20> kVerbs = {
-    "click",  "check",  "type",   "select", "rows", "dblclick", "key",
-    "header", "rclick", "updown", "date",   "time", "drop",     "timer",
-    "close",  "answer", "file",   "print",  "dump", "helpfails"};
+constexpr std::array<std::string_view, 21> kVerbs = {
+    "click",  "check",  "type",   "select", "rows", "dblclick",  "key",
+    "header", "rclick", "updown", "date",   "time", "drop",      "timer",
+    "close",  "answer", "file",   "print",  "dump", "helpfails", "edit"};
 constexpr std::array<std::string_view, 15> kChecks = {
     "text",   "checked", "enabled", "rowcount", "cell", "message", "bitmap", "pos",
     "window", "opened",  "item",    "current",  "rows", "caption", "visible"};

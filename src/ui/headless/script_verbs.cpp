@@ -74,6 +74,9 @@ void ScriptSession::PlayAction(HeadlessUi&, HeadlessDialog& dialog, const Script
   } else if (verb == "header") {
     args.RequireCount(2, 2, "header ID COL");
     dialog.ClickHeader(args.Int(0), args.Int(1));
+  } else if (verb == "edit") {
+    args.RequireCount(2, SIZE_MAX, "edit ID ROW TEXT");
+    dialog.EditCell(args.Int(0), args.Int(1), args.TextAfter(2));
   } else if (verb == "rclick") {
     args.RequireCount(1, 1, "rclick ID");
     dialog.RightClick(args.Int(0));
