@@ -14,16 +14,16 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// Two address book cards (Anna and Bob, Bob in the Redbook) and the given faults.
-std::string Phone(const std::string& faults = "[]") {
+// Address book cards for Anna and Bob (Bob in the Redbook), the further cards given, and
+// the given faults.
+std::string Phone(const std::string& faults = "[]", const std::string& moreCards = "") {
   return R"({"objects": {"vcf": [
       {"index": 1, "text": "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Anna\r\nTEL;HOME:+491701234567\r\nEND:VCARD\r\n"},
-      {"index": 2, "text": "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Bob\r\nTEL;HOME:0301234\r\nCATEGORIES:VIP\r\nEND:VCARD\r\n"}]},
-    "faults": )" +
-         faults + "}";
+      {"index": 2, "text": "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Bob\r\nTEL;HOME:0301234\r\nCATEGORIES:VIP\r\nEND:VCARD\r\n"})" +
+         moreCards + R"(]}, "faults": )" + faults + "}";
 }
 
-// The phone book opens, its list sorted by name: row 0 Anna, row 1 Bob.
+// The phone book opens, its list sorted by name: row 0 Anna, row 1 Bob (then the others).
 const std::string kOpenBook = "click 1025\nexpect window 105\n";
 
 // What the phone receives after the phone book's opening (which ends with AT+CSCA? and
@@ -122,8 +122,11 @@ expect window 105
                    "0591940355F51100" + kAnna + "0000AA" + kHelloHello + "<SUB>"}));
 }
 
-TEST(SmsSendScenario, ShortcutMulticastRedbookAndABrokenRecipient) {
-  Scenario scenario(Phone(), "ReadB=1\nPtxt2=Predefined three\n");
+TEST(SmsSendScenario, ShortcutMulticastRedbookAndBrokenRecipients) {
+  // Bea's number cannot be written as an address: the multicast says so and goes on.
+  Scenario scenario(Phone("[]", R"(,
+      {"index": 3, "text": "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Bea\r\nTEL;HOME:030/1234\r\nEND:VCARD\r\n"})"),
+                    "ReadB=1\nPtxt2=Predefined three\n");
   const ScriptRun run = scenario.Run(kOpenBook + R"(
 rows 1026 0
 rclick 1026
@@ -144,7 +147,8 @@ expect window 107
 expect text 1045 Bob!
 expect text 1046 0301234
 click 2
-rows 1026 0 1
+expect cell 1026 1 1 Bea
+rows 1026 0 1 2
 rclick 1026
 click 40022
 expect window 107
@@ -155,6 +159,9 @@ click 1
 expect window 105
 )");
   EXPECT_EQ(run.status, 0) << run.out << run.err;
+  EXPECT_EQ(run.out,
+            "message 29 Telvane Error: Please enter a telephone number\n"
+            "message 29 Telvane Error: Please enter a telephone number\n");
   EXPECT_EQ(AfterOpening(scenario),
             (Lines{"AT+CMGS=23", kCentre + "1100" + kAnna + "0000AA" + kHelloHello + "<SUB>",
                    "AT+CMGS=21", kCentre + "1100" + kBob + "0000AA" + kHelloHello + "<SUB>"}));

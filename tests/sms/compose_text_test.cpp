@@ -1,4 +1,4 @@
-// The counters, the "#k#" shortcut and the reply recipient, as the compose dialogs use them.
+// The counters and the "#k#" shortcut, as the compose dialogs use them.
 #include "sms/compose_text.h"
 
 #include <gtest/gtest.h>
@@ -6,26 +6,19 @@
 #include <array>
 #include <string>
 
-#include "sms/reply_recipient.h"
-
 namespace telvane::sms {
 namespace {
 
 TEST(MessageCounters, CountCharactersLeftAndParts) {
-  const MessageCounters none = CountMessage(0, 160);
-  EXPECT_EQ(none.characters, 0u);
-  EXPECT_EQ(none.left, 0u);
-  EXPECT_EQ(none.parts, 0u);
-  const MessageCounters full = CountMessage(160, 160);
-  EXPECT_EQ(full.left, 0u);
-  EXPECT_EQ(full.parts, 1u);
-  const MessageCounters over = CountMessage(161, 160);
-  EXPECT_EQ(over.characters, 161u);
-  EXPECT_EQ(over.left, 159u);
-  EXPECT_EQ(over.parts, 2u);
-  const MessageCounters eightBit = CountMessage(141, 140);
-  EXPECT_EQ(eightBit.left, 139u);
-  EXPECT_EQ(eightBit.parts, 2u);
+  const auto counted = [](std::size_t n, std::size_t length) {
+    const MessageCounters c = CountMessage(n, length);
+    return std::to_string(c.characters) + " " + std::to_string(c.left) + " " +
+           std::to_string(c.parts);
+  };
+  EXPECT_EQ(counted(0, 160), "0 0 0");
+  EXPECT_EQ(counted(160, 160), "160 0 1");
+  EXPECT_EQ(counted(161, 160), "161 159 2");
+  EXPECT_EQ(counted(141, 140), "141 139 2");
 }
 
 class Shortcut : public ::testing::Test {
@@ -55,20 +48,6 @@ TEST_F(Shortcut, LeavesTheTextForNumbersOutsideTheRangeOrEmptyTexts) {
   }
   // The number stands right after the first mark: a later pair does not count.
   EXPECT_EQ(Expand("#a# #3#"), std::nullopt);
-}
-
-TEST(ReplyRecipient, NumbersStandForThemselvesAndNamesAreLookedUp) {
-  phonebook::ExternalBookTable book;
-  book.Add({1, "0301", 129, "Anna Schmidt"});
-  book.Add({2, "+49302", 145, "Bob+"});
-  book.Add({0, "0303", 129, "Hidden"});  // position 0 ends the table
-  EXPECT_EQ(ResolveReplyRecipient("+4917", book), "+4917");
-  EXPECT_EQ(ResolveReplyRecipient("0170 x", book), "0170 x");
-  EXPECT_EQ(ResolveReplyRecipient("Schmidt", book), "0301");
-  EXPECT_EQ(ResolveReplyRecipient("Bob", book), "+49302");
-  EXPECT_EQ(ResolveReplyRecipient("Hidden", book), std::nullopt);
-  EXPECT_EQ(ResolveReplyRecipient("Zoe", book), std::nullopt);
-  EXPECT_EQ(ResolveReplyRecipient("", book), std::nullopt);
 }
 
 }  // namespace
