@@ -8,12 +8,6 @@ namespace telvane::sms {
 
 using namespace compose_ids;
 
-namespace {
-
-constexpr int kNumberLimit = 25;  // characters of a typed recipient
-
-}  // namespace
-
 SendDialog::SendDialog(config::AppContext& context, ui::Ui& ui, std::vector<Recipient> recipients,
                        bool groupMode, const StoredRowSink& stored)
     : context_(context),
@@ -25,7 +19,6 @@ SendDialog::SendDialog(config::AppContext& context, ui::Ui& ui, std::vector<Reci
 
 void SendDialog::OnInit(ui::Dialog& dialog) {
   form_.Init(dialog);
-  dialog.SetTextLimit(kSendControls.number, kNumberLimit);
   if (groupMode_) {
     dialog.Enable(kSendName, false);
     dialog.Enable(kSendControls.number, false);
