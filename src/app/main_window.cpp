@@ -12,6 +12,7 @@
 #include "objects/windows/logo_transfer.h"
 #include "objects/windows/ring_tone_transfer.h"
 #include "phonebook/windows/phonebook_window.h"
+#include "sms/windows/sms_windows.h"
 #include "ui/resources.h"
 #include "ui/window_kit.h"
 
@@ -194,6 +195,16 @@ void MainWindow::OnCommand(ui::Dialog& dialog, int commandId) {
     }
     case kPhonebook: {
       phonebook::PhonebookWindow window(context_, ui_, phonebook_);
+      window.SetSendSmsHook(
+          [this](ui::Dialog& opener, std::vector<phonebook::SmsRecipient> recipients, bool group) {
+            std::vector<sms::Recipient> members;
+            for (phonebook::SmsRecipient& recipient : recipients) {
+              members.push_back({std::move(recipient.name), std::move(recipient.number)});
+            }
+            // The phone book keeps no SMS list: messages stored after a failed send stay on
+            // the phone and show in the SMS list when it is read.
+            sms::RunSendDialog(context_, ui_, opener, std::move(members), group, {});
+          });
       ui_.RunModal(phonebook::PhonebookWindow::kTemplate, window, &dialog);
       break;
     }

@@ -32,30 +32,31 @@ bool Encodable(std::string_view number, gsm::AddressRole role,
   return gsm::EncodeAddress(number, role, numbering).has_value();
 }
 
+enum class PartProblem { kNone, kRecipient, kCentre };
+
 // The fields shared by every part; a stored predefined text has neither centre nor recipient.
-std::optional<gsm::SubmitRequest> PartTemplate(const SendSettings& settings,
-                                               const SendRequest& request, SendMode mode) {
-  gsm::SubmitRequest part;
+PartProblem PartTemplate(const SendSettings& settings, const SendRequest& request, SendMode mode,
+                         gsm::SubmitRequest& part) {
   part.eightBit = request.eightBit;
   part.flash = request.flash;
   part.statusReport = request.statusReport;
   part.validityDays = request.validityDays;
   part.convertEightBit = settings.convertEightBit;
   part.numbering = settings.numbering;
-  if (mode == SendMode::kStorePredefined) return part;
+  if (mode == SendMode::kStorePredefined) return PartProblem::kNone;
 
   part.destination = request.recipient;
   part.serviceCentre = CentreFor(request.recipient, settings.centreNumber, settings.routes);
   if (part.destination.empty() ||
       !Encodable(part.destination, gsm::AddressRole::kDestination, part.numbering)) {
-    return std::nullopt;
+    return PartProblem::kRecipient;
   }
   // An empty centre is written "00": the phone's own.
   if (!part.serviceCentre.empty() &&
       !Encodable(part.serviceCentre, gsm::AddressRole::kServiceCentre, part.numbering)) {
-    return std::nullopt;
+    return PartProblem::kCentre;
   }
-  return part;
+  return PartProblem::kNone;
 }
 
 }  // namespace
@@ -78,18 +79,18 @@ SendResult SendSms(link::Exchange& exchange, const SendSettings& settings,
   result.partCount = static_cast<int>(parts.size());
   if (parts.empty()) return result;
 
-  std::optional<gsm::SubmitRequest> submit = PartTemplate(settings, effective, mode);
-  if (!submit) {
-    result.badRecipient = true;
-    return result;
-  }
+  gsm::SubmitRequest submit;
+  const PartProblem problem = PartTemplate(settings, effective, mode, submit);
+  result.badRecipient = problem == PartProblem::kRecipient;
+  result.badCentre = problem == PartProblem::kCentre;
+  if (problem != PartProblem::kNone) return result;
 
   const int dataAttempts = mode == SendMode::kCommandMode ? kCommandModeDataAttempts : 1;
   for (std::size_t i = 0; i < parts.size(); ++i) {
-    submit->text = parts[i];
-    submit->messageReference = static_cast<std::uint8_t>(i);
+    submit.text = parts[i];
+    submit.messageReference = static_cast<std::uint8_t>(i);
     // Parts and addresses were checked above, so building cannot fail; skip the part if it did.
-    const std::optional<gsm::SubmitPdu> pdu = gsm::BuildSubmitPdu(*submit);
+    const std::optional<gsm::SubmitPdu> pdu = gsm::BuildSubmitPdu(submit);
     if (!pdu) continue;
 
     if (mode == SendMode::kStorePredefined) {

@@ -39,17 +39,18 @@ SendSettings SendSettingsFrom(const config::Settings& settings, const config::Ru
 struct SendResult {
   int partCount = 0;
   int partsSent = 0;          // sent (or stored, mode 2) parts
-  bool badRecipient = false;  // the recipient (or centre) cannot be written as a PDU address
+  bool badRecipient = false;  // the recipient cannot be written as a PDU address
+  bool badCentre = false;     // the centre chosen for the recipient cannot be written
   int partsStoredUnsent = 0;  // parts stored after a cancelled send
 };
 
 // Sends (mode 2: stores) the text part by part, each part an independent message whose
 // reference is its index. Predefined texts and command mode go as 7-bit text without status
-// report or flash, valid 4 days. An empty text sends nothing; a recipient or centre that
-// cannot be encoded (also an empty recipient when sending) sends nothing and sets
-// badRecipient. A part that fails is offered for Retry/Cancel (command mode: three silent
-// attempts of the data step) and after a Cancel for storing; sending then goes on with the
-// next part.
+// report or flash, valid 4 days. An empty text sends nothing; a recipient that cannot be
+// encoded (also an empty recipient when sending) sends nothing and sets badRecipient, a
+// centre that cannot be encoded sends nothing and sets badCentre. A part that fails is offered for
+// Retry/Cancel (command mode: three silent attempts of the data step) and after a Cancel for
+// storing; sending then goes on with the next part.
 SendResult SendSms(link::Exchange& exchange, const SendSettings& settings,
                    const SendRequest& request, SendMode mode, SendFeedback& feedback);
 

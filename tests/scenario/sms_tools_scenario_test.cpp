@@ -156,7 +156,7 @@ TEST_F(SmsToolsScenario, GroupWindowBuildsSavesAndLoadsGroups) {
           "expect rowcount 1039 2\n"
           "rows 1039 0\nkey 1039 delete\nexpect cell 1039 0 0 Zoe\n"
           "answer yes\nclick 40044\nexpect rowcount 1039 0\nclose\n",
-      [](auto& context, auto& ui, auto& host) { sms::RunGroupWindow(context, ui, host); });
+      [](auto& context, auto& ui, auto& host) { sms::RunGroupWindow(context, ui, host, {}); });
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out,
             "message 76 Telvane: Overwrite existing entries?\n"

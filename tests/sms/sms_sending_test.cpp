@@ -146,7 +146,9 @@ TEST_F(SmsSendingTest, NothingIsSentForAnEmptyTextOrAnUnwritableNumber) {
   EXPECT_EQ(result.partCount, 26);  // 4096 characters taken
   request_.recipient = "0171";
   settings_.centreNumber = "+49\"1";
-  EXPECT_TRUE(Send("a").badRecipient);
+  const SendResult badCentre = Send("a");
+  EXPECT_TRUE(badCentre.badCentre);
+  EXPECT_FALSE(badCentre.badRecipient);
   request_.recipient.clear();
   EXPECT_TRUE(Send("a").badRecipient);
   EXPECT_TRUE(SentLines().empty());

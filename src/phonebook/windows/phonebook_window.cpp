@@ -37,9 +37,9 @@ constexpr ui::Tooltip kTooltips[] = {{kBookList, 11},
                                      {kIncomingCalls, 12},
                                      {kAcceptedCalls, 12}};
 
-// Commands whose SMS functions are not part of the program yet. "&Multicast SMS" will
-// send one message to every selected row.
-constexpr int kUnbuiltCommands[] = {kSendSms, kMulticastSms, kSendRedbookSms};
+// The commands that open the SMS send dialog. "&Multicast SMS" sends one message to
+// every selected row.
+constexpr int kSmsCommands[] = {kSendSms, kMulticastSms, kSendRedbookSms};
 
 constexpr const char* kBookNames[] = {"SIM", "Internal", "SIM fix"};
 
@@ -49,18 +49,6 @@ constexpr int kStrNoDialtone = 20;
 constexpr int kStrLineBusy = 21;
 constexpr int kStrEnterCentre = 58;
 constexpr int kStrCantSetCentre = 59;
-
-bool Unbuilt(int command) {
-  return std::find(std::begin(kUnbuiltCommands), std::end(kUnbuiltCommands), command) !=
-         std::end(kUnbuiltCommands);
-}
-
-void GreyUnbuilt(std::vector<ui::MenuItem>& items) {
-  for (ui::MenuItem& item : items) {
-    if (Unbuilt(item.command)) item.grayed = true;
-    GreyUnbuilt(item.children);
-  }
-}
 
 // A text from the phone on its way into a dial command: nothing that could end the
 // command line or open a quoted string.
@@ -293,11 +281,56 @@ void PhonebookWindow::ShowWriteOutcome(const Outcome& outcome, bool newEntry) {
   SortBook(1);
 }
 
+bool PhonebookWindow::Unavailable(int command) const {
+  return !sendSms_ && std::find(std::begin(kSmsCommands), std::end(kSmsCommands), command) !=
+                          std::end(kSmsCommands);
+}
+
+void PhonebookWindow::GreyUnavailable(std::vector<ui::MenuItem>& items) const {
+  for (ui::MenuItem& item : items) {
+    if (Unavailable(item.command)) item.grayed = true;
+    GreyUnavailable(item.children);
+  }
+}
+
+std::optional<SmsRecipient> PhonebookWindow::BookRecipient(int row) {
+  const std::optional<std::size_t> slot = BookList().SlotOfRow(row);
+  if (!slot || *slot >= store_.entries.Count() || store_.IsDeleted(*slot)) return std::nullopt;
+  const PhonebookEntry& entry = store_.entries[*slot];
+  return SmsRecipient{entry.name, entry.number};
+}
+
+std::optional<SmsRecipient> PhonebookWindow::RedbookRecipient(int row) {
+  const std::optional<std::size_t> index = Redbook().SlotOfRow(row);
+  if (!index || *index >= store_.redbook.Count()) return std::nullopt;
+  const PhonebookEntry& entry = store_.redbook[*index];
+  return SmsRecipient{entry.name, entry.number};
+}
+
+void PhonebookWindow::SendSms(int commandId) {
+  std::vector<SmsRecipient> recipients;
+  if (commandId == kMulticastSms) {
+    for (const int row : dialog_->SelectedRows(kBookList)) {
+      if (auto recipient = BookRecipient(row)) recipients.push_back(std::move(*recipient));
+    }
+  } else {
+    const std::optional<SmsRecipient> recipient =
+        commandId == kSendSms ? BookRecipient(BookList().ChosenRow())
+                              : RedbookRecipient(dialog_->FocusedRow(kRedbookList));
+    if (recipient) recipients.push_back(*recipient);
+  }
+  if (recipients.empty()) return;
+  sendSms_(*dialog_, std::move(recipients), commandId == kMulticastSms);
+}
+
 void PhonebookWindow::OnCommand(ui::Dialog& dialog, int commandId) {
-  if (Unbuilt(commandId)) return;
+  if (Unavailable(commandId)) return;
   link::Exchange& exchange = context_.exchange;
   switch (commandId) {
     case kSetCentre: SetServiceCentre(); break;
+    case kSendSms:
+    case kSendRedbookSms:
+    case kMulticastSms: SendSms(commandId); break;
     case kClearOutgoing: ClearOutgoingCalls(); break;
     case kNewEntry:
       if (!SelectBook(exchange, store_.currentBook)) return;
@@ -381,7 +414,7 @@ void PhonebookWindow::ShowPopup(int listId) {
   if (menu == nullptr || menu->items.empty()) return;
   ui::MenuTemplate popup{
       menuId, menu->items.front().children.empty() ? menu->items : menu->items.front().children};
-  GreyUnbuilt(popup.items);
+  GreyUnavailable(popup.items);
   dialog_->ShowPopupMenu(popup);
 }
 

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,9 +17,20 @@
 #include "phonebook/phonebook_store.h"
 #include "phonebook/windows/book_list_view.h"
 #include "ui/dialog.h"
+#include "ui/resources.h"
 #include "ui/ui.h"
 
 namespace telvane::phonebook {
+
+// One recipient of an SMS sent from the phone book: an entry's name and number.
+struct SmsRecipient {
+  std::string name;
+  std::string number;
+};
+// Opens the SMS send dialog over `opener`: to the one recipient, or in group mode to each
+// recipient in turn. Set by the program, which knows the SMS windows.
+using SendSmsHook =
+    std::function<void(ui::Dialog& opener, std::vector<SmsRecipient> recipients, bool groupMode)>;
 
 class PhonebookWindow : public ui::DialogHandler {
  public:
@@ -32,6 +45,9 @@ class PhonebookWindow : public ui::DialogHandler {
   void OnDropFiles(ui::Dialog& dialog, const std::vector<std::string>& paths) override;
   void OnHelp(ui::Dialog& dialog) override;
   void OnClose(ui::Dialog& dialog) override;
+
+  // Without it the SMS commands stay grayed.
+  void SetSendSmsHook(SendSmsHook hook) { sendSms_ = std::move(hook); }
 
   // For the entry and address dialogs.
   config::AppContext& Context() { return context_; }
@@ -72,6 +88,12 @@ class PhonebookWindow : public ui::DialogHandler {
   void ClearOutgoingCalls();
   void ReportDial(int result);
   void ShowPopup(int listId);
+  void GreyUnavailable(std::vector<ui::MenuItem>& items) const;
+  bool Unavailable(int command) const;
+  // The entry of a row of the phone book list or the Redbook as a recipient.
+  std::optional<SmsRecipient> BookRecipient(int row);
+  std::optional<SmsRecipient> RedbookRecipient(int row);
+  void SendSms(int commandId);
   void PrintBook();
   std::filesystem::path ExternalBookPath() const;
   void SaveExternalBook();
@@ -85,6 +107,7 @@ class PhonebookWindow : public ui::DialogHandler {
   ui::Ui& ui_;
   PhonebookStore& store_;
   ui::Dialog* dialog_ = nullptr;
+  SendSmsHook sendSms_;
 };
 
 }  // namespace telvane::phonebook

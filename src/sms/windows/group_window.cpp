@@ -159,7 +159,7 @@ void GroupWindow::SendToGroup(ui::Dialog& dialog) {
   for (const GroupMember& member : group_) recipients.push_back({member.name, member.number});
   // This window has no SMS list to report stored messages to; the list shows them when it
   // is read again.
-  RunSendDialog(context_, ui_, dialog, std::move(recipients), true, StoredRowSink{});
+  RunSendDialog(context_, ui_, dialog, std::move(recipients), true, stored_);
 }
 
 void GroupWindow::OnClose(ui::Dialog& dialog) {
@@ -168,8 +168,9 @@ void GroupWindow::OnClose(ui::Dialog& dialog) {
   dialog.End(ui::kIdCancel);
 }
 
-void RunGroupWindow(config::AppContext& context, ui::Ui& ui, ui::Dialog& opener) {
-  GroupWindow window(context, ui);
+void RunGroupWindow(config::AppContext& context, ui::Ui& ui, ui::Dialog& opener,
+                    const StoredRowSink& stored) {
+  GroupWindow window(context, ui, stored);
   ui.RunModal(kGroupTemplate, window, &opener);
 }
 

@@ -6,6 +6,7 @@
 
 #include "config/app_context.h"
 #include "sms/group_file.h"
+#include "sms/windows/sms_windows.h"
 #include "ui/dialog.h"
 #include "ui/ui.h"
 
@@ -13,7 +14,8 @@ namespace telvane::sms {
 
 class GroupWindow : public ui::DialogHandler {
  public:
-  GroupWindow(config::AppContext& context, ui::Ui& ui) : context_(context), ui_(ui) {}
+  GroupWindow(config::AppContext& context, ui::Ui& ui, const StoredRowSink& stored)
+      : context_(context), ui_(ui), stored_(stored) {}
 
   void OnInit(ui::Dialog& dialog) override;
   void OnCommand(ui::Dialog& dialog, int commandId) override;
@@ -34,6 +36,7 @@ class GroupWindow : public ui::DialogHandler {
 
   config::AppContext& context_;
   ui::Ui& ui_;
+  const StoredRowSink& stored_;
   std::vector<GroupMember> group_;  // in list order
   bool saved_ = false;
 };

@@ -4,12 +4,6 @@
 
 namespace telvane::sms {
 
-void RunSendDialog(config::AppContext&, ui::Ui&, ui::Dialog&, std::vector<Recipient>, bool,
-                   const StoredRowSink&) {}
-
-void RunReplyDialog(config::AppContext&, ui::Ui&, ui::Dialog&, const ReplySource&,
-                    phonebook::ExternalBookTable&, const StoredRowSink&) {}
-
 void RunSmsList(config::AppContext&, ui::Ui&, ui::Dialog&, const TransferToPhonebook&) {}
 
 }  // namespace telvane::sms

@@ -8,6 +8,7 @@
 #include "sms/sms_sending.h"
 #include "sms/windows/sms_tools_ids.h"
 #include "sms/windows/tool_column_titles.h"
+#include "sms/windows/window_send_feedback.h"
 #include "ui/window_kit.h"
 
 namespace telvane::sms {
@@ -18,27 +19,6 @@ namespace {
 
 constexpr int kTextWidth = 250;
 constexpr int kNumberWidth = 30;
-
-// Storing a predefined text asks nothing: it reports the stored message to the SMS list and
-// a failure as its message.
-class StoreFeedback : public SendFeedback {
- public:
-  StoreFeedback(ui::Ui& ui, const StoredRowSink& stored) : ui_(ui), stored_(stored) {}
-  void ShowProgress(int, int) override {}
-  void CloseProgress() override {}
-  bool AskRetry() override { return false; }
-  bool AskStoreUnsent() override { return false; }
-  void ReportStored(int index, const std::string& recipient, const std::string& text) override {
-    if (stored_) stored_(StoredRow{index, recipient, text});
-  }
-  void ReportFailure(const Outcome& failure) override {
-    if (failure.messageId != 0) ui::ShowError(ui_, failure.messageId);
-  }
-
- private:
-  ui::Ui& ui_;
-  const StoredRowSink& stored_;
-};
 
 }  // namespace
 
@@ -103,7 +83,7 @@ void PredefinedTextsWindow::StoreChosenText(ui::Dialog& dialog) {
   SendRequest request;
   request.text = dialog.Cell(kPredefinedList, row, 0);
   if (request.text.empty()) return;
-  StoreFeedback feedback(ui_, stored_);
+  WindowSendFeedback feedback(ui_, stored_);
   ui::WithWindowDisabled(dialog, [&] {
     SendSms(context_.exchange, SendSettingsFrom(context_.settings, context_.run), request,
             SendMode::kStorePredefined, feedback);
