@@ -205,10 +205,9 @@ void ReadIndications(const ObjectReader& root, std::array<int, 5>& out) {
   if (list == nullptr) {
     return;
   }
-  if (list->size() != out.size() || !std::all_of(list->begin(), list->end(), [](const Json& v) {
-        return v.is_number_integer();
-      })) {
-    Fail("messageIndications", "must be five whole numbers");
+  const auto small = [](const Json& v) { return v.is_number_integer() && v >= 0 && v <= 9; };
+  if (list->size() != out.size() || !std::all_of(list->begin(), list->end(), small)) {
+    Fail("messageIndications", "must be five whole numbers 0-9");
   }
   for (std::size_t i = 0; i < out.size(); ++i) {
     out[i] = (*list)[i].get<int>();

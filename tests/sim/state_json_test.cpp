@@ -107,7 +107,7 @@ TEST(StateJsonTest, MalformedStateNamesTheProblem) {
   EXPECT_EQ(ProblemOf(R"({"messageIndications":[1,0,0,3,0]})"),
             "messageIndications must be within (0-3),(0-3),(0,2,3),(0-2),(0,1)");
   EXPECT_EQ(ProblemOf(R"({"messageIndications":[1,0]})"),
-            "messageIndications must be five whole numbers");
+            "messageIndications must be five whole numbers 0-9");
   EXPECT_EQ(ProblemOf(R"({"messages":[{"index":1,"status":0,"pdu":"07XY"}]})"),
             "messages[index 1]: pdu must be hex with a service centre length octet that fits");
   EXPECT_EQ(ProblemOf(R"({"messages":[{"index":1,"status":0,"pdu":"0791"}]})"),
