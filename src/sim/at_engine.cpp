@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "sim/command_line_parser.h"
+#include "sim/sms_delivery.h"
 
 namespace telvane::sim {
 namespace {
@@ -31,7 +32,9 @@ AtEngine::AtEngine(PhoneState state, CommandTable table, TimeSource now)
     : state_(std::move(state)),
       table_(std::move(table)),
       now_(std::move(now)),
-      clock_(state_.clock, now_()) {}
+      clock_(state_.clock, now_()) {
+  StoreWaitingMessages(state_);  // a waiting message takes a place the file left free
+}
 
 std::optional<ReceivedUnit> AtEngine::Receive(char byte, std::string& echo) {
   if (session_.poweredOff) {

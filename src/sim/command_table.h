@@ -53,7 +53,6 @@ struct Session {
   bool quiet = false;   // ATQ1 suppresses result codes
   int cmee = 0;
   int cregMode = 0;
-  std::array<int, 5> cnmi{0, 0, 0, 0, 0};
   int smsService = 0;
   int overflowReports = 0;  // AT^SMGO=<n>: 1 reports a full message memory unsolicited
   std::string charset = "GSM";

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "gsm/latin1_text.h"
+#include "sim/demo_messages.h"
 #include "sim/phone_state.h"
 #include "sim/text_encoding.h"
 
@@ -318,28 +319,7 @@ std::string DemoRingTone() {
 
 PhoneState DemoPhone() {
   PhoneState state;
-  // SMS-DELIVER and SMS-SUBMIT PDUs, each with the service centre +491770000000.
-  state.messages = {
-      // From +491701234567, 27.11.26 18:30:45: "Hallo Jan, kommst du heute Abend zum Essen?"
-      {1, 1,
-       "0791947107000000040C919471103254760000621172810354002BC8309BFD0629C36E1668FD6EB7E7"
-       "7410B90E4297EBF43228282EBBC9207DBD0D2ACEE765F70F"},
-      // Stored sent reply to +491701234567: "Ja, gerne. Bis um acht!"
-      {2, 3, "0011000C919471103254760000AA17CA300B742ECBDD651748989E83EA6D50788CA68700"},
-      // From +4915112345678, 02.12.26 09:15:42: "Paket liegt an der Packstation 117."
-      {3, 1,
-       "0791947107000000040D91945111325476F800006221209051240023D0F0BA4C07B1D3E5331D147683"
-       "C86539081A1EAFE7F4303DFD768362B19B0B"},
-      // From +491709876543, 05.12.26 14:07:15, unread: "Denk an den Termin morgen um 9."
-      {4, 0,
-       "0791947107000000040C919471907856340000622150417051001FC4B27B0D0ABB41E4B21B442DCBDB"
-       "6937A8FD969FCB6E50BD0DCAB900"},
-      // From +491701234567, 06.12.26 07:45:10, unread:
-      // "Zug hat Verspaetung, bin 20 Min spaeter da."
-      {5, 0,
-       "0791947107000000040C919471103254760000622160705401002BDAFA19840ED341D6B27C0E0F97E9"
-       "75F7990512A7DD20190CD44CBB417378B84C2FCB41E4B00B"},
-  };
+  state.messages = DemoMessages();
 
   PhoneBooks& books = state.books;
   books.sim = DemoBook(books.sim, kSimEntries);

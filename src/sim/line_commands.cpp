@@ -32,7 +32,8 @@ Reply Quiet(CommandContext& context, const CommandRequest& request) {
   return SwitchFlag(request, context.SessionSettings().quiet);
 }
 
-// ATZ and AT&F: back to the profile: echo on, verbose codes, error reports off.
+// ATZ and AT&F: back to the profile: echo on, verbose codes, error reports off, no new
+// message indications.
 Reply ResetProfile(CommandContext& context, const CommandRequest& request) {
   if (request.form == CommandForm::kSet && request.parameters != "0") {
     return Reply::Error();
@@ -41,6 +42,11 @@ Reply ResetProfile(CommandContext& context, const CommandRequest& request) {
     return Reply::Error();
   }
   context.SessionSettings().ResetProfile();
+  auto& indications = context.State().messageIndications;
+  if (indications != decltype(PhoneState::messageIndications){}) {
+    indications = {};
+    context.MarkChanged();
+  }
   return Reply::Ok();
 }
 

@@ -87,7 +87,17 @@ void ValidateAudio(const Audio& audio) {
   RequireRange(audio.handsfreeVolume, audio.handsfreeVolumeRange, "audio.handsfreeVolume");
 }
 
-// The stored and sent messages and the service centre.
+template <typename Message>
+void RequirePduList(const std::vector<Message>& list, std::size_t limit, const std::string& name) {
+  Require(list.size() <= limit, name + ": more than " + std::to_string(limit) + " messages");
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    Require(list[i].pdu.size() <= 400 && TpduLength(list[i].pdu) > 0,
+            name + "[" + std::to_string(i) +
+                "].pdu must be hex with a service centre length octet that fits");
+  }
+}
+
+// The stored, waiting and sent messages, the indication settings and the service centre.
 void ValidateMessages(const PhoneState& state) {
   RequireRange(state.messageCapacity, {1, kMaxMessageCapacity}, "messageCapacity");
   Require(state.messages.size() <= static_cast<std::size_t>(state.messageCapacity),
@@ -102,13 +112,14 @@ void ValidateMessages(const PhoneState& state) {
             name + ": pdu must be hex with a service centre length octet that fits");
   }
   RequireRange(state.messageReference, {0, 255}, "messageReference");
-  Require(state.sent.size() <= kMaxSentMessages,
-          "sent: more than " + std::to_string(kMaxSentMessages) + " messages");
-  for (std::size_t i = 0; i < state.sent.size(); ++i) {
-    Require(state.sent[i].pdu.size() <= 400 && TpduLength(state.sent[i].pdu) > 0,
-            "sent[" + std::to_string(i) +
-                "].pdu must be hex with a service centre length octet that fits");
-  }
+  RequirePduList(state.sent, kMaxSentMessages, "sent");
+  RequirePduList(state.waiting, kMaxWaitingMessages, "waiting");
+  // AT+CNMI's ranges: <mode> 0-3, <mt> 0-3, <bm> 0, 2 or 3, <ds> 0-2, <bfr> 0-1.
+  const auto& cnmi = state.messageIndications;
+  Require(cnmi[0] >= 0 && cnmi[0] <= 3 && cnmi[1] >= 0 && cnmi[1] <= 3 &&
+              (cnmi[2] == 0 || cnmi[2] == 2 || cnmi[2] == 3) && cnmi[3] >= 0 && cnmi[3] <= 2 &&
+              (cnmi[4] == 0 || cnmi[4] == 1),
+          "messageIndications must be within (0-3),(0-3),(0,2,3),(0-2),(0,1)");
   Require(state.serviceCentre.size() <= 21 &&
               std::all_of(
                   state.serviceCentre.begin(), state.serviceCentre.end(),

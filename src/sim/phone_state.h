@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -67,6 +68,15 @@ struct SentMessage {
 // The sent messages kept for inspection; older ones make room for newer ones.
 inline constexpr std::size_t kMaxSentMessages = 1000;
 
+// A message the network holds for the phone while its memory is full (a PDU in hex, with
+// the service centre part in front); stored as received unread once a place frees.
+struct WaitingMessage {
+  std::string pdu;
+};
+
+// The network keeps at most this many waiting messages; later ones are lost.
+inline constexpr std::size_t kMaxWaitingMessages = 50;
+
 // Everything the simulated phone remembers; one JSON file (see docs/simulator.md).
 struct PhoneState {
   Identity identity;
@@ -75,8 +85,11 @@ struct PhoneState {
   std::string clock = "26/12/06,09:30:00";  // yy/MM/dd,hh:mm:ss
   int messageCapacity = 25;
   std::vector<StoredMessage> messages;
-  std::vector<SentMessage> sent;  // in the order sent, the newest kMaxSentMessages
-  int messageReference = 0;       // TP-MR the next sent message gets, 0..255
+  std::vector<SentMessage> sent;        // in the order sent, the newest kMaxSentMessages
+  int messageReference = 0;             // TP-MR the next sent message gets, 0..255
+  std::vector<WaitingMessage> waiting;  // oldest first, at most kMaxWaitingMessages
+  // AT+CNMI <mode>,<mt>,<bm>,<ds>,<bfr> as last set; <ds> 2 stores status reports.
+  std::array<int, 5> messageIndications{0, 0, 0, 0, 0};
   std::string serviceCentre = "+491770000000";
   PhoneBooks books;
   ObjectStore objects;

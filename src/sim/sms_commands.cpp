@@ -52,9 +52,10 @@ bool IndicationValueAllowed(std::size_t position, int value) {
   }
 }
 
-// AT+CNMI=<mode>[,<mt>[,<bm>[,<ds>[,<bfr>]]]]; an empty parameter keeps its value.
+// AT+CNMI=<mode>[,<mt>[,<bm>[,<ds>[,<bfr>]]]]; an empty parameter keeps its value. The
+// settings are kept with the phone state: <ds> 2 makes the phone store status reports.
 Reply NewMessageIndications(CommandContext& context, const CommandRequest& request) {
-  auto& cnmi = context.SessionSettings().cnmi;
+  auto& cnmi = context.State().messageIndications;
   switch (request.form) {
     case CommandForm::kQuery: {
       std::string line = "+CNMI: ";
@@ -83,7 +84,10 @@ Reply NewMessageIndications(CommandContext& context, const CommandRequest& reque
         }
         updated[i] = *value;
       }
-      cnmi = updated;
+      if (cnmi != updated) {
+        cnmi = updated;
+        context.MarkChanged();
+      }
       return Reply::Ok();
     }
     case CommandForm::kAction: break;

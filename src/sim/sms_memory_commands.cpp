@@ -5,6 +5,7 @@
 
 #include "sim/at_params.h"
 #include "sim/command_groups.h"
+#include "sim/sms_delivery.h"
 #include "sim/sms_message_store.h"
 
 namespace telvane::sim {
@@ -104,7 +105,8 @@ Reply ReadMessage(CommandContext& context, const CommandRequest& request) {
 }
 
 // AT+CMGD=<index>[,0]: deletes the message; an index within the memory that holds none
-// answers OK as well, so deleting twice is harmless.
+// answers OK as well, so deleting twice is harmless. A message waiting for room takes the
+// freed place.
 Reply DeleteMessage(CommandContext& context, const CommandRequest& request) {
   if (request.form == CommandForm::kTest) {
     return Reply::Ok();
@@ -133,6 +135,7 @@ Reply DeleteMessage(CommandContext& context, const CommandRequest& request) {
   }
   if (std::erase_if(state.messages,
                     [&index](const StoredMessage& m) { return m.index == *index; }) > 0) {
+    StoreWaitingMessages(state);
     context.MarkChanged();
   }
   return Reply::Ok();
@@ -171,14 +174,15 @@ Reply PreferredMemory(CommandContext& context, const CommandRequest& request) {
 }
 
 // AT^SMGO? gives "^SMGO: <n>,<mode>": the report switch and the memory's state, 0 space
-// available or 1 full (2, full with a message waiting, needs a network that delivers).
+// available, 1 full, 2 full with a message waiting in the network.
 Reply MemoryOverflow(CommandContext& context, const CommandRequest& request) {
   int& reports = context.SessionSettings().overflowReports;
   switch (request.form) {
     case CommandForm::kQuery: {
       const PhoneState& state = context.State();
-      const bool full = state.messages.size() >= static_cast<std::size_t>(state.messageCapacity);
-      return Reply::Ok({"^SMGO: " + std::to_string(reports) + "," + (full ? "1" : "0")});
+      const bool full = !FirstFreeMessageIndex(state);
+      const char* mode = !full ? "0" : state.waiting.empty() ? "1" : "2";
+      return Reply::Ok({"^SMGO: " + std::to_string(reports) + "," + mode});
     }
     case CommandForm::kTest: return Reply::Ok({"^SMGO: (0,1)"});
     case CommandForm::kSet: {

@@ -1,8 +1,6 @@
 #include "sim/sms_pdu_check.h"
 
-#include <cstdint>
-#include <optional>
-#include <string>
+#include <algorithm>
 
 #include "gsm/hex.h"
 
@@ -13,10 +11,11 @@ constexpr int kMaxCentreOctets = 11;  // type and ten octets of digits
 constexpr int kMaxAddressDigits = 20;
 constexpr int kMaxSeptets = 160;
 constexpr int kMaxOctets = 140;
+constexpr std::size_t kTimestampOctets = 7;
 
 // The validity period field's length by TP-VPF (bits 3-4 of the first octet): none,
 // enhanced, relative, absolute.
-int ValidityOctets(std::uint8_t firstOctet) {
+std::size_t ValidityOctets(std::uint8_t firstOctet) {
   switch ((firstOctet >> 3) & 0x03) {
     case 0: return 0;
     case 2: return 1;
@@ -40,48 +39,111 @@ bool IsSeptetCoding(std::uint8_t scheme) {
   return true;  // message waiting groups with the default alphabet, and reserved groups
 }
 
-}  // namespace
+// A transfer part read octet by octet; reading past its end fails and stays failed.
+class TpduReader {
+ public:
+  explicit TpduReader(std::string octets, std::size_t position)
+      : octets_(std::move(octets)), position_(position) {}
 
-bool IsSubmitPdu(std::string_view pduHex, int announcedLength) {
-  if (pduHex.empty() || pduHex.size() % 2 != 0 || gsm::HexPrefixLength(pduHex) != pduHex.size()) {
-    return false;
-  }
-  const std::string octets = gsm::FromHex(pduHex);
-  const auto at = [&octets](std::size_t position) -> std::optional<std::uint8_t> {
-    if (position >= octets.size()) {
-      return std::nullopt;
+  std::uint8_t Octet() {
+    if (position_ >= octets_.size()) {
+      failed_ = true;
+      return 0;
     }
-    return static_cast<std::uint8_t>(octets[position]);
-  };
+    return static_cast<std::uint8_t>(octets_[position_++]);
+  }
+  std::string Octets(std::size_t count) {
+    if (count > octets_.size() - std::min(position_, octets_.size())) {
+      failed_ = true;
+      position_ = octets_.size();
+      return {};
+    }
+    position_ += count;
+    return octets_.substr(position_ - count, count);
+  }
+  // The address field (digit count, type, digits) when it has at most 20 digits.
+  std::string Address() {
+    const std::uint8_t digits = Octet();
+    if (digits > kMaxAddressDigits) {
+      failed_ = true;
+    }
+    return static_cast<char>(digits) + Octets(1 + (digits + 1u) / 2);
+  }
+  // TP-UDL and the user data, when the rest is exactly as long as the length and coding say.
+  std::string UserData(std::uint8_t scheme) {
+    const std::size_t start = position_;
+    const std::uint8_t length = Octet();
+    const bool septets = IsSeptetCoding(scheme);
+    if (length > (septets ? kMaxSeptets : kMaxOctets)) {
+      failed_ = true;
+    }
+    const std::size_t dataOctets = septets ? (length * 7u + 7) / 8 : length;
+    if (failed_ || octets_.size() - position_ != dataOctets) {
+      failed_ = true;
+      return {};
+    }
+    position_ = octets_.size();
+    return octets_.substr(start);
+  }
+  bool Failed() const { return failed_; }
 
-  const int centreOctets = *at(0);
+ private:
+  std::string octets_;
+  std::size_t position_;
+  bool failed_ = false;
+};
+
+// The reader positioned after a service-centre field of at most 11 octets that leaves exactly
+// `announcedLength` octets; nothing when the text is not pairs of hex digits.
+std::optional<TpduReader> ReadCentre(std::string_view pduHex, int announcedLength,
+                                     std::string& centre) {
+  if (pduHex.empty() || pduHex.size() % 2 != 0 || gsm::HexPrefixLength(pduHex) != pduHex.size()) {
+    return std::nullopt;
+  }
+  std::string octets = gsm::FromHex(pduHex);
+  const int centreOctets = static_cast<std::uint8_t>(octets[0]);
   if (centreOctets > kMaxCentreOctets ||
       static_cast<int>(octets.size()) - 1 - centreOctets != announcedLength) {
+    return std::nullopt;
+  }
+  centre = octets.substr(0, 1 + static_cast<std::size_t>(centreOctets));
+  return TpduReader(std::move(octets), centre.size());
+}
+
+}  // namespace
+
+std::optional<SubmitPdu> ParseSubmitPdu(std::string_view pduHex, int announcedLength) {
+  SubmitPdu pdu;
+  auto reader = ReadCentre(pduHex, announcedLength, pdu.centre);
+  if (!reader) {
+    return std::nullopt;
+  }
+  pdu.firstOctet = reader->Octet();
+  reader->Octet();  // the message reference: the phone gives its own
+  pdu.destination = reader->Address();
+  pdu.protocol = reader->Octet();
+  pdu.scheme = reader->Octet();
+  reader->Octets(ValidityOctets(pdu.firstOctet));
+  pdu.userData = reader->UserData(pdu.scheme);
+  if (reader->Failed() || (pdu.firstOctet & 0x03) != kSubmitType) {
+    return std::nullopt;
+  }
+  return pdu;
+}
+
+bool IsDeliverPdu(std::string_view pduHex, int announcedLength) {
+  std::string centre;
+  auto reader = ReadCentre(pduHex, announcedLength, centre);
+  if (!reader) {
     return false;
   }
-  std::size_t position = 1 + static_cast<std::size_t>(centreOctets);
-  const auto firstOctet = at(position);
-  if (!firstOctet || (*firstOctet & 0x03) != 0x01) {
-    return false;
-  }
-  const auto addressDigits = at(position + 2);  // after the message reference
-  if (!addressDigits || *addressDigits > kMaxAddressDigits) {
-    return false;
-  }
-  // Address type, the digits in pairs, protocol identifier; then the coding scheme.
-  position += 3 + 1 + (*addressDigits + 1) / 2 + 1;
-  const auto scheme = at(position);
-  position += 1 + static_cast<std::size_t>(ValidityOctets(*firstOctet));
-  const auto dataLength = at(position);
-  if (!scheme || !dataLength) {
-    return false;
-  }
-  const bool septets = IsSeptetCoding(*scheme);
-  if (*dataLength > (septets ? kMaxSeptets : kMaxOctets)) {
-    return false;
-  }
-  const std::size_t dataOctets = septets ? (*dataLength * 7 + 7) / 8 : *dataLength;
-  return octets.size() == position + 1 + dataOctets;
+  const std::uint8_t firstOctet = reader->Octet();
+  reader->Address();
+  reader->Octet();  // protocol identifier
+  const std::uint8_t scheme = reader->Octet();
+  reader->Octets(kTimestampOctets);
+  reader->UserData(scheme);
+  return !reader->Failed() && (firstOctet & 0x03) == kDeliverType;
 }
 
 }  // namespace telvane::sim

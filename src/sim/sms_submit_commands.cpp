@@ -1,30 +1,39 @@
-// Sending (AT+CMGS) and storing (AT+CMGW) an SMS-SUBMIT in PDU mode: the command announces
-// the transfer part's length, the phone prompts with "> " and takes the PDU line up to
-// Ctrl-Z (ESC cancels).
+// Sending (AT+CMGS) an SMS-SUBMIT and storing (AT+CMGW) a message in PDU mode: the command
+// announces the transfer part's length, the phone prompts with "> " and takes the PDU line
+// up to Ctrl-Z (ESC cancels). Stored received messages are SMS-DELIVERs, stored outgoing
+// ones SMS-SUBMITs, as GSM 07.05 has them.
 #include <string>
 
 #include "gsm/hex.h"
 #include "sim/at_params.h"
 #include "sim/command_groups.h"
+#include "sim/sms_delivery.h"
 #include "sim/sms_message_store.h"
 #include "sim/sms_pdu_check.h"
 
 namespace telvane::sim {
 namespace {
 
+constexpr int kReceivedUnread = 0;
 constexpr int kStoredUnsent = 2;
 constexpr int kStoredSent = 3;
+constexpr int kStoresStatusReports = 2;  // AT+CNMI <ds>
 
 Reply InvalidParameter() { return Reply::Cms(CmsError::kInvalidPduParameter); }
 
-// The <length> parameter: a number, refused before the prompt when no SMS-SUBMIT can have it.
-std::optional<int> ParseLength(std::string_view parameter, Reply& refusal) {
+bool IsReceivedStatus(int status) { return status < kStoredUnsent; }
+
+// The <length> parameter: a number, refused before the prompt when no PDU of the kind the
+// status calls for (SMS-DELIVER for received, SMS-SUBMIT for stored) can have it.
+std::optional<int> ParseLength(std::string_view parameter, int status, Reply& refusal) {
   const auto length = ParseNumber(parameter);
   if (!length) {
     refusal = Reply::Error();
     return std::nullopt;
   }
-  if (*length < kMinSubmitOctets || *length > kMaxSubmitOctets) {
+  const bool received = IsReceivedStatus(status);
+  if (*length < (received ? kMinDeliverOctets : kMinSubmitOctets) ||
+      *length > (received ? kMaxDeliverOctets : kMaxSubmitOctets)) {
     refusal = InvalidParameter();
     return std::nullopt;
   }
@@ -36,10 +45,25 @@ bool Registered(CommandContext& context) {
   return context.SessionSettings().functionality != 0 && (registration == 1 || registration == 5);
 }
 
+// What the network brings back for a sent message: the message itself when it went to one of
+// the phone's own numbers, then the status report when one was asked for and AT+CNMI <ds> 2
+// has the phone store it.
+void DeliverReturns(CommandContext& context, const SubmitPdu& submit, int reference) {
+  PhoneState& state = context.State();
+  const std::string clock = context.Clock().Read(context.Now());
+  if (auto own = OwnNumberDelivery(state, submit, clock)) {
+    DeliverMessage(state, std::move(*own));
+  }
+  if (submit.WantsStatusReport() && state.messageIndications[3] == kStoresStatusReports) {
+    DeliverMessage(state, StatusReport(state, submit, reference, clock));
+  }
+}
+
 // The PDU line of AT+CMGS: sent when well formed, the network is there and a service centre
 // is known (in the PDU or, with an empty centre field, the phone's own).
 Reply SendPdu(CommandContext& context, int length, std::string_view hex) {
-  if (!IsSubmitPdu(hex, length)) {
+  const auto submit = ParseSubmitPdu(hex, length);
+  if (!submit) {
     return InvalidParameter();
   }
   if (!Registered(context)) {
@@ -50,6 +74,7 @@ Reply SendPdu(CommandContext& context, int length, std::string_view hex) {
     return Reply::Cms(CmsError::kSmscAddressUnknown);
   }
   const int reference = RecordSentMessage(state, gsm::ToHex(gsm::FromHex(hex)));
+  DeliverReturns(context, *submit, reference);
   context.MarkChanged();
   return Reply::Ok({"+CMGS: " + std::to_string(reference)});
 }
@@ -63,7 +88,7 @@ Reply Send(CommandContext&, const CommandRequest& request) {
     return Reply::Error();
   }
   Reply refusal;
-  const auto length = ParseLength(request.parameters, refusal);
+  const auto length = ParseLength(request.parameters, kStoredUnsent, refusal);
   if (!length) {
     return refusal;
   }
@@ -72,9 +97,12 @@ Reply Send(CommandContext&, const CommandRequest& request) {
   });
 }
 
-// The PDU line of AT+CMGW: stored with the given status at the first free index.
+// The PDU line of AT+CMGW: stored with the given status at the first free index when it is an
+// SMS-DELIVER for a received status or an SMS-SUBMIT for a stored one.
 Reply StorePdu(CommandContext& context, int length, int status, std::string_view hex) {
-  if (!IsSubmitPdu(hex, length)) {
+  const bool fits = IsReceivedStatus(status) ? IsDeliverPdu(hex, length)
+                                             : ParseSubmitPdu(hex, length).has_value();
+  if (!fits) {
     return InvalidParameter();
   }
   PhoneState& state = context.State();
@@ -87,7 +115,7 @@ Reply StorePdu(CommandContext& context, int length, int status, std::string_view
   return Reply::Ok({"+CMGW: " + std::to_string(*index)});
 }
 
-// AT+CMGW=<length>[,<stat>]: status 2 (stored unsent) unless 3 (stored sent) is given.
+// AT+CMGW=<length>[,<stat>]: status 2 (stored unsent) unless another (0-3) is given.
 Reply Write(CommandContext& context, const CommandRequest& request) {
   if (request.form == CommandForm::kTest) {
     return Reply::Ok();
@@ -99,21 +127,21 @@ Reply Write(CommandContext& context, const CommandRequest& request) {
   if (!parts || parts->size() > 2) {
     return Reply::Error();
   }
-  Reply refusal;
-  const auto length = ParseLength((*parts)[0], refusal);
-  if (!length) {
-    return refusal;
-  }
   int status = kStoredUnsent;
   if (parts->size() == 2) {
     const auto given = ParseNumber((*parts)[1]);
     if (!given) {
       return Reply::Error();
     }
-    if (*given != kStoredUnsent && *given != kStoredSent) {
+    if (*given < kReceivedUnread || *given > kStoredSent) {
       return InvalidParameter();
     }
     status = *given;
+  }
+  Reply refusal;
+  const auto length = ParseLength((*parts)[0], status, refusal);
+  if (!length) {
+    return refusal;
   }
   if (!FirstFreeMessageIndex(context.State())) {
     return Reply::Cms(CmsError::kMemoryFull);

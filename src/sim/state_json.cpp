@@ -25,10 +25,23 @@ using OrderedJson = nlohmann::ordered_json;
 constexpr std::uintmax_t kMaxStateFileBytes = 16 * 1024 * 1024;
 // Deeper documents are refused: writing them back would recurse that deep.
 constexpr int kMaxNesting = 64;
-constexpr std::array<std::string_view, 14> kKnownSections{
-    "identity",   "status",           "audio", "clock",         "messageCapacity",
-    "messages",   "messageReference", "sent",  "serviceCentre", "faults",
-    "phonebooks", "objects",          "locks", "calls"};
+// The top-level keys read here; any other is kept as it is.
+constexpr std::array<std::string_view, 16> kKnownSections{"identity",
+                                                          "status",
+                                                          "audio",
+                                                          "clock",
+                                                          "messageCapacity",
+                                                          "messages",
+                                                          "waiting",
+                                                          "sent",
+                                                          "messageReference",
+                                                          "messageIndications",
+                                                          "serviceCentre",
+                                                          "faults",
+                                                          "phonebooks",
+                                                          "objects",
+                                                          "locks",
+                                                          "calls"};
 
 [[noreturn]] void Fail(const std::string& path, const std::string& problem) {
   throw std::runtime_error(path + " " + problem);
@@ -162,17 +175,42 @@ void ReadMessages(const ObjectReader& root, PhoneState& out) {
   }
 }
 
-void ReadSent(const ObjectReader& root, PhoneState& out) {
-  const Json* list = root.Array("sent");
+// A list of objects with a "pdu" each: the sent and the waiting messages.
+template <typename Message>
+void ReadPduList(const ObjectReader& root, std::string_view key, std::vector<Message>& out) {
+  const Json* list = root.Array(key);
   if (list == nullptr) {
     return;
   }
-  out.sent.clear();
+  out.clear();
   for (std::size_t i = 0; i < list->size(); ++i) {
-    const ObjectReader item(&(*list)[i], "sent[" + std::to_string(i) + "]");
-    SentMessage message;
+    const ObjectReader item(&(*list)[i], std::string(key) + "[" + std::to_string(i) + "]");
+    Message message;
     item.String("pdu", message.pdu);
-    out.sent.push_back(std::move(message));
+    out.push_back(std::move(message));
+  }
+}
+
+template <typename Message>
+OrderedJson PduListJson(const std::vector<Message>& messages) {
+  OrderedJson list = OrderedJson::array();
+  for (const Message& message : messages) {
+    list.push_back({{"pdu", message.pdu}});
+  }
+  return list;
+}
+
+void ReadIndications(const ObjectReader& root, std::array<int, 5>& out) {
+  const Json* list = root.Array("messageIndications");
+  if (list == nullptr) {
+    return;
+  }
+  const auto small = [](const Json& v) { return v.is_number_integer() && v >= 0 && v <= 9; };
+  if (list->size() != out.size() || !std::all_of(list->begin(), list->end(), small)) {
+    Fail("messageIndications", "must be five whole numbers 0-9");
+  }
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    out[i] = (*list)[i].get<int>();
   }
 }
 
@@ -263,11 +301,10 @@ std::string PhoneStateToJson(const PhoneState& state) {
     root["messages"].push_back(
         {{"index", message.index}, {"status", message.status}, {"pdu", message.pdu}});
   }
+  root["waiting"] = PduListJson(state.waiting);
   root["messageReference"] = state.messageReference;
-  root["sent"] = OrderedJson::array();
-  for (const SentMessage& message : state.sent) {
-    root["sent"].push_back({{"pdu", message.pdu}});
-  }
+  root["messageIndications"] = state.messageIndications;
+  root["sent"] = PduListJson(state.sent);
   root["serviceCentre"] = state.serviceCentre;
   root["phonebooks"] = PhoneBooksJson(state.books);
   root["objects"] = ObjectsJson(state.objects);
@@ -311,8 +348,10 @@ PhoneState PhoneStateFromJson(std::string_view text) {
   in.String("clock", state.clock);
   in.Int("messageCapacity", state.messageCapacity);
   ReadMessages(in, state);
+  ReadPduList(in, "waiting", state.waiting);
   in.Int("messageReference", state.messageReference);
-  ReadSent(in, state);
+  ReadIndications(in, state.messageIndications);
+  ReadPduList(in, "sent", state.sent);
   in.String("serviceCentre", state.serviceCentre);
   ReadFaults(in, state);
   ReadPhoneBooks(in.Find("phonebooks"), state.books);

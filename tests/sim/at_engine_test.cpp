@@ -184,10 +184,10 @@ TEST_F(EngineTest, MessageServiceAndIndications) {
 
 TEST_F(EngineTest, SmglListsUnreadMessagesWithoutMarkingThemRead) {
   const PhoneState before = engine_->Snapshot();
-  const std::string& unread4 = before.messages[3].pdu;
-  const std::string& unread5 = before.messages[4].pdu;
   const std::string expected =
-      "\r\n^SMGL: 4,0,,47\r\n" + unread4 + "\r\n^SMGL: 5,0,,57\r\n" + unread5 + "\r\n\r\nOK\r\n";
+      "\r\n^SMGL: 4,0,,47\r\n" + before.messages[3].pdu + "\r\n^SMGL: 5,0,,57\r\n" +
+      before.messages[4].pdu + "\r\n^SMGL: 6,0,,96\r\n" + before.messages[5].pdu +
+      "\r\n^SMGL: 15,0,,25\r\n" + before.messages[14].pdu + "\r\n\r\nOK\r\n";
   EXPECT_EQ(Send("AT^SMGL=0"), expected);
   EXPECT_EQ(Send("AT^SMGL=0"), expected);  // still unread
   EXPECT_EQ(Send("AT^SMGL"), expected);

@@ -59,13 +59,16 @@ class SmsCommandsTest : public EngineTest {
 TEST_F(SmsCommandsTest, ListingShowsUnreadMessagesOnceThenTheyAreRead) {
   const PhoneState before = engine_->Snapshot();
   const std::string unread = "\r\n+CMGL: 4,0,,47\r\n" + before.messages[3].pdu +
-                             "\r\n+CMGL: 5,0,,57\r\n" + before.messages[4].pdu + "\r\n";
+                             "\r\n+CMGL: 5,0,,57\r\n" + before.messages[4].pdu +
+                             "\r\n+CMGL: 6,0,,96\r\n" + before.messages[5].pdu +
+                             "\r\n+CMGL: 15,0,,25\r\n" + before.messages[14].pdu + "\r\n";
   EXPECT_EQ(Send("AT+CMGL"), unread + std::string(kOk));  // the action form lists unread
   EXPECT_TRUE(engine_->TakeStateChanged());
   EXPECT_EQ(Send("AT+CMGL=0"), kOk);
   const std::string all = Send("AT+CMGL=4");
-  for (const std::string header : {"+CMGL: 1,1,,57\r\n", "+CMGL: 2,3,,35\r\n", "+CMGL: 3,1,,51\r\n",
-                                   "+CMGL: 4,1,,47\r\n", "+CMGL: 5,1,,57\r\n"}) {
+  for (const std::string header :
+       {"+CMGL: 1,1,,57\r\n", "+CMGL: 2,3,,35\r\n", "+CMGL: 3,1,,51\r\n", "+CMGL: 4,1,,47\r\n",
+        "+CMGL: 5,1,,57\r\n", "+CMGL: 9,1,,159\r\n", "+CMGL: 15,1,,25\r\n"}) {
     EXPECT_NE(all.find(header), std::string::npos) << header;
   }
   EXPECT_LT(all.find("+CMGL: 4,"), all.find("+CMGL: 5,"));
@@ -87,7 +90,7 @@ TEST_F(SmsCommandsTest, ReadingOneMessageMarksItReadAndAnEmptyIndexIsAnError) {
   EXPECT_EQ(Send("AT+CMGR=5"), "\r\n+CMGR: 0,,57\r\n" + pdu + "\r\n\r\nOK\r\n");
   EXPECT_EQ(Send("AT+CMGR=5"), "\r\n+CMGR: 1,,57\r\n" + pdu + "\r\n\r\nOK\r\n");
   Send("AT+CMEE=1");
-  EXPECT_EQ(Send("AT+CMGR=9"), "\r\n+CMS ERROR: 321\r\n");
+  EXPECT_EQ(Send("AT+CMGR=16"), "\r\n+CMS ERROR: 321\r\n");
   EXPECT_EQ(Send("AT+CMGR=0"), "\r\n+CMS ERROR: 321\r\n");
   EXPECT_EQ(Send("AT+CMGR"), "\r\nERROR\r\n");
 }
@@ -100,11 +103,11 @@ TEST_F(SmsCommandsTest, DeletedMessagesAreGoneAndAnEmptyIndexStillAnswersOk) {
   EXPECT_EQ(all.find("+CMGL: 4,"), std::string::npos);
   EXPECT_EQ(all.find("+CMGL: 1,"), std::string::npos);
   EXPECT_NE(all.find("+CMGL: 5,"), std::string::npos);
-  EXPECT_EQ(engine_->Snapshot().messages.size(), 3u);
+  EXPECT_EQ(engine_->Snapshot().messages.size(), 13u);
   Send("AT+CMEE=1");
   EXPECT_EQ(Send("AT+CMGD=26"), "\r\n+CMS ERROR: 321\r\n");
   EXPECT_EQ(Send("AT+CMGD=5,4"), "\r\n+CMS ERROR: 304\r\n");
-  EXPECT_EQ(engine_->Snapshot().messages.size(), 3u);
+  EXPECT_EQ(engine_->Snapshot().messages.size(), 13u);
 }
 
 TEST_F(SmsCommandsTest, SentMessagesAreRecordedWithReferencesCountingUp) {
@@ -124,7 +127,7 @@ TEST_F(SmsCommandsTest, SentMessagesAreRecordedWithReferencesCountingUp) {
   EXPECT_EQ(after.sent[0].pdu, first.hex);
   EXPECT_EQ(after.sent[1].pdu, second.hex);
   EXPECT_EQ(after.messageReference, 1);
-  EXPECT_EQ(after.messages.size(), 5u);  // sending stores nothing
+  EXPECT_EQ(after.messages.size(), 15u);  // sending stores nothing
 }
 
 TEST_F(SmsCommandsTest, MalformedPdusAreRefusedAndNothingIsSent) {
@@ -155,28 +158,28 @@ TEST_F(SmsCommandsTest, MalformedPdusAreRefusedAndNothingIsSent) {
 TEST_F(SmsCommandsTest, StoredMessagesTakeTheFirstFreeIndexUntilTheMemoryIsFull) {
   const Pdu& draft = kDraft;
   const std::string length = std::to_string(draft.length);
-  EXPECT_EQ(Prompted("AT+CMGW=" + length, draft.hex), "\r\n+CMGW: 6\r\n\r\nOK\r\n");
+  EXPECT_EQ(Prompted("AT+CMGW=" + length, draft.hex), "\r\n+CMGW: 16\r\n\r\nOK\r\n");
   Send("AT+CMGD=2");
   EXPECT_EQ(Prompted("AT+CMGW=" + length + ",3", draft.hex), "\r\n+CMGW: 2\r\n\r\nOK\r\n");
   EXPECT_EQ(Send("AT+CMGL=2"),
-            "\r\n+CMGL: 6,2,," + length + "\r\n" + draft.hex + "\r\n" + std::string(kOk));
+            "\r\n+CMGL: 16,2,," + length + "\r\n" + draft.hex + "\r\n" + std::string(kOk));
   EXPECT_EQ(Send("AT+CMGR=2"),
             "\r\n+CMGR: 3,," + length + "\r\n" + draft.hex + "\r\n" + std::string(kOk));
   Send("AT+CMEE=1");
-  EXPECT_EQ(Send("AT+CMGW=" + length + ",1"), "\r\n+CMS ERROR: 304\r\n");
+  EXPECT_EQ(Send("AT+CMGW=" + length + ",4"), "\r\n+CMS ERROR: 304\r\n");
 
   PhoneState small = DemoPhone();
-  small.messageCapacity = 6;
+  small.messageCapacity = 16;
   Start(std::move(small));
   Send("AT+CMEE=1");
-  EXPECT_EQ(Prompted("AT+CMGW=" + length, draft.hex), "\r\n+CMGW: 6\r\n\r\nOK\r\n");
+  EXPECT_EQ(Prompted("AT+CMGW=" + length, draft.hex), "\r\n+CMGW: 16\r\n\r\nOK\r\n");
   EXPECT_EQ(Send("AT+CMGW=" + length), "\r\n+CMS ERROR: 322\r\n");
-  EXPECT_EQ(engine_->Snapshot().messages.size(), 6u);
-  EXPECT_EQ(Send("AT+CPMS?"), "\r\n+CPMS: \"SM\",6,6,\"SM\",6,6,\"SM\",6,6\r\n\r\nOK\r\n");
+  EXPECT_EQ(engine_->Snapshot().messages.size(), 16u);
+  EXPECT_EQ(Send("AT+CPMS?"), "\r\n+CPMS: \"SM\",16,16,\"SM\",16,16,\"SM\",16,16\r\n\r\nOK\r\n");
   EXPECT_EQ(Send("AT^SMGO?"), "\r\n^SMGO: 0,1\r\n\r\nOK\r\n");  // buffer full
   Send("AT+CMGD=1");
   EXPECT_EQ(Send("AT^SMGO?"), "\r\n^SMGO: 0,0\r\n\r\nOK\r\n");
-  EXPECT_EQ(Send("AT+CPMS=\"SM\""), "\r\n+CPMS: 5,6,5,6,5,6\r\n\r\nOK\r\n");
+  EXPECT_EQ(Send("AT+CPMS=\"SM\""), "\r\n+CPMS: 15,16,15,16,15,16\r\n\r\nOK\r\n");
   EXPECT_EQ(Send("AT+CPMS=\"ME\""), "\r\n+CMS ERROR: 303\r\n");
   EXPECT_EQ(Send("AT+CMGF=1"), "\r\n+CMS ERROR: 303\r\n");  // PDU mode only
 }

@@ -42,6 +42,8 @@ TEST(StateJsonTest, RoundTripKeepsEveryValueAndUnknownSections) {
   state.messageReference = 17;
   state.sent = {{"0011000C919471103254760000AA0AE8329BFD4697D9EC37"},
                 {"00110005812143F50000AA047B450302"}};
+  state.waiting = {{"000405812143F500006221609003000002CF35"}};
+  state.messageIndications = {1, 0, 0, 2, 0};
   const std::string json = PhoneStateToJson(state);
   const PhoneState back = PhoneStateFromJson(json);
   EXPECT_EQ(PhoneStateToJson(back), json);
@@ -52,7 +54,17 @@ TEST(StateJsonTest, RoundTripKeepsEveryValueAndUnknownSections) {
   ASSERT_EQ(back.faults.size(), 1u);
   EXPECT_EQ(back.faults[0].kind, FaultKind::UnsolicitedInside);
   EXPECT_EQ(back.faults[0].count, -1);
-  EXPECT_EQ(back.messages.size(), 5u);
+  EXPECT_EQ(back.messages.size(), 15u);
+  ASSERT_EQ(back.waiting.size(), 1u);
+  EXPECT_EQ(back.waiting[0].pdu, "000405812143F500006221609003000002CF35");
+  EXPECT_NE(json.find(R"("messageIndications": [
+    1,
+    0,
+    0,
+    2,
+    0
+  ])"),
+            std::string::npos);
   EXPECT_EQ(back.keptSections.at("operators"), R"({"preferred":[{"index":1,"numeric":"26201"}]})");
 }
 
@@ -90,6 +102,12 @@ TEST(StateJsonTest, MalformedStateNamesTheProblem) {
   EXPECT_EQ(ProblemOf(R"({"messages":{}})"), "messages must be a list");
   EXPECT_NE(ProblemOf(R"({"messageReference":256})"), "(accepted)");
   EXPECT_NE(ProblemOf(R"({"sent":[{"pdu":"07XY"}]})"), "(accepted)");
+  EXPECT_EQ(ProblemOf(R"({"waiting":[{"pdu":"07XY"}]})"),
+            "waiting[0].pdu must be hex with a service centre length octet that fits");
+  EXPECT_EQ(ProblemOf(R"({"messageIndications":[1,0,0,3,0]})"),
+            "messageIndications must be within (0-3),(0-3),(0,2,3),(0-2),(0,1)");
+  EXPECT_EQ(ProblemOf(R"({"messageIndications":[1,0]})"),
+            "messageIndications must be five whole numbers 0-9");
   EXPECT_EQ(ProblemOf(R"({"messages":[{"index":1,"status":0,"pdu":"07XY"}]})"),
             "messages[index 1]: pdu must be hex with a service centre length octet that fits");
   EXPECT_EQ(ProblemOf(R"({"messages":[{"index":1,"status":0,"pdu":"0791"}]})"),
