@@ -16,6 +16,4 @@ void RunGroupWindow(config::AppContext&, ui::Ui&, ui::Dialog&) {}
 
 void RunPredefinedTexts(config::AppContext&, ui::Ui&, ui::Dialog&, const StoredRowSink&) {}
 
-void RunSmsList(config::AppContext&, ui::Ui&, ui::Dialog&, const TransferToPhonebook&) {}
-
 }  // namespace telvane::sms
