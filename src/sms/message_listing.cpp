@@ -18,10 +18,12 @@ std::vector<ListedMessage> ParseMessageListing(std::string_view answer, bool swa
     const bool indexEnded = header->SkipPast(',');
     // The status counts only when a "," ends it on the header line.
     link::AnswerCursor statusEnd = *header;
-    const auto status = statusEnd.SkipPast(',') ? header->Number() : std::nullopt;
+    auto status = statusEnd.SkipPast(',') ? header->Number() : std::nullopt;
+    if (status && *status < 0) status.reset();
     cursor.SkipLineBreaks();
-    // The next header is not taken for a PDU line.
-    if (!index || !indexEnded || cursor.AtEnd() || cursor.StartsWith(kEntryHeader)) continue;
+    // The next header is not taken for a PDU line; a storage index is never negative.
+    if (!index || *index < 0 || !indexEnded || cursor.AtEnd() || cursor.StartsWith(kEntryHeader))
+      continue;
     const gsm::ListedPdu decoded =
         gsm::DecodeListedPdu(cursor.Line(), status.value_or(0), swapDate);
     messages.push_back({*index, status.value_or(0), status ? std::to_string(*status) : "",

@@ -22,9 +22,10 @@ struct ListedMessage {
   bool Received() const { return (status == 0 || status == 1) && !statusReport; }
 };
 
-// Every "+CMGL:" entry in answer order. An entry whose header has no index, no "," after
-// it, or no PDU line after it, is left out. A header without a second "," (or without a
-// number before it) decodes its PDU as received (status 0) and leaves statusCell empty.
+// Every "+CMGL:" entry in answer order. An entry whose header has no index (or a negative
+// one), no "," after it, or no PDU line after it, is left out. A header without a second
+// "," (or without a number of 0 or more before it) decodes its PDU as received (status 0)
+// and leaves statusCell empty.
 std::vector<ListedMessage> ParseMessageListing(std::string_view answer, bool swapDate);
 
 }  // namespace telvane::sms

@@ -51,12 +51,13 @@ TEST(MessageListingTest, BrokenAnswersGiveWhatCanBeRead) {
 }
 
 TEST(MessageListingTest, HeadersWithoutTheirCommasGiveNoEntryOrNoStatus) {
-  // "+CMGL: 5" has no "," after its index: no entry. "+CMGL: 6,3" has no second ",": its
-  // status cell stays empty and the stored PDU is read as a received one.
-  const auto messages =
-      ParseMessageListing(std::string("+CMGL: 5\r\n") + kPingPdu + "\r\n+CMGL: 6,3\r\n" + kPingPdu +
-                              "\r\n+CMGL: 7,,,23\r\n" + kPingPdu + "\r\n",
-                          false);
+  // "+CMGL: 5" has no "," after its index, "-3" is no index: no entry. "+CMGL: 6,3" has no
+  // second ",": its status cell stays empty and the stored PDU is read as a received one;
+  // so does the negative status of entry 7.
+  const auto messages = ParseMessageListing(
+      std::string("+CMGL: 5\r\n") + kPingPdu + "\r\n+CMGL: 6,3\r\n" + kPingPdu +
+          "\r\n+CMGL: 7,-1,,23\r\n" + kPingPdu + "\r\n+CMGL: -3,1,,23\r\n" + kPingPdu + "\r\n",
+      false);
   ASSERT_EQ(messages.size(), 2u);
   EXPECT_EQ(messages[0].index, 6);
   EXPECT_EQ(messages[0].statusCell, "");
