@@ -105,7 +105,7 @@ click 40001
   EXPECT_EQ(scenario.ReceivedFrom("AT+CMGD=3"), (Lines{"AT+CMGD=3", "AT+CMGD=4", "AT+CMGD=1"}));
 }
 
-TEST(SmsListScenario, FullMemoryViewExportAndTransferWithoutAPhonebook) {
+TEST(SmsListScenario, FullMemoryViewExportsAndTransferWithoutAPhonebook) {
   Scenario scenario(Phone(4));
   WriteExternalBook(scenario);
   const auto exported = scenario.Folder() / "sms.csv";
@@ -125,6 +125,10 @@ file )" + exported.string() + R"(
 click 40020
 expect opened )" + exported.string() +
                                      R"(
+file )" + (scenario.Folder() / "missing" / "sms.xml").string() +
+                                     R"(
+click 40053
+expect message 25
 rows 1072 3
 click 40037
 expect message 74
