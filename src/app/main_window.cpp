@@ -11,6 +11,7 @@
 #include "link/answer_reader.h"
 #include "objects/windows/logo_transfer.h"
 #include "objects/windows/ring_tone_transfer.h"
+#include "phonebook/windows/number_transfer.h"
 #include "phonebook/windows/phonebook_window.h"
 #include "sms/windows/sms_windows.h"
 #include "ui/resources.h"
@@ -28,7 +29,7 @@ constexpr ui::Tooltip kMainTooltips[] = {
     {kSyncTime, 10}, {kSmsList, 15},    {kCallForwarding, 55}, {kLocks, 56}};
 
 // Functions whose windows are not part of the program yet stay disabled.
-constexpr int kUnbuiltButtons[] = {kOrganizer,      kNetinfo, kNetmonitor, kSmsList,
+constexpr int kUnbuiltButtons[] = {kOrganizer,      kNetinfo, kNetmonitor,
                                    kCallForwarding, kLocks,   kProfile};
 
 constexpr int kNoModemControls[] = {kOrganizer, kSendLogo, kDeleteLogo,
@@ -76,6 +77,14 @@ void MainWindow::OnInit(ui::Dialog& dialog) {
   ReadRingToneState(dialog);
   ui::CenterWindow(dialog, ui_.WorkArea());
   if (context_.switches.commandMode) RunCommandMode(dialog, true);
+}
+
+void MainWindow::RunSmsList(ui::Dialog& dialog) {
+  // A number goes into the books read in this run, the phone book window closed.
+  const sms::TransferToPhonebook transfer = [this](ui::Dialog& opener, const std::string& number) {
+    return phonebook::TransferNumber(context_, ui_, phonebook_, opener, number);
+  };
+  sms::RunSmsList(context_, ui_, dialog, transfer);
 }
 
 void MainWindow::RunCommandMode(ui::Dialog& dialog, bool startAtOnce) {
@@ -208,6 +217,7 @@ void MainWindow::OnCommand(ui::Dialog& dialog, int commandId) {
       ui_.RunModal(phonebook::PhonebookWindow::kTemplate, window, &dialog);
       break;
     }
+    case kSmsList: RunSmsList(dialog); break;
     case kSaveMobileInfo: SaveMobileInfo(dialog); break;
     case kCommandMode: RunCommandMode(dialog, false); break;
     case kOptions: {

@@ -43,6 +43,8 @@ class MainWindow : public ui::DialogHandler {
   void SaveMobileInfo(ui::Dialog& dialog);
   // Command mode over the main window, which stays disabled while it runs.
   void RunCommandMode(ui::Dialog& dialog, bool startAtOnce);
+  // The SMS list, which may hand numbers to the books kept here.
+  void RunSmsList(ui::Dialog& dialog);
   void Refresh(ui::Dialog& dialog);
   void Report(bool success, int successString, int failureString);
   objects::TransferSession Transfer(ui::Dialog& dialog);

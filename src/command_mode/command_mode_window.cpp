@@ -189,7 +189,7 @@ void CommandModeWindow::ShowStatus(const ModuleAnswer& answer) {
 void CommandModeWindow::LogMessage(const sms::ListedMessage& message) {
   if (!log_.IsOpen()) return;
   std::string line = network::LocalLogTimeNow() + ";" + network::LogField(message.sender) + ";";
-  if (const auto name = NameOfSender(externalBook_, message.sender, message.addressType)) {
+  if (const auto name = sms::NameOfSender(externalBook_, message.sender, message.addressType)) {
     line += network::LogField(*name) + ";";
   }
   line += message.timestamp + ";" + network::LogField(message.text) + "\n";

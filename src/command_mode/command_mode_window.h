@@ -8,11 +8,11 @@
 #include <string>
 
 #include "command_mode/command_module.h"
-#include "command_mode/sender_lookup.h"
 #include "config/app_context.h"
 #include "network/protocol_log.h"
 #include "phonebook/external_book.h"
 #include "sms/message_listing.h"
+#include "sms/sender_lookup.h"
 #include "ui/dialog.h"
 #include "ui/ui.h"
 

@@ -15,13 +15,20 @@ std::vector<ListedMessage> ParseMessageListing(std::string_view answer, bool swa
   link::AnswerCursor cursor(answer);
   while (auto header = cursor.LineAfter(kEntryHeader)) {
     const auto index = header->Number();
-    const int status = header->SkipPast(',') ? header->Number().value_or(0) : 0;
+    const bool indexEnded = header->SkipPast(',');
+    // The status counts only when a "," ends it on the header line.
+    link::AnswerCursor statusEnd = *header;
+    const int status = statusEnd.SkipPast(',') ? header->Number().value_or(-1) : -1;
+    const bool hasStatus = status >= 0;
     cursor.SkipLineBreaks();
-    // The next header is not taken for a PDU line.
-    if (!index || cursor.AtEnd() || cursor.StartsWith(kEntryHeader)) continue;
-    const gsm::ListedPdu decoded = gsm::DecodeListedPdu(cursor.Line(), status, swapDate);
-    messages.push_back({*index, status, decoded.number, decoded.addressType, decoded.date,
-                        decoded.text, decoded.statusReport});
+    // The next header is not taken for a PDU line; a storage index is never negative.
+    if (!index || *index < 0 || !indexEnded || cursor.AtEnd() || cursor.StartsWith(kEntryHeader))
+      continue;
+    const gsm::ListedPdu decoded =
+        gsm::DecodeListedPdu(cursor.Line(), hasStatus ? status : 0, swapDate);
+    messages.push_back({*index, hasStatus ? status : 0, hasStatus ? std::to_string(status) : "",
+                        decoded.number, decoded.addressType, decoded.date, decoded.text,
+                        decoded.statusReport});
   }
   return messages;
 }

@@ -10,7 +10,7 @@ namespace {
 constexpr const char* kPingPdu = "07919471000000F0040C9194711132547600001030902150504004D0A4F308";
 constexpr const char* kEchoPdu =
     "07919471000000F0040B811017214365F700001030902150504007C521F20942A701";
-// A stored, unsent message to 0301234567: "Hallo".
+// A stored, unsent message to 0130012345 (protocol identifier 0x76): "Hallo".
 constexpr const char* kStoredPdu = "0011000A8110031032547600AA05C8309BFD06";
 
 std::string Listing() {
@@ -48,6 +48,24 @@ TEST(MessageListingTest, BrokenAnswersGiveWhatCanBeRead) {
   EXPECT_EQ(messages[0].index, 9);
   EXPECT_TRUE(messages[0].sender.empty());
   EXPECT_TRUE(messages[0].text.empty());
+}
+
+TEST(MessageListingTest, HeadersWithoutTheirCommasGiveNoEntryOrNoStatus) {
+  // "+CMGL: 5" has no "," after its index, "-3" is no index: no entry. "+CMGL: 6,3" has no
+  // second ",": its status cell stays empty and the stored PDU is read as a received one;
+  // so does the negative status of entry 7.
+  const auto messages = ParseMessageListing(
+      std::string("+CMGL: 5\r\n") + kPingPdu + "\r\n+CMGL: 6,3\r\n" + kPingPdu +
+          "\r\n+CMGL: 7,-1,,23\r\n" + kPingPdu + "\r\n+CMGL: -3,1,,23\r\n" + kPingPdu + "\r\n",
+      false);
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[0].index, 6);
+  EXPECT_EQ(messages[0].statusCell, "");
+  EXPECT_EQ(messages[0].status, 0);
+  EXPECT_EQ(messages[0].text, "PING");
+  EXPECT_EQ(messages[1].index, 7);
+  EXPECT_EQ(messages[1].statusCell, "");
+  EXPECT_EQ(ParseMessageListing(Listing(), false)[1].statusCell, "2");
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include "phonebook/address_entry_writing.h"
 #include "phonebook/windows/book_window_feedback.h"
 #include "phonebook/windows/entry_dialog.h"
-#include "phonebook/windows/phonebook_window.h"
 #include "phonebook/windows/phonebook_window_ids.h"
 
 namespace telvane::phonebook {
@@ -12,7 +11,7 @@ using namespace window_ids;
 
 void AddressDialog::OnInit(ui::Dialog& dialog) {
   if (mode_ >= 0) {
-    if (const auto entry = EntryOfRow(window_, mode_)) {
+    if (const auto entry = window_.EntryOfRow(mode_)) {
       position_ = entry->position;
       slot_ = entry->slot;
       if (const AddressEntry* address = window_.Store().addresses.Find(slot_)) {

@@ -5,11 +5,10 @@
 #include <cstddef>
 #include <string>
 
+#include "phonebook/windows/entry_dialog_host.h"
 #include "ui/dialog.h"
 
 namespace telvane::phonebook {
-
-class PhonebookWindow;
 
 class AddressDialog : public ui::DialogHandler {
  public:
@@ -17,14 +16,14 @@ class AddressDialog : public ui::DialogHandler {
 
   // `mode`: a row index of the phone book list, or the entry dialog's kNewEntry and
   // kNumberFromCallList (the home number is then `handedNumber`).
-  AddressDialog(PhonebookWindow& window, int mode, std::string handedNumber)
+  AddressDialog(EntryDialogHost& window, int mode, std::string handedNumber)
       : window_(window), mode_(mode), handedNumber_(std::move(handedNumber)) {}
 
   void OnInit(ui::Dialog& dialog) override;
   void OnCommand(ui::Dialog& dialog, int commandId) override;
 
  private:
-  PhonebookWindow& window_;
+  EntryDialogHost& window_;
   int mode_;
   std::string handedNumber_;
   int position_ = 0;

@@ -22,7 +22,7 @@ std::optional<RowEntry> EntryOfRow(PhonebookWindow& window, int row) {
 
 void EntryDialog::OnInit(ui::Dialog& dialog) {
   if (mode_ >= 0) {
-    if (const auto entry = EntryOfRow(window_, mode_)) {
+    if (const auto entry = window_.EntryOfRow(mode_)) {
       position_ = entry->position;
       slot_ = entry->slot;
       const PhonebookEntry& stored = window_.Store().entries[slot_];

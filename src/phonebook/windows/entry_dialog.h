@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "phonebook/windows/entry_dialog_host.h"
 #include "ui/dialog.h"
 
 namespace telvane::phonebook {
@@ -19,7 +20,7 @@ class EntryDialog : public ui::DialogHandler {
   static constexpr int kNewEntry = -1;
   static constexpr int kNumberFromCallList = -2;
 
-  EntryDialog(PhonebookWindow& window, int mode, std::string handedNumber)
+  EntryDialog(EntryDialogHost& window, int mode, std::string handedNumber)
       : window_(window), mode_(mode), handedNumber_(std::move(handedNumber)) {}
 
   void OnInit(ui::Dialog& dialog) override;
@@ -27,18 +28,14 @@ class EntryDialog : public ui::DialogHandler {
   void OnEvent(ui::Dialog& dialog, const ui::ControlEvent& event) override;
 
  private:
-  PhonebookWindow& window_;
+  EntryDialogHost& window_;
   int mode_;
   std::string handedNumber_;
   int position_ = 0;  // 0: a new entry
   std::size_t slot_ = 0;
 };
 
-// The position and table slot of the entry a row of the phone book list shows.
-struct RowEntry {
-  int position = 0;
-  std::size_t slot = 0;
-};
+// The entry a row of the phone book window's list shows.
 std::optional<RowEntry> EntryOfRow(PhonebookWindow& window, int row);
 
 }  // namespace telvane::phonebook

@@ -269,6 +269,10 @@ void PhonebookWindow::SortBook(int column) {
       column);
 }
 
+std::optional<RowEntry> PhonebookWindow::EntryOfRow(int row) {
+  return phonebook::EntryOfRow(*this, row);
+}
+
 void PhonebookWindow::ShowWriteOutcome(const Outcome& outcome, bool newEntry) {
   ShowOutcomeMessage(ui_, outcome);
   if (!outcome.done || outcome.slot >= store_.entries.Count()) return;

@@ -16,6 +16,7 @@
 #include "phonebook/import_storing.h"
 #include "phonebook/phonebook_store.h"
 #include "phonebook/windows/book_list_view.h"
+#include "phonebook/windows/entry_dialog_host.h"
 #include "ui/dialog.h"
 #include "ui/resources.h"
 #include "ui/ui.h"
@@ -32,7 +33,7 @@ struct SmsRecipient {
 using SendSmsHook =
     std::function<void(ui::Dialog& opener, std::vector<SmsRecipient> recipients, bool groupMode)>;
 
-class PhonebookWindow : public ui::DialogHandler {
+class PhonebookWindow : public ui::DialogHandler, public EntryDialogHost {
  public:
   static constexpr int kTemplate = 105;
 
@@ -50,13 +51,14 @@ class PhonebookWindow : public ui::DialogHandler {
   void SetSendSmsHook(SendSmsHook hook) { sendSms_ = std::move(hook); }
 
   // For the entry and address dialogs.
-  config::AppContext& Context() { return context_; }
-  ui::Ui& Ui() { return ui_; }
-  PhonebookStore& Store() { return store_; }
+  config::AppContext& Context() override { return context_; }
+  ui::Ui& Ui() override { return ui_; }
+  PhonebookStore& Store() override { return store_; }
   ui::Dialog& Window() { return *dialog_; }
-  WriteContext MakeWriteContext();
+  WriteContext MakeWriteContext() override;
   // Shows a write's message and brings the list in step with the table.
-  void ShowWriteOutcome(const Outcome& outcome, bool newEntry);
+  void ShowWriteOutcome(const Outcome& outcome, bool newEntry) override;
+  std::optional<RowEntry> EntryOfRow(int row) override;
 
  private:
   BookListView BookList() { return BookListView(*dialog_, kBookListId); }

@@ -1,0 +1,115 @@
+#include "sms/sms_export.h"
+
+#include <fstream>
+
+#include "gsm/text_replace.h"
+
+namespace telvane::sms {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+struct ExportFields {
+  std::string index, name, number, date, text;
+};
+
+std::string Cut(const std::string& text, std::size_t limit) { return text.substr(0, limit); }
+
+ExportFields FieldsOf(const SmsListRow& row) {
+  ExportFields fields{Cut(row.cells[kColIndex], 9), Cut(row.cells[kColName], 59),
+                      Cut(row.cells[kColNumber], 29), Cut(row.cells[kColDate], 29),
+                      Cut(row.cells[kColText], 511)};
+  for (std::string_view separator : {",", ";", "\r", "\n"}) {
+    gsm::ReplaceAll(fields.text, separator, " ");
+  }
+  return fields;
+}
+
+// RFC 4180: a field with a separator, a quote or a line break goes in quotes.
+std::string CsvField(const std::string& field) {
+  if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
+  std::string quoted = "\"";
+  for (const char c : field) {
+    quoted += c;
+    if (c == '"') quoted += '"';
+  }
+  return quoted + "\"";
+}
+
+std::string CsvText(std::span<const SmsListRow> rows) {
+  std::string out = "NR,NAME,TELNUM,DATE,TEXT";
+  out += kLineEnd;
+  for (const SmsListRow& row : rows) {
+    const ExportFields f = FieldsOf(row);
+    out += CsvField(f.index) + "," + CsvField(f.name) + "," + CsvField("'" + f.number) + "," +
+           CsvField(f.date) + "," + CsvField(f.text);
+    out += kLineEnd;
+  }
+  return out;
+}
+
+// Character data: markup characters as references, characters XML 1.0 forbids (the
+// controls other than tab, LF and CR) as blanks.
+std::string XmlText(std::string_view text) {
+  std::string out;
+  for (const char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      case '\'': out += "&apos;"; break;
+      default: {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool forbidden = byte < 0x20 && c != '\t' && c != '\n' && c != '\r';
+        out += forbidden ? ' ' : c;
+      }
+    }
+  }
+  return out;
+}
+
+std::string XmlElement(std::string_view tag, std::string_view value) {
+  std::string out = "<" + std::string(tag) + ">" + XmlText(value) + "</" + std::string(tag) + ">";
+  return out + std::string(kLineEnd);
+}
+
+std::string XmlDocument(std::span<const SmsListRow> rows) {
+  std::string out = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\" ?>";
+  out += kLineEnd;
+  out += "<SMSLIST>";
+  out += kLineEnd;
+  for (const SmsListRow& row : rows) {
+    const ExportFields f = FieldsOf(row);
+    out += "<MESSAGE>";
+    out += kLineEnd;
+    out += XmlElement("NO", f.index) + XmlElement("NAME", f.name) + XmlElement("TELNUM", f.number) +
+           XmlElement("DATE", f.date) + XmlElement("TEXT", f.text);
+    out += "</MESSAGE>";
+    out += kLineEnd;
+  }
+  out += "</SMSLIST>";
+  out += kLineEnd;
+  return out;
+}
+
+}  // namespace
+
+std::string SmsExportText(std::span<const SmsListRow> rows, SmsExportFormat format) {
+  return format == SmsExportFormat::kCsv ? CsvText(rows) : XmlDocument(rows);
+}
+
+base::Outcome ExportSmsList(std::span<const SmsListRow> rows, const std::filesystem::path& file,
+                            SmsExportFormat format) {
+  const auto mode =
+      std::ios::binary | (format == SmsExportFormat::kCsv ? std::ios::app : std::ios::trunc);
+  std::ofstream out(file, std::ios::out | mode);
+  if (!out) return {false, kStrCantOpenExportFile};
+  const std::string text = SmsExportText(rows, format);
+  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  out.close();
+  if (!out) return {false, kStrCantOpenExportFile};
+  return {true};
+}
+
+}  // namespace telvane::sms
