@@ -4,15 +4,12 @@
 // given as a ratio to its limit: the wire time of every command and answer plus the
 // latency of each. Target for the program: 1.1 or less.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 
+#include "gammu_client.h"
 #include "paced_link.h"
 #include "phonebook/address_book_reading.h"
 #include "phonebook/book_reading.h"
@@ -21,7 +18,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 constexpr int kBaudRate = 57600;
@@ -122,40 +118,14 @@ void BM_ReadAddressBook(benchmark::State& state) {
   });
 }
 
-// gammu's "Memory SM, Location N" headings in its output: the entries it read.
-std::size_t CountGammuEntries(const std::string& output) {
-  std::size_t count = 0;
-  for (std::size_t at = 0; (at = output.find("Memory SM, Location ", at)) != std::string::npos;
-       ++at) {
-    ++count;
-  }
-  return count;
-}
-
 void BM_GammuGetAllMemorySm(benchmark::State& state) {
   PacedPhone paced;
   paced.phoneLink.CloseLink();  // gammu has the line to itself
-  const fs::path dir =
-      fs::temp_directory_path() / ("telvane-bench-gammu-" + std::to_string(::getpid()));
-  fs::create_directories(dir);
-  const fs::path rc = dir / "gammurc";
-  std::ofstream(rc) << "[gammu]\ndevice = " << paced.phone->DevicePath() << "\nconnection = at\n";
-  const std::string command = "gammu -c '" + rc.string() + "' getallmemory SM 2>&1";
+  const telvane::bench::GammuClient gammu(paced.phone->DevicePath());
   TimeAgainstWire(state, paced, [&]() -> std::size_t {
-    std::string output;
-    std::FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-      state.SkipWithError("cannot start gammu");
-      return 0;
-    }
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-      output.append(buffer, n);
-    if (::pclose(pipe) != 0)
-      state.SkipWithError(("gammu failed: " + output.substr(0, 300)).c_str());
-    return CountGammuEntries(output);
+    return telvane::bench::CountOccurrences(gammu.Run(state, "getallmemory SM"),
+                                            "Memory SM, Location ");
   });
-  fs::remove_all(dir);
 }
 
 BENCHMARK(BM_ReadSimBook)->UseRealTime()->Unit(benchmark::kSecond)->Iterations(1);

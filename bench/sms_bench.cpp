@@ -6,14 +6,11 @@
 // gammu's "getallsms" of the same phone, each as a ratio to its own wire limit (target for
 // the program: 1.1 or less).
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
+#include "gammu_client.h"
 #include "paced_link.h"
 #include "sms/sms_list.h"
 #include "sms/sms_sending.h"
@@ -21,7 +18,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 constexpr int kBaudRate = 57600;
@@ -125,30 +121,10 @@ void BM_ReadSmsList(benchmark::State& state) {
 void BM_GammuGetAllSms(benchmark::State& state) {
   telvane::bench::PacedLink paced(FullMessageMemory(), kBaudRate, kListLatency);
   paced.phoneLink.CloseLink();  // gammu has the line to itself
-  const fs::path dir =
-      fs::temp_directory_path() / ("telvane-bench-gammu-sms-" + std::to_string(::getpid()));
-  fs::create_directories(dir);
-  const fs::path rc = dir / "gammurc";
-  std::ofstream(rc) << "[gammu]\ndevice = " << paced.phone->DevicePath() << "\nconnection = at\n";
-  const std::string command = "gammu -c '" + rc.string() + "' getallsms 2>&1";
+  const telvane::bench::GammuClient gammu(paced.phone->DevicePath());
   TimeListAgainstWire(state, paced, [&]() -> std::size_t {
-    std::string output;
-    std::FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-      state.SkipWithError("cannot start gammu");
-      return 0;
-    }
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-      output.append(buffer, n);
-    if (::pclose(pipe) != 0)
-      state.SkipWithError(("gammu failed: " + output.substr(0, 300)).c_str());
-    std::size_t count = 0;
-    for (std::size_t at = 0; (at = output.find("Location ", at)) != std::string::npos; ++at)
-      ++count;
-    return count;
+    return telvane::bench::CountOccurrences(gammu.Run(state, "getallsms"), "Location ");
   });
-  fs::remove_all(dir);
 }
 
 BENCHMARK(BM_ReadSmsList)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(3);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "config/locale_info.h"
 #include "config/settings.h"
 #include "sms/sms_deletion.h"
 #include "sms/windows/sms_list_ids.h"
@@ -21,13 +22,13 @@ using Titles = std::array<const char*, kSmsColumnCount>;
 
 Titles ColumnTitles(int languageId) {
   switch (languageId) {
-    case 7: return {"Nr.", "Typ", "Datum", "Absender", "Name", "Text"};
-    case 10: return {"#", "Tipo", "Data", "Mittente", "Nombre", "Testo"};
-    case 12: return {"#", "Type", "Date", "Sender", "Nom", "Text"};
-    case 16: return {"#", "Tipo", "Data", "Mittente", "Nome", "Testo"};
-    case 19: return {"Nr.", "Type", "Datum", "Afzender", "Naam", "Tekst"};
-    case 20: return {"#", "Type", "Dato", "Sender", "Navn", "Tekst"};
-    case 22: return {"#", "Tipo", "Data", "Remetente", "Nome", "Texto"};
+    case config::kLangGerman: return {"Nr.", "Typ", "Datum", "Absender", "Name", "Text"};
+    case config::kLangSpanish: return {"#", "Tipo", "Data", "Mittente", "Nombre", "Testo"};
+    case config::kLangFrench: return {"#", "Type", "Date", "Sender", "Nom", "Text"};
+    case config::kLangItalian: return {"#", "Tipo", "Data", "Mittente", "Nome", "Testo"};
+    case config::kLangDutch: return {"Nr.", "Type", "Datum", "Afzender", "Naam", "Tekst"};
+    case config::kLangNorwegian: return {"#", "Type", "Dato", "Sender", "Navn", "Tekst"};
+    case config::kLangPortuguese: return {"#", "Tipo", "Data", "Remetente", "Nome", "Texto"};
     default: return {"#", "Type", "Date", "Sender", "Name", "Text"};
   }
 }

@@ -1,39 +1,30 @@
 #include "sms/windows/tool_column_titles.h"
 
+#include "config/locale_info.h"
+
 namespace telvane::sms {
-namespace {
-
-constexpr int kGerman = 7;
-constexpr int kSpanish = 10;
-constexpr int kFrench = 12;
-constexpr int kItalian = 16;
-constexpr int kDutch = 19;
-constexpr int kNorwegian = 20;
-constexpr int kPortuguese = 22;
-
-}  // namespace
 
 std::string_view GroupNameTitle(int languageId) {
   switch (languageId) {
-    case kDutch: return "Naam";
-    case kSpanish: return "Nombre";
-    case kFrench: return "Nom";
-    case kNorwegian: return "Navn";
-    case kItalian:
-    case kPortuguese: return "Nome";
+    case config::kLangDutch: return "Naam";
+    case config::kLangSpanish: return "Nombre";
+    case config::kLangFrench: return "Nom";
+    case config::kLangNorwegian: return "Navn";
+    case config::kLangItalian:
+    case config::kLangPortuguese: return "Nome";
     default: return "Name";
   }
 }
 
 std::string_view GroupNumberTitle(int languageId) {
   switch (languageId) {
-    case kGerman:
-    case kDutch:
-    case kNorwegian: return "Nummer";
-    case kSpanish:
-    case kItalian:
-    case kPortuguese: return "Numero";
-    case kFrench: return "Num\xE9ro";
+    case config::kLangGerman:
+    case config::kLangDutch:
+    case config::kLangNorwegian: return "Nummer";
+    case config::kLangSpanish:
+    case config::kLangItalian:
+    case config::kLangPortuguese: return "Numero";
+    case config::kLangFrench: return "Num\xE9ro";
     default: return "Number";
   }
 }
@@ -41,17 +32,17 @@ std::string_view GroupNumberTitle(int languageId) {
 // As the text column of the SMS list.
 std::string_view PredefinedTextTitle(int languageId) {
   switch (languageId) {
-    case kSpanish:
-    case kItalian: return "Testo";
-    case kDutch:
-    case kNorwegian: return "Tekst";
-    case kPortuguese: return "Texto";
+    case config::kLangSpanish:
+    case config::kLangItalian: return "Testo";
+    case config::kLangDutch:
+    case config::kLangNorwegian: return "Tekst";
+    case config::kLangPortuguese: return "Texto";
     default: return "Text";
   }
 }
 
 std::string_view PredefinedNumberTitle(int languageId) {
-  return languageId == kGerman || languageId == kDutch ? "Nr." : "#";
+  return languageId == config::kLangGerman || languageId == config::kLangDutch ? "Nr." : "#";
 }
 
 }  // namespace telvane::sms
