@@ -72,7 +72,7 @@ rows 1072 0
 rclick 1072
 click 40015
 expect text 1078 +491701112233
-type 1077 Grüße an mich
+type 1077 Grüße @ £5 Ø_é ¿ok?
 click 1
 expect window 120
 click 1175
@@ -90,7 +90,7 @@ expect cell 1072 1 5 Ruf mich an
 expect cell 1072 2 0 2
 expect cell 1072 2 1 0
 expect cell 1072 2 3 +491701112233
-expect cell 1072 2 5 Grüße an mich
+expect cell 1072 2 5 Grüße @ £5 Ø_é ¿ok?
 close
 click 40001
 )");
@@ -101,8 +101,9 @@ click 40001
             (Lines{"AT+CMGS=30", "AT+CMGW=30,2",
                    "079194710700000011000C919471101122330000AA12C2349D5E06E9EBF27A79BC96D7CD6537"
                    "<SUB>",
-                   "AT+CSCA?", "AT+CMGS=26",
-                   "079194710700000011000C919471101122330000AA0D47B9DF530685DDA0767A8C06<SUB>",
+                   "AT+CSCA?", "AT+CMGS=31",
+                   "079194710700000011000C919471101122330000AA1347B9DF53060140811A68112980C0EFF50F"
+                   "<SUB>",
                    "AT+CMGW=18,2", "00110000000000AA0BD2BA19D44E8FD1A0B01B<SUB>"}));
 
   const ProgramRun listed = Gammu(scenario, {"getallsms"});
@@ -116,7 +117,7 @@ click 40001
   EXPECT_TRUE(Has(out, "Location 2, folder \"Inbox\", SIM memory, Inbox folder\n")) << out;
   EXPECT_TRUE(Has(out,
                   "Remote number        : \"+491701112233\"\n"
-                  "Status               : Read\n\nGrüße an mich\n"))
+                  "Status               : Read\n\nGrüße @ £5 Ø_é ¿ok?\n"))
       << out;
   EXPECT_TRUE(Has(out,
                   "Location 3, folder \"Outbox\", SIM memory\nSMS message\n"
