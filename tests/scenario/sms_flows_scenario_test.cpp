@@ -145,9 +145,12 @@ dump 1072
                    "AT+CMGL=4", "AT+CPMS?"}));
 }
 
-TEST(SmsFlowsScenario, FullMemoryStoresNothing) {
-  Scenario scenario(R"({"messageCapacity": 2, )" + kMessages +
-                        R"(, "faults": [{"kind": "error", "command": "AT+CMGS", "count": 1}]})",
+// Storing into a full memory fails; a message to the own number waits in the network
+// until a deletion frees a place.
+TEST(SmsFlowsScenario, FullMemoryStoresNothingAndAWaitingMessageComesInAfterADeletion) {
+  Scenario scenario(R"({"messageCapacity": 2, )" + kMessages + R"(,
+    "phonebooks": {"ON": [{"position": 1, "number": "+491701112233"}]},
+    "faults": [{"kind": "error", "command": "AT+CMGS", "count": 1}]})",
                     "Ptxt0=hellohello\n");
   const ScriptRun run = scenario.Run(kOpenSmsList + R"(
 expect text 1204 Buffer full
@@ -165,6 +168,22 @@ click 1
 expect message 61
 expect rowcount 1072 2
 expect text 1146 2
+rclick 1072
+click 40015
+type 1078 01701112233
+type 1077 Waiting
+click 1
+click 1196
+expect text 1204 Buffer full msg. waiting
+expect rowcount 1072 2
+rows 1072 0
+click 1073
+click 1196
+expect text 1204 Buffer full
+expect cell 1072 1 0 2
+expect cell 1072 1 1 0
+expect cell 1072 1 3 +491701112233
+expect cell 1072 1 5 Waiting
 )");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out,
@@ -172,8 +191,11 @@ expect text 1146 2
             "message 34 Telvane Error: Message(s) could not be send\n"
             "message 75 Telvane Error: Save unsend message?\n"
             "message 61 Telvane Error: Message could not be stored\n");
-  EXPECT_EQ(AfterListReading(scenario),
-            (Lines{"AT+CMGW=17,2", "AT+CSCA?", "AT+CMGS=23", "AT+CMGW=23,2"}));
+  EXPECT_EQ(
+      AfterListReading(scenario),
+      (Lines{"AT+CMGW=17,2", "AT+CSCA?", "AT+CMGS=23", "AT+CMGW=23,2", "AT+CSCA?", "AT+CMGS=21",
+             "079194710700000011000B811007112132F30000AA07D7709A9E769F01<SUB>", "AT^SMGO?",
+             "AT+CMGL=4", "AT+CPMS?", "AT+CMGD=2", "AT^SMGO?", "AT+CMGL=4", "AT+CPMS?"}));
 }
 
 }  // namespace

@@ -19,8 +19,8 @@ using Lines = std::vector<std::string>;
 class SmsToolsScenario : public ::testing::Test {
  protected:
   // A phone without messages, so a stored one gets index 1.
-  explicit SmsToolsScenario(const std::string& settings = "")
-      : scenario_(R"({"messages": []})", settings) {}
+  explicit SmsToolsScenario(const std::string& settings = "", const std::string& faults = "[]")
+      : scenario_(R"({"messages": [], "faults": )" + faults + "}", settings) {}
 
   // Runs `script` in the window that `button` of the SMS list opens.
   ScriptRun Play(int button, const std::string& script) {
@@ -130,7 +130,15 @@ TEST_F(SmsToolsScenario, GroupWindowBuildsSavesAndLoadsGroups) {
   EXPECT_EQ(ReadFile(saved), "Zoe,+301234\nAnna, Smith,+491701234567\n");
 }
 
-TEST_F(SmsToolsScenario, LoadedGroupIsSentToEachMemberInOrder) {
+class GroupSendScenario : public SmsToolsScenario {
+ protected:
+  // The second member's send is refused once.
+  GroupSendScenario()
+      : SmsToolsScenario("", R"([{"kind": "error", "command": "AT+CMGS=21", "count": 1}])") {}
+};
+
+// A member whose send fails is stored when the user says so, and the list shows it.
+TEST_F(GroupSendScenario, LoadedGroupIsSentToEachMemberInOrder) {
   const std::filesystem::path group = scenario_.Folder() / "two.srp";
   WriteFile(group, "Anna,+491701234567\nBob,0301234\n");
   const ScriptRun run = Play(1228, "file " + group.string() + R"(
@@ -141,15 +149,22 @@ expect window 107
 expect enabled 1045 off
 expect enabled 1046 off
 type 1044 hellohello
+answer cancel
+answer yes
 click 1
 expect window 148
+close
+expect rowcount 1072 1
+expect cell 1072 0 0 1
+expect cell 1072 0 3 0301234
+expect cell 1072 0 5 hellohello
 )");
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(
       AfterListReading(scenario_),
       (Lines{"AT+CSCA?", "AT+CMGS=23",
              "079194710700000011000C919471103254760000AA0AE8329BFD4697D9EC37<SUB>", "AT+CMGS=21",
-             "079194710700000011000781301032F40000AA0AE8329BFD4697D9EC37<SUB>"}));
+             "AT+CMGW=21,2", "079194710700000011000781301032F40000AA0AE8329BFD4697D9EC37<SUB>"}));
 }
 
 }  // namespace
