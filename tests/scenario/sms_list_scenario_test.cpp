@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "scenario.h"
+#include "sms_scenario.h"
 #include "support/temp_dir.h"
 
 namespace telvane::testing {
@@ -28,8 +29,6 @@ std::string Phone(int capacity, const std::string& faults = "") {
 
 constexpr const char* kExternalBook =
     "[SIM]\n1,Anna,0301234567\n2,Ben,+491711234567\n[INT]\n5,Carla+,+491701234567\n";
-
-const Lines kListReading = {"AT^SMGO?", "AT+CMGL=4", "AT+CPMS?"};
 
 void WriteExternalBook(const Scenario& scenario) {
   WriteFile(scenario.SettingsFile().parent_path() / "Telvane.phb", kExternalBook);

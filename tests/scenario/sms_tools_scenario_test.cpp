@@ -1,60 +1,30 @@
 // The service centre dialog, the SMS group window and the predefined texts window against
-// the simulated phone: a UI script drives each window on the headless backend, and the
-// phone's transcript shows exactly what it received.
-//
-// The SMS list window opens these windows (buttons 1246, 1228 and 1175); here each is
-// opened directly from a host window, so the scripts below are those that run through the
-// SMS list once it is there, less the click on its button.
+// the simulated phone, each opened from the SMS list window (buttons 1246, 1228, 1175)
+// that the main window opens; the phone's transcript after the list's reading shows
+// exactly what each window sent.
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "config/app_context.h"
-#include "link/irda_provider.h"
 #include "scenario.h"
-#include "sms/windows/sms_windows.h"
+#include "sms_scenario.h"
 #include "support/temp_dir.h"
-#include "ui/headless/run_script.h"
-#include "ui/resources.h"
 
 namespace telvane::testing {
 namespace {
 
 using Lines = std::vector<std::string>;
-using OpenWindow = std::function<void(config::AppContext&, ui::Ui&, ui::Dialog&)>;
 
 class SmsToolsScenario : public ::testing::Test {
  protected:
   // A phone without messages, so a stored one gets index 1.
-  explicit SmsToolsScenario(const std::string& settings = "")
-      : scenario_(R"({"messages": []})", settings) {}
+  explicit SmsToolsScenario(const std::string& settings = "", const std::string& faults = "[]")
+      : scenario_(R"({"messages": [], "faults": )" + faults + "}", settings) {}
 
-  // Runs `script` against the window `open` opens from a host window, after the link is
-  // set up as start-up leaves it; the transcript then holds only the window's commands.
-  ProgramRun Play(const std::string& script, const OpenWindow& open) {
-    config::AppContext context(config::ProfileFile(scenario_.SettingsFile(), "Telvane"),
-                               link::MakeSystemIrdaProvider(), {}, link::ExchangeTiming{});
-    context.settings = config::ReadAllSettings(context.profile);
-    EXPECT_TRUE(context.link.OpenSerialPort((scenario_.Folder() / "phone").string()));
-    EXPECT_TRUE(context.exchange.SendCommand("ATE0"));
-    scenario_.ClearTranscript();
-
-    const ui::Resources& resources = ui::Resources::Embedded();
-    ui::DialogHandler hostHandler;
-    std::istringstream in(script);
-    std::ostringstream out, err;
-    ProgramRun run;
-    run.status = ui::headless::RunScript(
-        in, "test.script", out, err, resources, 9, [&](ui::headless::HeadlessUi& ui) {
-          ui::headless::HeadlessDialog host(*resources.Dialog(101, 9), hostHandler, resources, 9);
-          open(context, ui, host);
-        });
-    run.out = out.str();
-    run.err = err.str();
-    return run;
+  // Runs `script` in the window that `button` of the SMS list opens.
+  ScriptRun Play(int button, const std::string& script) {
+    return scenario_.Run(kOpenSmsList + "click " + std::to_string(button) + "\n" + script);
   }
 
   std::string Settings() const { return ReadFile(scenario_.SettingsFile()); }
@@ -65,17 +35,10 @@ class SmsToolsScenario : public ::testing::Test {
 class PredefinedTextsScenario : public SmsToolsScenario {
  protected:
   PredefinedTextsScenario() : SmsToolsScenario("Ptxt0=hellohello\nPtxt1=second\n") {}
-  ProgramRun Play(const std::string& script) {
-    return SmsToolsScenario::Play(script, [this](auto& context, auto& ui, auto& host) {
-      sms::RunPredefinedTexts(context, ui, host,
-                              [this](const sms::StoredRow& row) { stored_.push_back(row); });
-    });
-  }
-  std::vector<sms::StoredRow> stored_;
 };
 
-TEST_F(PredefinedTextsScenario, StoreSmsStoresTheFirstSelectedTextUnsent) {
-  const ProgramRun run = Play(R"(
+TEST_F(PredefinedTextsScenario, StoreSmsStoresTheFirstSelectedTextUnsentIntoTheList) {
+  const ScriptRun run = Play(1175, R"(
 expect window 143
 expect cell 1174 0 0 hellohello
 expect cell 1174 0 1 1
@@ -83,23 +46,26 @@ expect cell 1174 49 1 50
 rows 1174 0 1
 click 40027
 close
+expect window 120
+expect rowcount 1072 1
+expect cell 1072 0 0 1
+expect cell 1072 0 3 
+expect cell 1072 0 5 hellohello
+expect text 1146 1
 )");
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(scenario_.Received(),
+  EXPECT_EQ(AfterListReading(scenario_),
             (Lines{"AT+CMGW=17,2", "00110000000000AA0AE8329BFD4697D9EC37<SUB>"}));
-  ASSERT_EQ(stored_.size(), 1u);
-  EXPECT_EQ(stored_[0].index, 1);
-  EXPECT_EQ(stored_[0].text, "hellohello");
 }
 
 TEST_F(PredefinedTextsScenario, EditedAndDeletedTextsAreSavedWithoutThePhone) {
   const std::string typed(170, 'a');
-  const ProgramRun run = Play("rows 1174 2\nclick 40027\nedit 1174 2 " + typed +
-                              "\nexpect cell 1174 2 0 " + typed.substr(0, 160) +
-                              "\nrows 1174 0\nkey 1174 delete\nexpect cell 1174 0 0\n"
-                              "rows 1174 1\nclick 40041\nclick 1176\nclose\n");
+  const ScriptRun run = Play(1175, "rows 1174 2\nclick 40027\nedit 1174 2 " + typed +
+                                       "\nexpect cell 1174 2 0 " + typed.substr(0, 160) +
+                                       "\nrows 1174 0\nkey 1174 delete\nexpect cell 1174 0 0\n"
+                                       "rows 1174 1\nclick 40041\nclick 1176\nclose\n");
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(scenario_.Received(), Lines{});  // an empty row stores nothing
+  EXPECT_EQ(AfterListReading(scenario_), Lines{});  // an empty row stores nothing
   const std::string settings = Settings();
   EXPECT_NE(settings.find("Ptxt0=\n"), std::string::npos) << settings;
   EXPECT_NE(settings.find("Ptxt1=\n"), std::string::npos) << settings;
@@ -108,8 +74,7 @@ TEST_F(PredefinedTextsScenario, EditedAndDeletedTextsAreSavedWithoutThePhone) {
 }
 
 TEST_F(SmsToolsScenario, CentreDialogKeepsNoPrefixWithoutCentre) {
-  const ProgramRun run =
-      Play(R"(
+  const ScriptRun run = Play(1246, R"(
 expect window 153
 type 1247 0171
 type 1265 0043
@@ -119,11 +84,11 @@ expect message 103
 expect window 153
 type 1248 +491710000000
 click 1
-)",
-           [](auto& context, auto& ui, auto& host) { sms::RunCentreDialog(context, ui, host); });
+expect window 120
+)");
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "message 103 Telvane Error: Prefix without SMS-Center can not be saved\n");
-  EXPECT_EQ(scenario_.Received(), Lines{});
+  EXPECT_EQ(AfterListReading(scenario_), Lines{});
   const std::string settings = Settings();
   EXPECT_NE(settings.find("Prefix0=0171\nCenter0=+491710000000\nPrefix1=\n"), std::string::npos)
       << settings;
@@ -136,33 +101,70 @@ TEST_F(SmsToolsScenario, GroupWindowBuildsSavesAndLoadsGroups) {
   const std::filesystem::path saved = scenario_.Folder() / "group.srp";
   const std::filesystem::path other = scenario_.Folder() / "other.srp";
   WriteFile(other, "Carl,0401\r\nno comma\n");
-  const ProgramRun run = Play(
-      "expect window 148\n"
-      "expect cell 1225 0 0 Anna, Smith\n"
-      "header 1225 1\nexpect cell 1225 0 0 Zoe\n"
-      "rows 1225 0 1\nclick 1226\nrows 1225 1\nclick 1226\n"
-      "expect rowcount 1039 2\n"
-      "file " +
-          saved.string() +
-          "\nclick 40042\n"
-          "file " +
-          other.string() +
-          "\nclick 40043\n"
-          "expect rowcount 1039 1\nexpect cell 1039 0 1 0401\n"
-          "rows 1225 0\nclick 1226\n"
-          "file " +
-          other.string() +
-          "\nanswer no\nclick 40043\n"
-          "expect rowcount 1039 2\n"
-          "rows 1039 0\nkey 1039 delete\nexpect cell 1039 0 0 Zoe\n"
-          "answer yes\nclick 40044\nexpect rowcount 1039 0\nclose\n",
-      [](auto& context, auto& ui, auto& host) { sms::RunGroupWindow(context, ui, host, {}); });
+  const ScriptRun run = Play(1228,
+                             "expect window 148\n"
+                             "expect cell 1225 0 0 Anna, Smith\n"
+                             "header 1225 1\nexpect cell 1225 0 0 Zoe\n"
+                             "rows 1225 0 1\nclick 1226\nrows 1225 1\nclick 1226\n"
+                             "expect rowcount 1039 2\n"
+                             "file " +
+                                 saved.string() +
+                                 "\nclick 40042\n"
+                                 "file " +
+                                 other.string() +
+                                 "\nclick 40043\n"
+                                 "expect rowcount 1039 1\nexpect cell 1039 0 1 0401\n"
+                                 "rows 1225 0\nclick 1226\n"
+                                 "file " +
+                                 other.string() +
+                                 "\nanswer no\nclick 40043\n"
+                                 "expect rowcount 1039 2\n"
+                                 "rows 1039 0\nkey 1039 delete\nexpect cell 1039 0 0 Zoe\n"
+                                 "answer yes\nclick 40044\nexpect rowcount 1039 0\nclose\n"
+                                 "expect window 120\n");
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out,
             "message 76 Telvane: Overwrite existing entries?\n"
             "message 76 Telvane: Overwrite existing entries?\n");
-  EXPECT_EQ(scenario_.Received(), Lines{"AT+CSCA?"});
+  EXPECT_EQ(AfterListReading(scenario_), Lines{"AT+CSCA?"});
   EXPECT_EQ(ReadFile(saved), "Zoe,+301234\nAnna, Smith,+491701234567\n");
+}
+
+class GroupSendScenario : public SmsToolsScenario {
+ protected:
+  // The second member's send is refused once.
+  GroupSendScenario()
+      : SmsToolsScenario("", R"([{"kind": "error", "command": "AT+CMGS=21", "count": 1}])") {}
+};
+
+// A member whose send fails is stored when the user says so, and the list shows it.
+TEST_F(GroupSendScenario, LoadedGroupIsSentToEachMemberInOrder) {
+  const std::filesystem::path group = scenario_.Folder() / "two.srp";
+  WriteFile(group, "Anna,+491701234567\nBob,0301234\n");
+  const ScriptRun run = Play(1228, "file " + group.string() + R"(
+click 40043
+expect cell 1039 1 0 Bob
+click 40045
+expect window 107
+expect enabled 1045 off
+expect enabled 1046 off
+type 1044 hellohello
+answer cancel
+answer yes
+click 1
+expect window 148
+close
+expect rowcount 1072 1
+expect cell 1072 0 0 1
+expect cell 1072 0 3 0301234
+expect cell 1072 0 5 hellohello
+)");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(
+      AfterListReading(scenario_),
+      (Lines{"AT+CSCA?", "AT+CMGS=23",
+             "079194710700000011000C919471103254760000AA0AE8329BFD4697D9EC37<SUB>", "AT+CMGS=21",
+             "AT+CMGW=21,2", "079194710700000011000781301032F40000AA0AE8329BFD4697D9EC37<SUB>"}));
 }
 
 }  // namespace

@@ -157,8 +157,7 @@ void GroupWindow::SendToGroup(ui::Dialog& dialog) {
   if (group_.empty()) return;
   std::vector<Recipient> recipients;
   for (const GroupMember& member : group_) recipients.push_back({member.name, member.number});
-  // This window has no SMS list to report stored messages to; the list shows them when it
-  // is read again.
+  // Messages stored unsent go to the SMS list that opened this window.
   RunSendDialog(context_, ui_, dialog, std::move(recipients), true, stored_);
 }
 
