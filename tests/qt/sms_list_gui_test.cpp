@@ -1,6 +1,6 @@
 // The SMS list of the whole program on the Qt backend, over the in-process demo phone: its
 // rows in the Qt list view, View on a double-clicked row, and the reply dialog's counters
-// while the user types.
+// while the user types; the column widths are kept on closing.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -159,6 +159,10 @@ TEST(SmsListGui, ShowsTheDemoMessagesViewsARowAndCountsTheReplyAsTyped) {
             "Grüße aus ?ód?! Das Essen kostet hier nur 20 z? ? unglaublich. Sören | "
             "+491629876543 | 26/11/29 20:47:19 | received read message");
   EXPECT_EQ(Joined(reply), "+491701234567 | 10 | 150 | 1 | 161 | 159 | 2");
+  // Closing keeps the column widths as the Qt list had them: the untouched defaults.
+  const std::string settings = ReadFile(config / "telvane" / "Telvane.ini");
+  EXPECT_NE(settings.find("SCol0=25\n"), std::string::npos) << settings;
+  EXPECT_NE(settings.find("SCol5=350\n"), std::string::npos) << settings;
 }
 
 }  // namespace
