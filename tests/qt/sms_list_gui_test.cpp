@@ -1,9 +1,10 @@
 // The SMS list of the whole program on the Qt backend, over the in-process demo phone: its
-// rows in the Qt list view, View on a double-clicked row, and the reply dialog's counters
-// while the user types; the column widths are kept on closing.
+// rows in the Qt list view, View on a double-clicked row, sorting by a header click and the reply
+// dialog's counters while the user types; the column widths are kept on closing.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTreeWidget>
@@ -59,6 +60,13 @@ void Type(QWidget* widget, const QString& text) {
   }
 }
 
+void ClickHeader(QTreeWidget& list, int column) {
+  QHeaderView& header = *list.header();
+  const QPoint at(header.sectionViewportPosition(column) + header.sectionSize(column) / 2,
+                  header.height() / 2);
+  QTest::mouseClick(header.viewport(), Qt::LeftButton, {}, at);
+}
+
 // Compared as one text, so that a failure shows it readably.
 std::string Joined(const QStringList& texts) { return texts.join(" | ").toStdString(); }
 
@@ -79,7 +87,7 @@ TEST(SmsListGui, ShowsTheDemoMessagesViewsARowAndCountsTheReplyAsTyped) {
   QWidget* mainWindow = nullptr;
   QWidget* listWindow = nullptr;
   int rows = 0;
-  QStringList counts, ucs2Row, nordnetzRow, view, reply;
+  QStringList counts, ucs2Row, nordnetzRow, view, bySender, reply;
   const std::vector<std::function<bool(QWidget*)>> steps = {
       [&](QWidget* top) {
         if (!IsReadyMainWindow(top) || !top->isEnabled()) return false;
@@ -109,6 +117,10 @@ TEST(SmsListGui, ShowsTheDemoMessagesViewsARowAndCountsTheReplyAsTyped) {
       [&](QWidget* top) {
         if (top != listWindow || !top->isEnabled()) return false;
         auto* list = Control<QTreeWidget>(top, 1072);
+        ClickHeader(*list, 3);
+        for (int row = 0; row < list->topLevelItemCount(); ++row) {
+          bySender << list->topLevelItem(row)->text(0);
+        }
         if (QTreeWidgetItem* row = RowOfIndex(*list, "1")) ClickRowLater(list, row, false);
         ChooseMenuLater(top, "New/&Reply");
         return true;
@@ -158,6 +170,8 @@ TEST(SmsListGui, ShowsTheDemoMessagesViewsARowAndCountsTheReplyAsTyped) {
   EXPECT_EQ(Joined(view),
             "Grüße aus ?ód?! Das Essen kostet hier nur 20 z? ? unglaublich. Sören | "
             "+491629876543 | 26/11/29 20:47:19 | received read message");
+  // By sender byte by byte; the same sender keeps the reading order.
+  EXPECT_EQ(bySender.join(" "), "11 12 3 6 8 1 2 5 15 9 10 4 7 14 13");
   EXPECT_EQ(Joined(reply), "+491701234567 | 10 | 150 | 1 | 161 | 159 | 2");
   // Closing keeps the column widths as the Qt list had them: the untouched defaults.
   const std::string settings = ReadFile(config / "telvane" / "Telvane.ini");
