@@ -74,7 +74,7 @@ QStringList Counters(QWidget* reply) {
   return {LabelText(reply, 1134), LabelText(reply, 1135), LabelText(reply, 1136)};
 }
 
-TEST(SmsListGui, ShowsTheDemoMessagesViewsARowAndCountsTheReplyAsTyped) {
+TEST(SmsListGui, ShowsViewsAndSortsTheDemoMessagesAndCountsTheReplyAsTyped) {
   const auto phone = sim::PtyPhone::Start(sim::DemoPhone(), sim::ServeOptions{});
   TempDir config;
   const ScopedEnv xdg("XDG_CONFIG_HOME", config.Path().string());
@@ -101,9 +101,11 @@ TEST(SmsListGui, ShowsTheDemoMessagesViewsARowAndCountsTheReplyAsTyped) {
         listWindow = top;
         rows = list->topLevelItemCount();
         counts = QStringList{LabelText(top, 1146), LabelText(top, 1147)};
-        if (QTreeWidgetItem* row = RowOfIndex(*list, "8")) ucs2Row = {row->text(3), row->text(5)};
         if (QTreeWidgetItem* row = RowOfIndex(*list, "13")) nordnetzRow = {row->text(3)};
-        if (QTreeWidgetItem* row = RowOfIndex(*list, "8")) ClickRowLater(list, row, true);
+        if (QTreeWidgetItem* row = RowOfIndex(*list, "8")) {
+          ucs2Row = {row->text(3), row->text(5)};
+          ClickRowLater(list, row, true);
+        }
         return true;
       },
       [&](QWidget* top) {
