@@ -61,6 +61,9 @@ ListView::ListView(int controlId, bool singleSelection, QWidget* parent)
   header()->setStretchLastSection(false);
   header()->setSectionsClickable(true);
   header()->setSectionsMovable(false);
+  // Columns take the widths the program gives, however narrow, so that they are read back
+  // unchanged (the style's minimum would widen a narrow column on every run).
+  header()->setMinimumSectionSize(0);
   setItemDelegate(new FirstCellSelectionDelegate(*this, this));
 
   connect(header(), &QHeaderView::sectionClicked, this,
