@@ -16,6 +16,10 @@ namespace {
 
 constexpr int kDataRole = Qt::UserRole;
 
+Qt::Alignment QtAlignment(ui::ColumnAlign align) {
+  return (align == ui::ColumnAlign::kRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+}
+
 // Without full-row selection only the first cell of a selected row is highlighted. In an
 // editable list the first cell gets an editor whose text goes to the window, not the cell.
 class FirstCellSelectionDelegate : public QStyledItemDelegate {
@@ -119,6 +123,23 @@ void ListView::AddColumn(std::string_view title, int width) {
   setColumnWidth(column, std::max(0, width));
 }
 
+void ListView::SetColumnAlign(int column, ui::ColumnAlign align) {
+  if (column < 0 || column >= columnCount()) return;
+  if (static_cast<int>(alignments_.size()) <= column)
+    alignments_.resize(static_cast<std::size_t>(column) + 1, ui::ColumnAlign::kLeft);
+  alignments_[static_cast<std::size_t>(column)] = align;
+  const Qt::Alignment placed = QtAlignment(align);
+  headerItem()->setTextAlignment(column, placed);
+  for (int row = 0; row < topLevelItemCount(); ++row)
+    topLevelItem(row)->setTextAlignment(column, placed);
+}
+
+ui::ColumnAlign ListView::ColumnAlignment(int column) const {
+  return column >= 0 && column < static_cast<int>(alignments_.size())
+             ? alignments_[static_cast<std::size_t>(column)]
+             : ui::ColumnAlign::kLeft;
+}
+
 int ListView::ColumnWidth(int column) const {
   return column >= 0 && column < columnCount() ? columnWidth(column) : 0;
 }
@@ -136,6 +157,8 @@ int ListView::InsertRow(int row, std::string_view firstCell, std::int64_t data) 
   auto* item = new QTreeWidgetItem;
   item->setText(0, ToQt(firstCell));
   item->setData(0, kDataRole, QVariant::fromValue<qint64>(data));
+  for (std::size_t column = 0; column < alignments_.size(); ++column)
+    item->setTextAlignment(static_cast<int>(column), QtAlignment(alignments_[column]));
   if (firstCellEditable_) item->setFlags(item->flags() | Qt::ItemIsEditable);
   const QSignalBlocker blocker(this);
   insertTopLevelItem(at, item);

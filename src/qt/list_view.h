@@ -35,6 +35,9 @@ class ListView : public QTreeWidget {
   std::uint32_t ExtendedStyle() const { return extendedStyle_; }
 
   void AddColumn(std::string_view title, int width);
+  // Places the column's header and cells, also of rows inserted later.
+  void SetColumnAlign(int column, ui::ColumnAlign align);
+  ui::ColumnAlign ColumnAlignment(int column) const;
   int ColumnWidth(int column) const;
   void SetColumnWidth(int column, int width);
 
@@ -65,6 +68,7 @@ class ListView : public QTreeWidget {
   std::uint32_t extendedStyle_ = 0;
   bool firstCellEditable_ = false;
   EventSink sink_;
+  std::vector<ui::ColumnAlign> alignments_;  // by column; missing ones are left-aligned
   // Programmatic selection changes send no event; only the user's do.
   int quiet_ = 0;
 };

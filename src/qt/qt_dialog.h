@@ -94,6 +94,8 @@ class QtDialog final : public ui::Dialog, private DialogWindowEvents {
   void AddListStyle(int id, std::uint32_t extendedStyle) override;
   std::uint32_t ListStyle(int id) const override;
   void AddColumn(int id, std::string_view title, int width) override;
+  void SetColumnAlign(int id, int column, ui::ColumnAlign align) override;
+  ui::ColumnAlign ColumnAlignment(int id, int column) const override;
   int ColumnCount(int id) const override;
   int ColumnWidth(int id, int column) const override;
   void SetColumnWidth(int id, int column, int width) override;

@@ -159,6 +159,15 @@ void QtDialog::AddColumn(int id, std::string_view title, int width) {
   if (ListView* list = List(id)) list->AddColumn(title, width);
 }
 
+void QtDialog::SetColumnAlign(int id, int column, ui::ColumnAlign align) {
+  if (ListView* list = List(id)) list->SetColumnAlign(column, align);
+}
+
+ui::ColumnAlign QtDialog::ColumnAlignment(int id, int column) const {
+  const ListView* list = List(id);
+  return list ? list->ColumnAlignment(column) : ui::ColumnAlign::kLeft;
+}
+
 int QtDialog::ColumnCount(int id) const {
   const ListView* list = List(id);
   return list != nullptr ? list->columnCount() : 0;

@@ -40,6 +40,9 @@ enum class EventKind {
   EditEnded,
 };
 
+// How a list view column places its texts (a number column stands right-aligned).
+enum class ColumnAlign { kLeft, kRight };
+
 struct ControlEvent {
   EventKind kind = EventKind::Changed;
   int controlId = 0;
@@ -148,6 +151,8 @@ class Dialog {
   virtual void AddListStyle(int id, std::uint32_t extendedStyle) = 0;
   virtual std::uint32_t ListStyle(int id) const = 0;
   virtual void AddColumn(int id, std::string_view title, int width) = 0;
+  virtual void SetColumnAlign(int id, int column, ColumnAlign align) = 0;
+  virtual ColumnAlign ColumnAlignment(int id, int column) const = 0;
   virtual int ColumnCount(int id) const = 0;
   virtual int ColumnWidth(int id, int column) const = 0;
   virtual void SetColumnWidth(int id, int column, int width) = 0;

@@ -24,6 +24,8 @@ void InsertColumns(ui::Dialog& dialog, int listId, std::span<const ColumnSpec> c
   for (std::size_t i = 0; i < columns.size(); ++i) {
     const int saved = i < savedWidths.size() ? savedWidths[i] : 0;
     dialog.AddColumn(listId, columns[i].title, saved > 0 ? saved : columns[i].defaultWidth);
+    if (columns[i].align != ColumnAlign::kLeft)
+      dialog.SetColumnAlign(listId, static_cast<int>(i), columns[i].align);
   }
 }
 

@@ -30,6 +30,7 @@ void AddListViewStyle(ui::Dialog& dialog, int listId, std::uint32_t extendedStyl
 struct ColumnSpec {
   std::string_view title;
   int defaultWidth;
+  ColumnAlign align = ColumnAlign::kLeft;
 };
 void InsertColumns(ui::Dialog& dialog, int listId, std::span<const ColumnSpec> columns,
                    std::span<const int> savedWidths);

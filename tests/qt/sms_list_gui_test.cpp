@@ -87,6 +87,7 @@ TEST(SmsListGui, ShowsViewsAndSortsTheDemoMessagesAndCountsTheReplyAsTyped) {
   QWidget* mainWindow = nullptr;
   QWidget* listWindow = nullptr;
   int rows = 0;
+  bool indexRightAligned = false;
   QStringList counts, ucs2Row, nordnetzRow, view, bySender, reply;
   const std::vector<std::function<bool(QWidget*)>> steps = {
       [&](QWidget* top) {
@@ -100,6 +101,7 @@ TEST(SmsListGui, ShowsViewsAndSortsTheDemoMessagesAndCountsTheReplyAsTyped) {
         if (list == nullptr || !top->isEnabled()) return false;
         listWindow = top;
         rows = list->topLevelItemCount();
+        indexRightAligned = rows > 0 && (list->topLevelItem(0)->textAlignment(0) & Qt::AlignRight);
         counts = QStringList{LabelText(top, 1146), LabelText(top, 1147)};
         if (QTreeWidgetItem* row = RowOfIndex(*list, "13")) nordnetzRow = {row->text(3)};
         if (QTreeWidgetItem* row = RowOfIndex(*list, "8")) {
@@ -164,6 +166,7 @@ TEST(SmsListGui, ShowsViewsAndSortsTheDemoMessagesAndCountsTheReplyAsTyped) {
   EXPECT_EQ(next, steps.size());
   EXPECT_TRUE(messages.isEmpty()) << messages.join(" | ").toStdString();
   EXPECT_EQ(rows, 15);
+  EXPECT_TRUE(indexRightAligned);  // the storage index column
   EXPECT_EQ(Joined(counts), "15 | 25");
   // UCS2 letters outside ISO 8859-1 show as "?".
   EXPECT_EQ(Joined(ucs2Row),

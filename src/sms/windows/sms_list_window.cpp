@@ -48,6 +48,7 @@ void SmsListWindow::InsertColumns() {
   const Titles titles = ColumnTitles(ui_.LanguageId());
   std::array<ui::ColumnSpec, kSmsColumnCount> columns{};
   for (std::size_t i = 0; i < columns.size(); ++i) columns[i] = {titles[i], kDefaultWidths[i]};
+  columns[0].align = ui::ColumnAlign::kRight;  // the storage index
   ui::InsertColumns(*dialog_, kList, columns, context_.settings.sCol);
 }
 

@@ -18,6 +18,7 @@ struct ListItem {  // an item of a list box or combo box
 struct ListColumn {
   std::string title;
   int width = 0;
+  ColumnAlign align = ColumnAlign::kLeft;
 };
 
 struct ListViewRow {

@@ -332,6 +332,19 @@ void HeadlessDialog::AddColumn(int id, std::string_view title, int width) {
   for (ListViewRow& row : control->rows) row.cells.resize(control->columns.size());
 }
 
+void HeadlessDialog::SetColumnAlign(int id, int column, ColumnAlign align) {
+  ControlState* control = FindOf(id, {ControlKind::ListView});
+  if (control && column >= 0 && column < static_cast<int>(control->columns.size()))
+    control->columns[static_cast<std::size_t>(column)].align = align;
+}
+
+ColumnAlign HeadlessDialog::ColumnAlignment(int id, int column) const {
+  const ControlState* control = FindOf(id, {ControlKind::ListView});
+  if (!control || column < 0 || column >= static_cast<int>(control->columns.size()))
+    return ColumnAlign::kLeft;
+  return control->columns[static_cast<std::size_t>(column)].align;
+}
+
 int HeadlessDialog::ColumnCount(int id) const {
   const ControlState* control = FindOf(id, {ControlKind::ListView});
   return control ? static_cast<int>(control->columns.size()) : 0;

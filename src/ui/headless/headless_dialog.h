@@ -111,6 +111,8 @@ class HeadlessDialog final : public Dialog {
   void AddListStyle(int id, std::uint32_t extendedStyle) override;
   std::uint32_t ListStyle(int id) const override;
   void AddColumn(int id, std::string_view title, int width) override;
+  void SetColumnAlign(int id, int column, ColumnAlign align) override;
+  ColumnAlign ColumnAlignment(int id, int column) const override;
   int ColumnCount(int id) const override;
   int ColumnWidth(int id, int column) const override;
   void SetColumnWidth(int id, int column, int width) override;
