@@ -24,8 +24,6 @@ constexpr const char* kPrompt = "\r\n> ";
 constexpr const char* kSent = "\r\n+CMGS: 1\r\n\r\nOK\r\n";
 constexpr const char* kError = "\r\nERROR\r\n";
 // "hellohello" through +491770000000, valid 4 days, to +491701234567 and to 0301234.
-constexpr const char* kHelloToAnna =
-    "079194710700000011000C919471103254760000AA0AE8329BFD4697D9EC37\x1a";
 constexpr const char* kHelloToBob =
     "079194710700000011000781301032F40000AA0AE8329BFD4697D9EC37\x1a";
 
@@ -77,31 +75,6 @@ class ReplyDialogTest : public ::testing::Test {
   std::vector<StoredRow> stored_;
   bool ended_ = false;  // the dialog returned before the script ran out
 };
-
-TEST_F(ReplyDialogTest, ReplyReadsCentreAndBookAndSendsToTheRowsNumber) {
-  peer_.Reply(kCentreAnswer);
-  peer_.Reply(kPrompt);
-  peer_.Reply(kSent);
-  const std::string out = Run({ReplyKind::kReply, "+491701234567", "ignored"}, R"(
-expect window 122
-expect text 1078 +491701234567
-expect rowcount 1078 2
-expect item 1078 0 Anna Schmidt
-expect item 1078 1 Bob
-expect text 1077 
-expect pos 1143 4
-expect text 1080 4
-type 1077 hellohello
-expect text 1134 10
-expect text 1135 150
-expect text 1136 1
-click 1
-)");
-  EXPECT_EQ(out, "");
-  EXPECT_TRUE(ended_);
-  EXPECT_EQ(Received(), (Lines{"AT+CSCA?", "AT+CMGS=23", kHelloToAnna}));
-  EXPECT_EQ(context_.run.smsCentreNumber, "+491770000000");
-}
 
 TEST_F(ReplyDialogTest, NamesAreLookedUpAndUnknownOrEmptyRecipientsKeepTheDialogOpen) {
   peer_.Reply(kCentreAnswer);

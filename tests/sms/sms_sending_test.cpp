@@ -67,21 +67,6 @@ class SmsSendingTest : public testing::ScriptedPhoneTest {
   RecordingFeedback feedback_;
 };
 
-TEST_F(SmsSendingTest, LongTextGoesAsTwoPartsWithTheirReferences) {
-  Replies({kPrompt, kSent, kPrompt, kSent});
-  const SendResult result = Send(std::string(160, 'a') + "b");
-  EXPECT_EQ(result.partCount, 2);
-  EXPECT_EQ(result.partsSent, 2);
-  const Lines lines = SentLines();
-  ASSERT_EQ(lines.size(), 4u);
-  EXPECT_EQ(lines[0], "AT+CMGS=154");
-  EXPECT_EQ(lines[1].substr(0, 44), std::string(kCentre) + "1100" + kRecipient + "0000AAA0");
-  EXPECT_EQ(lines[1].size(), 16u + 2 * 154 + 1);
-  EXPECT_EQ(lines[2], "AT+CMGS=15");
-  EXPECT_EQ(lines[3], std::string(kCentre) + "1101" + kRecipient + "0000AA0162\x1a");
-  EXPECT_EQ(feedback_.events, (Lines{"progress 1/2", "close", "progress 2/2", "close"}));
-}
-
 TEST_F(SmsSendingTest, EightBitReportAndRoutedCentreShapeThePdu) {
   settings_.routes.prefix[4] = "49170";
   settings_.routes.center[4] = "+4917";  // 03919471
