@@ -55,7 +55,8 @@ void CommandModeWindow::OnInit(ui::Dialog& dialog) {
   }
   module_.emplace(std::move(module));
 
-  phonebook::ReadExternalBook(SettingsFolder() / phonebook::kExternalBookName, externalBook_);
+  phonebook::ReadExternalBook(phonebook::ExternalBookBeside(context_.profile.Path()),
+                              externalBook_);
   config::Settings& settings = context_.settings;
   if (settings.monProt != 0 && !OpenLog()) settings.monProt = 0;
 

@@ -4,6 +4,7 @@
 #include <ctime>
 #include <fstream>
 
+#include "gsm/xml_text.h"
 #include "phonebook/entry_command.h"
 #include "phonebook/file_fields.h"
 
@@ -16,23 +17,8 @@ constexpr std::string_view kXmlDeclaration = R"(<?xml version="1.0" encoding="IS
 std::string CsvField(std::string_view text) { return FieldText(text, ';'); }
 std::string CsvNumber(std::string_view number) { return "'" + CsvField(number); }
 
-std::string XmlText(std::string_view text) {
-  std::string escaped;
-  for (char c : CleanName(text)) {
-    switch (c) {
-      case '&': escaped += "&amp;"; break;
-      case '<': escaped += "&lt;"; break;
-      case '>': escaped += "&gt;"; break;
-      case '"': escaped += "&quot;"; break;
-      case '\'': escaped += "&apos;"; break;
-      default: escaped += c;
-    }
-  }
-  return escaped;
-}
-
 void XmlElement(std::string& out, std::string_view tag, std::string_view text) {
-  out.append("<").append(tag).append(">").append(XmlText(text));
+  out.append("<").append(tag).append(">").append(gsm::XmlEscaped(CleanName(text)));
   out.append("</").append(tag).append(">").append(kEnd);
 }
 

@@ -98,6 +98,10 @@ Outcome Refused() { return Outcome{false, kStrCantOpenExportFile, 0, base::Faile
 
 }  // namespace
 
+std::filesystem::path ExternalBookBeside(const std::filesystem::path& settingsFile) {
+  return settingsFile.parent_path() / kExternalBookName;
+}
+
 std::string_view SectionTag(Book book) {
   switch (book) {
     case Book::kSim: return "[SIM]";

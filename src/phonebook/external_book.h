@@ -21,6 +21,9 @@ inline constexpr std::size_t kExternalLineLimit = 259;
 // The entries of the external book in file order, names with their book's mark.
 using ExternalBookTable = BoundedTable<PhonebookEntry, kExternalBookCapacity>;
 
+// The external book's place: beside the settings file.
+std::filesystem::path ExternalBookBeside(const std::filesystem::path& settingsFile);
+
 // "[SIM]", "[INT]", "[FDN]".
 std::string_view SectionTag(Book book);
 // The entry line without its line end: position, name with the book's mark ("+" for

@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "gsm/text_replace.h"
+#include "gsm/xml_text.h"
 
 namespace telvane::sms {
 namespace {
@@ -48,29 +49,9 @@ std::string CsvText(std::span<const SmsListRow> rows) {
   return out;
 }
 
-// Character data: markup characters as references, characters XML 1.0 forbids (the
-// controls other than tab, LF and CR) as blanks.
-std::string XmlText(std::string_view text) {
-  std::string out;
-  for (const char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      case '\'': out += "&apos;"; break;
-      default: {
-        const auto byte = static_cast<unsigned char>(c);
-        const bool forbidden = byte < 0x20 && c != '\t' && c != '\n' && c != '\r';
-        out += forbidden ? ' ' : c;
-      }
-    }
-  }
-  return out;
-}
-
 std::string XmlElement(std::string_view tag, std::string_view value) {
-  std::string out = "<" + std::string(tag) + ">" + XmlText(value) + "</" + std::string(tag) + ">";
+  std::string out =
+      "<" + std::string(tag) + ">" + gsm::XmlEscaped(value) + "</" + std::string(tag) + ">";
   return out + std::string(kLineEnd);
 }
 

@@ -606,7 +606,7 @@ void PhonebookWindow::ClearOutgoingCalls() {
 }
 
 std::filesystem::path PhonebookWindow::ExternalBookPath() const {
-  return context_.profile.Path().parent_path() / kExternalBookName;
+  return ExternalBookBeside(context_.profile.Path());
 }
 
 void PhonebookWindow::SaveExternalBook() {

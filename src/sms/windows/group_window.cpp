@@ -57,10 +57,7 @@ void GroupWindow::OnInit(ui::Dialog& dialog) {
 }
 
 void GroupWindow::FillBookList(ui::Dialog& dialog) {
-  phonebook::ExternalBookTable book;
-  phonebook::ReadExternalBook(context_.profile.Path().parent_path() / phonebook::kExternalBookName,
-                              book);
-  for (const phonebook::PhonebookEntry& entry : book) {
+  for (const phonebook::PhonebookEntry& entry : externalBook_) {
     if (entry.position == 0) break;
     AddRow(dialog, kBookList, GroupMember{entry.name, entry.number});
   }
@@ -168,8 +165,8 @@ void GroupWindow::OnClose(ui::Dialog& dialog) {
 }
 
 void RunGroupWindow(config::AppContext& context, ui::Ui& ui, ui::Dialog& opener,
-                    const StoredRowSink& stored) {
-  GroupWindow window(context, ui, stored);
+                    const phonebook::ExternalBookTable& externalBook, const StoredRowSink& stored) {
+  GroupWindow window(context, ui, externalBook, stored);
   ui.RunModal(kGroupTemplate, window, &opener);
 }
 

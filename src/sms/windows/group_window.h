@@ -14,8 +14,9 @@ namespace telvane::sms {
 
 class GroupWindow : public ui::DialogHandler {
  public:
-  GroupWindow(config::AppContext& context, ui::Ui& ui, const StoredRowSink& stored)
-      : context_(context), ui_(ui), stored_(stored) {}
+  GroupWindow(config::AppContext& context, ui::Ui& ui,
+              const phonebook::ExternalBookTable& externalBook, const StoredRowSink& stored)
+      : context_(context), ui_(ui), externalBook_(externalBook), stored_(stored) {}
 
   void OnInit(ui::Dialog& dialog) override;
   void OnCommand(ui::Dialog& dialog, int commandId) override;
@@ -36,6 +37,7 @@ class GroupWindow : public ui::DialogHandler {
 
   config::AppContext& context_;
   ui::Ui& ui_;
+  const phonebook::ExternalBookTable& externalBook_;
   const StoredRowSink& stored_;
   std::vector<GroupMember> group_;  // in list order
   bool saved_ = false;

@@ -24,8 +24,8 @@ void ReplyDialog::OnInit(ui::Dialog& dialog) {
   ReadSmsCentre(context_.exchange, context_.run);
   // A stored message is sent again with the names the list already holds.
   if (source_.kind != ReplyKind::kSendStored) {
-    phonebook::ReadExternalBook(
-        context_.profile.Path().parent_path() / phonebook::kExternalBookName, externalBook_);
+    phonebook::ReadExternalBook(phonebook::ExternalBookBeside(context_.profile.Path()),
+                                externalBook_);
   }
   FillNames(dialog);
   switch (source_.kind) {
@@ -68,18 +68,8 @@ bool ReplyDialog::Send(ui::Dialog& dialog) {
     ui::ShowError(ui_, kStrEnterNumber);
     return false;
   }
-  const SendRequest request = form_.Request(dialog, *number);
-  WindowSendFeedback feedback(ui_, stored_);
-  const SendResult result = ui::WithWindowDisabled(dialog, [&] {
-    return SendSms(context_.exchange, SendSettingsFrom(context_.settings, context_.run), request,
-                   SendMode::kReplyDialog, feedback);
-  });
-  if (result.badRecipient) {
-    ui::ShowError(ui_, kStrEnterNumber);
-    return false;
-  }
-  if (result.badCentre) ui::ShowError(ui_, kStrNotSent);
-  return true;
+  return SendFromDialog(context_, ui_, dialog, form_.Request(dialog, *number),
+                        SendMode::kReplyDialog, stored_);
 }
 
 }  // namespace telvane::sms

@@ -51,18 +51,9 @@ void SendDialog::OnCommand(ui::Dialog& dialog, int commandId) {
 }
 
 bool SendDialog::SendToNumberField(ui::Dialog& dialog) {
-  const SendRequest request = form_.Request(dialog, dialog.Text(kSendControls.number));
-  WindowSendFeedback feedback(ui_, stored_);
-  const SendResult result = ui::WithWindowDisabled(dialog, [&] {
-    return SendSms(context_.exchange, SendSettingsFrom(context_.settings, context_.run), request,
-                   SendMode::kSendDialog, feedback);
-  });
-  if (result.badRecipient) {
-    ui::ShowError(ui_, kStrEnterNumber);
-    return false;
-  }
-  if (result.badCentre) ui::ShowError(ui_, kStrNotSent);
-  return true;
+  return SendFromDialog(context_, ui_, dialog,
+                        form_.Request(dialog, dialog.Text(kSendControls.number)),
+                        SendMode::kSendDialog, stored_);
 }
 
 void SendDialog::SendToGroup(ui::Dialog& dialog) {

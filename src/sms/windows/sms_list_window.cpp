@@ -39,7 +39,8 @@ void SmsListWindow::OnInit(ui::Dialog& dialog) {
   dialog_ = &dialog;
   ui::AddListViewStyle(dialog, kList, ui::kListFullRowSelect);
   InsertColumns();
-  phonebook::ReadExternalBook(ExternalBookPath(), externalBook_);
+  phonebook::ReadExternalBook(phonebook::ExternalBookBeside(context_.profile.Path()),
+                              externalBook_);
   ReadList();
   ui::AddTooltips(dialog, kTooltips);
 }
@@ -50,10 +51,6 @@ void SmsListWindow::InsertColumns() {
   for (std::size_t i = 0; i < columns.size(); ++i) columns[i] = {titles[i], kDefaultWidths[i]};
   columns[0].align = ui::ColumnAlign::kRight;  // the storage index
   ui::InsertColumns(*dialog_, kList, columns, context_.settings.sCol);
-}
-
-std::filesystem::path SmsListWindow::ExternalBookPath() const {
-  return context_.profile.Path().parent_path() / phonebook::kExternalBookName;
 }
 
 void SmsListWindow::ReadList() {
@@ -170,7 +167,7 @@ void SmsListWindow::OnCommand(ui::Dialog& dialog, int commandId) {
     case kDelete: DeleteSelected(); break;
     case kPredefined: RunPredefinedTexts(context_, ui_, dialog, Sink()); break;
     case kRefresh: ui::WithWindowDisabled(dialog, [this] { ReadList(); }); break;
-    case kGroups: RunGroupWindow(context_, ui_, dialog, Sink()); break;
+    case kGroups: RunGroupWindow(context_, ui_, dialog, externalBook_, Sink()); break;
     case kCentre: RunCentreDialog(context_, ui_, dialog); break;
     case kSendStored: SendStored(); break;
     case kNewOrReply: NewOrReply(); break;

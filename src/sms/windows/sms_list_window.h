@@ -46,7 +46,6 @@ class SmsListWindow : public ui::DialogHandler {
   void Export(SmsExportFormat format);
   void Transfer();
   void OpenReply(const ReplySource& source);
-  std::filesystem::path ExternalBookPath() const;
 
   config::AppContext& context_;
   ui::Ui& ui_;

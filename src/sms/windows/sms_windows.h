@@ -55,10 +55,10 @@ void RunReplyDialog(config::AppContext& context, ui::Ui& ui, ui::Dialog& opener,
 // The service centre dialog (template 153): the ten prefix/centre pairs.
 void RunCentreDialog(config::AppContext& context, ui::Ui& ui, ui::Dialog& opener);
 
-// The SMS group window (template 148); messages stored after a failed group send go to
-// `stored`.
+// The SMS group window (template 148) over the external book the SMS list read; messages
+// stored after a failed group send go to `stored`.
 void RunGroupWindow(config::AppContext& context, ui::Ui& ui, ui::Dialog& opener,
-                    const StoredRowSink& stored);
+                    const phonebook::ExternalBookTable& externalBook, const StoredRowSink& stored);
 
 // The predefined texts window (template 143); a text stored with "&Store SMS" goes to
 // `stored`.

@@ -35,4 +35,19 @@ void WindowSendFeedback::ReportFailure(const Outcome& failure) {
   if (failure.messageId != 0) ui::ShowError(ui_, failure.messageId);
 }
 
+bool SendFromDialog(config::AppContext& context, ui::Ui& ui, ui::Dialog& dialog,
+                    const SendRequest& request, SendMode mode, const StoredRowSink& stored) {
+  WindowSendFeedback feedback(ui, stored);
+  const SendResult result = ui::WithWindowDisabled(dialog, [&] {
+    return SendSms(context.exchange, SendSettingsFrom(context.settings, context.run), request, mode,
+                   feedback);
+  });
+  if (result.badRecipient) {
+    ui::ShowError(ui, kStrEnterNumber);
+    return false;
+  }
+  if (result.badCentre) ui::ShowError(ui, kStrNotSent);
+  return true;
+}
+
 }  // namespace telvane::sms

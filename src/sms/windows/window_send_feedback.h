@@ -5,7 +5,9 @@
 
 #include <memory>
 
+#include "config/app_context.h"
 #include "sms/send_feedback.h"
+#include "sms/sms_sending.h"
 #include "sms/windows/sms_windows.h"
 #include "ui/dialog.h"
 #include "ui/ui.h"
@@ -30,5 +32,11 @@ class WindowSendFeedback : public SendFeedback {
   ui::SendingBox boxHandler_;
   std::unique_ptr<ui::Dialog> box_;
 };
+
+// Sends the request with the dialog disabled and shows what stopped it: "Please enter a
+// telephone number" for a recipient that cannot be written (false: the user may correct
+// it), "Message(s) could not be send" for a centre that cannot be written.
+bool SendFromDialog(config::AppContext& context, ui::Ui& ui, ui::Dialog& dialog,
+                    const SendRequest& request, SendMode mode, const StoredRowSink& stored);
 
 }  // namespace telvane::sms
