@@ -6,8 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "gsm/hex.h"
-#include "gsm/latin1_text.h"
+#include "phonebook/content_line.h"
 #include "phonebook/entry_command.h"
 #include "phonebook/file_fields.h"
 #include "phonebook/phonebook_entry.h"
@@ -18,95 +17,6 @@ namespace telvane::phonebook {
 namespace {
 
 constexpr std::size_t kLineLimit = 1023;
-constexpr std::size_t kUnfoldedLimit = 4095;  // a folded property, joined
-
-std::string Upper(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return upper;
-}
-
-std::string_view Unquoted(std::string_view text) {
-  if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
-    return text.substr(1, text.size() - 2);
-  return text;
-}
-
-struct Property {
-  std::string name;  // upper case, without a group prefix
-  std::vector<std::string> types;
-  std::string charset;
-  bool quotedPrintable = false;
-  bool binary = false;
-  std::string_view value;
-
-  bool Has(std::string_view type) const {
-    return std::find(types.begin(), types.end(), type) != types.end();
-  }
-};
-
-void AddParameter(Property& property, std::string_view parameter) {
-  const std::size_t equals = parameter.find('=');
-  const std::string key =
-      equals == std::string_view::npos ? "TYPE" : Upper(parameter.substr(0, equals));
-  const std::string value =
-      Upper(Unquoted(equals == std::string_view::npos ? parameter : parameter.substr(equals + 1)));
-  if (value == "QUOTED-PRINTABLE") {
-    property.quotedPrintable = true;
-  } else if (value == "BASE64" || (key == "ENCODING" && value == "B")) {
-    property.binary = true;
-  } else if (key == "CHARSET") {
-    property.charset = value;
-  } else if (key == "TYPE") {
-    for (std::string_view type : SplitFields(value, ',')) property.types.emplace_back(type);
-  } else if (key == "PREF") {
-    property.types.emplace_back("PREF");
-  }
-}
-
-std::optional<Property> ParseProperty(std::string_view line) {
-  bool quoted = false;
-  std::size_t colon = 0;
-  for (; colon < line.size(); ++colon) {
-    if (line[colon] == '"') quoted = !quoted;
-    if (line[colon] == ':' && !quoted) break;
-  }
-  if (colon >= line.size()) return std::nullopt;
-  Property property;
-  property.value = line.substr(colon + 1);
-  const std::vector<std::string_view> head = SplitFields(line.substr(0, colon), ';');
-  std::string_view name = head.front();
-  if (const std::size_t dot = name.rfind('.'); dot != std::string_view::npos)
-    name.remove_prefix(dot + 1);
-  property.name = Upper(name);
-  for (std::size_t i = 1; i < head.size(); ++i) AddParameter(property, head[i]);
-  return property;
-}
-
-std::string DecodeQuotedPrintable(std::string_view text) {
-  std::string bytes;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '=') {
-      bytes += text[i];
-    } else if (const auto octet = gsm::ReadHexOctet(text, i + 1)) {
-      bytes += static_cast<char>(*octet);
-      i += 2;
-    }
-    // A lone "=" (a soft line break) is dropped.
-  }
-  return bytes;
-}
-
-// The value in Latin-1: UTF-8 (declared, or the value is well-formed UTF-8 as 3.0 cards
-// and most programs write) is converted; other text is taken as Latin-1.
-std::string Latin1Value(const Property& property) {
-  std::string bytes = property.quotedPrintable ? DecodeQuotedPrintable(property.value)
-                                               : std::string(property.value);
-  if (property.charset == "UTF-8" || (property.charset.empty() && gsm::IsValidUtf8(bytes))) {
-    return gsm::Utf8ToLatin1(bytes);
-  }
-  return bytes;
-}
 
 // The ";"-separated components, each with the escapes "\;", "\,", "\\", "\n" resolved and
 // control characters dropped.
@@ -153,7 +63,7 @@ struct Candidate {
 
 class CardBuilder {
  public:
-  void Take(const Property& property) {
+  void Take(const ContentLine& property) {
     if (property.binary) return;
     const std::string& name = property.name;
     const std::string value = Latin1Value(property);
@@ -189,7 +99,7 @@ class CardBuilder {
     contact_.postalCode = Component(parts, 5);
     contact_.country = Component(parts, 6);
   }
-  void TakeNumber(const Property& property, std::string number, int pref) {
+  void TakeNumber(const ContentLine& property, std::string number, int pref) {
     if (property.Has("PAGER") || property.Has("MODEM") || property.Has("BBS")) return;
     if (property.Has("FAX")) {
       const int place = property.Has("HOME") ? 2 : property.Has("WORK") ? 1 : 0;
@@ -214,38 +124,19 @@ class CardReader {
 
   // False once the caller wants no more cards.
   bool Line(std::string_view line) {
-    const bool continues = !line.empty() && (line.front() == ' ' || line.front() == '\t');
-    if (continues && !pending_.empty()) {
-      Append(line.substr(1));
-      return true;
-    }
-    if (softBreak_) {
-      Append(line);
-      return true;
-    }
-    if (!Flush()) return false;
-    Append(line);
-    return true;
+    const std::optional<std::string> done = joiner_.Add(line);
+    return !done || Take(*done);
   }
-  bool Finish() { return Flush(); }
+  bool Finish() {
+    const std::optional<std::string> done = joiner_.Finish();
+    return !done || Take(*done);
+  }
 
  private:
-  void Append(std::string_view text) {
-    pending_.append(text.substr(0, kUnfoldedLimit - std::min(kUnfoldedLimit, pending_.size())));
-    // A quoted-printable value ending in "=" goes on in the next line.
-    softBreak_ =
-        !pending_.empty() && pending_.back() == '=' &&
-        Upper(pending_.substr(0, pending_.find(':'))).find("QUOTED-PRINTABLE") != std::string::npos;
-    if (softBreak_) pending_.pop_back();
-  }
-
-  bool Flush() {
-    std::string line;
-    line.swap(pending_);
-    softBreak_ = false;
-    const std::optional<Property> property = ParseProperty(line);
+  bool Take(const std::string& line) {
+    const std::optional<ContentLine> property = ParseContentLine(line);
     if (!property) return true;
-    const std::string value = Upper(property->value);
+    const std::string value = UpperCase(property->value);
     if (property->name == "BEGIN" && value.starts_with("VCARD")) {
       builder_.emplace();
     } else if (property->name == "END" && value.starts_with("VCARD")) {
@@ -261,8 +152,7 @@ class CardReader {
 
   const std::function<bool(const VcardContact&)>& card_;
   std::optional<CardBuilder> builder_;
-  std::string pending_;
-  bool softBreak_ = false;
+  ContentLineJoiner joiner_;
 };
 
 }  // namespace
