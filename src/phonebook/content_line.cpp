@@ -98,8 +98,7 @@ std::string Latin1Value(const ContentLine& line) {
 }
 
 std::optional<std::string> ContentLineJoiner::Add(std::string_view physical) {
-  const bool continues =
-      !physical.empty() && (physical.front() == ' ' || physical.front() == '\t');
+  const bool continues = !physical.empty() && (physical.front() == ' ' || physical.front() == '\t');
   if (continues && !pending_.empty()) {
     Append(physical.substr(1));
     return std::nullopt;
