@@ -3,6 +3,7 @@
 // nothing.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -118,7 +119,7 @@ click 40001
   EXPECT_NE(ReadFile(scenario.SettingsFile()).find("OCol6=160"), std::string::npos);
 }
 
-TEST(OrganizerScenario, ModifyOfSlotSevenWritesItThere) {
+TEST(OrganizerScenario, ModifyOfSlotSevenWritesItThereAndARowGoesToTheReplyDialog) {
   Scenario scenario(Phone());
   const ScriptRun run = scenario.Run(R"(
 click 1041
@@ -142,6 +143,13 @@ expect cell 1047 6 1 Daily
 expect cell 1047 6 2 
 expect cell 1047 6 3 2027/01/02
 expect cell 1047 6 6 Yoga am Morgen
+rows 1047 0
+rclick 1047
+click 40057
+expect window 122
+expect text 1077 2026/12/08 09:00 MEETING Teamsitzung
+close
+expect window 108
 close
 click 40001
 )");
@@ -157,7 +165,9 @@ click 40001
                    "44310D0A445453544152543A323032373031303254303633<SUB>",
                    "AT^SBNW=\"vcs\",7,2,2",
                    "3030300D0A4445534352495054494F4E3A596F676120616D204D6F7267656E0D0A454E443A56"
-                   "4556454E540D0A454E443A5643414C454E4441520D0A<SUB>"}));
+                   "4556454E540D0A454E443A5643414C454E4441520D0A<SUB>",
+                   // The reply dialog reads the service centre.
+                   "AT+CSCA?"}));
 }
 
 TEST(OrganizerScenario, DeletesTheSelectedSlotAfterASortAndTheWholeOrganizer) {
@@ -256,6 +266,76 @@ click 40001
             Concat({Reads(10),
                     {"AT^SBNW=\"vcs\",0", "AT^SBNW=\"vcs\",3,1,2", kXmasBlocks[0],
                      "AT^SBNW=\"vcs\",3,2,2", kXmasBlocks[1]}}));
+}
+
+std::string Example(const std::string& name) {
+  return ReadFile(std::filesystem::path(TELVANE_EXAMPLES_DIR) / name);
+}
+
+TEST(OrganizerScenario, ObjectsOfOtherProgramsShowWhatIsReadableAndAreNeverOverwritten) {
+  // A VTODO without a start, a date without a time, LF line ends, a quoted-printable
+  // description, and a description past the 1024 bytes kept.
+  Scenario scenario(Example("organizer-foreign.json"));
+  const ScriptRun run = scenario.Run(std::string(R"(
+click 1041
+expect cell 1047 0 3 
+expect cell 1047 0 5 MISCELLANEOUS
+expect cell 1047 0 6 Milch kaufen
+expect cell 1047 1 1 Yearly
+expect cell 1047 1 3 
+expect cell 1047 1 4 
+expect cell 1047 2 3 2026/12/24
+expect cell 1047 2 4 18:30
+expect cell 1047 2 6 Bescherung
+expect cell 1047 3 3 2026/12/27
+expect cell 1047 3 6 
+expect cell 1047 4 4 09:00
+expect cell 1047 4 5 BUSINESS
+expect cell 1047 4 6 
+dblclick 1047 4
+expect current 1167 0
+expect current 1168 0
+close
+)") + kTypeXmas + R"(
+click 1052
+expect cell 1047 5 6 Xmas party
+close
+click 40001
+)");
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+  EXPECT_EQ(scenario.ReceivedFrom("AT^SBNW=\"vcs\",0"),
+            (Lines{"AT^SBNW=\"vcs\",0", "AT^SBNW=\"vcs\",6,1,2", kXmasBlocks[0],
+                   "AT^SBNW=\"vcs\",6,2,2", kXmasBlocks[1]}));
+}
+
+TEST(OrganizerScenario, EmptyAndFullOrganizers) {
+  Scenario empty(Example("organizer-empty.json"));
+  ScriptRun run = empty.Run(std::string(R"(
+click 1041
+expect rowcount 1047 50
+expect cell 1047 49 3 
+)") + kTypeXmas + R"(
+click 1052
+expect cell 1047 0 6 Xmas party
+close
+click 40001
+)");
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+  EXPECT_EQ(empty.ReceivedFrom("AT^SBNW=\"vcs\",0").at(1), "AT^SBNW=\"vcs\",1,1,2");
+
+  Scenario full(Example("organizer-full.json"));
+  run = full.Run(std::string(R"(
+click 1041
+expect cell 1047 49 3 2027/01/22
+expect cell 1047 49 5 MISCELLANEOUS
+)") + kTypeXmas + R"(
+click 1052
+expect message 32
+close
+click 40001
+)");
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+  EXPECT_EQ(full.ReceivedFrom("AT^SBNW=\"vcs\",0"), Lines{});
 }
 
 }  // namespace
