@@ -11,6 +11,7 @@
 #include "link/answer_reader.h"
 #include "objects/windows/logo_transfer.h"
 #include "objects/windows/ring_tone_transfer.h"
+#include "organizer/windows/organizer_windows.h"
 #include "phonebook/windows/number_transfer.h"
 #include "phonebook/windows/phonebook_window.h"
 #include "sms/windows/sms_windows.h"
@@ -29,8 +30,7 @@ constexpr ui::Tooltip kMainTooltips[] = {
     {kSyncTime, 10}, {kSmsList, 15},    {kCallForwarding, 55}, {kLocks, 56}};
 
 // Functions whose windows are not part of the program yet stay disabled.
-constexpr int kUnbuiltButtons[] = {kOrganizer,      kNetinfo, kNetmonitor,
-                                   kCallForwarding, kLocks,   kProfile};
+constexpr int kUnbuiltButtons[] = {kNetinfo, kNetmonitor, kCallForwarding, kLocks, kProfile};
 
 constexpr int kNoModemControls[] = {kOrganizer, kSendLogo, kDeleteLogo,
                                     kSendTone,  kSyncTime, kTest};
@@ -85,6 +85,17 @@ void MainWindow::RunSmsList(ui::Dialog& dialog) {
     return phonebook::TransferNumber(context_, ui_, phonebook_, opener, number);
   };
   sms::RunSmsList(context_, ui_, dialog, transfer);
+}
+
+void MainWindow::RunOrganizer(ui::Dialog& dialog) {
+  // An entry's text goes to the reply dialog; the organizer keeps no SMS list, so messages
+  // stored after a failed send show in the SMS list when it is read.
+  const organizer::SendSmsHook sendSms = [this](ui::Dialog& opener, const std::string& text) {
+    phonebook::ExternalBookTable externalBook;
+    sms::RunReplyDialog(context_, ui_, opener, {sms::ReplyKind::kHandedText, "", text},
+                        externalBook, {});
+  };
+  organizer::RunOrganizer(context_, ui_, dialog, sendSms);
 }
 
 void MainWindow::RunCommandMode(ui::Dialog& dialog, bool startAtOnce) {
@@ -218,6 +229,7 @@ void MainWindow::OnCommand(ui::Dialog& dialog, int commandId) {
       break;
     }
     case kSmsList: RunSmsList(dialog); break;
+    case kOrganizer: RunOrganizer(dialog); break;
     case kSaveMobileInfo: SaveMobileInfo(dialog); break;
     case kCommandMode: RunCommandMode(dialog, false); break;
     case kOptions: {

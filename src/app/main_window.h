@@ -45,6 +45,7 @@ class MainWindow : public ui::DialogHandler {
   void RunCommandMode(ui::Dialog& dialog, bool startAtOnce);
   // The SMS list, which may hand numbers to the books kept here.
   void RunSmsList(ui::Dialog& dialog);
+  void RunOrganizer(ui::Dialog& dialog);
   void Refresh(ui::Dialog& dialog);
   void Report(bool success, int successString, int failureString);
   objects::TransferSession Transfer(ui::Dialog& dialog);

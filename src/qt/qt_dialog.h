@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -78,6 +79,8 @@ class QtDialog final : public ui::Dialog, private DialogWindowEvents {
   int Bitmap(int id) const override;
   void SetDate(int id, ui::Date date) override;
   ui::Date GetDate(int id) const override;
+  void SetBoldDay(int id, std::optional<ui::Date> day) override;
+  std::optional<ui::Date> BoldDay(int id) const override;
   void SetTime(int id, ui::Time time) override;
   ui::Time GetTime(int id) const override;
 
@@ -130,8 +133,9 @@ class QtDialog final : public ui::Dialog, private DialogWindowEvents {
     QWidget* widget = nullptr;
     std::string text;  // statics and pictures: the text as set, "&" marks included
     int bitmap = 0;
-    int textLimit = 0;         // edits: 0 for none
-    bool settingText = false;  // the program is setting an edit's text
+    std::optional<ui::Date> boldDay;  // calendars: the day drawn bold
+    int textLimit = 0;                // edits: 0 for none
+    bool settingText = false;         // the program is setting an edit's text
     bool defaultButton = false;
     bool notify = false;  // a static that reports clicks as commands (SS_NOTIFY)
   };

@@ -12,6 +12,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTextCharFormat>
 #include <algorithm>
 
 #include "qt/bitmaps.h"
@@ -239,6 +240,27 @@ void QtDialog::SetDate(int id, ui::Date date) {
   } else if (auto* picker = qobject_cast<QDateTimeEdit*>(control->widget)) {
     picker->setDate(value);
   }
+}
+
+void QtDialog::SetBoldDay(int id, std::optional<ui::Date> day) {
+  Control* control = Find(id);
+  auto* calendar = control ? qobject_cast<QCalendarWidget*>(control->widget) : nullptr;
+  if (calendar == nullptr) return;
+  if (control->boldDay) {
+    const ui::Date old = *control->boldDay;
+    calendar->setDateTextFormat(QDate(old.year, old.month, old.day), QTextCharFormat());
+  }
+  control->boldDay.reset();
+  if (!day || !QDate(day->year, day->month, day->day).isValid()) return;
+  QTextCharFormat bold;
+  bold.setFontWeight(QFont::Bold);
+  calendar->setDateTextFormat(QDate(day->year, day->month, day->day), bold);
+  control->boldDay = day;
+}
+
+std::optional<ui::Date> QtDialog::BoldDay(int id) const {
+  const Control* control = Find(id);
+  return control ? control->boldDay : std::nullopt;
 }
 
 ui::Date QtDialog::GetDate(int id) const {

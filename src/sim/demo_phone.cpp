@@ -6,6 +6,7 @@
 
 #include "gsm/latin1_text.h"
 #include "sim/demo_messages.h"
+#include "sim/organizer_demo.h"
 #include "sim/phone_state.h"
 #include "sim/text_encoding.h"
 
@@ -169,22 +170,6 @@ constexpr DemoCard kCards[] = {
     {34, "Öztürk", "Ayse", "", "+491621122335", "", "", "", false},
 };
 
-struct DemoEvent {
-  int index;
-  const char* category;
-  const char* start;
-  const char* repeat;  // RRULE value or ""
-  bool alarm;
-  const char* summary;
-};
-
-constexpr DemoEvent kEvents[] = {
-    {1, "MEETING", "20261208T090000", "", true, "Teamsitzung"},
-    {2, "ANNIVERSARY", "20261214T000000", "Y1", false, "Geburtstag Anna"},
-    {3, "PHONE CALL", "20261209T143000", "", true, "Rückruf Büro München"},
-    {4, "MISCELLANEOUS", "20261207T180000", "W1", false, "Sport"},
-};
-
 std::string Latin1(const char* utf8) {
   auto text = gsm::Utf8ToLatin1Exact(utf8);
   if (!text) {
@@ -223,20 +208,6 @@ std::string VCard(const DemoCard& card) {
     text += "CATEGORIES:VIP\r\n";
   }
   return text + "END:VCARD\r\n";
-}
-
-std::string VCalendar(const DemoEvent& event) {
-  std::string text = "BEGIN:VCALENDAR\r\nVERSION:1.0\r\nBEGIN:VEVENT\r\n";
-  text += "CATEGORIES:" + std::string(event.category) + "\r\n";
-  if (*event.repeat != '\0') {
-    text += "RRULE:" + std::string(event.repeat) + "\r\n";
-  }
-  text += "DTSTART:" + std::string(event.start) + "\r\n";
-  if (event.alarm) {
-    text += "DALARM:" + std::string(event.start) + "\r\nAALARM:" + event.start + "\r\n";
-  }
-  text += "DESCRIPTION:" + Latin1(event.summary) + "\r\n";
-  return text + "END:VEVENT\r\nEND:VCALENDAR\r\n";
 }
 
 void AppendLittleEndian(std::string& out, std::uint32_t value, int bytes) {
@@ -331,9 +302,7 @@ PhoneState DemoPhone() {
   for (const DemoCard& card : kCards) {
     state.objects["vcf"][card.index] = VCard(card);
   }
-  for (const DemoEvent& event : kEvents) {
-    state.objects["vcs"][event.index] = VCalendar(event);
-  }
+  for (auto& [index, text] : DemoOrganizer()) state.objects["vcs"][index] = std::move(text);
   state.objects["bmp"][0] = DemoLogo();
   state.objects["mid"][0] = DemoRingTone();
   return state;

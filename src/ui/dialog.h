@@ -135,6 +135,9 @@ class Dialog {
   virtual Date GetDate(int id) const = 0;
   virtual void SetTime(int id, Time time) = 0;
   virtual Time GetTime(int id) const = 0;
+  // Calendars: the day drawn bold (a day the window marks as chosen); none clears it.
+  virtual void SetBoldDay(int id, std::optional<Date> day) = 0;
+  virtual std::optional<Date> BoldDay(int id) const = 0;
 
   // List boxes and combo boxes.
   virtual void ClearItems(int id) = 0;

@@ -7,27 +7,18 @@
 #include "gsm/text_replace.h"
 #include "organizer/organizer_csv.h"
 #include "organizer/organizer_vocabulary.h"
+#include "organizer/organizer_writing.h"
 #include "organizer/organizer_xml.h"
 #include "organizer/vcalendar_export.h"
 #include "organizer/vcalendar_reader.h"
+#include "organizer/windows/organizer_window_ids.h"
 #include "ui/resources.h"
 #include "ui/window_kit.h"
 
 namespace telvane::organizer {
 namespace {
 
-constexpr int kCmdExportCsv = 40024;
-constexpr int kCmdImportCsv = 40026;
-constexpr int kCmdExportXml = 40052;
-constexpr int kCmdExportVcs = 40055;
-
-// The organizer window's entry controls.
-constexpr int kTimePicker = 1048;
-constexpr int kCalendar = 1049;
-constexpr int kCategoryBox = 1050;
-constexpr int kDescription = 1051;
-constexpr int kRepeatBox = 1067;
-constexpr int kAlarmCheck = 1205;
+using namespace window_ids;
 
 constexpr int kStrLinesNotImported = 300;  // "%d lines could not be imported"
 
@@ -75,10 +66,7 @@ void ExportFocusedRow(config::AppContext& context, ui::Ui& ui, const OrganizerRo
 }
 
 bool HasFreeRow(const OrganizerRows& rows) {
-  for (const OrganizerEntry& row : rows.RowsInListOrder()) {
-    if (row.state == SlotState::kEmpty && row.date.empty()) return true;
-  }
-  return false;
+  return FindFreeSlot(rows.RowsInListOrder()).has_value();
 }
 
 // The entry controls back to a new entry: now, the first category and repeat kind, no
@@ -89,9 +77,9 @@ void ResetEntryControls(ui::Dialog& window) {
   localtime_r(&now, &local);
   window.SetDate(kCalendar, {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday});
   window.SetTime(kTimePicker, {local.tm_hour, local.tm_min, local.tm_sec});
-  window.SetCurrentItem(kCategoryBox, 0);
-  window.SetCurrentItem(kRepeatBox, 0);
-  window.SetChecked(kAlarmCheck, false);
+  window.SetCurrentItem(kCategory, 0);
+  window.SetCurrentItem(kRepeat, 0);
+  window.SetChecked(kAlarm, false);
   window.SetText(kDescription, "");
 }
 
@@ -130,10 +118,10 @@ bool NamesCalendarFile(const std::string& path) {
 bool RunFileCommand(config::AppContext& context, ui::Ui& ui, ui::Dialog& window,
                     OrganizerRows& rows, int commandId) {
   switch (commandId) {
-    case kCmdExportCsv: ExportRows(context, ui, window, rows, true); return true;
-    case kCmdExportXml: ExportRows(context, ui, window, rows, false); return true;
-    case kCmdExportVcs: ExportFocusedRow(context, ui, rows); return true;
-    case kCmdImportCsv: ImportCsv(context, ui, window, rows); return true;
+    case kExportCsv: ExportRows(context, ui, window, rows, true); return true;
+    case kExportXml: ExportRows(context, ui, window, rows, false); return true;
+    case kExportVcs: ExportFocusedRow(context, ui, rows); return true;
+    case kImportCsv: ImportCsv(context, ui, window, rows); return true;
     default: return false;
   }
 }

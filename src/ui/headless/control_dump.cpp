@@ -95,6 +95,7 @@ std::string DumpControl(const HeadlessDialog& dialog, int id) {
     case ControlKind::Calendar:
     case ControlKind::TimePicker:
       out << " date=" << FormatDate(control->date) << " time=" << FormatTime(control->time);
+      if (control->boldDay) out << " bold=" << FormatDate(*control->boldDay);
       break;
     case ControlKind::ListBox:
     case ControlKind::ComboBox:

@@ -39,6 +39,7 @@ struct ControlState {
   int bitmap = 0;
   int radioGroup = -1;  // radio buttons: the index of their group
   Date date;
+  std::optional<Date> boldDay;  // calendars: the day drawn bold
   Time time;
   std::vector<ListItem> items;
   int current = -1;

@@ -231,6 +231,15 @@ void HeadlessDialog::SetDate(int id, Date date) {
   }
 }
 
+void HeadlessDialog::SetBoldDay(int id, std::optional<Date> day) {
+  if (ControlState* control = FindOf(id, {ControlKind::Calendar})) control->boldDay = day;
+}
+
+std::optional<Date> HeadlessDialog::BoldDay(int id) const {
+  const ControlState* control = FindOf(id, {ControlKind::Calendar});
+  return control ? control->boldDay : std::nullopt;
+}
+
 Date HeadlessDialog::GetDate(int id) const {
   const ControlState* control = FindOf(id, {ControlKind::Calendar, ControlKind::TimePicker});
   return control ? control->date : Date{};

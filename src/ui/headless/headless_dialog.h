@@ -95,6 +95,8 @@ class HeadlessDialog final : public Dialog {
   int Bitmap(int id) const override;
   void SetDate(int id, Date date) override;
   Date GetDate(int id) const override;
+  void SetBoldDay(int id, std::optional<Date> day) override;
+  std::optional<Date> BoldDay(int id) const override;
   void SetTime(int id, Time time) override;
   Time GetTime(int id) const override;
 
