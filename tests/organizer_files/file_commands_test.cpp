@@ -14,21 +14,8 @@
 namespace telvane::organizer {
 namespace {
 
-constexpr int kWindow = 990;
-
-// The organizer window's entry controls.
-constexpr std::string_view kWindowTemplate = R"rc(
-990 DIALOG 0, 0, 300, 200
-CAPTION "Organizer"
-BEGIN
-    CONTROL "", 1049, "SysMonthCal32", 0, 7, 7, 120, 100
-    CONTROL "", 1048, "SysDateTimePick32", DTS_TIMEFORMAT, 7, 110, 60, 14
-    COMBOBOX 1050, 130, 7, 80, 60, CBS_DROPDOWNLIST
-    COMBOBOX 1067, 130, 30, 80, 60, CBS_DROPDOWNLIST
-    AUTOCHECKBOX "Alarm", 1205, 130, 50, 60, 10
-    EDITTEXT 1051, 130, 70, 100, 12, ES_AUTOHSCROLL
-END
-)rc";
+// The organizer window's own template, run by a stand-in handler.
+constexpr int kWindow = 108;
 
 // Slots 1 to 3: slot 2 holds an entry, 1 and 3 are free; entries go to the first free one.
 class FakeRows : public OrganizerRows {
@@ -71,9 +58,6 @@ class FakeRows : public OrganizerRows {
 class FileCommandsTest : public ::testing::Test {
  protected:
   FileCommandsTest() {
-    ui::ResourceSet window;
-    ui::ParseResourceText(kWindowTemplate, "test", window);
-    resources_.Add(9, window);
     context_.shortDateFormat = "dd.MM.yyyy";
     context_.tempFolder = dir_.Path().string() + "/";
   }
@@ -89,7 +73,7 @@ class FileCommandsTest : public ::testing::Test {
     std::istringstream in(script);
     std::ostringstream out, err;
     const int status = ui::headless::RunScript(
-        in, "test", out, err, resources_, 9, [&](ui::headless::HeadlessUi& ui) {
+        in, "test", out, err, ui::Resources::Embedded(), 9, [&](ui::headless::HeadlessUi& ui) {
           window.init = [&](ui::Dialog& dialog) {
             dialog.AddItem(1050, "a");
             dialog.AddItem(1050, "b");
@@ -120,7 +104,6 @@ class FileCommandsTest : public ::testing::Test {
   }
 
   testing::TempDir dir_;
-  ui::Resources resources_ = ui::Resources::Embedded();
   config::AppContext context_{config::ProfileFile(dir_ / "Telvane.ini", "Telvane"),
                               link::MakeSystemIrdaProvider(), nullptr, link::ExchangeTiming{}};
   FakeRows rows_;
@@ -163,7 +146,7 @@ TEST_F(FileCommandsTest, CsvImportAddsGoodLinesReportsTheOthersAndResetsTheContr
                      "27.12.2001;09:00;0;0;late;0\r\n");
   // The window would show "No free entry found" for the third entry; the import stops there.
   EXPECT_EQ(Command("file " + csv + "\n", 40026),
-            "message 300 Telvane Error: 2 lines could not be imported\n");
+            "message 300 Telvane Error: Lines that could not be imported: 2\n");
   ASSERT_EQ(rows_.added.size(), 3u);
   EXPECT_EQ(rows_.added[0].description, "one");
   EXPECT_EQ(rows_.added[1].category, 3);

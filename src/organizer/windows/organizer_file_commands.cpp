@@ -20,7 +20,7 @@ namespace {
 
 using namespace window_ids;
 
-constexpr int kStrLinesNotImported = 300;  // "%d lines could not be imported"
+constexpr int kStrLinesNotImported = 300;  // "Lines that could not be imported: %d"
 
 std::optional<std::string> ChooseFile(ui::Ui& ui, bool save, bool csv) {
   ui::FileRequest request;
