@@ -92,7 +92,14 @@ void ReadForwarding(const Json* section, std::vector<ForwardingEntry>& out) {
   if (!section->is_array()) Fail("forwarding", "must be a list");
   out.clear();
   for (std::size_t i = 0; i < section->size(); ++i) {
-    out.push_back(ReadEntry((*section)[i], "forwarding[" + std::to_string(i) + "]"));
+    const std::string path = "forwarding[" + std::to_string(i) + "]";
+    ForwardingEntry entry = ReadEntry((*section)[i], path);
+    for (const ForwardingEntry& earlier : out) {
+      if (earlier.reason == entry.reason && earlier.classCode == entry.classCode) {
+        Fail(path, "repeats the reason and class of an earlier entry");
+      }
+    }
+    out.push_back(std::move(entry));
   }
 }
 

@@ -136,9 +136,10 @@ TEST(ServicesStateJson, TheThreeSectionsRoundTripAndAreChecked) {
   EXPECT_TRUE(back.profile.mute);
   for (const char* bad :
        {R"({"forwarding": [{"reason": 4}]})", R"({"forwarding": [{"number": "0301;1"}]})",
-        R"({"forwarding": [{"active": true}]})", R"({"locks": {"pin": "12a4"}})",
-        R"({"locks": {"on": ["AO"]}})", R"({"locks": {"attemptsLeft": {"puk": 11}}})",
-        R"({"profile": {"speakerVolume": 5}})", R"({"profile": {"alertMode": 3}})"}) {
+        R"({"forwarding": [{"active": true}]})", R"({"forwarding": [{"class": 2}, {"class": 2}]})",
+        R"({"locks": {"pin": "12a4"}})", R"({"locks": {"on": ["AO"]}})",
+        R"({"locks": {"attemptsLeft": {"puk": 11}}})", R"({"profile": {"speakerVolume": 5}})",
+        R"({"profile": {"alertMode": 3}})"}) {
     EXPECT_THROW(PhoneStateFromJson(bad), std::runtime_error) << bad;
   }
 }

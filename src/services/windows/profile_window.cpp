@@ -38,10 +38,9 @@ void ProfileWindow::ShowLevel(ui::Dialog& dialog, int upDown,
     return;
   }
   dialog.SetRange(upDown, setting->range.low, setting->range.high);
-  level = Level{setting->range, setting->value.value_or(setting->range.low)};
-  level->value = std::clamp(level->value, std::min(level->range.low, level->range.high),
-                            std::max(level->range.low, level->range.high));
-  dialog.SetPos(upDown, level->value);
+  if (setting->value) dialog.SetPos(upDown, *setting->value);
+  // The level as the up-down holds it, within the range.
+  level = Level{setting->range, dialog.Pos(upDown)};
 }
 
 void ProfileWindow::ChangeLevel(ui::Dialog& dialog, int upDown) {
