@@ -14,6 +14,10 @@
 #include "organizer/windows/organizer_windows.h"
 #include "phonebook/windows/number_transfer.h"
 #include "phonebook/windows/phonebook_window.h"
+#include "services/windows/forwarding_dialog.h"
+#include "services/windows/locks_dialog.h"
+#include "services/windows/profile_window.h"
+#include "services/windows/vibrator_switch.h"
 #include "sms/windows/sms_windows.h"
 #include "ui/resources.h"
 #include "ui/window_kit.h"
@@ -30,7 +34,7 @@ constexpr ui::Tooltip kMainTooltips[] = {
     {kSyncTime, 10}, {kSmsList, 15},    {kCallForwarding, 55}, {kLocks, 56}};
 
 // Functions whose windows are not part of the program yet stay disabled.
-constexpr int kUnbuiltButtons[] = {kNetinfo, kNetmonitor, kCallForwarding, kLocks, kProfile};
+constexpr int kUnbuiltButtons[] = {kNetinfo, kNetmonitor};
 
 constexpr int kNoModemControls[] = {kOrganizer, kSendLogo, kDeleteLogo,
                                     kSendTone,  kSyncTime, kTest};
@@ -193,7 +197,7 @@ void MainWindow::OnCommand(ui::Dialog& dialog, int commandId) {
     case kTest: TestTone(dialog); break;
     case kToneOff: SwitchToneOff(dialog); break;
     case kHandsfree: SwitchHandsfree(dialog); break;
-    case kVibrator: SwitchVibrator(dialog); break;
+    case kVibrator: services::SwitchVibrator(context_.exchange, ui_, dialog, kVibrator); break;
     case kSyncTime: SynchroniseClock(); break;
     case kSwitchOff: SwitchOff(dialog); break;
     case kSendLogo: {
@@ -230,6 +234,9 @@ void MainWindow::OnCommand(ui::Dialog& dialog, int commandId) {
     }
     case kSmsList: RunSmsList(dialog); break;
     case kOrganizer: RunOrganizer(dialog); break;
+    case kCallForwarding:
+    case kLocks:
+    case kProfile: RunCallService(dialog, commandId); break;
     case kSaveMobileInfo: SaveMobileInfo(dialog); break;
     case kCommandMode: RunCommandMode(dialog, false); break;
     case kOptions: {
@@ -308,13 +315,17 @@ void MainWindow::SwitchHandsfree(ui::Dialog& dialog) {
   Send("AT^SNFV=" + std::to_string(handsfreeVolume_));
 }
 
-void MainWindow::SwitchVibrator(ui::Dialog& dialog) {
-  if (dialog.IsChecked(kVibrator)) {
-    const bool done = Send("AT+CVIB=1");
-    Report(done, kStrVibratorOn, kStrCantVibratorOn);
-    if (!done) dialog.SetChecked(kVibrator, false);
+void MainWindow::RunCallService(ui::Dialog& dialog, int button) {
+  if (button == kCallForwarding) {
+    services::ForwardingDialog window(context_, ui_);
+    ui_.RunModal(services::ForwardingDialog::kTemplate, window, &dialog);
+  } else if (button == kLocks) {
+    services::LocksDialog window(context_, ui_);
+    ui_.RunModal(services::LocksDialog::kTemplate, window, &dialog);
   } else {
-    Report(Send("AT+CVIB=0"), kStrVibratorOff, kStrCantVibratorOff);
+    services::ProfileWindow window(context_, ui_);
+    ui_.RunModal(services::ProfileWindow::kTemplate, window, &dialog);
+    RefreshStatus(dialog);
   }
 }
 

@@ -37,7 +37,6 @@ class MainWindow : public ui::DialogHandler {
   void TestTone(ui::Dialog& dialog);
   void SwitchToneOff(ui::Dialog& dialog);
   void SwitchHandsfree(ui::Dialog& dialog);
-  void SwitchVibrator(ui::Dialog& dialog);
   void SynchroniseClock();
   void SwitchOff(ui::Dialog& dialog);
   void SaveMobileInfo(ui::Dialog& dialog);
@@ -46,6 +45,9 @@ class MainWindow : public ui::DialogHandler {
   // The SMS list, which may hand numbers to the books kept here.
   void RunSmsList(ui::Dialog& dialog);
   void RunOrganizer(ui::Dialog& dialog);
+  // Call forwarding, locks or the profile window; the status is read again after the
+  // profile window.
+  void RunCallService(ui::Dialog& dialog, int button);
   void Refresh(ui::Dialog& dialog);
   void Report(bool success, int successString, int failureString);
   objects::TransferSession Transfer(ui::Dialog& dialog);

@@ -33,7 +33,5 @@ inline constexpr int kStrToneActivated = 81, kStrCantActivateTone = 82;
 inline constexpr int kStrToneDeactivated = 83, kStrCantDeactivateTone = 84;
 inline constexpr int kStrHandsfreeOn = 85, kStrCantHandsfreeOn = 86;
 inline constexpr int kStrHandsfreeOff = 87, kStrCantHandsfreeOff = 88;
-inline constexpr int kStrVibratorOn = 99, kStrCantVibratorOn = 100;
-inline constexpr int kStrVibratorOff = 101, kStrCantVibratorOff = 102;
 
 }  // namespace telvane::app::main_ids

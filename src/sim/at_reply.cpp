@@ -13,6 +13,7 @@ std::string_view CmeErrorText(CmeError error) {
     case CmeError::kSimFailure: return "SIM failure";
     case CmeError::kIncorrectPassword: return "incorrect password";
     case CmeError::kSimPin2Required: return "SIM PIN2 required";
+    case CmeError::kSimPuk2Required: return "SIM PUK2 required";
     case CmeError::kMemoryFull: return "memory full";
     case CmeError::kInvalidIndex: return "invalid index";
     case CmeError::kNotFound: return "not found";

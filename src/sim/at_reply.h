@@ -18,6 +18,7 @@ enum class CmeError {
   kSimFailure = 13,
   kIncorrectPassword = 16,
   kSimPin2Required = 17,
+  kSimPuk2Required = 18,
   kMemoryFull = 20,
   kInvalidIndex = 21,
   kNotFound = 22,

@@ -1,6 +1,7 @@
 #include "sim/command_table.h"
 
 #include "sim/command_groups.h"
+#include "sim/service_commands.h"
 
 namespace telvane::sim {
 
@@ -33,6 +34,10 @@ CommandTable StandardCommandTable() {
   AddPhonebookCommands(table);
   AddCallCommands(table);
   AddPowerCommands(table);
+  AddForwardingCommands(table);
+  AddLockCommands(table);
+  AddProfileCommands(table);
+  GuardSimBooks(table);
   return table;
 }
 

@@ -9,6 +9,7 @@
 #include "sim/binary_objects.h"
 #include "sim/faults.h"
 #include "sim/phone_books.h"
+#include "sim/service_state.h"
 
 namespace telvane::sim {
 
@@ -93,11 +94,13 @@ struct PhoneState {
   std::string serviceCentre = "+491770000000";
   PhoneBooks books;
   ObjectStore objects;
-  std::string pin2 = "1234";      // the SIM's PIN2, asked for before fixed-dialling writes
+  Locks locks;  // the SIM's and the network's passwords and locks
+  std::vector<ForwardingEntry> forwarding;
+  Profile profile;
   std::string dialResult = "OK";  // how calls end: OK, NO CARRIER, BUSY or NO DIALTONE
   std::vector<Fault> faults;      // armed when the phone is served; written back as loaded
-  // Sections this version does not interpret (operators, forwarding, profile, and any
-  // unknown key), kept as JSON text and written back unchanged.
+  // Sections this version does not interpret (operators and any unknown key), kept as JSON text and
+  // written back unchanged.
   std::map<std::string, std::string> keptSections;
 };
 

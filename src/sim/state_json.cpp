@@ -14,6 +14,7 @@
 #include <stdexcept>
 
 #include "base/unique_fd.h"
+#include "sim/service_sections.h"
 #include "sim/state_sections.h"
 
 namespace telvane::sim {
@@ -26,7 +27,7 @@ constexpr std::uintmax_t kMaxStateFileBytes = 16 * 1024 * 1024;
 // Deeper documents are refused: writing them back would recurse that deep.
 constexpr int kMaxNesting = 64;
 // The top-level keys read here; any other is kept as it is.
-constexpr std::array<std::string_view, 16> kKnownSections{"identity",
+constexpr std::array<std::string_view, 18> kKnownSections{"identity",
                                                           "status",
                                                           "audio",
                                                           "clock",
@@ -41,7 +42,9 @@ constexpr std::array<std::string_view, 16> kKnownSections{"identity",
                                                           "phonebooks",
                                                           "objects",
                                                           "locks",
-                                                          "calls"};
+                                                          "calls",
+                                                          "forwarding",
+                                                          "profile"};
 
 [[noreturn]] void Fail(const std::string& path, const std::string& problem) {
   throw std::runtime_error(path + " " + problem);
@@ -308,7 +311,9 @@ std::string PhoneStateToJson(const PhoneState& state) {
   root["serviceCentre"] = state.serviceCentre;
   root["phonebooks"] = PhoneBooksJson(state.books);
   root["objects"] = ObjectsJson(state.objects);
-  root["locks"] = {{"pin2", state.pin2}};
+  root["locks"] = LocksJson(state.locks);
+  root["forwarding"] = ForwardingJson(state.forwarding);
+  root["profile"] = ProfileJson(state.profile);
   root["calls"] = {{"dialResult", state.dialResult}};
   root["faults"] = OrderedJson::array();
   for (const Fault& fault : state.faults) {
@@ -356,7 +361,9 @@ PhoneState PhoneStateFromJson(std::string_view text) {
   ReadFaults(in, state);
   ReadPhoneBooks(in.Find("phonebooks"), state.books);
   ReadObjects(in.Find("objects"), state.objects);
-  ReadLocks(in.Find("locks"), state.pin2);
+  ReadLocks(in.Find("locks"), state.locks);
+  ReadForwarding(in.Find("forwarding"), state.forwarding);
+  ReadProfile(in.Find("profile"), state.profile);
   ReadCalls(in.Find("calls"), state.dialResult);
   // Kept sections are written back with their keys in the order of the file.
   const OrderedJson ordered = ParseLimited<OrderedJson>(text);

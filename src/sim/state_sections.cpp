@@ -160,20 +160,6 @@ void ReadObjects(const Json* section, ObjectStore& out) {
   }
 }
 
-void ReadLocks(const Json* section, std::string& pin2) {
-  if (section == nullptr) {
-    return;
-  }
-  RequireObject(*section, "locks");
-  if (const auto value = StringAt(*section, "pin2", "locks")) {
-    if (value->size() < 4 || value->size() > 8 ||
-        value->find_first_not_of("0123456789") != std::string::npos) {
-      Fail("locks.pin2", "must be 4 to 8 digits");
-    }
-    pin2 = *value;
-  }
-}
-
 void ReadCalls(const Json* section, std::string& dialResult) {
   if (section == nullptr) {
     return;

@@ -1,4 +1,4 @@
-// The state file's sections for phone books, binary objects, locks and calls.
+// The state file's sections for phone books, binary objects and calls.
 #pragma once
 
 #include <nlohmann/json.hpp>
@@ -11,7 +11,6 @@ namespace telvane::sim {
 // problem; a missing section (nullptr) keeps the defaults.
 void ReadPhoneBooks(const nlohmann::json* section, PhoneBooks& out);
 void ReadObjects(const nlohmann::json* section, ObjectStore& out);
-void ReadLocks(const nlohmann::json* section, std::string& pin2);
 void ReadCalls(const nlohmann::json* section, std::string& dialResult);
 
 nlohmann::ordered_json PhoneBooksJson(const PhoneBooks& books);

@@ -1,13 +1,16 @@
-// Battery, network registration, signal quality, operator and SIM status.
+// Battery, network registration, signal quality and operator.
 #include "sim/at_params.h"
 #include "sim/command_groups.h"
 
 namespace telvane::sim {
 namespace {
 
-// With the radio switched off (AT+CFUN=0) the phone is not registered and has no signal.
+// With the radio switched off (AT+CFUN=0) the phone is not registered and has no signal;
+// a SIM waiting for its PUK (or dead) keeps it off the network too.
 NetworkStatus EffectiveStatus(CommandContext& context) {
   NetworkStatus status = context.State().status;
+  const Locks& locks = context.State().locks;
+  if (locks.SimWaitsForPuk() || locks.SimBlocked()) status.registration = 0;
   if (context.SessionSettings().functionality == 0) {
     status.registration = 0;
     status.rssi = 99;
@@ -87,35 +90,6 @@ Reply Operator(CommandContext& context, const CommandRequest& request) {
   return Reply::Ok({line});
 }
 
-// The SIM is unlocked; "+CPIN: SIM PIN2" after a fixed-dialling write was refused for want
-// of PIN2. AT+CPIN=<pin2> with the SIM's PIN2 allows those writes until power-off.
-Reply PinStatus(CommandContext& context, const CommandRequest& request) {
-  PhoneSession& phone = context.SessionSettings().phone;
-  switch (request.form) {
-    case CommandForm::kQuery:
-      return Reply::Ok({phone.pin2Requested ? "+CPIN: SIM PIN2" : "+CPIN: READY"});
-    case CommandForm::kTest: return Reply::Ok();
-    case CommandForm::kSet: {
-      const auto parts = SplitParameters(request.parameters);
-      if (!parts || parts->size() > 2 || (*parts)[0].empty()) {
-        return Reply::Error();
-      }
-      std::string_view pin = (*parts)[0];
-      if (pin.size() >= 2 && pin.front() == '"' && pin.back() == '"') {
-        pin = pin.substr(1, pin.size() - 2);
-      }
-      if (pin != context.State().pin2) {
-        return Reply::Cme(CmeError::kIncorrectPassword);
-      }
-      phone.pin2Verified = true;
-      phone.pin2Requested = false;
-      return Reply::Ok();
-    }
-    case CommandForm::kAction: break;
-  }
-  return Reply::Error();
-}
-
 }  // namespace
 
 void AddStatusCommands(CommandTable& table) {
@@ -123,7 +97,6 @@ void AddStatusCommands(CommandTable& table) {
   table.Add("+CREG", Registration);
   table.Add("+CSQ", SignalQuality);
   table.Add("+COPS", Operator);
-  table.Add("+CPIN", PinStatus);
 }
 
 }  // namespace telvane::sim

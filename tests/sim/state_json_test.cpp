@@ -152,7 +152,7 @@ TEST(StateJsonTest, BooksAndObjectsRoundTripWithReadableNamesAndTexts) {
   PhoneState state = DemoPhone();
   state.books.sim.entries[99] = {"+4930", 145, std::string("\x7C\x10\x00x", 4)};  // "öΔ@x"
   state.objects["mid"][3] = std::string("\x00\xFF\x1A", 3);
-  state.pin2 = "98765";
+  state.locks.pin2 = "98765";
   state.dialResult = "BUSY";
   const std::string json = PhoneStateToJson(state);
   EXPECT_NE(json.find(R"("name": "öΔ@x")"), std::string::npos);
@@ -165,7 +165,7 @@ TEST(StateJsonTest, BooksAndObjectsRoundTripWithReadableNamesAndTexts) {
   EXPECT_EQ(back.books.dialled.entries.size(), 4u);
   EXPECT_EQ(back.objects.at("vcf").at(2), state.objects.at("vcf").at(2));
   EXPECT_EQ(back.objects.at("mid").at(3), std::string("\x00\xFF\x1A", 3));
-  EXPECT_EQ(back.pin2, "98765");
+  EXPECT_EQ(back.locks.pin2, "98765");
   EXPECT_EQ(back.dialResult, "BUSY");
   // A book given in the file replaces the default; the others stay empty.
   const PhoneState given = PhoneStateFromJson(

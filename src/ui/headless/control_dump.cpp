@@ -69,6 +69,15 @@ void DumpListView(const HeadlessDialog& dialog, const ControlState& control, std
 
 }  // namespace
 
+std::string ShownText(const HeadlessDialog& dialog, int id) {
+  std::string text = dialog.Text(id);
+  const ControlState* control = dialog.Control(id);
+  if (control && control->Kind() == ControlKind::Edit && control->source->HasStyle("ES_PASSWORD")) {
+    text.assign(text.size(), '*');
+  }
+  return text;
+}
+
 std::string DumpControl(const HeadlessDialog& dialog, int id) {
   std::ostringstream out;
   const ControlState* control = dialog.Control(id);
@@ -80,7 +89,7 @@ std::string DumpControl(const HeadlessDialog& dialog, int id) {
     return out.str();
   }
   const ControlKind kind = control->Kind();
-  out << "control " << id << ' ' << KindName(kind) << " text=" << Quoted(dialog.Text(id))
+  out << "control " << id << ' ' << KindName(kind) << " text=" << Quoted(ShownText(dialog, id))
       << " enabled=" << OnOff(control->enabled) << " visible=" << OnOff(control->visible);
   if (control->tooltip != 0) out << " tooltip=" << control->tooltip;
   switch (kind) {

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "ui/headless/control_dump.h"
 #include "ui/headless/headless_dialog.h"
 #include "ui/headless/headless_ui.h"
 #include "ui/headless/output_text.h"
@@ -57,7 +58,8 @@ std::string JoinRows(const std::vector<int>& rows) {
 Failure CheckText(const CheckContext& c) {
   c.args.RequireCount(1, SIZE_MAX, "expect text ID TEXT");
   const int id = ControlId(c);
-  return Compare(Named(c, "text"), Quoted(c.args.TextAfter(1)), Quoted(c.dialog.Text(id)));
+  if (c.args.TextAfter(1) == c.dialog.Text(id)) return std::nullopt;
+  return Compare(Named(c, "text"), Quoted(c.args.TextAfter(1)), Quoted(ShownText(c.dialog, id)));
 }
 
 // "checked", "enabled" or "visible" of a control; the first two also of a menu command.
