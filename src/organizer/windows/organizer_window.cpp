@@ -154,10 +154,9 @@ bool OrganizerWindow::WriteIntoSlot(const EntryValues& values, int slot) {
   PumpingFeedback feedback(ui_);
   const EntryWrite write = ui::WithWindowDisabled(
       *dialog_, [&] { return WriteOrganizerEntry(context_.exchange, feedback, values, slot); });
-  // One message per refused block.
-  for (int i = 0; i < std::max(write.refusedBlocks, write.messageId != 0 ? 1 : 0); ++i) {
-    ui::ShowError(ui_, write.messageId);
-  }
+  // One message per refused block, or the one of a failed check.
+  const int messages = write.refusedBlocks > 0 ? write.refusedBlocks : (write.messageId != 0);
+  for (int i = 0; i < messages; ++i) ui::ShowError(ui_, write.messageId);
   if (!write.written) return false;
   if (const int row = RowOfSlot(slot); row >= 0) {
     ShowRow(row, EntryRow(values, slot, ui_.LanguageId()));
