@@ -212,18 +212,22 @@ click 40001
 }
 
 TEST(OrganizerScenario, RefusedBlockKeepsTheRowAndChecksSendNothing) {
-  // Slot 3 is the only free one. The second block's data line is refused once; a PHONE
-  // CALL needs a number; once slot 3 is written Add finds no free slot.
+  // Slot 3 is the only free one. A block header is refused once, then the second block's
+  // data line once (one message each, the row kept); a PHONE CALL needs a number; once
+  // slot 3 is written Add finds no free slot.
   std::string others;
   for (int slot = 5; slot <= 50; ++slot) {
     if (slot != 7) others += "," + Slot(slot, "DESCRIPTION:x\\r\\n");
   }
-  std::string state = Phone(R"({"kind": "error", "command": "414C41524D", "count": 1})");
+  std::string state = Phone(R"({"kind": "error", "command": "AT^SBNW=\"vcs\",3,1", "count": 1},
+                               {"kind": "error", "command": "414C41524D", "count": 1})");
   state.insert(state.find("]}, \"faults\""), others);
   Scenario scenario(state);
   const ScriptRun run = scenario.Run(std::string(R"(
 click 1041
 )") + kTypeXmas + R"(
+click 1052
+expect message 33
 click 1052
 expect message 33
 expect cell 1047 2 3 
@@ -244,7 +248,15 @@ click 40001
   EXPECT_EQ(run.status, 0) << run.out << run.err;
   const Lines write = {"AT^SBNW=\"vcs\",0", "AT^SBNW=\"vcs\",3,1,2", kXmasBlocks[0],
                        "AT^SBNW=\"vcs\",3,2,2", kXmasBlocks[1]};
-  EXPECT_EQ(scenario.ReceivedFrom("AT^SBNW=\"vcs\",0"), Concat({write, write}));
+  // A refused header ends its write.
+  EXPECT_EQ(scenario.ReceivedFrom("AT^SBNW=\"vcs\",0"),
+            Concat({{"AT^SBNW=\"vcs\",0", "AT^SBNW=\"vcs\",3,1,2"}, write, write}));
+  int refusals = 0;
+  for (auto at = run.out.find("message 33 "); at != std::string::npos;
+       at = run.out.find("message 33 ", at + 1)) {
+    ++refusals;
+  }
+  EXPECT_EQ(refusals, 2) << run.out;
 }
 
 TEST(OrganizerScenario, ReadRefusedAtSlotTenLeavesNineRowsAndFilledBoxes) {

@@ -155,7 +155,8 @@ bool OrganizerWindow::WriteIntoSlot(const EntryValues& values, int slot) {
   const EntryWrite write = ui::WithWindowDisabled(
       *dialog_, [&] { return WriteOrganizerEntry(context_.exchange, feedback, values, slot); });
   // One message per refused block, or the one of a failed check.
-  const int messages = write.refusedBlocks > 0 ? write.refusedBlocks : (write.messageId != 0);
+  const int messages =
+      write.refusedBlocks > 0 ? write.refusedBlocks : (write.messageId != 0 ? 1 : 0);
   for (int i = 0; i < messages; ++i) ui::ShowError(ui_, write.messageId);
   if (!write.written) return false;
   if (const int row = RowOfSlot(slot); row >= 0) {
