@@ -94,6 +94,8 @@ expect rowcount 1050 4
 expect rowcount 1067 5
 expect text 1050 ANNIVERSARY
 expect text 1067 Date
+type 1051 Xmas party for everyone
+expect message 30
 )") + kTypeXmas + R"(
 click 1052
 expect cell 1047 2 1 Weekly
@@ -136,6 +138,8 @@ select 1168 1
 check 1208 off
 date 1165 2027-01-02
 time 1166 06:30
+type 1169 Yoga am Morgen um sechs
+expect message 30
 type 1169 Yoga am Morgen
 click 1
 expect window 108
