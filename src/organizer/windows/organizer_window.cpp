@@ -43,14 +43,11 @@ std::pair<ui::Date, ui::Time> Now() {
           {local.tm_hour, local.tm_min, 0}};
 }
 
-int CompareBytes(const std::string& a, const std::string& b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                      [](char x, char y) {
-                                        return static_cast<unsigned char>(x) <
-                                               static_cast<unsigned char>(y);
-                                      })
-             ? -1
-             : (a == b ? 0 : 1);
+// Texts compared byte by byte as unsigned values.
+bool LessBytes(const std::string& a, const std::string& b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+  });
 }
 
 }  // namespace
@@ -251,7 +248,7 @@ void OrganizerWindow::Sort(int column) {
                : std::string();
   };
   dialog_->SortRows(kList, [&cell](const ui::ListRow& a, const ui::ListRow& b) {
-    return CompareBytes(cell(a), cell(b)) < 0;
+    return LessBytes(cell(a), cell(b));
   });
 }
 
