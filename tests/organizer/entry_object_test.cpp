@@ -82,19 +82,5 @@ TEST(FreeSlot, FirstRowInListOrderThatThePhoneReportedEmpty) {
   EXPECT_FALSE(FindFreeSlot(rows));
 }
 
-TEST(EntryObject, RowOfAWrittenEntry) {
-  const OrganizerEntry row = EntryRow(Xmas(), 5, 7);
-  EXPECT_EQ(row.slot, 5);
-  EXPECT_EQ(row.state, SlotState::kOccupied);
-  EXPECT_EQ(row.repeat,
-            "W\xF6"
-            "chentlich");
-  EXPECT_EQ(row.alarm, "*");
-  EXPECT_EQ(row.date, "2001/12/24");
-  EXPECT_EQ(row.time, "18:30");
-  EXPECT_EQ(row.category, "Meeting");
-  EXPECT_EQ(row.description, "Xmas party");
-}
-
 }  // namespace
 }  // namespace telvane::organizer

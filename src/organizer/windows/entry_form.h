@@ -9,7 +9,7 @@
 namespace telvane::organizer {
 
 struct EntryForm {
-  int calendar, time, category, repeat, alarm, description;
+  int calendar = 0, time = 0, category = 0, repeat = 0, alarm = 0, description = 0;
 };
 
 // Fills the category and repeat boxes with the language's labels, entry 0 chosen.

@@ -43,14 +43,11 @@ std::pair<ui::Date, ui::Time> Now() {
           {local.tm_hour, local.tm_min, 0}};
 }
 
-int CompareBytes(const std::string& a, const std::string& b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                      [](char x, char y) {
-                                        return static_cast<unsigned char>(x) <
-                                               static_cast<unsigned char>(y);
-                                      })
-             ? -1
-             : (a == b ? 0 : 1);
+// Texts compared byte by byte as unsigned values.
+bool LessBytes(const std::string& a, const std::string& b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+  });
 }
 
 }  // namespace
@@ -154,10 +151,10 @@ bool OrganizerWindow::WriteIntoSlot(const EntryValues& values, int slot) {
   PumpingFeedback feedback(ui_);
   const EntryWrite write = ui::WithWindowDisabled(
       *dialog_, [&] { return WriteOrganizerEntry(context_.exchange, feedback, values, slot); });
-  // One message per refused block.
-  for (int i = 0; i < std::max(write.refusedBlocks, write.messageId != 0 ? 1 : 0); ++i) {
-    ui::ShowError(ui_, write.messageId);
-  }
+  // One message per refused block, or the one of a failed check.
+  const int messages =
+      write.refusedBlocks > 0 ? write.refusedBlocks : (write.messageId != 0 ? 1 : 0);
+  for (int i = 0; i < messages; ++i) ui::ShowError(ui_, write.messageId);
   if (!write.written) return false;
   if (const int row = RowOfSlot(slot); row >= 0) {
     ShowRow(row, EntryRow(values, slot, ui_.LanguageId()));
@@ -251,7 +248,7 @@ void OrganizerWindow::Sort(int column) {
                : std::string();
   };
   dialog_->SortRows(kList, [&cell](const ui::ListRow& a, const ui::ListRow& b) {
-    return CompareBytes(cell(a), cell(b)) < 0;
+    return LessBytes(cell(a), cell(b));
   });
 }
 
