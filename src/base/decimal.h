@@ -32,4 +32,20 @@ inline std::optional<int> LeadingDecimal(std::string_view text, std::string_view
   return TakeDecimal(text, blanks);
 }
 
+// True when `text` is not empty and holds the digits 0 to 9 only.
+inline bool AllDigits(std::string_view text) {
+  if (text.empty()) return false;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
+// The value of a field of digits only, such as the "1224" of a date (none for anything
+// else, an empty field included). Saturates as TakeDecimal does.
+inline std::optional<int> DigitsValue(std::string_view text) {
+  if (!AllDigits(text)) return std::nullopt;
+  return LeadingDecimal(text, {});
+}
+
 }  // namespace telvane::base

@@ -46,6 +46,19 @@ std::string FallbackDatePicture(std::string_view localeName) {
 
 }  // namespace
 
+int LanguageTableRow(int languageId) {
+  switch (languageId) {
+    case kLangGerman: return 0;
+    case kLangSpanish: return 2;
+    case kLangFrench: return 3;
+    case kLangItalian: return 4;
+    case kLangDutch: return 5;
+    case kLangNorwegian: return 6;
+    case kLangPortuguese: return 7;
+    default: return 1;
+  }
+}
+
 int LanguageIdFromLocaleName(const std::string& localeName) {
   static constexpr std::array<std::pair<std::string_view, int>, 10> kLanguages{{
       {"de", kLangGerman},

@@ -22,6 +22,12 @@ int LanguageIdFromEnvironment();
 // The same for a locale name such as "de_DE.UTF-8" or "nb_NO".
 int LanguageIdFromLocaleName(const std::string& localeName);
 
+// The row of a table of texts per language laid out German, English, Spanish, French,
+// Italian, Dutch, Norwegian, Portuguese (kLanguageTableRows rows); languages without
+// texts of their own take the English row.
+inline constexpr int kLanguageTableRows = 8;
+int LanguageTableRow(int languageId);
+
 // "telvanede.html" for German, "telvane.html" otherwise.
 std::string HelpFileName(int languageId);
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "base/decimal.h"
 #include "objects/binary_object.h"
 #include "organizer/organizer_vocabulary.h"
 
@@ -28,26 +29,15 @@ std::optional<std::string_view> ValueToEnd(std::string_view text, std::string_vi
   return rest.substr(0, rest.find_first_of("\r\n"));
 }
 
-bool Digits(std::string_view text) {
-  for (const char c : text) {
-    if (c < '0' || c > '9') return false;
-  }
-  return true;
-}
-
-int Number(std::string_view digits) {
-  int value = 0;
-  for (const char c : digits) value = value * 10 + (c - '0');
-  return value;
-}
-
 // YYYYMMDD "T" HHMM and anything after; date and time columns, or nothing.
 void SetStart(std::string_view value, OrganizerEntry& row) {
   if (value.size() < 13 || value[8] != 'T') return;
   const std::string_view date = value.substr(0, 8), time = value.substr(9, 4);
-  if (!Digits(date) || !Digits(time)) return;
-  const int month = Number(date.substr(4, 2)), day = Number(date.substr(6, 2));
-  const int hour = Number(time.substr(0, 2)), minute = Number(time.substr(2, 2));
+  if (!base::AllDigits(date) || !base::AllDigits(time)) return;
+  const int month = base::DigitsValue(date.substr(4, 2)).value_or(0),
+            day = base::DigitsValue(date.substr(6, 2)).value_or(0);
+  const int hour = base::DigitsValue(time.substr(0, 2)).value_or(0),
+            minute = base::DigitsValue(time.substr(2, 2)).value_or(0);
   if (month < 1 || month > 12 || day < 1 || day > 31 || hour > 23 || minute > 59) return;
   row.date = std::string(date.substr(0, 4)) + "/" + std::string(date.substr(4, 2)) + "/" +
              std::string(date.substr(6, 2));

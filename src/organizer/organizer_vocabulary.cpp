@@ -7,21 +7,8 @@ namespace {
 
 // Tables are laid out German, English, Spanish, French, Italian, Dutch, Norwegian,
 // Portuguese.
-constexpr int kLanguageCount = 8;
+constexpr int kLanguageCount = config::kLanguageTableRows;
 using Row = std::array<std::string_view, kLanguageCount>;
-
-int LanguageSlot(int languageId) {
-  switch (languageId) {
-    case config::kLangGerman: return 0;
-    case config::kLangSpanish: return 2;
-    case config::kLangFrench: return 3;
-    case config::kLangItalian: return 4;
-    case config::kLangDutch: return 5;
-    case config::kLangNorwegian: return 6;
-    case config::kLangPortuguese: return 7;
-    default: return 1;
-  }
-}
 
 constexpr std::array<Row, kColumnCount> kColumnTitles = {{
     {"Nr.", "#", "Nr.", "Nr.", "Nr.", "Nr.", "#", "#"},
@@ -59,13 +46,14 @@ constexpr std::array<Row, kRepeatKindCount> kRepeatLabels = {{
 template <std::size_t N>
 std::string_view Lookup(const std::array<Row, N>& table, int languageId, int index) {
   if (index < 0 || index >= static_cast<int>(N)) return {};
-  return table[static_cast<std::size_t>(index)][static_cast<std::size_t>(LanguageSlot(languageId))];
+  return table[static_cast<std::size_t>(index)]
+              [static_cast<std::size_t>(config::LanguageTableRow(languageId))];
 }
 
 template <std::size_t N>
 int IndexOf(const std::array<Row, N>& table, int languageId, std::string_view label) {
   for (std::size_t i = 0; i < N; ++i) {
-    if (table[i][static_cast<std::size_t>(LanguageSlot(languageId))] == label) {
+    if (table[i][static_cast<std::size_t>(config::LanguageTableRow(languageId))] == label) {
       return static_cast<int>(i);
     }
   }

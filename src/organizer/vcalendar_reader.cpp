@@ -3,6 +3,7 @@
 #include <fstream>
 #include <vector>
 
+#include "base/decimal.h"
 #include "phonebook/content_line.h"
 
 namespace telvane::organizer {
@@ -10,37 +11,24 @@ namespace {
 
 constexpr std::size_t kNestingLimit = 16;
 
-bool IsDigits(std::string_view text) {
-  for (const char c : text) {
-    if (c < '0' || c > '9') return false;
-  }
-  return true;
-}
-
-int Number(std::string_view digits) {
-  int value = 0;
-  for (const char c : digits) value = value * 10 + (c - '0');
-  return value;
-}
-
 // "YYYYMMDD", "YYYYMMDDTHHMM", "YYYYMMDDTHHMMSS", each with "Z" for UTC.
 std::optional<CivilTime> StartOf(const phonebook::ContentLine& line) {
   std::string_view value = line.value;
   while (!value.empty() && value.back() == ' ') value.remove_suffix(1);
   const bool utc = !value.empty() && (value.back() == 'Z' || value.back() == 'z');
   if (utc) value.remove_suffix(1);
-  if (value.size() < 8 || !IsDigits(value.substr(0, 8))) return std::nullopt;
+  if (value.size() < 8 || !base::AllDigits(value.substr(0, 8))) return std::nullopt;
   CivilTime start;
-  start.year = Number(value.substr(0, 4));
-  start.month = Number(value.substr(4, 2));
-  start.day = Number(value.substr(6, 2));
+  start.year = base::DigitsValue(value.substr(0, 4)).value_or(0);
+  start.month = base::DigitsValue(value.substr(4, 2)).value_or(0);
+  start.day = base::DigitsValue(value.substr(6, 2)).value_or(0);
   if (value.size() > 8) {
     const std::string_view time = value.substr(9);
     if ((value[8] != 'T' && value[8] != 't') || (time.size() != 4 && time.size() != 6) ||
-        !IsDigits(time))
+        !base::AllDigits(time))
       return std::nullopt;
-    start.hour = Number(time.substr(0, 2));
-    start.minute = Number(time.substr(2, 2));
+    start.hour = base::DigitsValue(time.substr(0, 2)).value_or(0);
+    start.minute = base::DigitsValue(time.substr(2, 2)).value_or(0);
   }
   if (!IsValid(start)) return std::nullopt;
   // A date alone has no zone; a TZID value is the local time of its zone, taken as written.

@@ -9,20 +9,7 @@ namespace {
 
 // Rows by language: German, English, Spanish, French, Italian, Dutch, Norwegian,
 // Portuguese; texts in ISO 8859-1.
-constexpr std::size_t kLanguageCount = 8;
-
-std::size_t LanguageSlot(int languageId) {
-  switch (languageId) {
-    case config::kLangGerman: return 0;
-    case config::kLangSpanish: return 2;
-    case config::kLangFrench: return 3;
-    case config::kLangItalian: return 4;
-    case config::kLangDutch: return 5;
-    case config::kLangNorwegian: return 6;
-    case config::kLangPortuguese: return 7;
-    default: return 1;
-  }
-}
+constexpr std::size_t kLanguageCount = config::kLanguageTableRows;
 
 constexpr std::array<std::array<std::string_view, kReasonCount>, kLanguageCount> kReasonLabels = {{
     {"Immer", "Wenn besetzt", "Wenn keine Antwort", "Wenn nicht erreichb."},
@@ -87,12 +74,12 @@ constexpr std::array<std::array<std::string_view, kFacilityCount>, kLanguageCoun
 
 std::string_view ReasonLabel(int languageId, int reason) {
   if (reason < 0 || reason >= kReasonCount) return {};
-  return kReasonLabels[LanguageSlot(languageId)][static_cast<std::size_t>(reason)];
+  return kReasonLabels[config::LanguageTableRow(languageId)][static_cast<std::size_t>(reason)];
 }
 
 std::string_view FacilityLabel(int languageId, int index) {
   if (index < 0 || index >= kFacilityCount) return {};
-  return kFacilityLabels[LanguageSlot(languageId)][static_cast<std::size_t>(index)];
+  return kFacilityLabels[config::LanguageTableRow(languageId)][static_cast<std::size_t>(index)];
 }
 
 }  // namespace telvane::services

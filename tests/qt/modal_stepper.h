@@ -9,9 +9,12 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QMessageBox>
+#include <QStringList>
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <vector>
 
 namespace telvane::testing {
 
@@ -41,6 +44,37 @@ class Stepper {
   QElapsedTimer clock_;
   bool expired_ = false;
 };
+
+// One step of a walk through the program's windows: true when it has done its part.
+using Step = std::function<bool(QWidget* top)>;
+
+// Takes the top modal windows through `steps` in order while `run` runs the program;
+// message boxes are accepted on the way and their texts kept in `messages`. Returns how
+// many steps were done.
+inline std::size_t RunThroughSteps(const std::vector<Step>& steps, QStringList& messages,
+                                   const std::function<void()>& run) {
+  std::size_t next = 0;
+  Stepper stepper([&](QWidget* top) {
+    if (auto* box = qobject_cast<QMessageBox*>(top)) {
+      messages << box->text();
+      box->accept();
+      return false;
+    }
+    if (steps[next](top)) ++next;
+    return next == steps.size();
+  });
+  run();
+  return next;
+}
+
+// A step that closes `window` (set by an earlier step) once it is on top and enabled again.
+inline Step CloseWhenEnabled(QWidget* const& window) {
+  return [&window](QWidget* top) {
+    if (top != window || !top->isEnabled()) return false;
+    top->close();
+    return true;
+  };
+}
 
 inline QString LabelText(QWidget* window, int id) {
   const auto* label = window->findChild<QLabel*>(QStringLiteral("control%1").arg(id));

@@ -51,7 +51,7 @@ TEST(OrganizerWindowGui, ListsTheDemoEntriesAndAddsOneWithTheCalendarAndTimePick
   QWidget* organizer = nullptr;
   int rows = 0;
   bool bold = false;
-  const std::vector<std::function<bool(QWidget*)>> steps = {
+  const std::vector<Step> steps = {
       [&](QWidget* top) {
         if (!IsReadyMainWindow(top) || !top->isEnabled()) return false;
         mainWindow = top;
@@ -82,25 +82,9 @@ TEST(OrganizerWindowGui, ListsTheDemoEntriesAndAddsOneWithTheCalendarAndTimePick
         top->close();
         return true;
       },
-      [&](QWidget* top) {
-        if (top != mainWindow || !top->isEnabled()) return false;
-        top->close();
-        return true;
-      },
+      CloseWhenEnabled(mainWindow),
   };
-  std::size_t next = 0;
-  Stepper stepper([&](QWidget* top) {
-    if (auto* box = qobject_cast<QMessageBox*>(top)) {
-      messages << box->text();
-      box->accept();
-      return false;
-    }
-    if (steps[next](top)) ++next;
-    return next == steps.size();
-  });
-  app::RunProgram(ui, {});
-
-  EXPECT_EQ(next, steps.size());
+  EXPECT_EQ(RunThroughSteps(steps, messages, [&] { app::RunProgram(ui, {}); }), steps.size());
   EXPECT_TRUE(messages.isEmpty()) << messages.join(" | ").toStdString();
   EXPECT_EQ(rows, 50);
   EXPECT_EQ(shown.join("\n").toStdString(),

@@ -73,7 +73,7 @@ TEST(ServicesWindowsGui, EachWindowShowsThePhonesValues) {
     ClickLater(top, next);
     return true;
   };
-  const std::vector<std::function<bool(QWidget*)>> steps = {
+  const std::vector<Step> steps = {
       [&](QWidget* top) {
         if (!IsReadyMainWindow(top) || !top->isEnabled()) return false;
         mainWindow = top;
@@ -113,25 +113,9 @@ TEST(ServicesWindowsGui, EachWindowShowsThePhonesValues) {
         ClickLater(top, 1);
         return true;
       },
-      [&](QWidget* top) {
-        if (top != mainWindow || !top->isEnabled()) return false;
-        top->close();
-        return true;
-      },
+      CloseWhenEnabled(mainWindow),
   };
-  std::size_t next = 0;
-  Stepper stepper([&](QWidget* top) {
-    if (auto* box = qobject_cast<QMessageBox*>(top)) {
-      messages << box->text();
-      box->accept();
-      return false;
-    }
-    if (steps[next](top)) ++next;
-    return next == steps.size();
-  });
-  app::RunProgram(ui, {});
-
-  EXPECT_EQ(next, steps.size());
+  EXPECT_EQ(RunThroughSteps(steps, messages, [&] { app::RunProgram(ui, {}); }), steps.size());
   EXPECT_TRUE(messages.isEmpty()) << messages.join(" | ").toStdString();
   EXPECT_EQ(reasons.join(" | ").toStdString(),
             "Always | If busy | If no answer | If not available");

@@ -89,7 +89,7 @@ TEST(SmsListGui, ShowsViewsAndSortsTheDemoMessagesAndCountsTheReplyAsTyped) {
   int rows = 0;
   bool indexRightAligned = false;
   QStringList counts, ucs2Row, nordnetzRow, view, bySender, reply;
-  const std::vector<std::function<bool(QWidget*)>> steps = {
+  const std::vector<Step> steps = {
       [&](QWidget* top) {
         if (!IsReadyMainWindow(top) || !top->isEnabled()) return false;
         mainWindow = top;
@@ -140,30 +140,10 @@ TEST(SmsListGui, ShowsViewsAndSortsTheDemoMessagesAndCountsTheReplyAsTyped) {
         ClickLater(top, 2);
         return true;
       },
-      [&](QWidget* top) {
-        if (top != listWindow || !top->isEnabled()) return false;
-        top->close();
-        return true;
-      },
-      [&](QWidget* top) {
-        if (top != mainWindow || !top->isEnabled()) return false;
-        top->close();
-        return true;
-      },
+      CloseWhenEnabled(listWindow),
+      CloseWhenEnabled(mainWindow),
   };
-  std::size_t next = 0;
-  Stepper stepper([&](QWidget* top) {
-    if (auto* box = qobject_cast<QMessageBox*>(top)) {
-      messages << box->text();
-      box->accept();
-      return false;
-    }
-    if (steps[next](top)) ++next;
-    return next == steps.size();
-  });
-  app::RunProgram(ui, {});
-
-  EXPECT_EQ(next, steps.size());
+  EXPECT_EQ(RunThroughSteps(steps, messages, [&] { app::RunProgram(ui, {}); }), steps.size());
   EXPECT_TRUE(messages.isEmpty()) << messages.join(" | ").toStdString();
   EXPECT_EQ(rows, 15);
   EXPECT_TRUE(indexRightAligned);  // the storage index column

@@ -5,29 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "gammu_run.h"
 #include "scenario.h"
 
 namespace telvane::testing {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-// Runs gammu once against the scenario's phone; its output and error text together.
-ProgramRun Gammu(const Scenario& scenario, const Lines& arguments) {
-  const auto gammu = FindOnPath("gammu");
-  if (!gammu) {
-    ADD_FAILURE() << "gammu is not installed (Debian package \"gammu\"); this test needs it";
-    return {};
-  }
-  const auto rc = scenario.Folder() / "gammurc";
-  WriteFile(rc,
-            "[gammu]\ndevice = " + (scenario.Folder() / "phone").string() + "\nconnection = at\n");
-  Lines command{*gammu, "-c", rc.string()};
-  command.insert(command.end(), arguments.begin(), arguments.end());
-  ProgramRun run = RunProgram(command);
-  run.out += run.err;
-  return run;
-}
 
 bool Has(const std::string& output, const std::string& text) {
   return output.find(text) != std::string::npos;

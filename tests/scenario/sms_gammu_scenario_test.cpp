@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "gammu_run.h"
 #include "scenario.h"
 #include "support/temp_dir.h"
 
@@ -21,23 +22,6 @@ std::string Phone(const std::string& faults = "") {
     {"position": 1, "number": "+491701112233", "name": "Eigene Nummer"},
     {"position": 2, "number": "+491701112234", "name": "Fax"}]}, "faults": [)" +
          faults + "]}";
-}
-
-// Runs gammu once against the scenario's phone; its output and error text together.
-ProgramRun Gammu(const Scenario& scenario, const Lines& arguments) {
-  const auto gammu = FindOnPath("gammu");
-  if (!gammu) {
-    ADD_FAILURE() << "gammu is not installed (Debian package \"gammu\"); this test needs it";
-    return {};
-  }
-  const auto rc = scenario.Folder() / "gammurc";
-  WriteFile(rc,
-            "[gammu]\ndevice = " + (scenario.Folder() / "phone").string() + "\nconnection = at\n");
-  Lines command{*gammu, "-c", rc.string()};
-  command.insert(command.end(), arguments.begin(), arguments.end());
-  ProgramRun run = RunProgram(command);
-  run.out += run.err;
-  return run;
 }
 
 bool Has(const std::string& output, const std::string& lines) {
