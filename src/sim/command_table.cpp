@@ -33,6 +33,8 @@ CommandTable StandardCommandTable() {
   AddPhonebookCommands(table);
   AddCallCommands(table);
   AddPowerCommands(table);
+  AddNetworkCommands(table);
+  AddOperatorCommands(table);
   return table;
 }
 

@@ -8,6 +8,7 @@
 
 #include "sim/binary_objects.h"
 #include "sim/faults.h"
+#include "sim/network_state.h"
 #include "sim/phone_books.h"
 
 namespace telvane::sim {
@@ -30,7 +31,9 @@ struct NetworkStatus {
   std::string lac = "0F3C";  // location area code, 4 hex digits
   std::string ci = "A1B2";   // cell id, 4 hex digits
   std::string operatorName = "Nordnetz";
-  int operatorMode = 0;  // +COPS <mode>: 0 automatic .. 4 manual/automatic
+  std::string operatorCode = "26201";  // numeric network code, 5 or 6 digits
+  Route route;                         // when it has points, they replace the fields above
+  int operatorMode = 0;                // +COPS <mode>: 0 automatic .. 4 manual/automatic
 };
 
 struct Range {
@@ -93,9 +96,10 @@ struct PhoneState {
   std::string serviceCentre = "+491770000000";
   PhoneBooks books;
   ObjectStore objects;
-  std::string pin2 = "1234";      // the SIM's PIN2, asked for before fixed-dialling writes
-  std::string dialResult = "OK";  // how calls end: OK, NO CARRIER, BUSY or NO DIALTONE
-  std::vector<Fault> faults;      // armed when the phone is served; written back as loaded
+  std::string pin2 = "1234";              // the SIM's PIN2, asked for before fixed-dialling writes
+  std::string dialResult = "OK";          // how calls end: OK, NO CARRIER, BUSY or NO DIALTONE
+  std::vector<CurrentCall> currentCalls;  // calls in progress (AT+CLCC)
+  std::vector<Fault> faults;              // armed when the phone is served; written back as loaded
   // Sections this version does not interpret (operators, forwarding, profile, and any
   // unknown key), kept as JSON text and written back unchanged.
   std::map<std::string, std::string> keptSections;

@@ -144,6 +144,8 @@ void ReadStatus(const ObjectReader& in, NetworkStatus& out) {
   const ObjectReader op = in.Object("operator");
   op.String("name", out.operatorName);
   op.Int("mode", out.operatorMode);
+  op.String("code", out.operatorCode);
+  ReadRoute(in.Find("route"), out.route);
 }
 
 void ReadAudio(const ObjectReader& in, Audio& out) {
@@ -280,10 +282,13 @@ std::string PhoneStateToJson(const PhoneState& state) {
                       {"imsi", id.imsi},
                       {"iccid", id.iccid}};
   const NetworkStatus& st = state.status;
-  root["status"] = {{"battery", {{"status", st.batteryStatus}, {"charge", st.batteryCharge}}},
-                    {"signal", {{"rssi", st.rssi}, {"ber", st.ber}}},
-                    {"registration", {{"state", st.registration}, {"lac", st.lac}, {"ci", st.ci}}},
-                    {"operator", {{"name", st.operatorName}, {"mode", st.operatorMode}}}};
+  root["status"] = {
+      {"battery", {{"status", st.batteryStatus}, {"charge", st.batteryCharge}}},
+      {"signal", {{"rssi", st.rssi}, {"ber", st.ber}}},
+      {"registration", {{"state", st.registration}, {"lac", st.lac}, {"ci", st.ci}}},
+      {"operator",
+       {{"name", st.operatorName}, {"mode", st.operatorMode}, {"code", st.operatorCode}}}};
+  if (!st.route.points.empty()) root["status"]["route"] = RouteJson(st.route);
   const Audio& au = state.audio;
   root["audio"] = {{"toneRange", RangeJson(au.toneRange)},
                    {"volumeRange", RangeJson(au.volumeRange)},
@@ -309,7 +314,8 @@ std::string PhoneStateToJson(const PhoneState& state) {
   root["phonebooks"] = PhoneBooksJson(state.books);
   root["objects"] = ObjectsJson(state.objects);
   root["locks"] = {{"pin2", state.pin2}};
-  root["calls"] = {{"dialResult", state.dialResult}};
+  root["calls"] = {{"dialResult", state.dialResult},
+                   {"current", CurrentCallsJson(state.currentCalls)}};
   root["faults"] = OrderedJson::array();
   for (const Fault& fault : state.faults) {
     root["faults"].push_back({{"kind", std::string(FaultKindName(fault.kind))},
@@ -358,6 +364,10 @@ PhoneState PhoneStateFromJson(std::string_view text) {
   ReadObjects(in.Find("objects"), state.objects);
   ReadLocks(in.Find("locks"), state.pin2);
   ReadCalls(in.Find("calls"), state.dialResult);
+  if (const Json* calls = in.Find("calls"); calls != nullptr && calls->is_object()) {
+    ReadCurrentCalls(calls->contains("current") ? &(*calls)["current"] : nullptr,
+                     state.currentCalls);
+  }
   // Kept sections are written back with their keys in the order of the file.
   const OrderedJson ordered = ParseLimited<OrderedJson>(text);
   for (const auto& [key, value] : ordered.items()) {
