@@ -9,6 +9,7 @@
 #include "app/phone_status.h"
 #include "command_mode/command_mode_window.h"
 #include "link/answer_reader.h"
+#include "network/windows/net_info_window.h"
 #include "network/windows/net_monitor_window.h"
 #include "objects/windows/logo_transfer.h"
 #include "objects/windows/ring_tone_transfer.h"
@@ -30,7 +31,7 @@ constexpr ui::Tooltip kMainTooltips[] = {
     {kSyncTime, 10}, {kSmsList, 15},    {kCallForwarding, 55}, {kLocks, 56}};
 
 // Functions whose windows are not part of the program yet stay disabled.
-constexpr int kUnbuiltButtons[] = {kOrganizer, kNetinfo, kCallForwarding, kLocks, kProfile};
+constexpr int kUnbuiltButtons[] = {kOrganizer, kCallForwarding, kLocks, kProfile};
 
 constexpr int kNoModemControls[] = {kOrganizer, kSendLogo, kDeleteLogo,
                                     kSendTone,  kSyncTime, kTest};
@@ -218,6 +219,14 @@ void MainWindow::OnCommand(ui::Dialog& dialog, int commandId) {
       break;
     }
     case kSmsList: RunSmsList(dialog); break;
+    case kNetinfo: {
+      network::NetInfoWindow window(context_, ui_, [&dialog](const network::Registered& r) {
+        if (r.operatorText) dialog.SetText(kOperator, *r.operatorText);
+        if (r.registration) dialog.SetText(kNet, *r.registration);
+      });
+      ui_.RunModal(network::NetInfoWindow::kTemplate, window, &dialog);
+      break;
+    }
     case kNetmonitor: {
       network::NetMonitorWindow monitor(context_, ui_);
       ui_.RunModal(network::NetMonitorWindow::kTemplate, monitor, &dialog);

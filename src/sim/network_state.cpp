@@ -67,7 +67,89 @@ RoutePoint ReadPoint(const Json& item, const std::string& path) {
   return point;
 }
 
+FoundOperator ReadFound(const Json& item, const std::string& path) {
+  if (!item.is_object()) Fail(path, "must be an object");
+  FoundOperator found;
+  found.state = Int(item, "state", path, found.state, 0, 3);
+  found.name =
+      Text(item, "name", path, "", IsOperatorName, "must be 1-24 printable characters without \"");
+  found.code = Text(item, "code", path, "", IsNetworkCode, "must be 5 or 6 digits");
+  if (found.code.empty()) Fail(path + ".code", "is missing");
+  return found;
+}
+
+KnownOperatorName ReadKnown(const Json& item, const std::string& path) {
+  if (!item.is_object()) Fail(path, "must be an object");
+  KnownOperatorName known;
+  known.code = Text(item, "code", path, "", IsNetworkCode, "must be 5 or 6 digits");
+  known.name =
+      Text(item, "name", path, "", IsOperatorName, "must be 1-24 printable characters without \"");
+  if (known.code.empty()) Fail(path + ".code", "is missing");
+  return known;
+}
+
+void ReadPreferred(const Json& section, Operators& out) {
+  const std::string path = "operators.preferred";
+  if (!section.is_object()) Fail(path, "must be an object");
+  out.preferredSize = Int(section, "size", path, out.preferredSize, 1, kMaxPreferredSize);
+  if (const auto it = section.find("entries"); it != section.end()) {
+    const Json& entries = List(*it, path + ".entries", kMaxPreferredSize);
+    out.preferred.clear();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+      const std::string at = path + ".entries[" + std::to_string(i) + "]";
+      if (!entries[i].is_object()) Fail(at, "must be an object");
+      const int index = Int(entries[i], "index", at, 0, 1, out.preferredSize);
+      if (index == 0) Fail(at + ".index", "is missing");
+      out.preferred[index] =
+          Text(entries[i], "code", at, "", IsNetworkCode, "must be 5 or 6 digits");
+    }
+  }
+}
+
 }  // namespace
+
+void ReadOperators(const Json* section, Operators& out) {
+  if (section == nullptr) return;
+  const std::string path = "operators";
+  if (!section->is_object()) Fail(path, "must be an object");
+  if (const auto it = section->find("known"); it != section->end()) {
+    const Json& known = List(*it, path + ".known", kMaxKnownOperatorNames);
+    out.known.emplace();
+    for (std::size_t i = 0; i < known.size(); ++i) {
+      out.known->push_back(ReadKnown(known[i], path + ".known[" + std::to_string(i) + "]"));
+    }
+  }
+  if (const auto it = section->find("preferred"); it != section->end()) ReadPreferred(*it, out);
+  if (const auto it = section->find("found"); it != section->end()) {
+    const Json& found = List(*it, path + ".found", 100);
+    out.found.clear();
+    for (std::size_t i = 0; i < found.size(); ++i) {
+      out.found.push_back(ReadFound(found[i], path + ".found[" + std::to_string(i) + "]"));
+    }
+  }
+  out.searchSeconds = Int(*section, "searchSeconds", path, out.searchSeconds, 0, 600);
+}
+
+nlohmann::ordered_json OperatorsJson(const Operators& operators) {
+  nlohmann::ordered_json root;
+  if (operators.known) {
+    root["known"] = nlohmann::ordered_json::array();
+    for (const KnownOperatorName& k : *operators.known) {
+      root["known"].push_back({{"code", k.code}, {"name", k.name}});
+    }
+  }
+  nlohmann::ordered_json entries = nlohmann::ordered_json::array();
+  for (const auto& [index, code] : operators.preferred) {
+    entries.push_back({{"index", index}, {"code", code}});
+  }
+  root["preferred"] = {{"size", operators.preferredSize}, {"entries", std::move(entries)}};
+  root["found"] = nlohmann::ordered_json::array();
+  for (const FoundOperator& f : operators.found) {
+    root["found"].push_back({{"state", f.state}, {"name", f.name}, {"code", f.code}});
+  }
+  root["searchSeconds"] = operators.searchSeconds;
+  return root;
+}
 
 bool IsNetworkCode(std::string_view code) {
   return (code.size() == 5 || code.size() == 6) &&

@@ -2,9 +2,13 @@
 // moves along and the calls in progress. Read from and written to the state file.
 #pragma once
 
+#include <map>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "sim/known_operators.h"
 
 namespace telvane::sim {
 
@@ -35,13 +39,40 @@ struct CurrentCall {
   int type = 129;
 };
 
+// A network a search finds (AT+COPS=?).
+struct FoundOperator {
+  int state = 1;  // 0 unknown, 1 available, 2 current, 3 forbidden
+  std::string name;
+  std::string code;
+};
+
+// The operator lists: names known (AT^SPLM), the preferred list (AT^SPLR, AT^SPLW) and
+// what a search finds after searchSeconds.
+struct Operators {
+  std::optional<std::vector<KnownOperatorName>> known;  // none: DefaultKnownOperators()
+  int preferredSize = 10;
+  std::map<int, std::string> preferred = {{1, "23415"}, {2, "20801"}, {4, "26202"}};
+  std::vector<FoundOperator> found = {
+      {2, "Nordnetz", "26201"}, {1, "Suednetz", "26202"}, {3, "Westnetz", "26203"}};
+  int searchSeconds = 15;
+
+  const std::vector<KnownOperatorName>& Known() const {
+    return known ? *known : DefaultKnownOperators();
+  }
+};
+
 inline constexpr std::size_t kMaxRoutePoints = 1000;
+inline constexpr std::size_t kMaxKnownOperatorNames = 2000;
+inline constexpr int kMaxPreferredSize = 200;
 inline constexpr std::size_t kMaxCurrentCalls = 7;
 
 // "status.route" and "calls.current"; each throws std::runtime_error naming the key and
 // the problem. A missing section (nullptr) keeps the default.
 void ReadRoute(const nlohmann::json* section, Route& out);
 void ReadCurrentCalls(const nlohmann::json* section, std::vector<CurrentCall>& out);
+// "operators": known, preferred {size, entries}, found, searchSeconds.
+void ReadOperators(const nlohmann::json* section, Operators& out);
+nlohmann::ordered_json OperatorsJson(const Operators& operators);
 nlohmann::ordered_json RouteJson(const Route& route);
 nlohmann::ordered_json CurrentCallsJson(const std::vector<CurrentCall>& calls);
 

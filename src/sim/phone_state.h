@@ -99,6 +99,7 @@ struct PhoneState {
   std::string pin2 = "1234";              // the SIM's PIN2, asked for before fixed-dialling writes
   std::string dialResult = "OK";          // how calls end: OK, NO CARRIER, BUSY or NO DIALTONE
   std::vector<CurrentCall> currentCalls;  // calls in progress (AT+CLCC)
+  Operators operators;                    // known, preferred and found operators
   std::vector<Fault> faults;              // armed when the phone is served; written back as loaded
   // Sections this version does not interpret (operators, forwarding, profile, and any
   // unknown key), kept as JSON text and written back unchanged.

@@ -26,7 +26,7 @@ constexpr std::uintmax_t kMaxStateFileBytes = 16 * 1024 * 1024;
 // Deeper documents are refused: writing them back would recurse that deep.
 constexpr int kMaxNesting = 64;
 // The top-level keys read here; any other is kept as it is.
-constexpr std::array<std::string_view, 16> kKnownSections{"identity",
+constexpr std::array<std::string_view, 17> kKnownSections{"identity",
                                                           "status",
                                                           "audio",
                                                           "clock",
@@ -41,7 +41,8 @@ constexpr std::array<std::string_view, 16> kKnownSections{"identity",
                                                           "phonebooks",
                                                           "objects",
                                                           "locks",
-                                                          "calls"};
+                                                          "calls",
+                                                          "operators"};
 
 [[noreturn]] void Fail(const std::string& path, const std::string& problem) {
   throw std::runtime_error(path + " " + problem);
@@ -316,6 +317,7 @@ std::string PhoneStateToJson(const PhoneState& state) {
   root["locks"] = {{"pin2", state.pin2}};
   root["calls"] = {{"dialResult", state.dialResult},
                    {"current", CurrentCallsJson(state.currentCalls)}};
+  root["operators"] = OperatorsJson(state.operators);
   root["faults"] = OrderedJson::array();
   for (const Fault& fault : state.faults) {
     root["faults"].push_back({{"kind", std::string(FaultKindName(fault.kind))},
@@ -364,6 +366,7 @@ PhoneState PhoneStateFromJson(std::string_view text) {
   ReadObjects(in.Find("objects"), state.objects);
   ReadLocks(in.Find("locks"), state.pin2);
   ReadCalls(in.Find("calls"), state.dialResult);
+  ReadOperators(in.Find("operators"), state.operators);
   if (const Json* calls = in.Find("calls"); calls != nullptr && calls->is_object()) {
     ReadCurrentCalls(calls->contains("current") ? &(*calls)["current"] : nullptr,
                      state.currentCalls);
