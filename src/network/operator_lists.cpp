@@ -6,10 +6,11 @@
 namespace telvane::network {
 namespace {
 
-// A code in quotes: digits only, more than zero.
+// A network code in quotes: country and network code, 5 or 6 digits.
 std::optional<int> QuotedCode(link::AnswerCursor& cursor) {
   const auto text = cursor.Quoted();
-  if (!text || text->empty() || text->find_first_not_of("0123456789") != text->npos) {
+  if (!text || text->size() < 5 || text->size() > 6 ||
+      text->find_first_not_of("0123456789") != text->npos) {
     return std::nullopt;
   }
   const auto code = base::LeadingDecimal(*text);
@@ -74,6 +75,11 @@ std::optional<int> ParsePreferredCode(std::string_view answer) {
   auto line = cursor.LineAfter("^SPLR:");
   if (!line) return 0;
   if (!line->Number() || !line->SkipPast(',')) return std::nullopt;
+  link::AnswerCursor code = *line;
+  if (const auto text = code.Quoted();
+      text && !text->empty() && text->find_first_not_of('0') == text->npos) {
+    return 0;  // a code of 0 marks a free entry too
+  }
   return QuotedCode(*line);
 }
 
@@ -84,7 +90,10 @@ std::vector<FoundNetwork> ParseFoundNetworks(std::string_view answer) {
   if (!line) return found;
   while (found.size() < kMaxFoundNetworks && line->SkipPast('(')) {
     link::AnswerCursor group = *line;
-    if (auto network = ParseFoundGroup(group)) found.push_back(std::move(*network));
+    if (auto network = ParseFoundGroup(group)) {
+      found.push_back(std::move(*network));
+      *line = group;  // a "(" inside a name starts no entry
+    }
   }
   return found;
 }
