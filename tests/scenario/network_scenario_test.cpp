@@ -160,5 +160,43 @@ click 40001
   EXPECT_TRUE(std::regex_match(log, lines)) << log;
 }
 
+// Runs gammu once against the scenario's phone; its output and error text together.
+ProgramRun Gammu(const Scenario& scenario, const Lines& arguments) {
+  const auto gammu = FindOnPath("gammu");
+  if (!gammu) {
+    ADD_FAILURE() << "gammu is not installed (Debian package \"gammu\"); this test needs it";
+    return {};
+  }
+  const auto rc = scenario.Folder() / "gammurc";
+  WriteFile(rc,
+            "[gammu]\ndevice = " + (scenario.Folder() / "phone").string() + "\nconnection = at\n");
+  Lines command{*gammu, "-c", rc.string()};
+  command.insert(command.end(), arguments.begin(), arguments.end());
+  ProgramRun run = RunProgram(command);
+  run.out += run.err;
+  return run;
+}
+
+TEST(NetworkGammuScenario, GammuReadsTheRouteAndPutsThePhoneBackOnAutomaticSelection) {
+  Scenario scenario(R"({"status": {"operator": {"mode": 1}, "route": {"advance": "time",
+    "points": [{"seconds": 600, "code": "26202", "name": "Suednetz", "registration": 5,
+                "lac": "0D2F", "ci": "1A2B", "rssi": 20}]}}})");
+  const ProgramRun info = Gammu(scenario, {"networkinfo"});
+  EXPECT_EQ(info.status, 0) << info.out;
+  for (const char* line : {"Network state        : roaming network", "LAC 0D2F, CID 1A2B",
+                           "Name in phone        : \"Suednetz\""}) {
+    EXPECT_NE(info.out.find(line), std::string::npos) << line << "\n" << info.out;
+  }
+  EXPECT_NE(info.out.find("262 02"), std::string::npos) << info.out;
+
+  const ProgramRun automatic = Gammu(scenario, {"setautonetworklogin"});
+  EXPECT_EQ(automatic.status, 0) << automatic.out;
+  const ScriptRun run = scenario.Run(R"(
+expect text 1068 0,0,"Suednetz"
+click 40001
+)");
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+}
+
 }  // namespace
 }  // namespace telvane::testing
