@@ -34,10 +34,12 @@ std::optional<FoundNetwork> ParseFoundGroup(link::AnswerCursor& group) {
 // Restores the exchange's bounds when the search ends, whichever way.
 class SearchTiming {
  public:
-  explicit SearchTiming(link::Exchange& exchange) : exchange_(exchange), kept_(exchange.Timing()) {
+  SearchTiming(link::Exchange& exchange, std::chrono::milliseconds limit)
+      : exchange_(exchange), kept_(exchange.Timing()) {
     link::ExchangeTiming search = kept_;
-    search.firstByteWait = std::max(search.firstByteWait, std::chrono::milliseconds(kSearchLimit));
-    search.answerLimit = std::max(search.answerLimit, std::chrono::milliseconds(kSearchLimit));
+    search.firstByteWait = limit;
+    search.stallLimit = limit;
+    search.answerLimit = std::max(search.answerLimit, limit);
     exchange_.SetTiming(search);
   }
   ~SearchTiming() { exchange_.SetTiming(kept_); }
@@ -48,6 +50,17 @@ class SearchTiming {
   link::Exchange& exchange_;
   link::ExchangeTiming kept_;
 };
+
+// After a search that outlasted its bound the phone may still answer it. A character
+// aborts a running search (V.250); "AT" is sent until its answer holds no search result, at
+// most three times, so a late search answer is never taken for a later command's.
+void Resynchronise(link::Exchange& exchange) {
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    if (exchange.SendCommand("AT") && link::CountOccurrences(exchange.Answer(), "+COPS:") == 0) {
+      return;
+    }
+  }
+}
 
 }  // namespace
 
@@ -131,10 +144,20 @@ std::optional<std::vector<PreferredSlot>> ReadPreferredOperators(
   return slots;
 }
 
-std::optional<std::vector<FoundNetwork>> SearchNetworks(link::Exchange& exchange) {
-  const SearchTiming timing(exchange);
-  if (!exchange.SendCommand("AT+COPS=?")) return std::nullopt;
-  return ParseFoundNetworks(exchange.Answer());
+std::optional<std::vector<FoundNetwork>> SearchNetworks(link::Exchange& exchange,
+                                                        std::chrono::milliseconds limit) {
+  bool answered = false;
+  {
+    const SearchTiming timing(exchange, limit);
+    answered = exchange.SendCommand("AT+COPS=?");
+  }
+  if (answered) return ParseFoundNetworks(exchange.Answer());
+  const link::ExchangeFailure failure = exchange.LastFailure();
+  if (failure == link::ExchangeFailure::NoAnswer || failure == link::ExchangeFailure::Stalled ||
+      failure == link::ExchangeFailure::TooLong) {
+    Resynchronise(exchange);
+  }
+  return std::nullopt;
 }
 
 bool WritePreferred(link::Exchange& exchange, int index, int code) {

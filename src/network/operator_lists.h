@@ -62,8 +62,10 @@ std::optional<std::vector<KnownOperator>> ReadKnownOperators(link::Exchange& exc
 // whose command fails has no slot. None when the range cannot be read.
 std::optional<std::vector<PreferredSlot>> ReadPreferredOperators(
     link::Exchange& exchange, const std::vector<KnownOperator>& known);
-// AT+COPS=? with its own bound of kSearchLimit; none when it fails.
-std::optional<std::vector<FoundNetwork>> SearchNetworks(link::Exchange& exchange);
+// AT+COPS=? with its own bound (first byte and whole answer); none when it fails. After a
+// search that ran past the bound, "AT" is exchanged until no late search answer is left.
+std::optional<std::vector<FoundNetwork>> SearchNetworks(
+    link::Exchange& exchange, std::chrono::milliseconds limit = kSearchLimit);
 
 // AT^SPLW=<index>,<code> and AT^SPLW=<index> (empties the entry).
 bool WritePreferred(link::Exchange& exchange, int index, int code);

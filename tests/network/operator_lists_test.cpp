@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "link/link_fixture.h"
+
 namespace telvane::network {
 namespace {
 
@@ -52,3 +54,23 @@ TEST(OperatorListsTest, FoundNetworks) {
 
 }  // namespace
 }  // namespace telvane::network
+
+namespace telvane::testing {
+namespace {
+
+TEST_F(SerialExchangeTest, ALateSearchAnswerNeverReachesTheNextCommand) {
+  using std::chrono::milliseconds;
+  peer_.OnNextLine(
+      {{milliseconds(400), "\r\n+COPS: (2,\"Nordnetz\",,\"26201\"),,(0-4),(0-2)\r\n\r\nOK\r\n"}});
+  peer_.OnNextLine({{milliseconds(300), "\r\nOK\r\n"}});
+  peer_.Reply("\r\nOK\r\n");
+  peer_.Reply("\r\n+CSQ: 17,99\r\n\r\nOK\r\n");
+  EXPECT_FALSE(network::SearchNetworks(exchange_, milliseconds(150)).has_value());
+  ASSERT_TRUE(exchange_.SendCommand("AT+CSQ"));
+  EXPECT_EQ(exchange_.LastAnswerToken(), "17,99");
+  EXPECT_EQ(peer_.Lines(), (std::vector<std::string>{"AT+COPS=?", "AT", "AT", "AT+CSQ"}));
+  EXPECT_EQ(exchange_.Timing().firstByteWait, ShortTiming().firstByteWait);
+}
+
+}  // namespace
+}  // namespace telvane::testing
