@@ -34,6 +34,18 @@ bool Register(PhoneState& state, const std::string& wanted, bool numeric) {
   return true;
 }
 
+// Automatic selection goes back to the home network, the one whose code begins the IMSI,
+// when a search finds it; otherwise the phone stays where it is.
+void RegisterHome(PhoneState& state) {
+  const std::string& imsi = state.identity.imsi;
+  for (const FoundOperator& f : state.operators.found) {
+    if (imsi.starts_with(f.code) && f.state != 3) {
+      Register(state, f.code, true);
+      return;
+    }
+  }
+}
+
 // The search: "+COPS: (2,"Nordnetz",,"26201"),(1,...),,(0-4),(0-2)" after searchSeconds.
 Reply Search(const Operators& operators) {
   std::string line = "+COPS: ";
@@ -66,6 +78,7 @@ Reply SelectOperator(CommandContext& context, const CommandRequest& request) {
       return Reply::Cme(CmeError::kNoNetworkService);
     }
   }
+  if (*mode == 0) RegisterHome(context.State());
   status.operatorMode = *mode;
   status.registration = *mode == 2 ? 0 : (status.registration == 0 ? 1 : status.registration);
   context.MarkChanged();

@@ -189,9 +189,14 @@ TEST(NetworkGammuScenario, GammuReadsTheRouteAndPutsThePhoneBackOnAutomaticSelec
   }
   EXPECT_NE(info.out.find("262 02"), std::string::npos) << info.out;
 
-  const ProgramRun automatic = Gammu(scenario, {"setautonetworklogin"});
+  // Manually on a foreign network; the home network is the one the IMSI begins with.
+  Scenario manual(R"({"identity": {"imsi": "262020123456789"},
+    "status": {"operator": {"mode": 1, "name": "Nordnetz", "code": "26201"}},
+    "operators": {"found": [{"state": 2, "name": "Nordnetz", "code": "26201"},
+                            {"state": 1, "name": "Suednetz", "code": "26202"}]}})");
+  const ProgramRun automatic = Gammu(manual, {"setautonetworklogin"});
   EXPECT_EQ(automatic.status, 0) << automatic.out;
-  const ScriptRun run = scenario.Run(R"(
+  const ScriptRun run = manual.Run(R"(
 expect text 1068 0,0,"Suednetz"
 click 40001
 )");
