@@ -9,6 +9,8 @@
 #include "app/phone_status.h"
 #include "command_mode/command_mode_window.h"
 #include "link/answer_reader.h"
+#include "network/windows/net_info_window.h"
+#include "network/windows/net_monitor_window.h"
 #include "objects/windows/logo_transfer.h"
 #include "objects/windows/ring_tone_transfer.h"
 #include "organizer/windows/organizer_windows.h"
@@ -33,9 +35,6 @@ constexpr ui::Tooltip kMainTooltips[] = {
     {kSendLogo, 2},  {kDeleteLogo, 13}, {kSendTone, 3},        {kSwitchOff, 4},
     {kSyncTime, 10}, {kSmsList, 15},    {kCallForwarding, 55}, {kLocks, 56}};
 
-// Functions whose windows are not part of the program yet stay disabled.
-constexpr int kUnbuiltButtons[] = {kNetinfo, kNetmonitor};
-
 constexpr int kNoModemControls[] = {kOrganizer, kSendLogo, kDeleteLogo,
                                     kSendTone,  kSyncTime, kTest};
 
@@ -54,10 +53,6 @@ void MainWindow::Report(bool success, int successString, int failureString) {
   }
 }
 
-void MainWindow::DisableUnbuiltFunctions(ui::Dialog& dialog) {
-  for (int id : kUnbuiltButtons) dialog.Enable(id, false);
-}
-
 void MainWindow::OnInit(ui::Dialog& dialog) {
   ui::AddTooltips(dialog, kMainTooltips);
   if (context_.settings.noModem != 0) {
@@ -65,7 +60,6 @@ void MainWindow::OnInit(ui::Dialog& dialog) {
     dialog.EnableMenuItem(kDownloadTone, false);
     for (int id : kNoModemControls) dialog.Enable(id, false);
   }
-  DisableUnbuiltFunctions(dialog);
   // Command mode is reached through the "-c" switch; the menu entry stays greyed.
   dialog.EnableMenuItem(kCommandMode, false);
 
@@ -237,6 +231,20 @@ void MainWindow::OnCommand(ui::Dialog& dialog, int commandId) {
     case kCallForwarding:
     case kLocks:
     case kProfile: RunCallService(dialog, commandId); break;
+    case kNetinfo: {
+      network::NetInfoWindow window(context_, ui_, [&dialog](const network::Registered& r) {
+        if (r.operatorText) dialog.SetText(kOperator, *r.operatorText);
+        if (r.registration) dialog.SetText(kNet, *r.registration);
+      });
+      ui_.RunModal(network::NetInfoWindow::kTemplate, window, &dialog);
+      break;
+    }
+    case kNetmonitor: {
+      network::NetMonitorWindow monitor(context_, ui_);
+      ui_.RunModal(network::NetMonitorWindow::kTemplate, monitor, &dialog);
+      RefreshStatus(dialog);
+      break;
+    }
     case kSaveMobileInfo: SaveMobileInfo(dialog); break;
     case kCommandMode: RunCommandMode(dialog, false); break;
     case kOptions: {

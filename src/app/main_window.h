@@ -31,7 +31,6 @@ class MainWindow : public ui::DialogHandler {
  private:
   bool Send(std::string_view command) { return context_.exchange.SendCommand(command); }
   std::string Token();
-  void DisableUnbuiltFunctions(ui::Dialog& dialog);
   void ReadIdentity(ui::Dialog& dialog);
   void ReadRingToneState(ui::Dialog& dialog);
   void TestTone(ui::Dialog& dialog);

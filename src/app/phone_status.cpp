@@ -1,6 +1,5 @@
 #include "app/phone_status.h"
 
-#include <cmath>
 #include <cstdio>
 
 #include "base/file_handle.h"
@@ -17,38 +16,11 @@ int BatteryBitmap(int charge) {
   return kBatteryBitmaps[4];
 }
 
-int ReceptionBitmap(int signalQuality) {
-  if (signalQuality == kSignalNotKnown) return kNoBitmap;
-  const int q = 100 * signalQuality / 30;
-  if (q < 20) return kReceptionBitmaps[0];
-  if (q < 40) return kReceptionBitmaps[1];
-  if (q < 60) return kReceptionBitmaps[2];
-  if (q < 80) return kReceptionBitmaps[3];
-  return kReceptionBitmaps[4];
-}
-
-std::string ReceptionText(int signalQuality, int languageId) {
-  if (signalQuality == kSignalNotKnown) {
-    return languageId == config::kLangGerman ? "keine Messung" : "no measurement";
-  }
-  const int d = 113 - 2 * signalQuality;
-  const double nanowatt = std::pow(10.0, -d / 10.0) * 1e6;
-  char text[64];
-  std::snprintf(text, sizeof text, "-%d dBm / %1.3f nW", d, nanowatt);
-  return text;
-}
-
 std::string FormatImsi(std::string_view imsi) {
   std::string text(imsi.substr(0, 5));
   text += '-';
   if (imsi.size() > 5) text += imsi.substr(5, 10);
   return text;
-}
-
-std::optional<std::string> OperatorText(std::string_view answer) {
-  link::AnswerCursor cursor(answer);
-  if (!cursor.SkipTo("+COPS:")) return std::nullopt;
-  return std::string(cursor.Line());
 }
 
 std::string ClockCommand(const std::tm& t) {

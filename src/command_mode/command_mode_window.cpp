@@ -22,18 +22,6 @@ std::string_view ActivityText(int languageId, int activity) {
   return languageId == config::kLangGerman ? kGerman[activity] : kOthers[activity];
 }
 
-// Marks a poll as running for as long as it lasts, whichever way it ends.
-class BusyScope {
- public:
-  explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
-  ~BusyScope() { busy_ = false; }
-  BusyScope(const BusyScope&) = delete;
-  BusyScope& operator=(const BusyScope&) = delete;
-
- private:
-  bool& busy_;
-};
-
 }  // namespace
 
 std::filesystem::path CommandModeWindow::SettingsFolder() const {
@@ -60,7 +48,7 @@ void CommandModeWindow::OnInit(ui::Dialog& dialog) {
   config::Settings& settings = context_.settings;
   if (settings.monProt != 0 && !OpenLog()) settings.monProt = 0;
 
-  busy_ = false;
+  context_.run.timedSequenceBusy = false;
   settings.waitSec = std::clamp(settings.waitSec, kMinPeriod, kMaxPeriod);
   dialog.SetRange(kPeriodUpDown, kMinPeriod, kMaxPeriod);
   dialog.SetPos(kPeriodUpDown, settings.waitSec);
@@ -115,12 +103,12 @@ void CommandModeWindow::Stop() {
 
 void CommandModeWindow::OnTimer(ui::Dialog&, int timerId) {
   if (timerId != kPollTimer) return;
-  if (!busy_) Poll();
+  if (!context_.run.timedSequenceBusy) Poll();
   ShowActivity(Activity::kWaiting);
 }
 
 void CommandModeWindow::Poll() {
-  const BusyScope busy(busy_);
+  const config::TimedSequenceScope busy(context_.run);
   dialog_->SetText(kStatus, "");
   if (context_.settings.checkSms == 0) {
     PollModuleOnly();

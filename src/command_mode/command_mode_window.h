@@ -65,7 +65,6 @@ class CommandModeWindow : public ui::DialogHandler {
   phonebook::ExternalBookTable externalBook_;
   network::ProtocolLog log_;
   bool polling_ = false;
-  bool busy_ = false;
 };
 
 }  // namespace telvane::command_mode

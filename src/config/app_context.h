@@ -3,6 +3,7 @@
 // per-run state of the subsystems.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,6 +25,26 @@ struct RunState {
   int smsCentreType = 129;
   // Messages in the phone's list as last read (the SMS list, command mode).
   int smsMessageCount = 0;
+  // True while a timer's exchange sequence runs (the net monitor's refresh, command mode's
+  // poll), so that a timer message never starts a second one.
+  bool timedSequenceBusy = false;
+  // Cell, area, network and registration of the last net monitor log line (-1 where not
+  // read), kept for the rest of the run.
+  bool netLogLineWritten = false;
+  std::array<int, 4> lastNetLogLine{};
+};
+
+// Marks a timer's exchange sequence as running for as long as it lasts, whichever way it
+// ends.
+class TimedSequenceScope {
+ public:
+  explicit TimedSequenceScope(RunState& run) : busy_(run.timedSequenceBusy) { busy_ = true; }
+  ~TimedSequenceScope() { busy_ = false; }
+  TimedSequenceScope(const TimedSequenceScope&) = delete;
+  TimedSequenceScope& operator=(const TimedSequenceScope&) = delete;
+
+ private:
+  bool& busy_;
 };
 
 struct AppContext {

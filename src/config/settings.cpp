@@ -68,6 +68,7 @@ void ReadSingleKeys(const ProfileFile& profile, Settings& s) {
   s.w2kCable = ReadInt(profile, "W2KCable", "0");
   s.smsListX = ReadInt(profile, "SMSListx", "0");
   s.tPref = ReadText(profile, "TPref", kTPrefLimit);
+  s.netLogMaxKb = ReadInt(profile, "NetLogMaxKB", "16384");
   for (int i = 0; i < kPortCount; ++i) {
     s.device[i] = profile.GetString(FamilyKey("Device", i), DefaultDevicePath(i));
   }

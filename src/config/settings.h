@@ -22,23 +22,24 @@ inline constexpr int kNoPort = -1;
 
 struct Settings {
   // Single keys, in the order start-up reads them.
-  int debug = 0;         // "Debug": read, nothing depends on it
-  int readB = 0;         // "ReadB": premature stop when reading books
-  int swapD = 0;         // "SwapD": swap SMS date
-  int port = kNoPort;    // "Port": 0..9 = COM1..COM10, -1 none chosen
-  int monRef = 2;        // "MonRef": net monitor refresh seconds
-  int monProt = 0;       // "MonProt": write the log
-  int gsmConv = 0;       // "GSMconv": character conversion for 8-bit SMS
-  int rem0 = 0;          // "Rem0": keep leading zeroes when normalising
-  int smsStat = 0;       // "SMSstat": status reports into the SMS list
-  int intPrefix = 0;     // "IntPrefix": add int. prefix for SMS
-  char separator = ',';  // "Separator": first character only; nothing depends on it
-  int noModem = 0;       // "NoModem": phone without the modem command set
-  int waitSec = 5;       // "WaitSec": command mode polling period
-  int checkSms = 0;      // "CheckSMS": command mode option
-  int w2kCable = 0;      // "W2KCable": serial port even where IrDA is offered
-  int smsListX = 0;      // "SMSListx": tall SMS list template
-  std::string tPref;     // "TPref": normalising prefix, at most 9 characters
+  int debug = 0;            // "Debug": read, nothing depends on it
+  int readB = 0;            // "ReadB": premature stop when reading books
+  int swapD = 0;            // "SwapD": swap SMS date
+  int port = kNoPort;       // "Port": 0..9 = COM1..COM10, -1 none chosen
+  int monRef = 2;           // "MonRef": net monitor refresh seconds
+  int monProt = 0;          // "MonProt": write the log
+  int gsmConv = 0;          // "GSMconv": character conversion for 8-bit SMS
+  int rem0 = 0;             // "Rem0": keep leading zeroes when normalising
+  int smsStat = 0;          // "SMSstat": status reports into the SMS list
+  int intPrefix = 0;        // "IntPrefix": add int. prefix for SMS
+  char separator = ',';     // "Separator": first character only; nothing depends on it
+  int noModem = 0;          // "NoModem": phone without the modem command set
+  int waitSec = 5;          // "WaitSec": command mode polling period
+  int checkSms = 0;         // "CheckSMS": command mode option
+  int w2kCable = 0;         // "W2KCable": serial port even where IrDA is offered
+  int smsListX = 0;         // "SMSListx": tall SMS list template
+  std::string tPref;        // "TPref": normalising prefix, at most 9 characters
+  int netLogMaxKb = 16384;  // "NetLogMaxKB": size at which TelvaneNet.csv is set aside
 
   // Key families.
   std::array<std::string, 50> ptxt;    // "Ptxt%d": predefined SMS texts

@@ -95,7 +95,11 @@ void Exchange::ClearAnswer() {
   lineStart_ = 0;
 }
 
-int Exchange::Run(Operation op, std::string_view text, bool raw) {
+bool Exchange::SendLongCommand(std::string_view command, const LineSink& onLine) {
+  return Run(Operation::Long, command, false, &onLine) != 0;
+}
+
+int Exchange::Run(Operation op, std::string_view text, bool raw, const LineSink* onLine) {
   if (busy_) {
     failure_ = ExchangeFailure::Busy;
     return 0;
@@ -110,7 +114,9 @@ int Exchange::Run(Operation op, std::string_view text, bool raw) {
   } else {
     DiscardStaleInput();
     if (SendLine(text, raw)) {
-      result = link_.Kind() == LinkKind::Irda ? ReceiveIrda(op) : ReceiveSerial(op);
+      result = onLine != nullptr                ? ReceiveLines(*onLine)
+               : link_.Kind() == LinkKind::Irda ? ReceiveIrda(op)
+                                                : ReceiveSerial(op);
     }
   }
   busy_ = false;

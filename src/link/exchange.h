@@ -25,6 +25,13 @@ inline constexpr std::size_t kDataBlockSize = 1024;
 
 inline constexpr char kCtrlZ = 0x1A;
 
+// Receives each complete line of an answer read line by line (without CR LF; empty lines
+// are left out).
+using LineSink = std::function<void(std::string_view line)>;
+// Upper bound on one answer read line by line (an operator list of a thousand names is
+// about 30 KB).
+inline constexpr std::size_t kLineAnswerLimit = 262144;
+
 struct ExchangeTiming {
   // How long the phone may take before the first byte of its answer.
   std::chrono::milliseconds firstByteWait{20000};
@@ -64,6 +71,8 @@ enum DialResult : int {
 
 class Exchange {
  public:
+  using Clock = std::chrono::steady_clock;
+
   // `pump` runs between short waits so that windows stay painted; it must not start an
   // exchange (a nested call fails with Busy).
   Exchange(PhoneLink& link, ExchangeTiming timing = {}, std::function<void()> pump = {});
@@ -74,6 +83,11 @@ class Exchange {
   // raw true: `text` is a data block sent as it stands (the caller ends it with Ctrl-Z).
   bool SendPromptCommand(std::string_view text, bool raw);
   bool SendLongCommand(std::string_view command);
+  // Sends `command` and hands the answer over line by line as it arrives, so an answer
+  // longer than the answer buffer is read whole: up to kLineAnswerLimit bytes, each line
+  // shorter than the buffer. Ends on a line that is exactly "OK" (true) or "ERROR",
+  // "+CME ERROR: ..." or "+CMS ERROR: ..." (false); the answer buffer then holds that line.
+  bool SendLongCommand(std::string_view command, const LineSink& onLine);
 
   // The last word before the first "OK\r\n" of the answer; ends the answer text right
   // after it. None when there is no "OK\r\n" or no word before it.
@@ -93,7 +107,12 @@ class Exchange {
   // Outcome of one exchange: decided with a value, or still open.
   using Verdict = std::optional<int>;
 
-  int Run(Operation op, std::string_view text, bool raw);
+  int Run(Operation op, std::string_view text, bool raw, const LineSink* onLine = nullptr);
+  int ReceiveLines(const LineSink& onLine);
+  // One read (serial) or receive (IrDA) without waiting.
+  ssize_t ReadAvailable(char* into, std::size_t size);
+  // Waits for more input after an empty read; false (failure set) when none comes.
+  bool WaitForMore(Clock::time_point deadline, bool& readableButEmpty);
   bool SendLine(std::string_view text, bool raw);
   int ReceiveSerial(Operation op);
   int ReceiveIrda(Operation op);

@@ -14,7 +14,7 @@
 namespace telvane::network {
 
 inline constexpr std::string_view kProtocolLogName = "Telvane.log";
-inline constexpr std::string_view kNetMonitorLogHeader = "date,time,cellid,lai,net,state\n";
+inline constexpr std::string_view kNetMonitorLogHeader = "date,time,cellid,lai,net,level,state\n";
 
 class ProtocolLog {
  public:

@@ -3,6 +3,7 @@
 
 #include <QButtonGroup>
 #include <QCursor>
+#include <QFont>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -230,6 +231,14 @@ void QtDialog::AddTooltip(int id, int stringId) {
   const Control* control = Find(id);
   if (control == nullptr || context_.resources == nullptr) return;
   control->widget->setToolTip(ToQt(context_.resources->String(stringId, context_.languageId)));
+}
+
+void QtDialog::SetFontSize(int id, int points) {
+  const Control* control = Find(id);
+  if (control == nullptr || points <= 0) return;
+  QFont font = control->widget->font();
+  font.setPointSize(points);
+  control->widget->setFont(font);
 }
 
 void QtDialog::EnableMenuItem(int commandId, bool enabled) {

@@ -69,6 +69,7 @@ class QtDialog final : public ui::Dialog, private DialogWindowEvents {
   void Show(int id, bool visible) override;
   void SetFocus(int id) override;
   void AddTooltip(int id, int stringId) override;
+  void SetFontSize(int id, int points) override;
   void SetTextLimit(int id, int maxCharacters) override;
   void SetChecked(int id, bool checked) override;
   bool IsChecked(int id) const override;

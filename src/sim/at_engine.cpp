@@ -195,6 +195,7 @@ std::string AtEngine::ExecuteBlock(const ReceivedUnit& unit) {
 }
 
 bool AtEngine::AppendReply(Reply reply, std::string& out) {
+  answerDelay_ += reply.delay;
   out += FrameLines(reply.lines);
   switch (reply.outcome) {
     case Reply::Outcome::kOk: return true;

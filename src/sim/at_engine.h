@@ -62,6 +62,8 @@ class AtEngine {
   const Session& SessionSettings() const { return session_; }
   // True once after a command changed the phone state.
   bool TakeStateChanged();
+  // How long the phone works before the answer of the last command line goes out.
+  std::chrono::milliseconds TakeAnswerDelay() { return std::exchange(answerDelay_, {}); }
   // The phone state with the clock as it reads now.
   PhoneState Snapshot() const;
 
@@ -88,6 +90,7 @@ class AtEngine {
   bool overlong_ = false;
   BlockHandler pendingBlock_;
   bool changed_ = false;
+  std::chrono::milliseconds answerDelay_{0};
 };
 
 }  // namespace telvane::sim

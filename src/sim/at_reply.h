@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -68,6 +69,8 @@ struct Reply {
   std::string resultText;  // kResultCode: "NO CARRIER", with its ATV0 number below
   int resultNumber = 0;
   BlockHandler onBlock;
+  // The phone works this long before it answers (a network search).
+  std::chrono::milliseconds delay{0};
 
   static Reply Ok(std::vector<std::string> lines = {}) {
     Reply reply;

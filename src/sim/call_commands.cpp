@@ -1,16 +1,16 @@
 // Voice calls: dialling a number, a book entry or the last number again, hanging up, and
 // clearing the list of dialled numbers. Every call dialled is recorded in LD.
+#include <algorithm>
+
 #include "sim/at_params.h"
 #include "sim/book_views.h"
 #include "sim/command_groups.h"
+#include "sim/network_view.h"
 
 namespace telvane::sim {
 namespace {
 
-bool Registered(CommandContext& context) {
-  const int registration = context.State().status.registration;
-  return context.SessionSettings().functionality != 0 && (registration == 1 || registration == 5);
-}
+bool Registered(CommandContext& context) { return IsRegistered(CurrentNetwork(context)); }
 
 // The name the phone shows for a number: the first SIM or fixed-dialling entry holding it.
 std::string NameOfNumber(const PhoneState& state, std::string_view number) {
@@ -24,6 +24,14 @@ std::string NameOfNumber(const PhoneState& state, std::string_view number) {
   return {};
 }
 
+// The call ATD placed, as AT+CLCC lists it: made by the phone, active, voice.
+void AddDialledCall(PhoneState& state, const std::string& number, int type) {
+  if (state.currentCalls.size() >= kMaxCurrentCalls) return;
+  int id = 1;
+  for (const CurrentCall& call : state.currentCalls) id = std::max(id, call.id + 1);
+  state.currentCalls.push_back(CurrentCall{id, 0, 0, 0, false, number, type});
+}
+
 // Places the call to `entry` and records it as dialled; the state's dial result says how the
 // call ends.
 Reply PlaceCall(CommandContext& context, BookEntry entry) {
@@ -31,6 +39,8 @@ Reply PlaceCall(CommandContext& context, BookEntry entry) {
   if (entry.name.empty()) {
     entry.name = NameOfNumber(state, entry.number);
   }
+  const std::string number = entry.number;
+  const int type = entry.type;
   state.books.dialled.PushCall(std::move(entry));
   context.MarkChanged();
   if (!Registered(context)) {
@@ -46,6 +56,7 @@ Reply PlaceCall(CommandContext& context, BookEntry entry) {
     return Reply::NoDialtone();
   }
   context.SessionSettings().phone.callActive = true;
+  AddDialledCall(state, number, type);
   return Reply::Ok();
 }
 
@@ -102,6 +113,10 @@ Reply HangUp(CommandContext& context, const CommandRequest& request) {
     return Reply::Error();
   }
   context.SessionSettings().phone.callActive = false;
+  if (!context.State().currentCalls.empty()) {
+    context.State().currentCalls.clear();
+    context.MarkChanged();
+  }
   return Reply::Ok();
 }
 

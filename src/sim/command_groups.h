@@ -17,6 +17,8 @@ void AddObjectCommands(CommandTable& table);     // object_commands.cpp
 void AddPhonebookCommands(CommandTable& table);  // phonebook_commands.cpp
 void AddCallCommands(CommandTable& table);       // call_commands.cpp: dialling, call lists
 void AddPowerCommands(CommandTable& table);      // power_commands.cpp
+void AddNetworkCommands(CommandTable& table);    // network_commands.cpp: +CPAS +CLCC +CGREG
+void AddOperatorCommands(CommandTable& table);   // operator_commands.cpp: +COPS
 
 // A handler that accepts only the test form with an empty answer, as the identity
 // commands and many action commands do ("AT+CGMI=?" gives OK).

@@ -37,6 +37,8 @@ CommandTable StandardCommandTable() {
   AddForwardingCommands(table);
   AddLockCommands(table);
   AddProfileCommands(table);
+  AddNetworkCommands(table);
+  AddOperatorCommands(table);
   GuardSimBooks(table);
   return table;
 }

@@ -44,6 +44,8 @@ struct PhoneSession {
   bool pin2Requested = false;  // a fixed-dialling write was refused for want of PIN2
   std::optional<ObjectUpload> upload;
   bool callActive = false;
+  std::size_t routeStep = 0;  // route points passed ("afterCpas" routes)
+  std::optional<PhoneClock::Steady::time_point> routeStart;  // first look at a "time" route
 };
 
 // Settings of the serial session; lost when the phone is switched off, reset by ATZ.
@@ -53,6 +55,8 @@ struct Session {
   bool quiet = false;   // ATQ1 suppresses result codes
   int cmee = 0;
   int cregMode = 0;
+  int cgregMode = 0;
+  int copsFormat = 0;  // AT+COPS=3,<n>: 0 long name, 1 short name, 2 numeric code
   int smsService = 0;
   int overflowReports = 0;  // AT^SMGO=<n>: 1 reports a full message memory unsolicited
   std::string charset = "GSM";

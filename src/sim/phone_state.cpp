@@ -76,6 +76,7 @@ void ValidateStatus(const NetworkStatus& status) {
   Require(IsHex(status.ci, 4), "status.registration.ci must be 4 hex digits");
   RequirePrintable(status.operatorName, 24, "status.operator.name");
   RequireRange(status.operatorMode, {0, 4}, "status.operator.mode");
+  Require(IsNetworkCode(status.operatorCode), "status.operator.code must be 5 or 6 digits");
 }
 
 void ValidateAudio(const Audio& audio) {

@@ -8,6 +8,7 @@
 
 #include "sim/binary_objects.h"
 #include "sim/faults.h"
+#include "sim/network_state.h"
 #include "sim/phone_books.h"
 #include "sim/service_state.h"
 
@@ -31,7 +32,9 @@ struct NetworkStatus {
   std::string lac = "0F3C";  // location area code, 4 hex digits
   std::string ci = "A1B2";   // cell id, 4 hex digits
   std::string operatorName = "Nordnetz";
-  int operatorMode = 0;  // +COPS <mode>: 0 automatic .. 4 manual/automatic
+  std::string operatorCode = "26201";  // numeric network code, 5 or 6 digits
+  Route route;                         // when it has points, they replace the fields above
+  int operatorMode = 0;                // +COPS <mode>: 0 automatic .. 4 manual/automatic
 };
 
 struct Range {
@@ -97,9 +100,11 @@ struct PhoneState {
   Locks locks;  // the SIM's and the network's passwords and locks
   std::vector<ForwardingEntry> forwarding;
   Profile profile;
-  std::string dialResult = "OK";  // how calls end: OK, NO CARRIER, BUSY or NO DIALTONE
-  std::vector<Fault> faults;      // armed when the phone is served; written back as loaded
-  // Sections this version does not interpret (operators and any unknown key), kept as JSON text and
+  std::string dialResult = "OK";          // how calls end: OK, NO CARRIER, BUSY or NO DIALTONE
+  std::vector<CurrentCall> currentCalls;  // calls in progress (AT+CLCC)
+  Operators operators;                    // known, preferred and found operators
+  std::vector<Fault> faults;              // armed when the phone is served; written back as loaded
+  // Sections this version does not interpret (any unknown key), kept as JSON text and
   // written back unchanged.
   std::map<std::string, std::string> keptSections;
 };

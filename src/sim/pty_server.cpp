@@ -222,10 +222,12 @@ void PtyServer::HandleUnit(const ReceivedUnit& unit, Clock::time_point now) {
   }
   std::string answer;
   bool changed = false;
+  std::chrono::milliseconds delay{0};
   {
     std::lock_guard lock(engineMutex_);
     answer = fault ? AnswerWithFault(unit, fault->kind) : engine_.Execute(unit);
     changed = engine_.TakeStateChanged();
+    delay = engine_.TakeAnswerDelay();
   }
   if (fault && fault->kind == FaultKind::LineGone) {
     LineGone();
@@ -234,7 +236,7 @@ void PtyServer::HandleUnit(const ReceivedUnit& unit, Clock::time_point now) {
   output_.Schedule(echo, now);
   if (!answer.empty()) {
     transcript_.Sent(answer);
-    output_.Schedule(answer, now + options_.latency);
+    output_.Schedule(answer, now + options_.latency + delay);
   }
   if (changed && options_.saveOnChange) {
     SaveState();

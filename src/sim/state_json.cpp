@@ -27,7 +27,7 @@ constexpr std::uintmax_t kMaxStateFileBytes = 16 * 1024 * 1024;
 // Deeper documents are refused: writing them back would recurse that deep.
 constexpr int kMaxNesting = 64;
 // The top-level keys read here; any other is kept as it is.
-constexpr std::array<std::string_view, 18> kKnownSections{"identity",
+constexpr std::array<std::string_view, 19> kKnownSections{"identity",
                                                           "status",
                                                           "audio",
                                                           "clock",
@@ -44,7 +44,8 @@ constexpr std::array<std::string_view, 18> kKnownSections{"identity",
                                                           "locks",
                                                           "calls",
                                                           "forwarding",
-                                                          "profile"};
+                                                          "profile",
+                                                          "operators"};
 
 [[noreturn]] void Fail(const std::string& path, const std::string& problem) {
   throw std::runtime_error(path + " " + problem);
@@ -147,6 +148,8 @@ void ReadStatus(const ObjectReader& in, NetworkStatus& out) {
   const ObjectReader op = in.Object("operator");
   op.String("name", out.operatorName);
   op.Int("mode", out.operatorMode);
+  op.String("code", out.operatorCode);
+  ReadRoute(in.Find("route"), out.route);
 }
 
 void ReadAudio(const ObjectReader& in, Audio& out) {
@@ -283,10 +286,13 @@ std::string PhoneStateToJson(const PhoneState& state) {
                       {"imsi", id.imsi},
                       {"iccid", id.iccid}};
   const NetworkStatus& st = state.status;
-  root["status"] = {{"battery", {{"status", st.batteryStatus}, {"charge", st.batteryCharge}}},
-                    {"signal", {{"rssi", st.rssi}, {"ber", st.ber}}},
-                    {"registration", {{"state", st.registration}, {"lac", st.lac}, {"ci", st.ci}}},
-                    {"operator", {{"name", st.operatorName}, {"mode", st.operatorMode}}}};
+  root["status"] = {
+      {"battery", {{"status", st.batteryStatus}, {"charge", st.batteryCharge}}},
+      {"signal", {{"rssi", st.rssi}, {"ber", st.ber}}},
+      {"registration", {{"state", st.registration}, {"lac", st.lac}, {"ci", st.ci}}},
+      {"operator",
+       {{"name", st.operatorName}, {"mode", st.operatorMode}, {"code", st.operatorCode}}}};
+  if (!st.route.points.empty()) root["status"]["route"] = RouteJson(st.route);
   const Audio& au = state.audio;
   root["audio"] = {{"toneRange", RangeJson(au.toneRange)},
                    {"volumeRange", RangeJson(au.volumeRange)},
@@ -314,7 +320,9 @@ std::string PhoneStateToJson(const PhoneState& state) {
   root["locks"] = LocksJson(state.locks);
   root["forwarding"] = ForwardingJson(state.forwarding);
   root["profile"] = ProfileJson(state.profile);
-  root["calls"] = {{"dialResult", state.dialResult}};
+  root["calls"] = {{"dialResult", state.dialResult},
+                   {"current", CurrentCallsJson(state.currentCalls)}};
+  root["operators"] = OperatorsJson(state.operators);
   root["faults"] = OrderedJson::array();
   for (const Fault& fault : state.faults) {
     root["faults"].push_back({{"kind", std::string(FaultKindName(fault.kind))},
@@ -365,6 +373,11 @@ PhoneState PhoneStateFromJson(std::string_view text) {
   ReadForwarding(in.Find("forwarding"), state.forwarding);
   ReadProfile(in.Find("profile"), state.profile);
   ReadCalls(in.Find("calls"), state.dialResult);
+  ReadOperators(in.Find("operators"), state.operators);
+  if (const Json* calls = in.Find("calls"); calls != nullptr && calls->is_object()) {
+    ReadCurrentCalls(calls->contains("current") ? &(*calls)["current"] : nullptr,
+                     state.currentCalls);
+  }
   // Kept sections are written back with their keys in the order of the file.
   const OrderedJson ordered = ParseLimited<OrderedJson>(text);
   for (const auto& [key, value] : ordered.items()) {

@@ -1,27 +1,14 @@
 // Battery, network registration, signal quality and operator.
 #include "sim/at_params.h"
 #include "sim/command_groups.h"
+#include "sim/network_view.h"
 
 namespace telvane::sim {
 namespace {
 
-// With the radio switched off (AT+CFUN=0) the phone is not registered and has no signal;
-// a SIM waiting for its PUK (or dead) keeps it off the network too.
-NetworkStatus EffectiveStatus(CommandContext& context) {
-  NetworkStatus status = context.State().status;
-  const Locks& locks = context.State().locks;
-  if (locks.SimWaitsForPuk() || locks.SimBlocked()) status.registration = 0;
-  if (context.SessionSettings().functionality == 0) {
-    status.registration = 0;
-    status.rssi = 99;
-    status.ber = 99;
-  }
-  return status;
-}
+NetworkStatus EffectiveStatus(CommandContext& context) { return CurrentNetwork(context); }
 
-bool Registered(const NetworkStatus& status) {
-  return status.registration == 1 || status.registration == 5;
-}
+bool Registered(const NetworkStatus& status) { return IsRegistered(status); }
 
 Reply BatteryCharge(CommandContext& context, const CommandRequest& request) {
   const NetworkStatus& status = context.State().status;
@@ -76,18 +63,6 @@ Reply SignalQuality(CommandContext& context, const CommandRequest& request) {
   }
 }
 
-// Only the query for now; operator selection and the operator list come with the network
-// commands.
-Reply Operator(CommandContext& context, const CommandRequest& request) {
-  if (request.form != CommandForm::kQuery) {
-    return Reply::Cme(CmeError::kOperationNotSupported);
-  }
-  const NetworkStatus status = EffectiveStatus(context);
-  std::string line = "+COPS: " + std::to_string(status.operatorMode);
-  if (Registered(status)) {
-    line += ",0,\"" + status.operatorName + "\"";
-  }
-  return Reply::Ok({line});
 }
 
 }  // namespace
@@ -96,7 +71,6 @@ void AddStatusCommands(CommandTable& table) {
   table.Add("+CBC", BatteryCharge);
   table.Add("+CREG", Registration);
   table.Add("+CSQ", SignalQuality);
-  table.Add("+COPS", Operator);
 }
 
 }  // namespace telvane::sim

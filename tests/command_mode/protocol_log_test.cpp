@@ -17,7 +17,8 @@ TEST(ProtocolLogTest, HeaderOnlyWhenTheFileIsCreated) {
   log.Close();
   ASSERT_TRUE(log.Open(file, kNetMonitorLogHeader));
   log.Write("second\n");
-  EXPECT_EQ(telvane::testing::ReadFile(file), "date,time,cellid,lai,net,state\nfirst\nsecond\n");
+  EXPECT_EQ(telvane::testing::ReadFile(file),
+            "date,time,cellid,lai,net,level,state\nfirst\nsecond\n");
 
   const auto plain = dir / "plain.log";
   ASSERT_TRUE(log.Open(plain, {}));

@@ -174,5 +174,25 @@ TEST_F(SerialExchangeTest, PumpRunsWhileWaitingAndCannotNestAnExchange) {
   EXPECT_EQ(peer_.Lines().size(), 1u);
 }
 
+TEST_F(SerialExchangeTest, LineByLineAnswerPassesTheBufferAndEndsOnlyOnAResultLine) {
+  // 1500 lines of 28 bytes: twice the answer buffer; a name holding "OK" ends nothing.
+  std::string answer = "\r\n^SPLM: \"26201\",\"TOKYO OK\"\r\n";
+  for (int i = 0; i < 1500; ++i) answer += "^SPLM: \"26202\",\"Suednetz\"\r\n";
+  peer_.Reply(answer + "\r\nOK\r\n");
+  std::vector<std::string> lines;
+  EXPECT_TRUE(exchange_.SendLongCommand(
+      "AT^SPLM", [&lines](std::string_view line) { lines.emplace_back(line); }));
+  ASSERT_EQ(lines.size(), 1501u);
+  EXPECT_EQ(lines.front(), "^SPLM: \"26201\",\"TOKYO OK\"");
+  EXPECT_EQ(exchange_.Answer(), "OK");
+
+  peer_.Reply("\r\n^SPLM: \"26201\",\"Nordnetz\"\r\n+CME ERROR: 30\r\n");
+  lines.clear();
+  EXPECT_FALSE(exchange_.SendLongCommand(
+      "AT^SPLM", [&lines](std::string_view line) { lines.emplace_back(line); }));
+  EXPECT_EQ(lines.size(), 1u);
+  EXPECT_EQ(exchange_.LastFailure(), link::ExchangeFailure::ErrorResult);
+}
+
 }  // namespace
 }  // namespace telvane::testing
