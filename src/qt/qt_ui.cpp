@@ -9,15 +9,20 @@
 #include "qt/bitmaps.h"
 #include "qt/print_job.h"
 #include "qt/qt_dialog.h"
+#include "qt/qt_translations.h"
 #include "ui/resources.h"
 #include "ui/window_kit.h"
 
 namespace telvane::qt {
 
 QtUi::QtUi(const ui::Resources& resources, int languageId)
-    : resources_(resources), languageId_(languageId) {
+    : resources_(resources),
+      languageId_(languageId),
+      qtTranslations_(InstallQtTranslations(languageId)) {
   QApplication::setWindowIcon(ProgramIcon());
 }
+
+QtUi::~QtUi() = default;
 
 std::unique_ptr<QtDialog> QtUi::MakeDialog(int templateId, ui::DialogHandler& handler) const {
   const ui::DialogTemplate* dialogTemplate = resources_.Dialog(templateId, languageId_);
