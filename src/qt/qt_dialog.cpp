@@ -31,6 +31,9 @@ QtDialog::QtDialog(const ui::DialogTemplate& dialogTemplate, const ui::MenuTempl
   window_->setFont(DialogFont(dialogTemplate));
   units_ = std::make_unique<DialogUnits>(window_->font());
 
+  // The controls sit on a client area below the menu bar.
+  auto* client = new QWidget(window_);
+  BuildControls(dialogTemplate, *client);
   int menuHeight = 0;
   if (menu != nullptr) {
     QMenuBar* bar = BuildMenuBar(
@@ -38,13 +41,10 @@ QtDialog::QtDialog(const ui::DialogTemplate& dialogTemplate, const ui::MenuTempl
     menuHeight = bar->sizeHint().height();
     bar->setGeometry(0, 0, units_->X(dialogTemplate.width), menuHeight);
   }
-  // The controls sit on a client area below the menu bar.
-  auto* client = new QWidget(window_);
   client->setGeometry(0, menuHeight, units_->X(dialogTemplate.width),
                       units_->Y(dialogTemplate.height));
   window_->setFixedSize(units_->X(dialogTemplate.width),
                         menuHeight + units_->Y(dialogTemplate.height));
-  BuildControls(dialogTemplate, *client);
 }
 
 QtDialog::~QtDialog() {
@@ -82,6 +82,7 @@ void QtDialog::BuildControls(const ui::DialogTemplate& dialogTemplate, QWidget& 
     control.notify = HasStyle(item, "SS_NOTIFY");
     controls_.push_back(control);
   }
+  FitUnitsToTexts(dialogTemplate);
   // Group boxes are frames behind the controls they surround.
   for (const Control& control : controls_) {
     if (control.kind == ControlKind::GroupBox) control.widget->lower();
@@ -93,6 +94,19 @@ void QtDialog::BuildControls(const ui::DialogTemplate& dialogTemplate, QWidget& 
     if (control.kind == ControlKind::UpDown && i > 0) {
       ConnectUpDownBuddy(controls_[i - 1], *dynamic_cast<UpDown*>(control.widget));
     }
+  }
+}
+
+// Texts are measured in the font actually used; where one needs more room than its
+// template gives, the whole dialog grows in that direction, so no control comes to overlap
+// another.
+void QtDialog::FitUnitsToTexts(const ui::DialogTemplate& dialogTemplate) {
+  for (const Control& control : controls_) {
+    const QSize needs = TextNeeds(*control.widget);
+    if (!needs.isEmpty()) units_->StretchToFit(needs, control.widget->size());
+  }
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    PlaceControl(*controls_[i].widget, dialogTemplate.controls[i], *units_);
   }
 }
 

@@ -141,6 +141,7 @@ class QtDialog final : public ui::Dialog, private DialogWindowEvents {
   };
 
   void BuildControls(const ui::DialogTemplate& dialogTemplate, QWidget& client);
+  void FitUnitsToTexts(const ui::DialogTemplate& dialogTemplate);
   void GroupRadioButtons(const ui::DialogTemplate& dialogTemplate);
   // Hands the control's signals to the handler as commands and events, by its kind.
   void Connect(Control& control);
