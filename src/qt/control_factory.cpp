@@ -137,7 +137,9 @@ QWidget* CreateWidget(const ControlTemplate& control, QWidget* parent) {
       auto* bar = new QProgressBar(parent);
       bar->setRange(0, 100);
       bar->setValue(0);
-      bar->setTextVisible(false);
+      // The percentage marks the bar as one even while it is empty.
+      bar->setTextVisible(true);
+      bar->setAlignment(Qt::AlignCenter);
       return bar;
     }
     case ControlKind::Calendar: {

@@ -75,6 +75,18 @@ std::vector<std::string> LayoutFaults(const QtDialog& dialog) {
     return qobject_cast<const QGroupBox*>(widget) != nullptr ||
            (label != nullptr && label->text().isEmpty());
   };
+  // A control inside a group box stays below its title.
+  for (const QWidget* widget : visible) {
+    const auto* box = qobject_cast<const QGroupBox*>(widget);
+    if (box == nullptr || box->title().isEmpty()) continue;
+    const int titleBottom = box->y() + box->fontMetrics().height();
+    for (const QWidget* inside : visible) {
+      if (inside != box && box->geometry().contains(inside->geometry()) &&
+          inside->y() < titleBottom) {
+        faults.push_back(Describe(*inside) + " lies on the title of " + Describe(*box));
+      }
+    }
+  }
   for (size_t i = 0; i < visible.size(); ++i) {
     for (size_t j = i + 1; j < visible.size(); ++j) {
       if (surrounds(visible[i]) || surrounds(visible[j])) continue;
