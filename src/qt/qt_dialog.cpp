@@ -14,6 +14,7 @@
 #include "qt/list_view.h"
 #include "qt/text.h"
 #include "qt/up_down.h"
+#include "qt/window_resizer.h"
 
 namespace telvane::qt {
 
@@ -32,19 +33,50 @@ QtDialog::QtDialog(const ui::DialogTemplate& dialogTemplate, const ui::MenuTempl
   units_ = std::make_unique<DialogUnits>(window_->font());
 
   // The controls sit on a client area below the menu bar.
-  auto* client = new QWidget(window_);
-  BuildControls(dialogTemplate, *client);
+  client_ = new QWidget(window_);
+  BuildControls(dialogTemplate, *client_);
+  const QSize clientSize(units_->X(dialogTemplate.width), units_->Y(dialogTemplate.height));
   int menuHeight = 0;
   if (menu != nullptr) {
     QMenuBar* bar = BuildMenuBar(
         *menu, *window_, menuActions_, [this](int command) { Command(command); }, *connections_);
     menuHeight = bar->sizeHint().height();
-    bar->setGeometry(0, 0, units_->X(dialogTemplate.width), menuHeight);
+    bar->setGeometry(0, 0, clientSize.width(), menuHeight);
+    menuBar_ = bar;
   }
-  client->setGeometry(0, menuHeight, units_->X(dialogTemplate.width),
-                      units_->Y(dialogTemplate.height));
-  window_->setFixedSize(units_->X(dialogTemplate.width),
-                        menuHeight + units_->Y(dialogTemplate.height));
+  client_->setGeometry(QRect(QPoint(0, menuHeight), clientSize));
+  SetUpSizing(clientSize);
+}
+
+void QtDialog::SetUpSizing(QSize clientSize) {
+  const QSize windowSize = clientSize + QSize(0, client_->y());
+  QWidget* list = nullptr;
+  if (IsListWindow(templateId_)) {
+    // The largest list takes the extra room.
+    auto area = [](const QWidget* widget) { return widget->width() * widget->height(); };
+    for (const Control& control : controls_) {
+      const bool isList =
+          control.kind == ControlKind::ListView || control.kind == ControlKind::ListBox;
+      if (isList && (list == nullptr || area(control.widget) > area(list))) list = control.widget;
+    }
+  }
+  if (list == nullptr) {
+    window_->setFixedSize(windowSize);
+    return;
+  }
+  std::vector<QWidget*> widgets;
+  for (const Control& control : controls_) widgets.push_back(control.widget);
+  resizer_ = std::make_unique<WindowResizer>(widgets, *list, clientSize);
+  window_->setMinimumSize(windowSize);
+  window_->resize(windowSize);
+}
+
+void QtDialog::WindowResized() {
+  if (resizer_ == nullptr) return;
+  const QSize clientSize(window_->width(), window_->height() - client_->y());
+  if (menuBar_ != nullptr) menuBar_->resize(window_->width(), menuBar_->height());
+  client_->resize(clientSize);
+  resizer_->Resize(clientSize);
 }
 
 QtDialog::~QtDialog() {

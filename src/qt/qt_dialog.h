@@ -22,6 +22,7 @@ class QTimer;
 namespace telvane::qt {
 
 class ListView;
+class WindowResizer;
 class UpDown;
 
 // Where a dialog finds its menus and tooltip texts. `resources` may be null (no
@@ -173,6 +174,9 @@ class QtDialog final : public ui::Dialog, private DialogWindowEvents {
   void EscapePressed() override;
   void EnterPressed() override;
   void FilesDropped(const std::vector<std::string>& paths) override;
+  void WindowResized() override;
+  // A list window grows with its frame from its template size; other windows keep it.
+  void SetUpSizing(QSize clientSize);
 
   int templateId_;
   ui::DialogHandler& handler_;
@@ -181,7 +185,10 @@ class QtDialog final : public ui::Dialog, private DialogWindowEvents {
   std::unique_ptr<QObject> connections_;
   DialogWindow* window_;  // deleted by the destructor (later when inside a handler call)
   std::unique_ptr<DialogUnits> units_;
-  std::vector<Control> controls_;  // template order
+  QWidget* client_ = nullptr;
+  QWidget* menuBar_ = nullptr;
+  std::unique_ptr<WindowResizer> resizer_;  // list windows only
+  std::vector<Control> controls_;           // template order
   CommandActions menuActions_;
   std::map<int, QTimer*> timers_;
   std::vector<QButtonGroup*> radioGroups_;
