@@ -71,6 +71,10 @@ void QtDialog::SetUpSizing(QSize clientSize) {
   window_->resize(windowSize);
 }
 
+void QtDialog::ResizeWindow(QSize size) {
+  if (resizer_ != nullptr) window_->resize(size.expandedTo(window_->minimumSize()));
+}
+
 void QtDialog::WindowResized() {
   if (resizer_ == nullptr) return;
   const QSize clientSize(window_->width(), window_->height() - client_->y());

@@ -46,6 +46,9 @@ class QtDialog final : public ui::Dialog, private DialogWindowEvents {
   void Open();
   bool Ended() const { return ended_; }
   QDialog& Window() const { return *window_; }
+  // List windows: the user's size, never below the template's; nothing for dialogs.
+  bool Resizable() const { return resizer_ != nullptr; }
+  void ResizeWindow(QSize size);
   // The widget of control `id`, or null.
   QWidget* ControlWidget(int id) const;
   // Raises and focuses the window (after a child dialog returns).

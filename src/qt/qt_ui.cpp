@@ -39,7 +39,14 @@ int QtUi::RunModal(int templateId, ui::DialogHandler& handler, ui::Dialog* opene
   if (dialog == nullptr) return kNoTemplate;
   // The dialog is application modal: the opener takes no input while it runs, and is
   // not drawn disabled for it.
+  const auto remembered = listWindowSizes_.find(templateId);
+  if (remembered != listWindowSizes_.end()) {
+    dialog->ResizeWindow(QSize(remembered->second.first, remembered->second.second));
+  }
   const int result = dialog->Exec();
+  if (dialog->Resizable()) {
+    listWindowSizes_[templateId] = {dialog->Window().width(), dialog->Window().height()};
+  }
   dialog.reset();
   if (auto* window = dynamic_cast<QtDialog*>(opener)) window->Activate();
   return result;

@@ -2,7 +2,9 @@
 // message boxes, file dialogs, the event pump and the shell.
 #pragma once
 
+#include <map>
 #include <memory>
+#include <utility>
 
 #include "ui/ui.h"
 
@@ -43,6 +45,8 @@ class QtUi final : public ui::Ui {
   const ui::Resources& resources_;
   int languageId_;
   std::unique_ptr<QTranslator> qtTranslations_;
+  // The list windows' sizes as the user left them, by template, for their next opening.
+  std::map<int, std::pair<int, int>> listWindowSizes_;
 };
 
 }  // namespace telvane::qt

@@ -5,6 +5,7 @@
 
 #include "config/locale_info.h"
 #include "qt/qt_dialog.h"
+#include "qt/qt_ui.h"
 #include "templates.h"
 
 namespace telvane::qt {
@@ -51,6 +52,33 @@ TEST(WindowResize, DialogsKeepTheirSize) {
   QtDialog dialog(*resources.Dialog(kOptions, config::kLangEnglish), nullptr, handler,
                   {&resources, config::kLangEnglish});
   EXPECT_EQ(dialog.Window().minimumSize(), dialog.Window().maximumSize());
+}
+
+}  // namespace
+}  // namespace telvane::qt
+
+namespace telvane::qt {
+namespace {
+
+TEST(WindowResize, TheNextOpeningHasTheSizeTheUserLeft) {
+  QtUi ui(ui::Resources::Embedded(), config::kLangEnglish);
+  QSize opened;
+  QSize reopened;
+  test::Recorder first;
+  first.init = [&](ui::Dialog& dialog) {
+    QDialog& window = static_cast<QtDialog&>(dialog).Window();
+    opened = window.size();
+    window.resize(window.size() * 1.5);
+    dialog.End(1);
+  };
+  ui.RunModal(kPhonebook, first, nullptr);
+  test::Recorder second;
+  second.init = [&](ui::Dialog& dialog) {
+    reopened = static_cast<QtDialog&>(dialog).Window().size();
+    dialog.End(1);
+  };
+  ui.RunModal(kPhonebook, second, nullptr);
+  EXPECT_EQ(reopened, opened * 1.5);
 }
 
 }  // namespace
