@@ -207,14 +207,14 @@ QSize TextNeeds(const QWidget& widget) {
 }
 
 QSize PushButtonTextNeeds(const QPushButton& button) {
-  // The style's size hint makes every text button at least 80 pixels wide; the text itself
-  // needs its width and the button's margins and frame.
+  // The style's size hint makes every text button at least 80 pixels wide and pads it
+  // generously; the text itself needs its line, the button's frame and, across, its margins.
   const QStyle& style = *button.style();
   const int frame = style.pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &button);
   const int margin = style.pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button);
   const QString text = QString(button.text()).remove(QLatin1Char('&'));
   return {button.fontMetrics().horizontalAdvance(text) + 2 * (frame + margin),
-          button.sizeHint().height()};
+          button.fontMetrics().height() + 2 * (frame + 1)};
 }
 
 QWidget* CreateControl(const ControlTemplate& control, const DialogUnits& units, QWidget* parent) {

@@ -13,6 +13,7 @@
 #include "qt/control_factory.h"
 #include "qt/list_view.h"
 #include "qt/text.h"
+#include "qt/text_fit.h"
 #include "qt/up_down.h"
 #include "qt/window_resizer.h"
 
@@ -133,17 +134,32 @@ void QtDialog::BuildControls(const ui::DialogTemplate& dialogTemplate, QWidget& 
   }
 }
 
-// Texts are measured in the font actually used; where one needs more room than its
-// template gives, the whole dialog grows in that direction, so no control comes to overlap
-// another.
+// Texts are measured in the font actually used. A text that needs more room than its
+// template gives grows its control where the dialog has free room; otherwise the whole
+// dialog grows in that direction, so no control comes to overlap another.
 void QtDialog::FitUnitsToTexts(const ui::DialogTemplate& dialogTemplate) {
-  for (const Control& control : controls_) {
-    const QSize needs = TextNeeds(*control.widget);
-    if (!needs.isEmpty()) units_->StretchToFit(needs, control.widget->size());
+  std::vector<QWidget*> widgets;
+  for (const Control& control : controls_) widgets.push_back(control.widget);
+  for (QWidget* widget : widgets) {
+    if (!GrowToText(*widget, dialogTemplate, widgets)) {
+      units_->StretchToFit(TextNeeds(*widget), widget->size());
+    }
   }
   for (std::size_t i = 0; i < controls_.size(); ++i) {
     PlaceControl(*controls_[i].widget, dialogTemplate.controls[i], *units_);
   }
+  for (QWidget* widget : widgets) GrowToText(*widget, dialogTemplate, widgets);
+}
+
+bool QtDialog::GrowToText(QWidget& widget, const ui::DialogTemplate& dialogTemplate,
+                          const std::vector<QWidget*>& widgets) const {
+  const QSize needs = TextNeeds(widget);
+  if (needs.isEmpty()) return true;
+  if (needs.width() <= widget.width() && needs.height() <= widget.height()) return true;
+  const QSize client(units_->X(dialogTemplate.width), units_->Y(dialogTemplate.height));
+  const std::optional<QRect> grown = GrownInPlace(widget, needs, client, widgets);
+  if (grown) widget.setGeometry(*grown);
+  return grown.has_value();
 }
 
 // A radio button with WS_GROUP starts a group that runs to the next WS_GROUP control or

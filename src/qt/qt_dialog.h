@@ -146,6 +146,9 @@ class QtDialog final : public ui::Dialog, private DialogWindowEvents {
 
   void BuildControls(const ui::DialogTemplate& dialogTemplate, QWidget& client);
   void FitUnitsToTexts(const ui::DialogTemplate& dialogTemplate);
+  // Grows the control in place to its text's needs; false when there is no room for that.
+  bool GrowToText(QWidget& widget, const ui::DialogTemplate& dialogTemplate,
+                  const std::vector<QWidget*>& widgets) const;
   void GroupRadioButtons(const ui::DialogTemplate& dialogTemplate);
   // Hands the control's signals to the handler as commands and events, by its kind.
   void Connect(Control& control);
