@@ -1,5 +1,6 @@
 #include "qt/control_factory.h"
 
+#include <QAbstractButton>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,6 +13,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <algorithm>
 
 #include "qt/dialog_units.h"
@@ -26,6 +28,8 @@ namespace {
 using ui::ControlKind;
 using ui::ControlTemplate;
 
+constexpr int kLineUnits = 8;  // a text line's height in dialog units
+
 QWidget* CreateStatic(const ControlTemplate& control, QWidget* parent) {
   auto* label = new ClickableLabel(parent);
   label->setTextFormat(Qt::PlainText);
@@ -34,7 +38,9 @@ QWidget* CreateStatic(const ControlTemplate& control, QWidget* parent) {
   if (HasStyle(control, "SS_CENTER") || HasStyle(control, "CTEXT")) alignment = Qt::AlignHCenter;
   if (HasStyle(control, "SS_RIGHT") || HasStyle(control, "RTEXT")) alignment = Qt::AlignRight;
   label->setAlignment(alignment | Qt::AlignTop);
-  label->setWordWrap(!HasStyle(control, "SS_LEFTNOWORDWRAP") && !HasStyle(control, "SS_SIMPLE"));
+  // A label one line high shows its text on that line (the dialog widens for it).
+  label->setWordWrap(!HasStyle(control, "SS_LEFTNOWORDWRAP") && !HasStyle(control, "SS_SIMPLE") &&
+                     control.height >= 2 * kLineUnits);
   if (HasStyle(control, "SS_SUNKEN") || HasStyle(control, "WS_BORDER")) {
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   }
@@ -131,7 +137,9 @@ QWidget* CreateWidget(const ControlTemplate& control, QWidget* parent) {
       auto* bar = new QProgressBar(parent);
       bar->setRange(0, 100);
       bar->setValue(0);
-      bar->setTextVisible(false);
+      // The percentage marks the bar as one even while it is empty.
+      bar->setTextVisible(true);
+      bar->setAlignment(Qt::AlignCenter);
       return bar;
     }
     case ControlKind::Calendar: {
@@ -171,14 +179,47 @@ QString LabelText(std::string_view text) {
   return shown;
 }
 
-QWidget* CreateControl(const ControlTemplate& control, const DialogUnits& units, QWidget* parent) {
-  QWidget* widget = CreateWidget(control, parent);
+void PlaceControl(QWidget& widget, const ControlTemplate& control, const DialogUnits& units) {
   QRect geometry = units.ToPixels(control.x, control.y, control.width, control.height);
   if (control.kind == ControlKind::ComboBox) {
     // The template height includes the dropped-down list; the field is one line high.
-    geometry.setHeight(std::min(geometry.height(), widget->sizeHint().height()));
+    geometry.setHeight(std::min(geometry.height(), widget.sizeHint().height()));
   }
-  widget->setGeometry(geometry);
+  widget.setGeometry(geometry);
+}
+
+QSize TextNeeds(const QWidget& widget) {
+  if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
+    if (label->text().isEmpty()) return {};
+    if (!label->wordWrap()) return label->sizeHint();
+    // A wrapping label needs its longest word, and its lines' height at its width.
+    return {label->minimumSizeHint().width(), label->heightForWidth(label->width())};
+  }
+  if (const auto* button = qobject_cast<const QPushButton*>(&widget)) {
+    if (button->text().isEmpty()) return {};
+    return PushButtonTextNeeds(*button);
+  }
+  if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
+    if (button->text().isEmpty()) return {};
+    return button->sizeHint();
+  }
+  return {};
+}
+
+QSize PushButtonTextNeeds(const QPushButton& button) {
+  // The style's size hint makes every text button at least 80 pixels wide and pads it
+  // generously; the text itself needs its line, the button's frame and, across, its margins.
+  const QStyle& style = *button.style();
+  const int frame = style.pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &button);
+  const int margin = style.pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button);
+  const QString text = QString(button.text()).remove(QLatin1Char('&'));
+  return {button.fontMetrics().horizontalAdvance(text) + 2 * (frame + margin),
+          button.fontMetrics().height() + 2 * (frame + 1)};
+}
+
+QWidget* CreateControl(const ControlTemplate& control, const DialogUnits& units, QWidget* parent) {
+  QWidget* widget = CreateWidget(control, parent);
+  PlaceControl(*widget, control, units);
   if (control.id != -1) widget->setObjectName(QStringLiteral("control%1").arg(control.id));
   if (HasStyle(control, "WS_DISABLED")) widget->setEnabled(false);
   if (HasStyle(control, "NOT WS_VISIBLE")) widget->setVisible(false);

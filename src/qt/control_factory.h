@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QPushButton>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -35,5 +36,13 @@ QString LabelText(std::string_view text);
 // The widget for `control`, a child of `parent`, geometry from the dialog units.
 QWidget* CreateControl(const ui::ControlTemplate& control, const DialogUnits& units,
                        QWidget* parent);
+// Sets the widget's geometry from the template and the units.
+void PlaceControl(QWidget& widget, const ui::ControlTemplate& control, const DialogUnits& units);
+
+// The size a label's, a button's, a check box's or a radio button's text needs; an empty
+// size for other controls and for controls without text.
+QSize TextNeeds(const QWidget& widget);
+// A text button's room for its text, without the style's least button width.
+QSize PushButtonTextNeeds(const QPushButton& button);
 
 }  // namespace telvane::qt

@@ -3,18 +3,23 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <algorithm>
+#include <cmath>
 
 #include "ui/resources.h"
 
 namespace telvane::qt {
 namespace {
 
-// Rounded units * numerator / denominator, as the window system scales dialog units.
-int Scale(int units, int numerator, int denominator) {
-  const long long product = static_cast<long long>(units) * numerator;
-  const long long half = denominator / 2;
-  return static_cast<int>(product >= 0 ? (product + half) / denominator
-                                       : (product - half) / denominator);
+// Rounded units * pixels / parts, halves away from zero as the window system scales dialog
+// units, then stretched.
+int Scale(int units, int pixels, int parts, double stretch) {
+  return static_cast<int>(std::lround(units * (pixels * stretch) / parts));
+}
+
+double Needed(int needs, int has) {
+  if (needs <= has || has <= 0) return 1.0;
+  // Half a pixel more, so that rounding the stretched units never falls short.
+  return std::min(DialogUnits::kMostStretch, (needs + 0.5) / has);
 }
 
 }  // namespace
@@ -28,9 +33,14 @@ DialogUnits::DialogUnits(const QFont& font) {
   charHeight_ = std::max(1, metrics.height());
 }
 
-int DialogUnits::X(int units) const { return Scale(units, charWidth_, 4); }
+int DialogUnits::X(int units) const { return Scale(units, charWidth_, 4, xStretch_); }
 
-int DialogUnits::Y(int units) const { return Scale(units, charHeight_, 8); }
+int DialogUnits::Y(int units) const { return Scale(units, charHeight_, 8, yStretch_); }
+
+void DialogUnits::StretchToFit(QSize needs, QSize has) {
+  xStretch_ = std::max(xStretch_, Needed(needs.width(), has.width()));
+  yStretch_ = std::max(yStretch_, Needed(needs.height(), has.height()));
+}
 
 QRect DialogUnits::ToPixels(int x, int y, int width, int height) const {
   return QRect(X(x), Y(y), X(width), Y(height));

@@ -5,6 +5,7 @@
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QResizeEvent>
 #include <QUrl>
 
 #include "qt/text.h"
@@ -88,6 +89,11 @@ void DialogWindow::dropEvent(QDropEvent* event) {
   if (paths.empty() || events_ == nullptr || !acceptDrops()) return;
   event->acceptProposedAction();
   events_->FilesDropped(paths);
+}
+
+void DialogWindow::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  if (events_ != nullptr) events_->WindowResized();
 }
 
 }  // namespace telvane::qt

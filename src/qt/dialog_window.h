@@ -15,6 +15,7 @@ class DialogWindowEvents {
   virtual void EscapePressed() = 0;
   virtual void EnterPressed() = 0;
   virtual void FilesDropped(const std::vector<std::string>& paths) = 0;
+  virtual void WindowResized() = 0;
 
  protected:
   ~DialogWindowEvents() = default;
@@ -42,6 +43,7 @@ class DialogWindow : public QDialog {
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   DialogWindowEvents* events_;

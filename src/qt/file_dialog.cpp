@@ -29,7 +29,7 @@ QStringList NameFilters(const std::vector<ui::FileFilter>& filters) {
 
 std::optional<ui::FileChoice> QtUi::ChooseFile(const ui::FileRequest& request) {
   QFileDialog dialog(QApplication::activeWindow());
-  dialog.setWindowTitle(request.save ? QStringLiteral("Save as") : QStringLiteral("Open"));
+  // Qt's own titles ("Open", "Save As"), translated with its other texts.
   dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(request.save || !request.mustExist ? QFileDialog::AnyFile
                                                         : QFileDialog::ExistingFile);
@@ -44,7 +44,8 @@ std::optional<ui::FileChoice> QtUi::ChooseFile(const ui::FileRequest& request) {
     // can carry it.
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
-      panel = new FilePreviewPanel(*request.preview, &dialog);
+      panel = new FilePreviewPanel(
+          *request.preview, resources_.Dialog(request.previewTemplate, languageId_), &dialog);
       panel->setObjectName(QStringLiteral("preview"));
       grid->addWidget(panel, grid->rowCount(), 0, 1, grid->columnCount());
       QObject::connect(&dialog, &QFileDialog::currentChanged, panel, [panel](const QString& path) {

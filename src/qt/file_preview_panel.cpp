@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "qt/bitmaps.h"
+#include "qt/dialog_units.h"
 #include "qt/text.h"
 
 namespace telvane::qt {
@@ -37,6 +38,30 @@ QToolButton* SymbolButton(int bitmapId, QWidget* parent) {
   return button;
 }
 
+// The frame's size in pixels from the template's picture control; empty without one.
+QSize FrameSize(const ui::DialogTemplate* layout) {
+  if (layout == nullptr) return {};
+  const DialogUnits units(DialogFont(*layout));
+  for (const ui::ControlTemplate& control : layout->controls) {
+    if (control.kind == ui::ControlKind::Picture)
+      return {units.X(control.width), units.Y(control.height)};
+  }
+  return {};
+}
+
+// The text in front of the template's number field: the static just before the edit.
+QString NumberLabel(const ui::DialogTemplate* layout) {
+  if (layout == nullptr) return {};
+  const auto& controls = layout->controls;
+  for (std::size_t i = 1; i < controls.size(); ++i) {
+    if (controls[i].kind == ui::ControlKind::Edit &&
+        controls[i - 1].kind == ui::ControlKind::Static) {
+      return ToQt(controls[i - 1].text);
+    }
+  }
+  return {};
+}
+
 }  // namespace
 
 PictureFrame::PictureFrame(const ui::FilePreview& preview, QWidget* parent)
@@ -56,10 +81,11 @@ void PictureFrame::paintEvent(QPaintEvent*) {
   painter.drawImage(rect(), ToImage(*picture));
 }
 
-FilePreviewPanel::FilePreviewPanel(ui::FilePreview& preview, QWidget* parent)
+FilePreviewPanel::FilePreviewPanel(ui::FilePreview& preview, const ui::DialogTemplate* layout,
+                                   QWidget* parent)
     : QWidget(parent), preview_(preview) {
-  auto* layout = new QHBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
+  auto* box = new QHBoxLayout(this);
+  box->setContentsMargins(0, 0, 0, 0);
   if (preview.Playable()) {
     QToolButton* play = SymbolButton(kBitmapPlay, this);
     QToolButton* stop = SymbolButton(kBitmapStop, this);
@@ -69,17 +95,32 @@ FilePreviewPanel::FilePreviewPanel(ui::FilePreview& preview, QWidget* parent)
       if (!selection_.isEmpty()) preview_.Play(PathFromQt(selection_));
     });
     connect(stop, &QToolButton::clicked, this, [this] { preview_.Stop(); });
-    layout->addWidget(play);
-    layout->addWidget(stop);
-    layout->addStretch(1);
+    box->addWidget(play);
+    box->addWidget(stop);
+    box->addStretch(1);
   } else {
     frame_ = new PictureFrame(preview, this);
-    layout->addWidget(frame_, 1);
+    const QSize size = FrameSize(layout);
+    if (size.isEmpty()) {
+      box->addWidget(frame_, 1);
+    } else {
+      // The picture is stretched onto the frame the template gives, never onto the strip.
+      frame_->setFixedSize(size);
+      box->addWidget(frame_);
+      box->addStretch(1);
+    }
   }
+  const QString label = NumberLabel(layout);
   number_ = new QSpinBox(this);
+  if (!label.isEmpty()) {
+    auto* text = new QLabel(label, this);
+    text->setBuddy(number_);
+    box->addWidget(text);
+  }
+  number_->setToolTip(label);
   number_->setRange(1, std::max(1, preview.NumberCount()));
   number_->setValue(1);
-  layout->addWidget(number_);
+  box->addWidget(number_);
 }
 
 void FilePreviewPanel::ShowSelection(const QString& path) {

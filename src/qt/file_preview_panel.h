@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include "ui/resources.h"
 #include "ui/ui.h"
 
 class QSpinBox;
@@ -25,7 +26,9 @@ class PictureFrame : public QWidget {
 
 class FilePreviewPanel : public QWidget {
  public:
-  FilePreviewPanel(ui::FilePreview& preview, QWidget* parent);
+  // `layout`, the preview's template, gives the frame its size and the number its label;
+  // without one the frame takes the strip's height and the number stands alone.
+  FilePreviewPanel(ui::FilePreview& preview, const ui::DialogTemplate* layout, QWidget* parent);
 
   // The dialog's selection moved to `path`.
   void ShowSelection(const QString& path);

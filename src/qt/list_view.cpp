@@ -68,8 +68,14 @@ ListView::ListView(int controlId, bool singleSelection, QWidget* parent)
   // Columns take the widths the program gives, however narrow, so that they are read back
   // unchanged (the style's minimum would widen a narrow column on every run).
   header()->setMinimumSectionSize(0);
+  // A cut text always shows its ellipsis, in the cells and in the header.
+  setTextElideMode(Qt::ElideRight);
+  header()->setTextElideMode(Qt::ElideRight);
   setItemDelegate(new FirstCellSelectionDelegate(*this, this));
 
+  connect(header(), &QHeaderView::sectionResized, this, [this](int column, int, int) {
+    if (column != columnCount() - 1) FillLastColumn();
+  });
   connect(header(), &QHeaderView::sectionClicked, this,
           [this](int column) { Send(ui::EventKind::HeaderClicked, -1, column); });
   connect(this, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item, int) {
@@ -120,7 +126,25 @@ void ListView::AddColumn(std::string_view title, int width) {
   const int column = columnCount();
   setColumnCount(column + 1);
   headerItem()->setText(column, ToQt(title));
-  setColumnWidth(column, std::max(0, width));
+  // The former last column gives back the room it took.
+  if (column > 0) setColumnWidth(column - 1, lastColumnWidth_);
+  lastColumnWidth_ = std::max(0, width);
+  FillLastColumn();
+}
+
+void ListView::FillLastColumn() {
+  const int last = columnCount() - 1;
+  if (last < 0 || filling_) return;
+  filling_ = true;
+  int others = 0;
+  for (int column = 0; column < last; ++column) others += columnWidth(column);
+  setColumnWidth(last, std::max(lastColumnWidth_, viewport()->width() - others));
+  filling_ = false;
+}
+
+void ListView::resizeEvent(QResizeEvent* event) {
+  QTreeWidget::resizeEvent(event);
+  FillLastColumn();
 }
 
 void ListView::SetColumnAlign(int column, ui::ColumnAlign align) {
@@ -141,11 +165,18 @@ ui::ColumnAlign ListView::ColumnAlignment(int column) const {
 }
 
 int ListView::ColumnWidth(int column) const {
+  if (column == columnCount() - 1) return lastColumnWidth_;
   return column >= 0 && column < columnCount() ? columnWidth(column) : 0;
 }
 
 void ListView::SetColumnWidth(int column, int width) {
-  if (column >= 0 && column < columnCount()) setColumnWidth(column, std::max(0, width));
+  if (column < 0 || column >= columnCount()) return;
+  if (column == columnCount() - 1) {
+    lastColumnWidth_ = std::max(0, width);
+    FillLastColumn();
+    return;
+  }
+  setColumnWidth(column, std::max(0, width));
 }
 
 QTreeWidgetItem* ListView::Row(int row) const {

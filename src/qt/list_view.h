@@ -59,9 +59,12 @@ class ListView : public QTreeWidget {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   QTreeWidgetItem* Row(int row) const;
+  // The last column shows at least its own width and takes what the others leave free.
+  void FillLastColumn();
   void Send(ui::EventKind kind, int row = -1, int column = -1, ui::Key key = ui::Key::None);
 
   int controlId_;
@@ -71,6 +74,8 @@ class ListView : public QTreeWidget {
   std::vector<ui::ColumnAlign> alignments_;  // by column; missing ones are left-aligned
   // Programmatic selection changes send no event; only the user's do.
   int quiet_ = 0;
+  int lastColumnWidth_ = 0;  // the last column's own width, read back unchanged
+  bool filling_ = false;
 };
 
 }  // namespace telvane::qt

@@ -14,7 +14,9 @@
 #include "qt/control_factory.h"
 #include "qt/list_view.h"
 #include "qt/text.h"
+#include "qt/text_fit.h"
 #include "qt/up_down.h"
+#include "qt/window_resizer.h"
 
 namespace telvane::qt {
 
@@ -32,20 +34,55 @@ QtDialog::QtDialog(const ui::DialogTemplate& dialogTemplate, const ui::MenuTempl
   window_->setFont(DialogFont(dialogTemplate));
   units_ = std::make_unique<DialogUnits>(window_->font());
 
+  // The controls sit on a client area below the menu bar.
+  client_ = new QWidget(window_);
+  BuildControls(dialogTemplate, *client_);
+  const QSize clientSize(units_->X(dialogTemplate.width), units_->Y(dialogTemplate.height));
   int menuHeight = 0;
   if (menu != nullptr) {
     QMenuBar* bar = BuildMenuBar(
         *menu, *window_, menuActions_, [this](int command) { Command(command); }, *connections_);
     menuHeight = bar->sizeHint().height();
-    bar->setGeometry(0, 0, units_->X(dialogTemplate.width), menuHeight);
+    bar->setGeometry(0, 0, clientSize.width(), menuHeight);
+    menuBar_ = bar;
   }
-  // The controls sit on a client area below the menu bar.
-  auto* client = new QWidget(window_);
-  client->setGeometry(0, menuHeight, units_->X(dialogTemplate.width),
-                      units_->Y(dialogTemplate.height));
-  window_->setFixedSize(units_->X(dialogTemplate.width),
-                        menuHeight + units_->Y(dialogTemplate.height));
-  BuildControls(dialogTemplate, *client);
+  client_->setGeometry(QRect(QPoint(0, menuHeight), clientSize));
+  SetUpSizing(clientSize);
+}
+
+void QtDialog::SetUpSizing(QSize clientSize) {
+  const QSize windowSize = clientSize + QSize(0, client_->y());
+  QWidget* list = nullptr;
+  if (IsListWindow(templateId_)) {
+    // The largest list takes the extra room.
+    auto area = [](const QWidget* widget) { return widget->width() * widget->height(); };
+    for (const Control& control : controls_) {
+      const bool isList =
+          control.kind == ControlKind::ListView || control.kind == ControlKind::ListBox;
+      if (isList && (list == nullptr || area(control.widget) > area(list))) list = control.widget;
+    }
+  }
+  if (list == nullptr) {
+    window_->setFixedSize(windowSize);
+    return;
+  }
+  std::vector<QWidget*> widgets;
+  for (const Control& control : controls_) widgets.push_back(control.widget);
+  resizer_ = std::make_unique<WindowResizer>(widgets, *list, clientSize);
+  window_->setMinimumSize(windowSize);
+  window_->resize(windowSize);
+}
+
+void QtDialog::ResizeWindow(QSize size) {
+  if (resizer_ != nullptr) window_->resize(size.expandedTo(window_->minimumSize()));
+}
+
+void QtDialog::WindowResized() {
+  if (resizer_ == nullptr) return;
+  const QSize clientSize(window_->width(), window_->height() - client_->y());
+  if (menuBar_ != nullptr) menuBar_->resize(window_->width(), menuBar_->height());
+  client_->resize(clientSize);
+  resizer_->Resize(clientSize);
 }
 
 QtDialog::~QtDialog() {
@@ -83,6 +120,7 @@ void QtDialog::BuildControls(const ui::DialogTemplate& dialogTemplate, QWidget& 
     control.notify = HasStyle(item, "SS_NOTIFY");
     controls_.push_back(control);
   }
+  FitUnitsToTexts(dialogTemplate);
   // Group boxes are frames behind the controls they surround.
   for (const Control& control : controls_) {
     if (control.kind == ControlKind::GroupBox) control.widget->lower();
@@ -95,6 +133,34 @@ void QtDialog::BuildControls(const ui::DialogTemplate& dialogTemplate, QWidget& 
       ConnectUpDownBuddy(controls_[i - 1], *dynamic_cast<UpDown*>(control.widget));
     }
   }
+}
+
+// Texts are measured in the font actually used. A text that needs more room than its
+// template gives grows its control where the dialog has free room; otherwise the whole
+// dialog grows in that direction, so no control comes to overlap another.
+void QtDialog::FitUnitsToTexts(const ui::DialogTemplate& dialogTemplate) {
+  std::vector<QWidget*> widgets;
+  for (const Control& control : controls_) widgets.push_back(control.widget);
+  for (QWidget* widget : widgets) {
+    if (!GrowToText(*widget, dialogTemplate, widgets)) {
+      units_->StretchToFit(TextNeeds(*widget), widget->size());
+    }
+  }
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    PlaceControl(*controls_[i].widget, dialogTemplate.controls[i], *units_);
+  }
+  for (QWidget* widget : widgets) GrowToText(*widget, dialogTemplate, widgets);
+}
+
+bool QtDialog::GrowToText(QWidget& widget, const ui::DialogTemplate& dialogTemplate,
+                          const std::vector<QWidget*>& widgets) const {
+  const QSize needs = TextNeeds(widget);
+  if (needs.isEmpty()) return true;
+  if (needs.width() <= widget.width() && needs.height() <= widget.height()) return true;
+  const QSize client(units_->X(dialogTemplate.width), units_->Y(dialogTemplate.height));
+  const std::optional<QRect> grown = GrownInPlace(widget, needs, client, widgets);
+  if (grown) widget.setGeometry(*grown);
+  return grown.has_value();
 }
 
 // A radio button with WS_GROUP starts a group that runs to the next WS_GROUP control or

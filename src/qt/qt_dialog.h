@@ -22,6 +22,7 @@ class QTimer;
 namespace telvane::qt {
 
 class ListView;
+class WindowResizer;
 class UpDown;
 
 // Where a dialog finds its menus and tooltip texts. `resources` may be null (no
@@ -45,6 +46,9 @@ class QtDialog final : public ui::Dialog, private DialogWindowEvents {
   void Open();
   bool Ended() const { return ended_; }
   QDialog& Window() const { return *window_; }
+  // List windows: the user's size, never below the template's; nothing for dialogs.
+  bool Resizable() const { return resizer_ != nullptr; }
+  void ResizeWindow(QSize size);
   // The widget of control `id`, or null.
   QWidget* ControlWidget(int id) const;
   // Raises and focuses the window (after a child dialog returns).
@@ -142,6 +146,10 @@ class QtDialog final : public ui::Dialog, private DialogWindowEvents {
   };
 
   void BuildControls(const ui::DialogTemplate& dialogTemplate, QWidget& client);
+  void FitUnitsToTexts(const ui::DialogTemplate& dialogTemplate);
+  // Grows the control in place to its text's needs; false when there is no room for that.
+  bool GrowToText(QWidget& widget, const ui::DialogTemplate& dialogTemplate,
+                  const std::vector<QWidget*>& widgets) const;
   void GroupRadioButtons(const ui::DialogTemplate& dialogTemplate);
   // Hands the control's signals to the handler as commands and events, by its kind.
   void Connect(Control& control);
@@ -173,6 +181,9 @@ class QtDialog final : public ui::Dialog, private DialogWindowEvents {
   void EscapePressed() override;
   void EnterPressed() override;
   void FilesDropped(const std::vector<std::string>& paths) override;
+  void WindowResized() override;
+  // A list window grows with its frame from its template size; other windows keep it.
+  void SetUpSizing(QSize clientSize);
 
   int templateId_;
   ui::DialogHandler& handler_;
@@ -181,7 +192,10 @@ class QtDialog final : public ui::Dialog, private DialogWindowEvents {
   std::unique_ptr<QObject> connections_;
   DialogWindow* window_;  // deleted by the destructor (later when inside a handler call)
   std::unique_ptr<DialogUnits> units_;
-  std::vector<Control> controls_;  // template order
+  QWidget* client_ = nullptr;
+  QWidget* menuBar_ = nullptr;
+  std::unique_ptr<WindowResizer> resizer_;  // list windows only
+  std::vector<Control> controls_;           // template order
   CommandActions menuActions_;
   std::map<int, QTimer*> timers_;
   std::vector<QButtonGroup*> radioGroups_;

@@ -4,20 +4,23 @@
 #include <QEventLoop>
 #include <QScreen>
 #include <cstdio>
-#include <optional>
 
 #include "qt/bitmaps.h"
 #include "qt/print_job.h"
 #include "qt/qt_dialog.h"
+#include "qt/qt_translations.h"
 #include "ui/resources.h"
-#include "ui/window_kit.h"
 
 namespace telvane::qt {
 
 QtUi::QtUi(const ui::Resources& resources, int languageId)
-    : resources_(resources), languageId_(languageId) {
+    : resources_(resources),
+      languageId_(languageId),
+      qtTranslations_(InstallQtTranslations(languageId)) {
   QApplication::setWindowIcon(ProgramIcon());
 }
+
+QtUi::~QtUi() = default;
 
 std::unique_ptr<QtDialog> QtUi::MakeDialog(int templateId, ui::DialogHandler& handler) const {
   const ui::DialogTemplate* dialogTemplate = resources_.Dialog(templateId, languageId_);
@@ -34,13 +37,17 @@ std::unique_ptr<QtDialog> QtUi::MakeDialog(int templateId, ui::DialogHandler& ha
 int QtUi::RunModal(int templateId, ui::DialogHandler& handler, ui::Dialog* opener) {
   std::unique_ptr<QtDialog> dialog = MakeDialog(templateId, handler);
   if (dialog == nullptr) return kNoTemplate;
-  int result = 0;
-  {
-    std::optional<ui::WindowDisabled> openerDisabled;
-    if (opener != nullptr) openerDisabled.emplace(*opener);
-    result = dialog->Exec();
-    dialog.reset();
+  // The dialog is application modal: the opener takes no input while it runs, and is
+  // not drawn disabled for it.
+  const auto remembered = listWindowSizes_.find(templateId);
+  if (remembered != listWindowSizes_.end()) {
+    dialog->ResizeWindow(QSize(remembered->second.first, remembered->second.second));
   }
+  const int result = dialog->Exec();
+  if (dialog->Resizable()) {
+    listWindowSizes_[templateId] = {dialog->Window().width(), dialog->Window().height()};
+  }
+  dialog.reset();
   if (auto* window = dynamic_cast<QtDialog*>(opener)) window->Activate();
   return result;
 }

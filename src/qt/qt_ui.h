@@ -2,7 +2,13 @@
 // message boxes, file dialogs, the event pump and the shell.
 #pragma once
 
+#include <map>
+#include <memory>
+#include <utility>
+
 #include "ui/ui.h"
+
+class QTranslator;
 
 namespace telvane::qt {
 
@@ -11,7 +17,9 @@ class QtDialog;
 class QtUi final : public ui::Ui {
  public:
   // Needs a QApplication for as long as it is used.
+  // Qt's own dialogs speak the language while it lives.
   QtUi(const ui::Resources& resources, int languageId);
+  ~QtUi() override;
 
   const ui::Resources& Res() const override { return resources_; }
   int LanguageId() const override { return languageId_; }
@@ -36,6 +44,9 @@ class QtUi final : public ui::Ui {
 
   const ui::Resources& resources_;
   int languageId_;
+  std::unique_ptr<QTranslator> qtTranslations_;
+  // The list windows' sizes as the user left them, by template, for their next opening.
+  std::map<int, std::pair<int, int>> listWindowSizes_;
 };
 
 }  // namespace telvane::qt

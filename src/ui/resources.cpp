@@ -66,6 +66,11 @@ std::string Resources::String(int stringId, int languageId) const {
   return text ? *text : std::string();
 }
 
+const ResourceSet* Resources::Language(int languageId) const {
+  const auto set = sets_.find(languageId);
+  return set == sets_.end() ? nullptr : &set->second;
+}
+
 const Resources& Resources::Embedded() {
   static const Resources embedded = LoadEmbedded();
   return embedded;

@@ -82,6 +82,8 @@ class Resources {
   const MenuTemplate* Menu(int menuId, int languageId) const;
   // The string's text; an empty text for an unknown id.
   std::string String(int stringId, int languageId) const;
+  // One language's own items, without the English fallback; nullptr for a language not added.
+  const ResourceSet* Language(int languageId) const;
 
   // The resources embedded into the program (res/ at build time).
   static const Resources& Embedded();

@@ -4,10 +4,12 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLabel>
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
 
+#include "qt/dialog_units.h"
 #include "qt/file_preview_panel.h"
 #include "qt/qt_ui.h"
 #include "support/temp_dir.h"
@@ -39,7 +41,7 @@ QRgb CentreOf(QWidget& widget, double xFraction) {
 
 TEST(FilePreviewPanel, DrawsThePictureOrGreyAndFollowsTheSelection) {
   FakePicturePreview preview;
-  FilePreviewPanel panel(preview, nullptr);
+  FilePreviewPanel panel(preview, nullptr, nullptr);
   panel.resize(200, 60);
   ASSERT_NE(panel.Frame(), nullptr);
   EXPECT_EQ(CentreOf(*panel.Frame(), 0.5), 0xC0C0C0u);
@@ -53,6 +55,22 @@ TEST(FilePreviewPanel, DrawsThePictureOrGreyAndFollowsTheSelection) {
   EXPECT_EQ(preview.selections, (std::vector<std::string>{"/tmp/logo.bmp", "/tmp/notes.txt"}));
   EXPECT_EQ(panel.NumberBox()->maximum(), 3);
   EXPECT_EQ(panel.ChosenNumber(), 1);
+}
+
+TEST(FilePreviewPanel, FrameKeepsItsTemplateSizeAndTheNumberHasItsLabel) {
+  FakePicturePreview preview;
+  const ui::DialogTemplate* layout = ui::Resources::Embedded().Dialog(160, 9);
+  ASSERT_NE(layout, nullptr);
+  FilePreviewPanel panel(preview, layout, nullptr);
+  panel.resize(600, 80);
+  panel.show();
+  // 68 x 40 units of the template, not the strip's width.
+  const DialogUnits units(DialogFont(*layout));
+  EXPECT_EQ(panel.Frame()->size(), QSize(units.X(68), units.Y(40)));
+  const auto* label = panel.findChild<QLabel*>();
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->text(), QStringLiteral("Logo number:"));
+  EXPECT_EQ(label->buddy(), panel.NumberBox());
 }
 
 TEST(FilePreviewPanel, OpenDialogReturnsTheChosenNumber) {

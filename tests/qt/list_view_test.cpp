@@ -173,3 +173,27 @@ TEST_F(ListViewTest, UserActionsArriveAsControlEvents) {
 
 }  // namespace
 }  // namespace telvane::qt
+
+namespace telvane::qt {
+namespace {
+
+TEST_F(ListViewTest, CutTextsShowAnEllipsisAndTheLastColumnTakesTheRest) {
+  EXPECT_EQ(Tree().textElideMode(), Qt::ElideRight);
+  EXPECT_EQ(Tree().header()->textElideMode(), Qt::ElideRight);
+  dialog.Window().show();
+  QWidget& list = Tree();
+  list.resize(400, 200);
+  const int free = Tree().viewport()->width() - 120;
+  EXPECT_EQ(Tree().columnWidth(1), free);
+  // The program reads back the width it gave; the column never shrinks below it.
+  EXPECT_EQ(dialog.ColumnWidth(kList, 1), 90);
+  list.resize(150, 200);
+  EXPECT_EQ(Tree().columnWidth(1), 90);
+  // A wider first column leaves the last one less room.
+  list.resize(400, 200);
+  dialog.SetColumnWidth(kList, 0, 200);
+  EXPECT_EQ(Tree().columnWidth(1), Tree().viewport()->width() - 200);
+}
+
+}  // namespace
+}  // namespace telvane::qt
