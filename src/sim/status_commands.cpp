@@ -63,8 +63,6 @@ Reply SignalQuality(CommandContext& context, const CommandRequest& request) {
   }
 }
 
-}
-
 }  // namespace
 
 void AddStatusCommands(CommandTable& table) {
