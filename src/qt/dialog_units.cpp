@@ -42,8 +42,10 @@ void DialogUnits::StretchToFit(QSize needs, QSize has) {
   yStretch_ = std::max(yStretch_, Needed(needs.height(), has.height()));
 }
 
+// Both edges are converted, not the origin and the size, so controls that touch in the
+// template touch on screen too instead of overlapping by a rounded pixel.
 QRect DialogUnits::ToPixels(int x, int y, int width, int height) const {
-  return QRect(X(x), Y(y), X(width), Y(height));
+  return QRect(QPoint(X(x), Y(y)), QPoint(X(x + width) - 1, Y(y + height) - 1));
 }
 
 QFont DialogFont(const ui::DialogTemplate& dialogTemplate) {

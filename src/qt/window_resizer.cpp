@@ -5,8 +5,9 @@
 namespace telvane::qt {
 
 bool IsListWindow(int templateId) {
-  // Phone book, SMS list (normal and tall), organizer, predefined texts, groups.
-  constexpr int kListWindows[] = {105, 120, 152, 108, 143, 148};
+  // Phone book, SMS list (normal and tall), organizer, predefined texts, groups, net
+  // information.
+  constexpr int kListWindows[] = {105, 120, 152, 108, 143, 148, 109};
   return std::ranges::find(kListWindows, templateId) != std::end(kListWindows);
 }
 

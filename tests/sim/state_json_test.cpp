@@ -38,7 +38,7 @@ TEST(StateJsonTest, RoundTripKeepsEveryValueAndUnknownSections) {
   state.audio.tone = 0;
   state.status.registration = 5;
   state.faults.push_back({FaultKind::UnsolicitedInside, "AT+CBC", -1});
-  state.keptSections["forwarding"] = R"({"unconditional":[{"class":1,"number":"+4930"}]})";
+  state.keptSections["satellite"] = R"({"unconditional":[{"class":1,"number":"+4930"}]})";
   state.messageReference = 17;
   state.sent = {{"0011000C919471103254760000AA0AE8329BFD4697D9EC37"},
                 {"00110005812143F50000AA047B450302"}};
@@ -65,7 +65,7 @@ TEST(StateJsonTest, RoundTripKeepsEveryValueAndUnknownSections) {
     0
   ])"),
             std::string::npos);
-  EXPECT_EQ(back.keptSections.at("forwarding"),
+  EXPECT_EQ(back.keptSections.at("satellite"),
             R"({"unconditional":[{"class":1,"number":"+4930"}]})");
 }
 
