@@ -434,6 +434,56 @@ expect rowcount 1031 2
                     {"AT^SPBS=ME"}}));  // "Anna!" is not in the address book: nothing written
 }
 
+TEST(PhonebookScenario, RefusedBookSelectionLeavesTheWindowOnTheBookItShowed) {
+  const std::string phone =
+      R"({"phonebooks": {"SM": )" + Book({{1, "0301", "Anna"}, {2, "0302", "Bob"}}) +
+      R"(}, "objects": {"vcf": )" + Cards({{1, R"(N:Alpha\r\nTEL;HOME:0309\r\n)"}}) +
+      R"(}, "faults": [{"kind": "error", "command": "AT^SPBS=SM", "count": 1}]})";
+  Scenario scenario(phone, "ReadB=1\n");
+  const ScriptRun run = scenario.Run(R"(
+click 1025
+select 1106 0
+expect current 1106 1
+expect rowcount 1026 1
+expect cell 1026 0 1 Alpha
+close
+)");
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+  // Nothing read or written after the refusal; the address book stays in its own section.
+  EXPECT_EQ(scenario.ReceivedFrom("AT^SPBS=SM"), (Lines{"AT^SPBS=SM"}));
+  EXPECT_EQ(ReadFile(scenario.SettingsFile().parent_path() / "Telvane.phb"),
+            "[INT]\r\n2,Alpha+,0309\r\n");
+}
+
+TEST(PhonebookScenario, CancelledPin2LeavesTheMarkUnwrittenEverywhere) {
+  Scenario scenario(Phone(R"("FD": )" + Book({{1, "030", "Amt"}})), "ReadB=1\nTPref=+49\n");
+  const ScriptRun run = scenario.Run(R"(
+click 1025
+select 1106 2
+rows 1026 0
+key 1026 f3
+expect window 137
+click 2
+expect window 105
+expect cell 1026 0 1 Amt
+expect rowcount 1031 0
+rclick 1026
+click 40039
+expect message 48
+expect cell 1026 0 1 Amt
+expect rowcount 1031 0
+close
+)");
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+  // F3 selects the book and writes nothing; the later normalising write carries no mark.
+  EXPECT_EQ(scenario.ReceivedFrom("AT^SPBS=FD"),
+            Concat({{"AT^SPBS=FD", "AT+CPBR=?"},
+                    Numbered("AT+CPBR=", 1, 4),
+                    {"AT^SPBS=FD", "AT+CMEE=2", "AT+CPBW=1,+4930,145,\"Amt\"", "AT+CPIN?"}}));
+  EXPECT_EQ(ReadFile(scenario.SettingsFile().parent_path() / "Telvane.phb"),
+            "[INT]\r\n[FDN]\r\n1,Amt*,+4930\r\n");
+}
+
 TEST(PhonebookScenario, PrintingTheBookOnShowTwiceWithItsRedbookLineInRed) {
   Scenario scenario(Phone(R"("SM": )" + Book({{1, "+491711234567", "Mama!"}, {2, "0301", "Anna"}})),
                     "ReadB=1\n");
