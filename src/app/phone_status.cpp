@@ -48,7 +48,7 @@ std::string FormatImsi(std::string_view imsi) {
 std::optional<std::string> OperatorText(std::string_view answer) {
   link::AnswerCursor cursor(answer);
   if (!cursor.SkipTo("+COPS:")) return std::nullopt;
-  return std::string(cursor.Line());
+  return link::StandardShape(cursor.Line());
 }
 
 std::string ClockCommand(const std::tm& t) {

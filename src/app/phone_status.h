@@ -26,7 +26,8 @@ std::string ReceptionText(int signalQuality, int languageId);
 
 // First five characters, a hyphen, the next ten.
 std::string FormatImsi(std::string_view imsi);
-// The rest of the "+COPS:" line after the prefix and its blanks; none without the prefix.
+// The rest of the "+COPS:" line after the prefix and its blanks, without blanks around its
+// commas; none without the prefix.
 std::optional<std::string> OperatorText(std::string_view answer);
 // AT+CCLK= with the local time in quotes: "yy/MM/dd,hh:mm:ss".
 std::string ClockCommand(const std::tm& localTime);

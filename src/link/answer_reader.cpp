@@ -96,22 +96,19 @@ std::optional<int> NumberAfter(std::string_view answer, std::string_view prefix)
   return cursor.SkipTo(prefix) ? cursor.Number() : std::nullopt;
 }
 
-namespace {
-
-// `text` without the blanks next to a comma.
-std::string WithoutBlanksAroundCommas(std::string_view text) {
+std::string StandardShape(std::string_view text) {
   std::string compact;
+  bool quoted = false;
   for (const char c : text) {
-    if (c == ' ' && compact.ends_with(',')) continue;
-    if (c == ',') {
+    if (c == '"') quoted = !quoted;
+    if (!quoted && c == ' ' && compact.ends_with(',')) continue;
+    if (!quoted && c == ',') {
       while (compact.ends_with(' ')) compact.pop_back();
     }
     compact += c;
   }
   return compact;
 }
-
-}  // namespace
 
 std::string InformationValue(std::string_view answer, std::string_view prefix) {
   AnswerCursor cursor(answer);
@@ -126,7 +123,7 @@ std::string InformationValue(std::string_view answer, std::string_view prefix) {
   }
   AnswerCursor line(last);
   if (!prefix.empty() && line.StartsWith(prefix)) line.SkipTo(prefix);
-  std::string value = WithoutBlanksAroundCommas(line.Line());
+  std::string value = StandardShape(line.Line());
   while (!value.empty() && value.back() == ' ') value.pop_back();
   const std::size_t blank = value.rfind(' ');
   return blank == std::string::npos ? value : value.substr(blank + 1);

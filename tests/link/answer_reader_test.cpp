@@ -91,6 +91,8 @@ TEST(InformationValue, BlanksAroundSeparatorsGiveTheStandardShape) {
   EXPECT_EQ(InformationValue("\r\nSIEMENS\r\n\r\nOK\r\n", "+CGMI:"), "SIEMENS");
   EXPECT_EQ(InformationValue("\r\nREVISION 21.00\r\nOK\r\n", "+CGMR:"), "21.00");
 
+  EXPECT_EQ(StandardShape("0 , 0, \"T-Mobile D, Nord\" ,2"), "0,0,\"T-Mobile D, Nord\",2");
+
   AnswerCursor battery("+CBC: 0, 60");
   ASSERT_TRUE(battery.SkipTo("+CBC:"));
   EXPECT_EQ(battery.Number(), 0);
