@@ -40,9 +40,8 @@ constexpr int kNoModemControls[] = {kOrganizer, kSendLogo, kDeleteLogo,
 
 }  // namespace
 
-std::string MainWindow::Token() {
-  const auto token = context_.exchange.LastAnswerToken();
-  return token ? std::string(*token) : std::string();
+std::string MainWindow::Value(std::string_view prefix) const {
+  return link::InformationValue(context_.exchange.Answer(), prefix);
 }
 
 void MainWindow::Report(bool success, int successString, int failureString) {
@@ -70,8 +69,8 @@ void MainWindow::OnInit(ui::Dialog& dialog) {
 
   ReadIdentity(dialog);
   RefreshStatus(dialog);
-  if (Send("AT+CIMI")) dialog.SetText(kImsi, FormatImsi(Token()));
-  if (Send("AT^SCID")) dialog.SetText(kSimSerial, Token());
+  if (Send("AT+CIMI")) dialog.SetText(kImsi, FormatImsi(Value("+CIMI:")));
+  if (Send("AT^SCID")) dialog.SetText(kSimSerial, Value("^SCID:"));
   ReadRingToneState(dialog);
   ui::CenterWindow(dialog, ui_.WorkArea());
   if (context_.switches.commandMode) RunCommandMode(dialog, true);
@@ -102,10 +101,17 @@ void MainWindow::RunCommandMode(ui::Dialog& dialog, bool startAtOnce) {
 }
 
 void MainWindow::ReadIdentity(ui::Dialog& dialog) {
-  const std::pair<const char*, int> identity[] = {
-      {"AT+CGMI", kMaker}, {"AT+CGMM", kModel}, {"AT+CGMR", kRevision}, {"AT+CGSN", kSerial}};
-  for (const auto& [command, field] : identity) {
-    if (Send(command)) dialog.SetText(field, Token());
+  struct Field {
+    const char* command;
+    std::string_view prefix;
+    int id;
+  };
+  const Field identity[] = {{"AT+CGMI", "+CGMI:", kMaker},
+                            {"AT+CGMM", "+CGMM:", kModel},
+                            {"AT+CGMR", "+CGMR:", kRevision},
+                            {"AT+CGSN", "+CGSN:", kSerial}};
+  for (const Field& field : identity) {
+    if (Send(field.command)) dialog.SetText(field.id, Value(field.prefix));
   }
 }
 
@@ -155,7 +161,7 @@ void MainWindow::ReadRingToneState(ui::Dialog& dialog) {
 
 void MainWindow::RefreshStatus(ui::Dialog& dialog) {
   if (Send("AT+CBC")) {
-    const std::string status = Token();  // "<state>,<charge>"
+    const std::string status = Value("+CBC:");  // "<state>,<charge>"
     link::AnswerCursor battery(status);
     if (battery.SkipPast(',')) {
       dialog.SetText(kBattery, std::string(battery.Rest()) + "%");
@@ -163,9 +169,9 @@ void MainWindow::RefreshStatus(ui::Dialog& dialog) {
     }
   }
   Send("AT+CREG=2");
-  if (Send("AT+CREG?")) dialog.SetText(kNet, Token());
+  if (Send("AT+CREG?")) dialog.SetText(kNet, Value("+CREG:"));
   if (Send("AT+CSQ")) {
-    const std::string signal = Token();  // "<quality>,<error rate>"
+    const std::string signal = Value("+CSQ:");  // "<quality>,<error rate>"
     if (const auto quality = link::AnswerCursor(signal).Number()) {
       dialog.SetText(kReception, ReceptionText(*quality, context_.languageId));
       dialog.SetBitmap(kReceptionBitmap, ReceptionBitmap(*quality));

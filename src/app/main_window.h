@@ -30,7 +30,8 @@ class MainWindow : public ui::DialogHandler {
 
  private:
   bool Send(std::string_view command) { return context_.exchange.SendCommand(command); }
-  std::string Token();
+  // The information value of the last answer, read behind `prefix`.
+  std::string Value(std::string_view prefix) const;
   void ReadIdentity(ui::Dialog& dialog);
   void ReadRingToneState(ui::Dialog& dialog);
   void TestTone(ui::Dialog& dialog);

@@ -96,6 +96,39 @@ std::optional<int> NumberAfter(std::string_view answer, std::string_view prefix)
   return cursor.SkipTo(prefix) ? cursor.Number() : std::nullopt;
 }
 
+std::string StandardShape(std::string_view text) {
+  std::string compact;
+  bool quoted = false;
+  for (const char c : text) {
+    if (c == '"') quoted = !quoted;
+    if (!quoted && c == ' ' && compact.ends_with(',')) continue;
+    if (!quoted && c == ',') {
+      while (compact.ends_with(' ')) compact.pop_back();
+    }
+    compact += c;
+  }
+  return compact;
+}
+
+std::string InformationValue(std::string_view answer, std::string_view prefix) {
+  AnswerCursor cursor(answer);
+  std::string_view last;
+  for (cursor.SkipLineBreaks(); !cursor.AtEnd(); cursor.SkipLineBreaks()) {
+    const std::string_view line = cursor.Line();
+    if (line == "OK") break;
+    if (!line.empty()) last = line;
+    if (!cursor.AtEnd() && cursor.Rest().front() != '\r' && cursor.Rest().front() != '\n') {
+      cursor = AnswerCursor(cursor.Rest().substr(1));  // a stray control character
+    }
+  }
+  AnswerCursor line(last);
+  if (!prefix.empty() && line.StartsWith(prefix)) line.SkipTo(prefix);
+  std::string value = StandardShape(line.Line());
+  while (!value.empty() && value.back() == ' ') value.pop_back();
+  const std::size_t blank = value.rfind(' ');
+  return blank == std::string::npos ? value : value.substr(blank + 1);
+}
+
 int CountOccurrences(std::string_view answer, std::string_view prefix) {
   if (prefix.empty()) return 0;
   AnswerCursor cursor(answer);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace telvane::link {
@@ -62,6 +63,16 @@ std::optional<std::string_view> After(std::string_view answer, std::string_view 
 
 // The number right after the first `prefix` (blanks allowed between).
 std::optional<int> NumberAfter(std::string_view answer, std::string_view prefix);
+
+// `text` without the blanks around commas outside double quotes: "0, 0, \"A, B\"" gives
+// "0,0,\"A, B\"".
+std::string StandardShape(std::string_view text);
+
+// The value of a one-line information answer in its standard shape: the last line before
+// the first "OK" line, behind `prefix` when it starts with it, the blanks around commas
+// dropped, its last word ("+CSQ: 21, 99" and "+CSQ:21,99" both give "21,99"). Empty when
+// no line precedes the "OK".
+std::string InformationValue(std::string_view answer, std::string_view prefix);
 
 // How often `prefix` occurs, non-overlapping.
 int CountOccurrences(std::string_view answer, std::string_view prefix);

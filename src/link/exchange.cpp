@@ -117,6 +117,8 @@ int Exchange::Run(Operation op, std::string_view text, bool raw, const LineSink*
       result = onLine != nullptr                ? ReceiveLines(*onLine)
                : link_.Kind() == LinkKind::Irda ? ReceiveIrda(op)
                                                 : ReceiveSerial(op);
+      // Codes the phone sent on its own in the middle of the answer belong to no command.
+      RemoveUnsolicited(answer_, Answer().size(), text, Clock::now(), unsolicited_);
     }
   }
   busy_ = false;

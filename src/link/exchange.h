@@ -8,11 +8,13 @@
 #include <array>
 #include <chrono>
 #include <cstddef>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string_view>
 
 #include "link/phone_link.h"
+#include "link/unsolicited.h"
 
 namespace telvane::link {
 
@@ -96,6 +98,9 @@ class Exchange {
   // The answer buffer as a text: up to its first zero byte.
   std::string_view Answer() const;
   ExchangeFailure LastFailure() const { return failure_; }
+  // The unsolicited codes taken out of the answers so far (at most the queue's capacity),
+  // oldest first; the queue is empty afterwards.
+  std::deque<UnsolicitedCode> TakeUnsolicited() { return unsolicited_.TakeAll(); }
   bool Busy() const { return busy_; }
 
   void SetPump(std::function<void()> pump) { pump_ = std::move(pump); }
@@ -136,6 +141,7 @@ class Exchange {
   std::array<char, kAnswerBufferSize> answer_{};
   std::size_t lineStart_ = 0;  // where the current answer line begins
   ExchangeFailure failure_ = ExchangeFailure::None;
+  UnsolicitedQueue unsolicited_;
   bool busy_ = false;
 };
 

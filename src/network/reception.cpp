@@ -37,7 +37,7 @@ std::optional<int> ReceptionLevel(int signalQuality) {
 std::optional<std::string> OperatorText(std::string_view answer) {
   link::AnswerCursor cursor(answer);
   if (!cursor.SkipTo("+COPS:")) return std::nullopt;
-  return std::string(cursor.Line());
+  return link::StandardShape(cursor.Line());
 }
 
 }  // namespace telvane::network

@@ -23,7 +23,8 @@ std::string ReceptionText(int signalQuality, int languageId);
 // outside 0..31.
 std::optional<int> ReceptionLevel(int signalQuality);
 
-// The rest of the "+COPS:" line after the prefix and its blanks; none without the prefix.
+// The rest of the "+COPS:" line after the prefix and its blanks, without blanks around its
+// commas; none without the prefix.
 std::optional<std::string> OperatorText(std::string_view answer);
 
 }  // namespace telvane::network

@@ -1,6 +1,7 @@
 #include "phonebook/redbook_writing.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "phonebook/book_reading.h"
 #include "phonebook/entry_command.h"
@@ -10,15 +11,17 @@
 namespace telvane::phonebook {
 namespace {
 
-// Selection, PIN2 and the write of `entry` under `name`; 0 or the message to show.
-int WriteName(WriteContext& context, const PhonebookEntry& entry, const std::string& name) {
+// PIN2 and the write of `entry` under `name`. None when written; otherwise the message to
+// show, 0 for none (a cancelled PIN2 dialog fails without a message).
+std::optional<int> WriteName(WriteContext& context, const PhonebookEntry& entry,
+                             const std::string& name) {
   if (context.store.currentBook == Book::kSimFix) {
     const Pin2Check check = EnsurePin2(context);
     if (check != Pin2Check::kReady) return Pin2Message(check);
   }
   const SendResult result = FixedDiallingWrite(
       context, WriteCommand(entry.position, entry.number, entry.numberType, name));
-  if (result == SendResult::kAccepted) return 0;
+  if (result == SendResult::kAccepted) return std::nullopt;
   return result == SendResult::kPin2Rejected ? kStrPin2Rejected : kStrCantModify;
 }
 
@@ -38,8 +41,8 @@ Outcome AddToRedbook(WriteContext& context, std::size_t slot) {
   if (!SelectBook(context.exchange, store.currentBook)) return Outcome{false, 0, slot};
 
   const std::string marked = CutTo(entry.name, kNameLimit - 1) + "!";
-  if (const int message = WriteName(context, entry, marked); message != 0) {
-    return Outcome{false, message, slot};
+  if (const auto message = WriteName(context, entry, marked)) {
+    return Outcome{false, *message, slot};
   }
   entry.name = marked;
   PhonebookEntry copy = entry;
@@ -65,8 +68,8 @@ Outcome RemoveFromRedbook(WriteContext& context, std::size_t redbookIndex) {
   PhonebookEntry& entry = store.entries[*found];
   const std::string unmarked =
       EndsWithMark(entry.name) ? entry.name.substr(0, entry.name.size() - 1) : entry.name;
-  if (const int message = WriteName(context, entry, unmarked); message != 0) {
-    return Outcome{false, message, *found};
+  if (const auto message = WriteName(context, entry, unmarked)) {
+    return Outcome{false, *message, *found};
   }
   entry.name = unmarked;
   store.redbook.Erase(redbookIndex);

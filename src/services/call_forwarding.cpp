@@ -34,7 +34,11 @@ std::optional<ForwardingRecord> ReadRecord(std::string_view text) {
   if (quoted.MoveTo('"')) {
     if (const auto number = quoted.Quoted()) record.number = std::string(*number);
   }
-  if (cursor.SkipTo(",,,")) record.delay = cursor.Number();
+  // <number>,<type>,<subaddress>,<subaddress type>,<time>: the time behind the fifth comma,
+  // blanks around the commas allowed.
+  bool atTime = true;
+  for (int comma = 0; comma < 5 && atTime; ++comma) atTime = cursor.SkipPast(',');
+  if (atTime) record.delay = cursor.Number();
   return record;
 }
 

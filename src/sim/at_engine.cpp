@@ -62,6 +62,9 @@ std::optional<ReceivedUnit> AtEngine::Receive(char byte, std::string& echo) {
     return std::nullopt;
   }
 
+  if (byte == '\0') {
+    return std::nullopt;  // some clients end a number with a zero byte; a modem ignores it
+  }
   if (session_.echo) {
     echo += byte;
   }

@@ -42,6 +42,12 @@ std::string_view CmsErrorText(CmsError error) {
     case CmsError::kNoNetworkService: return "no network service";
     case CmsError::kNetworkTimeout: return "network timeout";
     case CmsError::kUnknown: return "unknown error";
+    case CmsError::kInvalidStatus: return "invalid status";
+    case CmsError::kBadPduCharacter: return "invalid character in PDU";
+    case CmsError::kPduLength: return "invalid PDU length";
+    case CmsError::kWrongMessageType: return "invalid message type";
+    case CmsError::kUserDataLength: return "invalid user data length";
+    case CmsError::kCentreLength: return "invalid service centre address length";
   }
   return "unknown error";
 }

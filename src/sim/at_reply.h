@@ -48,6 +48,13 @@ enum class CmsError {
   kNoNetworkService = 331,
   kNetworkTimeout = 332,
   kUnknown = 500,
+  // The phone's own codes for a refused message.
+  kInvalidStatus = 514,
+  kBadPduCharacter = 517,
+  kPduLength = 549,
+  kWrongMessageType = 550,
+  kUserDataLength = 553,
+  kCentreLength = 554,
 };
 
 std::string_view CmsErrorText(CmsError error);

@@ -13,11 +13,14 @@ struct KindName {
   std::string_view name;
 };
 
-constexpr std::array<KindName, 7> kKindNames{{
+constexpr std::array<KindName, 10> kKindNames{{
     {FaultKind::NoAnswer, "noAnswer"},
     {FaultKind::CutOff, "cutOff"},
     {FaultKind::Garbage, "garbage"},
     {FaultKind::UnsolicitedInside, "unsolicitedInside"},
+    {FaultKind::RingBeforeResult, "ringBeforeResult"},
+    {FaultKind::MessageBeforeResult, "messageBeforeResult"},
+    {FaultKind::BlanksAfterCommas, "blanksAfterCommas"},
     {FaultKind::Error, "error"},
     {FaultKind::Flood, "flood"},
     {FaultKind::LineGone, "lineGone"},
@@ -122,6 +125,36 @@ std::string InsertUnsolicited(std::string_view answer, std::string_view code, bo
   std::string out(answer.substr(0, at));
   out += urc;
   out.append(answer.substr(at));
+  return out;
+}
+
+std::string InsertBeforeResult(std::string_view answer, std::string_view code, bool verbose) {
+  // Verbose: the final result is the last "\r\n<result>\r\n"; numeric: the last line.
+  std::size_t at = 0;
+  if (verbose) {
+    const std::size_t end = answer.size() >= 4 ? answer.size() - 4 : 0;
+    const std::size_t start = answer.rfind("\r\n", end);
+    at = start == std::string_view::npos ? 0 : start;
+  } else {
+    const std::size_t end = answer.size() >= 2 ? answer.size() - 2 : 0;
+    const std::size_t start = answer.find_last_of('\n', end);
+    at = start == std::string_view::npos ? 0 : start + 1;
+  }
+  std::string out(answer.substr(0, at));
+  out += verbose ? "\r\n" + std::string(code) + "\r\n" : std::string(code) + "\r\n";
+  out.append(answer.substr(at));
+  return out;
+}
+
+std::string WithBlanksAfterCommas(std::string_view answer) {
+  std::string out;
+  bool quoted = false;
+  for (const char c : answer) {
+    out += c;
+    if (c == '"') quoted = !quoted;
+    if (c == '\n') quoted = false;
+    if (c == ',' && !quoted) out += ' ';
+  }
   return out;
 }
 

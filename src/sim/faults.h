@@ -10,14 +10,17 @@ namespace telvane::sim {
 
 // Misbehaviour the simulated phone shows on demand.
 enum class FaultKind {
-  NoAnswer,           // nothing at all for the command, not even its echo
-  CutOff,             // the first part of the answer, then silence
-  Garbage,            // noise bytes (with 0x00 and bytes >= 0x80) before the answer
-  UnsolicitedInside,  // an unsolicited result code in the middle of the answer: "+CREG: ..."
-                      // while registration reports are on (AT+CREG=1/2), else "RING"
-  Error,              // the command is answered ERROR and has no effect
-  Flood,              // more than 20480 bytes of lines and no final result code
-  LineGone,           // the line goes away: the pty master is closed
+  NoAnswer,             // nothing at all for the command, not even its echo
+  CutOff,               // the first part of the answer, then silence
+  Garbage,              // noise bytes (with 0x00 and bytes >= 0x80) before the answer
+  UnsolicitedInside,    // an unsolicited result code in the middle of the answer: "+CREG: ..."
+                        // while registration reports are on (AT+CREG=1/2), else "RING"
+  RingBeforeResult,     // "RING" between the answer's last line and its final result
+  MessageBeforeResult,  // a new message indication ("+CMTI: ...") at the same place
+  BlanksAfterCommas,    // a blank after every comma outside quotes: "+CSQ: 21, 99"
+  Error,                // the command is answered ERROR and has no effect
+  Flood,                // more than 20480 bytes of lines and no final result code
+  LineGone,             // the line goes away: the pty master is closed
 };
 
 struct Fault {
@@ -48,5 +51,9 @@ std::string CutOffAnswer(std::string_view answer);
 std::string GarbageBefore(std::string_view answer);
 std::string InsertUnsolicited(std::string_view answer, std::string_view code, bool verbose);
 std::string FloodLines();
+// `code` as a line of its own right in front of the answer's final result code.
+std::string InsertBeforeResult(std::string_view answer, std::string_view code, bool verbose);
+std::string WithBlanksAfterCommas(std::string_view answer);
+inline constexpr std::string_view kNewMessageCode = "+CMTI: \"SM\",1";
 
 }  // namespace telvane::sim

@@ -80,8 +80,8 @@ std::optional<std::string> DecodeEscapedName(std::string_view written) {
     } else if (code < 0x20) {
       return std::nullopt;  // control bytes only as escapes
     }
-    // Line ends and the quote would break the answer line that shows the name.
-    if (code > 0x7F || code == '\r' || code == '\n' || code == '"') {
+    // Line ends would break the answer line that shows the name; a quote is shown as \22.
+    if (code > 0x7F || code == '\r' || code == '\n') {
       return std::nullopt;
     }
     codes += static_cast<char>(code);

@@ -63,8 +63,28 @@ Reply SelectBrowsedBook(CommandContext& context, const CommandRequest& request) 
 }
 
 // A name as the session's character set shows it: GSM codes, or UCS2 hex.
+// A quote code goes out as the escape \22 so that it cannot end the quoted name.
 std::string NameOnWire(const Session& session, const std::string& codes) {
-  return session.charset == "UCS2" ? GsmToUcs2Hex(codes) : codes;
+  if (session.charset == "UCS2") return GsmToUcs2Hex(codes);
+  std::string shown;
+  for (const char c : codes) {
+    if (c == '"') {
+      shown += "\\22";
+    } else {
+      shown += c;
+    }
+  }
+  return shown;
+}
+
+// The name parameter of AT+CPBW: quoted, or unquoted with its blanks dropped.
+std::optional<std::string> WrittenName(std::string_view parameter) {
+  if (parameter.starts_with('"')) return ParseQuoted(parameter);
+  std::string name;
+  for (const char c : parameter) {
+    if (c != ' ') name += c;
+  }
+  return name;
 }
 
 std::string EntryLine(std::string_view prefix, const Session& session, int position,
@@ -146,14 +166,14 @@ std::optional<BookEntry> ParseEntry(const Session& session,
   entry.number = *normal;
   entry.type = NumberType(entry.number);
   if (parts.size() == 4) {
-    const auto written = ParseQuoted(parts[3]);
+    const auto written = WrittenName(parts[3]);
     if (!written) {
       refusal = Reply::Error();
       return std::nullopt;
     }
     const auto name =
         session.charset == "UCS2" ? Ucs2HexToGsm(*written) : DecodeEscapedName(*written);
-    if (!name || name->find_first_of("\r\n\"") != std::string::npos) {
+    if (!name || name->find_first_of("\r\n") != std::string::npos) {
       refusal = Reply::Cme(CmeError::kInvalidCharacters);
       return std::nullopt;
     }

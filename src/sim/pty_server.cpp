@@ -251,6 +251,12 @@ std::string PtyServer::AnswerWithFault(const ReceivedUnit& unit, FaultKind kind)
     case FaultKind::Error: return engine_.Refuse(unit);
     case FaultKind::CutOff: return CutOffAnswer(engine_.Execute(unit));
     case FaultKind::Garbage: return GarbageBefore(engine_.Execute(unit));
+    case FaultKind::RingBeforeResult:
+      return InsertBeforeResult(engine_.Execute(unit), "RING", engine_.SessionSettings().verbose);
+    case FaultKind::MessageBeforeResult:
+      return InsertBeforeResult(engine_.Execute(unit), kNewMessageCode,
+                                engine_.SessionSettings().verbose);
+    case FaultKind::BlanksAfterCommas: return WithBlanksAfterCommas(engine_.Execute(unit));
     case FaultKind::UnsolicitedInside: {
       const std::string answer = engine_.Execute(unit);
       return InsertUnsolicited(answer, engine_.UnsolicitedCode(),

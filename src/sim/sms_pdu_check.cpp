@@ -94,56 +94,71 @@ class TpduReader {
 };
 
 // The reader positioned after a service-centre field of at most 11 octets that leaves exactly
-// `announcedLength` octets; nothing when the text is not pairs of hex digits.
+// `announcedLength` octets; nothing (and why) otherwise.
 std::optional<TpduReader> ReadCentre(std::string_view pduHex, int announcedLength,
-                                     std::string& centre) {
+                                     std::string& centre, PduRefusal& refusal) {
   if (pduHex.empty() || pduHex.size() % 2 != 0 || gsm::HexPrefixLength(pduHex) != pduHex.size()) {
+    refusal = PduRefusal::kBadCharacter;
     return std::nullopt;
   }
   std::string octets = gsm::FromHex(pduHex);
   const int centreOctets = static_cast<std::uint8_t>(octets[0]);
-  if (centreOctets > kMaxCentreOctets ||
-      static_cast<int>(octets.size()) - 1 - centreOctets != announcedLength) {
+  if (centreOctets > kMaxCentreOctets) {
+    refusal = PduRefusal::kCentreLength;
+    return std::nullopt;
+  }
+  if (static_cast<int>(octets.size()) - 1 - centreOctets != announcedLength) {
+    refusal = PduRefusal::kLength;
     return std::nullopt;
   }
   centre = octets.substr(0, 1 + static_cast<std::size_t>(centreOctets));
   return TpduReader(std::move(octets), centre.size());
 }
 
+// The refusal for a transfer part read to its end: the message type of its first octet
+// first, then its fields.
+PduRefusal Judge(const TpduReader& reader, std::uint8_t firstOctet, std::uint8_t type) {
+  if ((firstOctet & 0x03) != type) return PduRefusal::kWrongType;
+  return reader.Failed() ? PduRefusal::kFields : PduRefusal::kNone;
+}
+
 }  // namespace
 
-std::optional<SubmitPdu> ParseSubmitPdu(std::string_view pduHex, int announcedLength) {
+std::optional<SubmitPdu> ParseSubmitPdu(std::string_view pduHex, int announcedLength,
+                                        PduRefusal* refusal) {
+  PduRefusal why = PduRefusal::kNone;
   SubmitPdu pdu;
-  auto reader = ReadCentre(pduHex, announcedLength, pdu.centre);
-  if (!reader) {
-    return std::nullopt;
+  auto reader = ReadCentre(pduHex, announcedLength, pdu.centre, why);
+  if (reader) {
+    pdu.firstOctet = reader->Octet();
+    reader->Octet();  // the message reference: the phone gives its own
+    pdu.destination = reader->Address();
+    pdu.protocol = reader->Octet();
+    pdu.scheme = reader->Octet();
+    reader->Octets(ValidityOctets(pdu.firstOctet));
+    pdu.userData = reader->UserData(pdu.scheme);
+    why = Judge(*reader, pdu.firstOctet, kSubmitType);
   }
-  pdu.firstOctet = reader->Octet();
-  reader->Octet();  // the message reference: the phone gives its own
-  pdu.destination = reader->Address();
-  pdu.protocol = reader->Octet();
-  pdu.scheme = reader->Octet();
-  reader->Octets(ValidityOctets(pdu.firstOctet));
-  pdu.userData = reader->UserData(pdu.scheme);
-  if (reader->Failed() || (pdu.firstOctet & 0x03) != kSubmitType) {
-    return std::nullopt;
-  }
+  if (refusal) *refusal = why;
+  if (why != PduRefusal::kNone) return std::nullopt;
   return pdu;
 }
 
-bool IsDeliverPdu(std::string_view pduHex, int announcedLength) {
+bool IsDeliverPdu(std::string_view pduHex, int announcedLength, PduRefusal* refusal) {
+  PduRefusal why = PduRefusal::kNone;
   std::string centre;
-  auto reader = ReadCentre(pduHex, announcedLength, centre);
-  if (!reader) {
-    return false;
+  auto reader = ReadCentre(pduHex, announcedLength, centre, why);
+  if (reader) {
+    const std::uint8_t firstOctet = reader->Octet();
+    reader->Address();
+    reader->Octet();  // protocol identifier
+    const std::uint8_t scheme = reader->Octet();
+    reader->Octets(kTimestampOctets);
+    reader->UserData(scheme);
+    why = Judge(*reader, firstOctet, kDeliverType);
   }
-  const std::uint8_t firstOctet = reader->Octet();
-  reader->Address();
-  reader->Octet();  // protocol identifier
-  const std::uint8_t scheme = reader->Octet();
-  reader->Octets(kTimestampOctets);
-  reader->UserData(scheme);
-  return !reader->Failed() && (firstOctet & 0x03) == kDeliverType;
+  if (refusal) *refusal = why;
+  return why == PduRefusal::kNone;
 }
 
 }  // namespace telvane::sim

@@ -35,12 +35,24 @@ struct SubmitPdu {
   bool HasHeader() const { return (firstOctet & 0x40) != 0; }
 };
 
+// Why a PDU line is refused, in the order the checks run.
+enum class PduRefusal {
+  kNone,
+  kBadCharacter,  // not hex digits in pairs
+  kCentreLength,  // a service-centre field longer than 11 octets
+  kLength,        // not exactly the announced octets after the centre field
+  kFields,        // a field missing or too long, user data not as long as TP-UDL says
+  kWrongType,     // TP-MTI not the message type asked for
+};
+
 // The SMS-SUBMIT of `pduHex` when it is hex digits (either case) in pairs: a service-centre
 // field of at most 11 octets, then exactly `announcedLength` octets whose fields are all
 // present and whose user data is as long as its TP-UDL and coding say.
-std::optional<SubmitPdu> ParseSubmitPdu(std::string_view pduHex, int announcedLength);
+// Otherwise none, with the reason in `refusal` when given.
+std::optional<SubmitPdu> ParseSubmitPdu(std::string_view pduHex, int announcedLength,
+                                        PduRefusal* refusal = nullptr);
 
 // The same checks for an SMS-DELIVER (TP-MTI 00), as a received message is written back.
-bool IsDeliverPdu(std::string_view pduHex, int announcedLength);
+bool IsDeliverPdu(std::string_view pduHex, int announcedLength, PduRefusal* refusal = nullptr);
 
 }  // namespace telvane::sim

@@ -19,7 +19,18 @@ constexpr int kStoredUnsent = 2;
 constexpr int kStoredSent = 3;
 constexpr int kStoresStatusReports = 2;  // AT+CNMI <ds>
 
-Reply InvalidParameter() { return Reply::Cms(CmsError::kInvalidPduParameter); }
+// The phone's own error for each reason a PDU line is refused.
+Reply Refused(PduRefusal refusal) {
+  switch (refusal) {
+    case PduRefusal::kBadCharacter: return Reply::Cms(CmsError::kBadPduCharacter);
+    case PduRefusal::kCentreLength: return Reply::Cms(CmsError::kCentreLength);
+    case PduRefusal::kLength: return Reply::Cms(CmsError::kPduLength);
+    case PduRefusal::kFields: return Reply::Cms(CmsError::kUserDataLength);
+    case PduRefusal::kWrongType: return Reply::Cms(CmsError::kWrongMessageType);
+    case PduRefusal::kNone: break;
+  }
+  return Reply::Cms(CmsError::kInvalidPduParameter);
+}
 
 bool IsReceivedStatus(int status) { return status < kStoredUnsent; }
 
@@ -34,7 +45,7 @@ std::optional<int> ParseLength(std::string_view parameter, int status, Reply& re
   const bool received = IsReceivedStatus(status);
   if (*length < (received ? kMinDeliverOctets : kMinSubmitOctets) ||
       *length > (received ? kMaxDeliverOctets : kMaxSubmitOctets)) {
-    refusal = InvalidParameter();
+    refusal = Reply::Cms(CmsError::kPduLength);
     return std::nullopt;
   }
   return length;
@@ -62,9 +73,10 @@ void DeliverReturns(CommandContext& context, const SubmitPdu& submit, int refere
 // The PDU line of AT+CMGS: sent when well formed, the network is there and a service centre
 // is known (in the PDU or, with an empty centre field, the phone's own).
 Reply SendPdu(CommandContext& context, int length, std::string_view hex) {
-  const auto submit = ParseSubmitPdu(hex, length);
+  PduRefusal refusal = PduRefusal::kNone;
+  const auto submit = ParseSubmitPdu(hex, length, &refusal);
   if (!submit) {
-    return InvalidParameter();
+    return Refused(refusal);
   }
   if (!Registered(context)) {
     return Reply::Cms(CmsError::kNoNetworkService);
@@ -100,10 +112,11 @@ Reply Send(CommandContext&, const CommandRequest& request) {
 // The PDU line of AT+CMGW: stored with the given status at the first free index when it is an
 // SMS-DELIVER for a received status or an SMS-SUBMIT for a stored one.
 Reply StorePdu(CommandContext& context, int length, int status, std::string_view hex) {
-  const bool fits = IsReceivedStatus(status) ? IsDeliverPdu(hex, length)
-                                             : ParseSubmitPdu(hex, length).has_value();
+  PduRefusal refusal = PduRefusal::kNone;
+  const bool fits = IsReceivedStatus(status) ? IsDeliverPdu(hex, length, &refusal)
+                                             : ParseSubmitPdu(hex, length, &refusal).has_value();
   if (!fits) {
-    return InvalidParameter();
+    return Refused(refusal);
   }
   PhoneState& state = context.State();
   const auto index = FirstFreeMessageIndex(state);
@@ -134,7 +147,7 @@ Reply Write(CommandContext& context, const CommandRequest& request) {
       return Reply::Error();
     }
     if (*given < kReceivedUnread || *given > kStoredSent) {
-      return InvalidParameter();
+      return Reply::Cms(CmsError::kInvalidStatus);
     }
     status = *given;
   }

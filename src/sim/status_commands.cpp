@@ -24,7 +24,8 @@ Reply BatteryCharge(CommandContext& context, const CommandRequest& request) {
 std::string RegistrationLine(const Session& session, const NetworkStatus& status) {
   std::string line =
       "+CREG: " + std::to_string(session.cregMode) + "," + std::to_string(status.registration);
-  if (session.cregMode == 2 && Registered(status)) {
+  // The phone gives the location whatever n is (+CREG: 0,1,"5E25","605F").
+  if (Registered(status)) {
     line += ",\"" + status.lac + "\",\"" + status.ci + "\"";
   }
   return line;

@@ -78,5 +78,33 @@ TEST(AnswerCursor, MalformedTextGivesNone) {
   EXPECT_EQ(UpToControl("0,0,\"Nordnetz\"\r\n\r\nOK"), "0,0,\"Nordnetz\"");
 }
 
+TEST(InformationValue, BlanksAroundSeparatorsGiveTheStandardShape) {
+  for (std::string_view answer : {"\r\n+CSQ: 21,99\r\n\r\nOK\r\n", "\r\n+CSQ: 21, 99\r\n\r\nOK\r\n",
+                                  "\r\n+CSQ:21,99\r\n\r\nOK\r\n", "+CSQ: 21 , 99 \r\nOK\r\n"}) {
+    EXPECT_EQ(InformationValue(answer, "+CSQ:"), "21,99") << answer;
+  }
+  EXPECT_EQ(InformationValue("\r\n^SCID:89490200001234567890\r\nOK\r\n", "^SCID:"),
+            "89490200001234567890");
+  EXPECT_EQ(InformationValue("\r\n+CREG: 2, 1, \"5E25\", \"605F\"\r\n\r\nOK\r\n", "+CREG:"),
+            "2,1,\"5E25\",\"605F\"");
+  // Without the prefix: the last word of the line before "OK".
+  EXPECT_EQ(InformationValue("\r\nSIEMENS\r\n\r\nOK\r\n", "+CGMI:"), "SIEMENS");
+  EXPECT_EQ(InformationValue("\r\nREVISION 21.00\r\nOK\r\n", "+CGMR:"), "21.00");
+
+  EXPECT_EQ(StandardShape("0 , 0, \"T-Mobile D, Nord\" ,2"), "0,0,\"T-Mobile D, Nord\",2");
+
+  AnswerCursor battery("+CBC: 0, 60");
+  ASSERT_TRUE(battery.SkipTo("+CBC:"));
+  EXPECT_EQ(battery.Number(), 0);
+  EXPECT_TRUE(battery.SkipPast(','));
+  EXPECT_EQ(battery.Number(), 60);
+}
+
+TEST(InformationValue, NothingBeforeOkGivesNothing) {
+  for (std::string_view answer : {"", "OK\r\n", "\r\nOK\r\n", "\r\n+CSQ: \r\nOK", "\x01\x02"}) {
+    EXPECT_EQ(InformationValue(answer, "+CSQ:"), "") << answer;
+  }
+}
+
 }  // namespace
 }  // namespace telvane::link

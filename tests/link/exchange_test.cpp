@@ -109,6 +109,40 @@ TEST_F(SerialExchangeTest, LastAnswerTokenTakesTheWordBeforeOkAndShortensTheAnsw
   EXPECT_EQ(exchange_.LastAnswerToken(), std::nullopt);
 }
 
+TEST_F(SerialExchangeTest, UnsolicitedCodesLeaveTheAnswerAndWaitInTheQueue) {
+  peer_.Reply("\r\n+CGMI: SIEMENS\r\n\r\nRING\r\n\r\n+CMTI: \"SM\",3\r\n\r\nOK\r\n");
+  ASSERT_TRUE(exchange_.SendCommand("AT+CGMI"));
+  EXPECT_EQ(exchange_.Answer(), "\r\n+CGMI: SIEMENS\r\n\r\nOK\r\n");
+  EXPECT_EQ(exchange_.LastAnswerToken(), "SIEMENS");
+
+  // The command's own prefix stays; a registration code inside another answer goes.
+  peer_.Reply("\r\n+CREG: 2,1,\"5E25\",\"605F\"\r\n\r\nOK\r\n");
+  ASSERT_TRUE(exchange_.SendCommand("AT+CREG?"));
+  EXPECT_EQ(exchange_.Answer(), "\r\n+CREG: 2,1,\"5E25\",\"605F\"\r\n\r\nOK\r\n");
+  peer_.Reply("\r\n+CSQ: 21,99\r\n+CREG: 1\r\n+CUSD: 0\r\n^SBC: Undervoltage\r\nOK\r\n");
+  ASSERT_TRUE(exchange_.SendCommand("AT+CSQ"));
+  EXPECT_EQ(exchange_.Answer(), "\r\n+CSQ: 21,99\r\nOK\r\n");
+  // Lines that only contain a code's name are answers.
+  peer_.Reply("\r\n+CPBR: 1,\"RING\",129,\"RING\"\r\nRINGO\r\nOK\r\n");
+  ASSERT_TRUE(exchange_.SendCommand("AT+CPBR=1"));
+  EXPECT_EQ(exchange_.Answer(), "\r\n+CPBR: 1,\"RING\",129,\"RING\"\r\nRINGO\r\nOK\r\n");
+
+  std::vector<std::string> kept;
+  for (const link::UnsolicitedCode& code : exchange_.TakeUnsolicited()) kept.push_back(code.line);
+  EXPECT_EQ(kept, (std::vector<std::string>{"RING", "+CMTI: \"SM\",3", "+CREG: 1", "+CUSD: 0",
+                                            "^SBC: Undervoltage"}));
+  EXPECT_TRUE(exchange_.TakeUnsolicited().empty());
+}
+
+TEST(UnsolicitedQueue, KeepsTheNewestWithinItsCapacity) {
+  link::UnsolicitedQueue queue;
+  for (int i = 0; i < 20; ++i) queue.Push({std::to_string(i), {}});
+  const auto codes = queue.TakeAll();
+  ASSERT_EQ(codes.size(), link::UnsolicitedQueue::kCapacity);
+  EXPECT_EQ(codes.front().line, "4");
+  EXPECT_EQ(codes.back().line, "19");
+}
+
 TEST_F(SerialExchangeTest, LeftoverInputBelongsToNoCommand) {
   peer_.SendNow("\r\n+CREG: 1\r\n");
   peer_.Reply("\r\nOK\r\n");

@@ -202,16 +202,10 @@ click 40005
 type 1056 Anna"\r\nATD0900
 type 1058 0305
 click 1
-expect message 49
 rclick 1026
 click 40005
 type 1056 Otto
 type 1058 0306
-click 1
-rclick 1026
-click 40005
-type 1056 Paul
-type 1058 0307
 click 1
 expect message 32
 expect rowcount 1026 14
@@ -219,9 +213,10 @@ expect text 1160 14
 expect cell 1026 0 0 12
 expect cell 1026 0 1 Anna
 expect cell 1026 0 2 +4930
-expect cell 1026 1 0 13
-expect cell 1026 1 1 Jörg
-expect cell 1026 2 1 Otto
+expect cell 1026 1 0 14
+expect cell 1026 1 1 Anna"ATD0900
+expect cell 1026 2 0 13
+expect cell 1026 2 1 Jörg
 )");
   EXPECT_EQ(run.status, 0) << run.out << run.err;
 
@@ -231,13 +226,12 @@ expect cell 1026 2 1 Otto
                               {"AT^SPBS=SM", "AT+CPBR=?"},
                               Numbered("AT+CPBR=", 1, 14)});
   EXPECT_EQ(From(scenario, "AT+CPBS=ON", reads.size()), reads);
-  // The typed line breaks are dropped and the quote goes as its GSM code; with no free
-  // position left, only the book selection of the menu command.
+  // The typed line breaks are dropped and the quote goes as its escape, which the phone
+  // takes; with no free position left, only the book selection of the menu command.
   EXPECT_EQ(After(scenario, "AT+CPBR=14"),
             (Lines{"AT^SPBS=SM", "AT+CPBW=12,+4930,145,\"Anna\"", "AT^SPBS=SM",
                    "AT+CPBW=13,030,129,\"J\\7Crg\"", "AT^SPBS=SM",
-                   "AT+CPBW=14,0305,129,\"Anna\\22ATD0900\"", "AT^SPBS=SM",
-                   "AT+CPBW=14,0306,129,\"Otto\"", "AT^SPBS=SM"}));
+                   "AT+CPBW=14,0305,129,\"Anna\\22ATD0900\"", "AT^SPBS=SM"}));
 }
 
 TEST(PhonebookScenario, SimFixWritesAskForPin2OnceAndAreSentTwice) {
@@ -432,6 +426,56 @@ expect rowcount 1031 2
                      "AT^SPBS=ME"},
                     Numbered("AT^SBNR=\"vcf\",", 0, 9),
                     {"AT^SPBS=ME"}}));  // "Anna!" is not in the address book: nothing written
+}
+
+TEST(PhonebookScenario, RefusedBookSelectionLeavesTheWindowOnTheBookItShowed) {
+  const std::string phone =
+      R"({"phonebooks": {"SM": )" + Book({{1, "0301", "Anna"}, {2, "0302", "Bob"}}) +
+      R"(}, "objects": {"vcf": )" + Cards({{1, R"(N:Alpha\r\nTEL;HOME:0309\r\n)"}}) +
+      R"(}, "faults": [{"kind": "error", "command": "AT^SPBS=SM", "count": 1}]})";
+  Scenario scenario(phone, "ReadB=1\n");
+  const ScriptRun run = scenario.Run(R"(
+click 1025
+select 1106 0
+expect current 1106 1
+expect rowcount 1026 1
+expect cell 1026 0 1 Alpha
+close
+)");
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+  // Nothing read or written after the refusal; the address book stays in its own section.
+  EXPECT_EQ(scenario.ReceivedFrom("AT^SPBS=SM"), (Lines{"AT^SPBS=SM"}));
+  EXPECT_EQ(ReadFile(scenario.SettingsFile().parent_path() / "Telvane.phb"),
+            "[INT]\r\n2,Alpha+,0309\r\n");
+}
+
+TEST(PhonebookScenario, CancelledPin2LeavesTheMarkUnwrittenEverywhere) {
+  Scenario scenario(Phone(R"("FD": )" + Book({{1, "030", "Amt"}})), "ReadB=1\nTPref=+49\n");
+  const ScriptRun run = scenario.Run(R"(
+click 1025
+select 1106 2
+rows 1026 0
+key 1026 f3
+expect window 137
+click 2
+expect window 105
+expect cell 1026 0 1 Amt
+expect rowcount 1031 0
+rclick 1026
+click 40039
+expect message 48
+expect cell 1026 0 1 Amt
+expect rowcount 1031 0
+close
+)");
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+  // F3 selects the book and writes nothing; the later normalising write carries no mark.
+  EXPECT_EQ(scenario.ReceivedFrom("AT^SPBS=FD"),
+            Concat({{"AT^SPBS=FD", "AT+CPBR=?"},
+                    Numbered("AT+CPBR=", 1, 4),
+                    {"AT^SPBS=FD", "AT+CMEE=2", "AT+CPBW=1,+4930,145,\"Amt\"", "AT+CPIN?"}}));
+  EXPECT_EQ(ReadFile(scenario.SettingsFile().parent_path() / "Telvane.phb"),
+            "[INT]\r\n[FDN]\r\n1,Amt*,+4930\r\n");
 }
 
 TEST(PhonebookScenario, PrintingTheBookOnShowTwiceWithItsRedbookLineInRed) {

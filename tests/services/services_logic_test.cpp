@@ -27,6 +27,13 @@ TEST(ForwardingRecords, EachRecordKeepsToItsOwnQuotesAndDelay) {
   EXPECT_EQ(records[3].status, 0);
   EXPECT_EQ(records[3].classCode, 7);
   EXPECT_TRUE(ReadForwardingRecords("+CCFC: 1,1,\"+4917").at(0).number.empty());
+  // Blanks after the commas give the same record.
+  const auto blanks =
+      ReadForwardingRecords("\r\n+CCFC: 1, 1, \"+4917\", 145, , , 20\r\n\r\nOK\r\n");
+  ASSERT_EQ(blanks.size(), 1u);
+  EXPECT_EQ(blanks[0].classCode, 1);
+  EXPECT_EQ(blanks[0].number, "+4917");
+  EXPECT_EQ(blanks[0].delay, 20);
 }
 
 TEST(ForwardingCommand, BothFormatsTheRoundedDelayAndTheNumberType) {

@@ -69,14 +69,17 @@ TEST_F(EngineTest, CmeeChoosesTheErrorForm) {
   EXPECT_EQ(engine_->Feed("AT+CVIB=7\r"), "AT+CVIB=7\r\r\nERROR\r\n");
 }
 
-TEST_F(EngineTest, RegistrationInAllFormsWithLocationAfterCreg2) {
+TEST_F(EngineTest, RegistrationInAllFormsWithLocationWhateverN) {
   EXPECT_EQ(Send("AT+CREG=?"), "\r\n+CREG: (0-2)\r\n\r\nOK\r\n");
-  EXPECT_EQ(Send("AT+CREG?"), "\r\n+CREG: 0,1\r\n\r\nOK\r\n");
+  EXPECT_EQ(Send("AT+CREG?"), "\r\n+CREG: 0,1,\"0F3C\",\"A1B2\"\r\n\r\nOK\r\n");
   EXPECT_EQ(Send("AT+CREG=2"), "\r\nOK\r\n");
   EXPECT_EQ(Send("AT+CREG?"), "\r\n+CREG: 2,1,\"0F3C\",\"A1B2\"\r\n\r\nOK\r\n");
   EXPECT_EQ(Send("AT+CREG=1"), "\r\nOK\r\n");
-  EXPECT_EQ(Send("AT+CREG?"), "\r\n+CREG: 1,1\r\n\r\nOK\r\n");
+  EXPECT_EQ(Send("AT+CREG?"), "\r\n+CREG: 1,1,\"0F3C\",\"A1B2\"\r\n\r\nOK\r\n");
   EXPECT_EQ(Send("AT+CREG"), "\r\nERROR\r\n");
+  // A zero byte on the command line is ignored.
+  EXPECT_EQ(engine_->Feed(std::string("AT+CREG?\0\r", 10)),
+            "\r\n+CREG: 1,1,\"0F3C\",\"A1B2\"\r\n\r\nOK\r\n");
   // Radio off: not registered, no location, no signal, no operator.
   Send("AT+CREG=2");
   EXPECT_EQ(Send("AT+CFUN=0"), "\r\nOK\r\n");

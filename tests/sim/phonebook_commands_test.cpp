@@ -55,6 +55,13 @@ TEST_F(PhonebookCommandsTest, WritesEscapedNamesFirstFreeAndDeletes) {
   EXPECT_EQ(Send("AT+CPBR=13"), Ok("+CPBR: 13,\"+4989\",145,\"Neu\""));
   EXPECT_EQ(Send("AT+CPBW=13"), "\r\nOK\r\n");
   EXPECT_EQ(Send("AT+CPBR=13"), "\r\nOK\r\n");
+  // A quote as \22, read back the same way; an unquoted name loses its blanks.
+  EXPECT_EQ(Send("AT+CPBW=47,0301,129,\"Bar \\22X\\22\""), "\r\nOK\r\n");
+  EXPECT_EQ(engine_->Snapshot().books.sim.Find(47)->name, "Bar \"X\"");
+  EXPECT_EQ(Send("AT+CPBR=47"), Ok("+CPBR: 47,\"0301\",129,\"Bar \\22X\\22\""));
+  // Outside quotes the line is read in capitals.
+  EXPECT_EQ(Send("AT+CPBW=48,0302,129,Anna Maria"), "\r\nOK\r\n");
+  EXPECT_EQ(Send("AT+CPBR=48"), Ok("+CPBR: 48,\"0302\",129,\"ANNAMARIA\""));
 
   Send("AT+CMEE=2");
   EXPECT_EQ(Send("AT+CPBW=46,0301,129,\"\\7\""),

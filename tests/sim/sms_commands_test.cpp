@@ -136,18 +136,20 @@ TEST_F(SmsCommandsTest, MalformedPdusAreRefusedAndNothingIsSent) {
   const std::string length = std::to_string(good.length);
   const std::string tooShort = good.hex.substr(0, good.hex.size() - 2);
   const std::string deliver = engine_->Snapshot().messages[0].pdu;
-  const std::string cases[][2] = {
-      {"AT+CMGS=" + std::to_string(good.length + 1), good.hex},  // wrong length
-      {"AT+CMGS=" + length, good.hex + "0"},                     // odd digit count
-      {"AT+CMGS=" + length, "0G" + good.hex.substr(2)},          // not hex
-      {"AT+CMGS=" + length, good.hex + "\r\n"},                  // line ends are no hex digits
-      {"AT+CMGS=" + std::to_string(good.length - 1), tooShort},  // data shorter than UDL
-      {"AT+CMGS=57", deliver},  // the demo phone's first message, an SMS-DELIVER
+  // Each refusal with the phone's own code.
+  const std::string cases[][3] = {
+      {"AT+CMGS=" + std::to_string(good.length + 1), good.hex, "549"},  // wrong length
+      {"AT+CMGS=" + length, good.hex + "0", "517"},                     // odd digit count
+      {"AT+CMGS=" + length, "0G" + good.hex.substr(2), "517"},          // not hex
+      {"AT+CMGS=" + length, good.hex + "\r\n", "517"},          // line ends are no hex digits
+      {"AT+CMGS=" + length, "0C" + good.hex.substr(2), "554"},  // centre of 12 octets
+      {"AT+CMGS=" + std::to_string(good.length - 1), tooShort, "553"},  // data shorter than UDL
+      {"AT+CMGS=57", deliver, "550"},  // the demo phone's first message, an SMS-DELIVER
   };
-  for (const auto& [header, hex] : cases) {
-    EXPECT_EQ(Prompted(header, hex), "\r\n+CMS ERROR: 304\r\n") << header << " " << hex;
+  for (const auto& [header, hex, code] : cases) {
+    EXPECT_EQ(Prompted(header, hex), "\r\n+CMS ERROR: " + code + "\r\n") << header << " " << hex;
   }
-  EXPECT_EQ(Send("AT+CMGS=200"), "\r\n+CMS ERROR: 304\r\n");  // refused before the prompt
+  EXPECT_EQ(Send("AT+CMGS=200"), "\r\n+CMS ERROR: 549\r\n");  // refused before the prompt
   EXPECT_EQ(Send("AT+CMGS=x"), "\r\nERROR\r\n");
   EXPECT_EQ(Send("AT+CFUN=0"), kOk);  // radio off: no network to send through
   EXPECT_EQ(SendSms(good), "\r\n+CMS ERROR: 331\r\n");
@@ -166,7 +168,7 @@ TEST_F(SmsCommandsTest, StoredMessagesTakeTheFirstFreeIndexUntilTheMemoryIsFull)
   EXPECT_EQ(Send("AT+CMGR=2"),
             "\r\n+CMGR: 3,," + length + "\r\n" + draft.hex + "\r\n" + std::string(kOk));
   Send("AT+CMEE=1");
-  EXPECT_EQ(Send("AT+CMGW=" + length + ",4"), "\r\n+CMS ERROR: 304\r\n");
+  EXPECT_EQ(Send("AT+CMGW=" + length + ",4"), "\r\n+CMS ERROR: 514\r\n");
 
   PhoneState small = DemoPhone();
   small.messageCapacity = 16;

@@ -77,12 +77,13 @@ TEST_F(SmsDeliveryTest, ReceivedStatusesTakeDeliverPdusAndStoredOnesSubmitPdus) 
   EXPECT_EQ(Prompted("AT+CMGW=33,1", kEightBitDeliver), "\r\n+CMGW: 16\r\n\r\nOK\r\n");
   EXPECT_EQ(Send("AT+CMGR=16"),
             "\r\n+CMGR: 1,,33\r\n" + std::string(kEightBitDeliver) + "\r\n\r\nOK\r\n");
-  const std::string refused = "\r\n+CMS ERROR: 304\r\n";
-  EXPECT_EQ(Prompted("AT+CMGW=33,2", kEightBitDeliver), refused);  // stored: not a DELIVER
-  EXPECT_EQ(Prompted("AT+CMGW=19,0", kReportedSubmit), refused);   // received: not a SUBMIT
-  EXPECT_EQ(Prompted("AT+CMGW=34,0", kEightBitDeliver), refused);  // one octet short
-  EXPECT_EQ(Send("AT+CMGW=12,0"), refused);                        // no DELIVER is that short
-  EXPECT_EQ(Send("AT+CMGW=164,1"), refused);
+  const std::string wrongType = "\r\n+CMS ERROR: 550\r\n";
+  const std::string wrongLength = "\r\n+CMS ERROR: 549\r\n";
+  EXPECT_EQ(Prompted("AT+CMGW=33,2", kEightBitDeliver), wrongType);    // stored: not a DELIVER
+  EXPECT_EQ(Prompted("AT+CMGW=19,0", kReportedSubmit), wrongType);     // received: not a SUBMIT
+  EXPECT_EQ(Prompted("AT+CMGW=34,0", kEightBitDeliver), wrongLength);  // one octet short
+  EXPECT_EQ(Send("AT+CMGW=12,0"), wrongLength);                        // no DELIVER is that short
+  EXPECT_EQ(Send("AT+CMGW=164,1"), wrongLength);
   EXPECT_EQ(Send("AT+CMGW=164,3"), "\r\n> ");
   EXPECT_EQ(engine_->Feed("\x1b"), "\r\nOK\r\n");
   EXPECT_EQ(engine_->Snapshot().messages.size(), 16u);

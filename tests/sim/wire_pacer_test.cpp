@@ -47,6 +47,16 @@ TEST(FaultAnswerTest, TransformsKeepTheAnswerRecognisablyBroken) {
   EXPECT_EQ(InsertUnsolicited("0\r", "RING", false), "RING\r\n0\r");
 }
 
+TEST(FaultAnswerTest, CodesBeforeTheFinalResultAndBlanksAfterCommas) {
+  EXPECT_EQ(InsertBeforeResult("\r\n+CSQ: 21,99\r\n\r\nOK\r\n", "RING", true),
+            "\r\n+CSQ: 21,99\r\n\r\nRING\r\n\r\nOK\r\n");
+  EXPECT_EQ(InsertBeforeResult("\r\nOK\r\n", "RING", true), "\r\nRING\r\n\r\nOK\r\n");
+  EXPECT_EQ(InsertBeforeResult("+CSQ: 21,99\r\n0\r", "RING", false), "+CSQ: 21,99\r\nRING\r\n0\r");
+  EXPECT_EQ(InsertBeforeResult("", "RING", true), "\r\nRING\r\n");
+  EXPECT_EQ(WithBlanksAfterCommas("\r\n+CPBR: 1,\"030\",129,\"Smith, Anna\"\r\n\r\nOK\r\n"),
+            "\r\n+CPBR: 1, \"030\", 129, \"Smith, Anna\"\r\n\r\nOK\r\n");
+}
+
 TEST(FaultSetTest, MatchesByCaseInsensitivePrefixAndCountsDown) {
   FaultSet faults;
   faults.Add({FaultKind::Error, "at+cbc", 2});

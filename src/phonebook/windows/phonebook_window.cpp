@@ -424,9 +424,16 @@ void PhonebookWindow::ShowPopup(int listId) {
 
 void PhonebookWindow::ChangeBook(int index) {
   if (index < 0 || index > 2 || index == static_cast<int>(store_.currentBook)) return;
+  // A book the phone refuses to select is not shown: the selector, the list and the
+  // tables stay on the book they showed, so no write can reach the wrong book.
+  const Book chosen = static_cast<Book>(index);
+  if (!SelectBook(context_.exchange, chosen)) {
+    dialog_->SetCurrentItem(kBookSelector, static_cast<int>(store_.currentBook));
+    return;
+  }
   SaveExternalBook();
-  store_.currentBook = static_cast<Book>(index);
-  ReadCurrentBook(true);
+  store_.currentBook = chosen;
+  ReadCurrentBook(false);
 }
 
 void PhonebookWindow::OpenEntryDialog(int mode, const std::string& number) {
