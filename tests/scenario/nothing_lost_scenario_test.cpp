@@ -1,0 +1,63 @@
+// The user's files and the phone's data survive failed reads, odd input, wrong devices and
+// interrupted writes: the files' bytes before and after, and what the phone received.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "scenario.h"
+#include "support/temp_dir.h"
+
+namespace telvane::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kOldBook = "[SIM]\r\n1,OldSim1,0301\r\n[INT]\r\n2,Alpha+,0401\r\n";
+
+fs::path ExternalBook(const Scenario& scenario) {
+  return scenario.SettingsFile().parent_path() / "Telvane.phb";
+}
+
+// Opens the phone book, chooses SIM and closes it again.
+const char* const kOpenChooseSimClose = R"(
+click 1025
+expect window 105
+select 1106 0
+close
+expect window 101
+click 40001
+)";
+
+TEST(NothingLostScenario, ExternalBookKeepsSectionsOfBooksNotReadCompletely) {
+  {  // No device: nothing is read, so nothing is written.
+    Scenario scenario("", "Device0=/nonexistent/ttyUSB9\n");
+    WriteFile(scenario.SettingsFile(), "[Telvane]\nPort=0\nDevice0=/nonexistent/ttyUSB9\n");
+    WriteFile(ExternalBook(scenario), kOldBook);
+    const ScriptRun run = scenario.Run(kOpenChooseSimClose);
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_EQ(ReadFile(ExternalBook(scenario)), kOldBook);
+  }
+  {  // The address book read is cut off at object 3, the SIM is read to its end: only the
+     // SIM section is new.
+    Scenario scenario(
+        R"({"phonebooks": {"SM": [{"position": 4, "number": "0302", "name": "NewSim"}]},
+        "faults": [{"kind": "cutOff", "command": "AT^SBNR=\"vcf\",3", "count": 1}]})");
+    WriteFile(ExternalBook(scenario), kOldBook);
+    const ScriptRun run = scenario.Run(kOpenChooseSimClose);
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_EQ(ReadFile(ExternalBook(scenario)),
+              "[SIM]\r\n4,NewSim,0302\r\n[INT]\r\n2,Alpha+,0401\r\n");
+  }
+  {  // The line goes away in the middle of the SIM read.
+    Scenario scenario(R"({"faults": [{"kind": "lineGone", "command": "AT+CPBR=7", "count": 1}]})");
+    WriteFile(ExternalBook(scenario), kOldBook);
+    const ScriptRun run = scenario.Run(kOpenChooseSimClose);
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    const std::string after = ReadFile(ExternalBook(scenario));
+    EXPECT_NE(after.find("[SIM]\r\n1,OldSim1,0301\r\n[INT]\r\n"), std::string::npos) << after;
+  }
+}
+
+}  // namespace
+}  // namespace telvane::testing
