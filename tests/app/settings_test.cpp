@@ -86,6 +86,25 @@ TEST(ProfileFile, WriteChangesOneKeyAndKeepsEveryOtherLine) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
 }
 
+TEST(ProfileFile, WriteKeepsEveryOtherLineOfAFileOfAnySize) {
+  TempDir dir;
+  // 70,005 lines over 1 MiB, a 10 MB line, CR LF lines and another program's section
+  // behind them; the last line has no line end.
+  std::string before = "[Telvane]\r\nPort=1\r\n";
+  for (int i = 0; i < 70000; ++i) before += "K" + std::to_string(i) + "=value\n";
+  before += "Long=" + std::string(10'000'000, 'x') + "\n[Other]\r\nKeep=1";
+  WriteFile(dir / "Telvane.ini", before);
+  config::ProfileFile profile = Profile(dir);
+  ASSERT_TRUE(profile.Write("Port", "2"));
+  std::string expected = before;
+  expected.replace(expected.find("Port=1"), 6, "Port=2");
+  EXPECT_EQ(ReadFile(dir / "Telvane.ini"), expected);
+  ASSERT_TRUE(profile.Write("New", "3"));
+  expected.replace(expected.find("\n[Other]"), 1, "\nNew=3\n");
+  EXPECT_EQ(ReadFile(dir / "Telvane.ini"), expected);
+  EXPECT_EQ(profile.Get("Port"), "2");
+}
+
 TEST(ProfileFile, WriteCreatesFolderAndSectionAndKeepsValuesOnOneLine) {
   TempDir dir;
   config::ProfileFile profile(dir / "new" / "folder" / "Telvane.ini", "Telvane");
