@@ -11,6 +11,8 @@
 #include <system_error>
 #include <vector>
 
+#include "base/replacing_file.h"
+
 namespace telvane::config {
 namespace {
 
@@ -108,35 +110,6 @@ std::string OneLine(std::string_view text) {
   return result;
 }
 
-bool ReplaceFileAtomically(const std::filesystem::path& file, const std::string& content) {
-  std::error_code ec;
-  if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
-  std::string pattern = file.string() + ".XXXXXX";
-  const int fd = ::mkstemp(pattern.data());
-  if (fd < 0) return false;
-  std::size_t written = 0;
-  bool ok = true;
-  while (written < content.size()) {
-    const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
-    if (n <= 0) {
-      ok = false;
-      break;
-    }
-    written += static_cast<std::size_t>(n);
-  }
-  ok = ok && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  if (ok) {
-    // Keep the permissions of the file being replaced (mkstemp creates it 0600).
-    struct stat old {};
-    ::fchmodat(AT_FDCWD, pattern.c_str(),
-               ::stat(file.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644, 0);
-    ok = ::rename(pattern.c_str(), file.c_str()) == 0;
-  }
-  if (!ok) ::unlink(pattern.c_str());
-  return ok;
-}
-
 // Replaces the line of `key` in `section`, or adds it behind the section's last
 // non-blank line, or adds the section at the end of the file.
 void SetKeyLine(std::vector<RawLine>& lines, std::string_view section, std::string_view key,
@@ -220,7 +193,9 @@ bool ProfileFile::Write(std::string_view key, std::string_view value) {
   std::string written;
   written.reserve(content->size() + value.size() + key.size() + section_.size() + 8);
   for (const RawLine& line : lines) written += line.text + line.end;
-  if (!ReplaceFileAtomically(file_, written)) return false;
+  std::error_code ec;
+  if (file_.has_parent_path()) std::filesystem::create_directories(file_.parent_path(), ec);
+  if (!base::ReplaceFileWith(file_, written)) return false;
   lines_.reset();  // read again, from the file as written, at the next lookup
   return true;
 }

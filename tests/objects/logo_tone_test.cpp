@@ -132,7 +132,7 @@ TEST_F(FileReadTest, AnEmptyAnswerGivesAnEmptyFile) {
   EXPECT_EQ(peer_.Lines(), (std::vector<std::string>{"AT^SBNR=mid,0"}));
 }
 
-TEST_F(FileReadTest, FailedOrOverlongReadsLeaveNoFile) {
+TEST_F(FileReadTest, FailedOrOverlongReadsLeaveTheOldFileOrNone) {
   peer_.Reply(kError);
   peer_.Reply("\r\n^SBNR: \"mid\",0,1,1\r\n" + std::string(1026, 'A') + "\r\n\r\nOK\r\n");
   const auto logo = dir_ / "logo.bmp";
@@ -144,8 +144,9 @@ TEST_F(FileReadTest, FailedOrOverlongReadsLeaveNoFile) {
   using objects::FailedStep;
   EXPECT_EQ(std::pair(refused.messageId, refused.failed), std::pair(71, FailedStep::kCommand));
   EXPECT_EQ(std::pair(overlong.messageId, overlong.failed), std::pair(72, FailedStep::kDataLine));
-  EXPECT_FALSE(std::filesystem::exists(logo));
+  EXPECT_EQ(ReadFile(logo), "old");
   EXPECT_FALSE(std::filesystem::exists(tone));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.Path()), {}), 1);
 }
 
 }  // namespace

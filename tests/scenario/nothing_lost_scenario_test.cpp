@@ -2,6 +2,7 @@
 // interrupted writes: the files' bytes before and after, and what the phone received.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,32 @@ TEST(NothingLostScenario, ExternalBookKeepsSectionsOfBooksNotReadCompletely) {
     const std::string after = ReadFile(ExternalBook(scenario));
     EXPECT_NE(after.find("[SIM]\r\n1,OldSim1,0301\r\n[INT]\r\n"), std::string::npos) << after;
   }
+}
+
+// Every name in `folder`, sorted.
+std::vector<std::string> Names(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST(NothingLostScenario, AFailedDownloadLeavesTheOldFileAndLeftoversGoAtStart) {
+  Scenario scenario(R"({"faults": [{"kind": "error", "command": "AT^SBNR", "count": 1},
+                                   {"kind": "cutOff", "command": "AT^SBNR", "count": 1}]})");
+  const fs::path logos = scenario.Folder() / "logos";
+  fs::create_directories(logos);
+  WriteFile(logos / "mine.bmp", "BM old picture");
+  const fs::path config = scenario.SettingsFile().parent_path();
+  WriteFile(config / "Telvane.$$$", "[SIM]\r\n");
+  WriteFile(config / ".Telvane.ini.4711.telvane-new", "[Telvane]\n");
+  const std::string mine = (logos / "mine.bmp").string();
+  const ScriptRun run = scenario.Run("file " + mine + "\nclick 40030\nexpect message 71\nfile " +
+                                     mine + "\nclick 40030\nexpect message 71\nclick 40001\n");
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+  EXPECT_EQ(ReadFile(logos / "mine.bmp"), "BM old picture");
+  EXPECT_EQ(Names(logos), std::vector<std::string>{"mine.bmp"});
+  EXPECT_EQ(Names(config), std::vector<std::string>{"Telvane.ini"});
 }
 
 }  // namespace
