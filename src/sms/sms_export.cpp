@@ -89,6 +89,7 @@ base::Outcome ExportSmsList(std::span<const SmsListRow> rows, const std::filesys
   if (format == SmsExportFormat::kCsv) {
     std::error_code missing;
     if (std::filesystem::exists(file, missing)) {
+      if (!std::filesystem::is_regular_file(file, missing)) return {false, kStrCantOpenExportFile};
       std::ifstream old(file, std::ios::binary);
       if (!old) return {false, kStrCantOpenExportFile};
       text.assign(std::istreambuf_iterator<char>(old), {});

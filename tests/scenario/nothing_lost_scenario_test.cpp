@@ -86,5 +86,27 @@ TEST(NothingLostScenario, AFailedDownloadLeavesTheOldFileAndLeftoversGoAtStart) 
   EXPECT_EQ(Names(config), std::vector<std::string>{"Telvane.ini"});
 }
 
+// Folders where files belong: each gives a clear message and the window goes on.
+TEST(NothingLostScenario, FoldersWhereFilesBelongGiveAMessageAndTheWindowGoesOn) {
+  Scenario scenario(
+      R"({"phonebooks": {"SM": [{"position": 1, "number": "0301", "name": "Anna"}]}})");
+  const fs::path folder = scenario.Folder() / "files";
+  fs::create_directories(folder / "contacts.vcf");
+  fs::create_directories(folder / "folder.csv");
+  fs::create_directories(scenario.SettingsFile().parent_path() / "Telvane.phb");
+  const ScriptRun run =
+      scenario.Run("click 1025\nselect 1106 0\ndrop 105 " + (folder / "contacts.vcf").string() +
+                   "\nfile " + (folder / "folder.csv").string() +
+                   "\nanswer no\nrclick 1026\nclick 40019\nexpect window 105\n"
+                   "expect rowcount 1026 1\nclose\nexpect window 101\nclick 40001\n");
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+  EXPECT_EQ(run.err, "");
+  // Saving the address book (on choosing SIM), the dropped folder, the folder chosen for
+  // import, saving the SIM book on closing.
+  const std::string cantOpen = "message 25 Telvane Error: Can't open export file\n";
+  EXPECT_EQ(run.out, cantOpen + cantOpen + "message 76 Telvane: Overwrite existing entries?\n" +
+                         cantOpen + cantOpen);
+}
+
 }  // namespace
 }  // namespace telvane::testing
