@@ -1,5 +1,7 @@
 #include "phonebook/entry_command.h"
 
+#include <algorithm>
+
 #include "gsm/gsm_alphabet.h"
 #include "gsm/hex.h"
 #include "gsm/phonebook_escape.h"
@@ -35,8 +37,14 @@ std::string CleanName(std::string_view name) {
   return clean;
 }
 
+std::string EntryName(std::string_view name) {
+  std::string clean = CleanName(name);
+  std::replace(clean.begin(), clean.end(), '\\', '/');
+  return clean;
+}
+
 std::string CommandName(std::string_view name) {
-  std::string escaped = CleanName(name);
+  std::string escaped = EntryName(name);
   gsm::PhonebookEscape(escaped);
   std::string line;
   for (char c : escaped) {

@@ -15,7 +15,12 @@ std::string CleanNumber(std::string_view number);
 // The name without control characters (CR, LF, Ctrl-Z, NUL and the rest below 0x20).
 std::string CleanName(std::string_view name);
 
-// The name as it goes between the quotes of AT+CPBW: control characters dropped, the
+// A name as the SIM books keep it: CleanName, and every backslash written as "/". The
+// GSM alphabet has no backslash, and AT+CPBW would take one as the start of an escape
+// ("A\41" stored as "AA"), so the entry shows and stores what the phone gets.
+std::string EntryName(std::string_view name);
+
+// The name as it goes between the quotes of AT+CPBW: EntryName, the
 // escapes of PhonebookEscape, the remaining characters as GSM codes, and every code that
 // cannot stand in a command line (below 0x20, the double quote) as a backslash escape.
 std::string CommandName(std::string_view name);

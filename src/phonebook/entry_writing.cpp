@@ -34,7 +34,7 @@ Outcome WriteEntry(WriteContext& context, const EntryInput& input, int position,
   PhonebookStore& store = context.store;
   PhonebookEntry entry;
   entry.position = position;
-  entry.name = CutTo(CleanName(input.name), kNameLimit);
+  entry.name = CutTo(EntryName(input.name), kNameLimit);
   entry.number = CutTo(CleanNumber(input.number), kNumberLimit);
   if (source == EntrySource::kImport) {
     entry.name = CutTo(entry.name, BookLimit(store.capacity.textLength, kNameLimit));

@@ -74,6 +74,8 @@ TEST(CommandName, EscapesLettersAndKeepsTheCommandLineWhole) {
   EXPECT_EQ(CommandName("$_"), "\\02\\11");  // GSM codes below 0x20 travel escaped
   // A quote and a line break cannot end the name or start a second command.
   EXPECT_EQ(CommandName("Anna\"\r\nATD0900\x1A"), "Anna\\22ATD0900");
+  // The GSM alphabet has no backslash: it never reaches the phone as an escape.
+  EXPECT_EQ(CommandName("A\\41\\42\\"), "A/41/42/");
 }
 
 TEST(CleanNumber, KeepsDialCharactersOnly) {

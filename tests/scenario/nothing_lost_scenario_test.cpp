@@ -108,5 +108,33 @@ TEST(NothingLostScenario, FoldersWhereFilesBelongGiveAMessageAndTheWindowGoesOn)
                          cantOpen + cantOpen);
 }
 
+// A backslash, which the GSM alphabet lacks, is written and shown as "/", typed or imported.
+TEST(NothingLostScenario, BackslashesInNamesGoAsSlashes) {
+  Scenario scenario(R"({"phonebooks": {"SM": []}})", "ReadB=1\n");
+  const fs::path csv = scenario.Folder() / "names.csv";
+  WriteFile(csv, "NR;NAME;TELNUM\n5;C:\\41\\42;'0302\n");
+  const ScriptRun run = scenario.Run(R"(click 1025
+select 1106 0
+rclick 1026
+click 40005
+type 1056 A\41\42
+type 1058 0301
+click 1
+file )" + csv.string() + R"(
+answer no
+rclick 1026
+click 40019
+expect rowcount 1026 2
+expect cell 1026 0 1 A/41/42
+expect cell 1026 1 1 C:/41/42
+close
+click 40001
+)");
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+  EXPECT_EQ(scenario.ReceivedFrom("AT+CPBW=1,0301,129,\"A/41/42\""),
+            (std::vector<std::string>{"AT+CPBW=1,0301,129,\"A/41/42\"", "AT^SPBS=SM",
+                                      "AT+CPBW=2,0302,129,\"C:/41/42\""}));
+}
+
 }  // namespace
 }  // namespace telvane::testing
