@@ -29,6 +29,18 @@ std::string CleanNumber(std::string_view number) {
   return clean;
 }
 
+std::optional<std::string> DialNumber(std::string_view number) {
+  std::string dial;
+  for (char c : number) {
+    if (IsDialCharacter(c) || (c == '+' && dial.empty())) {
+      dial += c;
+    } else if (std::string_view(" -/.()").find(c) == std::string_view::npos) {
+      return std::nullopt;
+    }
+  }
+  return dial;
+}
+
 std::string CleanName(std::string_view name) {
   std::string clean;
   for (char c : name) {

@@ -2,6 +2,7 @@
 // names and numbers from breaking a command line.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,12 @@ namespace telvane::phonebook {
 // p and w (either case), and "+" as the first character. Every other character (blanks,
 // separators, quotes, line breaks, Ctrl-Z ...) is dropped.
 std::string CleanNumber(std::string_view number);
+
+// A number as typed or imported: the dial characters of CleanNumber with the blanks,
+// "-", "/", ".", "(" and ")" that only format it dropped. Nothing when it holds any other
+// character (a quote, a line break, a ";", a letter, a "+" not in front): such text is no
+// number and is never filtered into one.
+std::optional<std::string> DialNumber(std::string_view number);
 
 // The name without control characters (CR, LF, Ctrl-Z, NUL and the rest below 0x20).
 std::string CleanName(std::string_view name);

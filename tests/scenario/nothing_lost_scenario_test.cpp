@@ -38,6 +38,10 @@ TEST(NothingLostScenario, ExternalBookKeepsSectionsOfBooksNotReadCompletely) {
     const ScriptRun run = scenario.Run(kOpenChooseSimClose);
     EXPECT_EQ(run.status, 0) << run.out << run.err;
     EXPECT_EQ(ReadFile(ExternalBook(scenario)), kOldBook);
+    // One failed opening, one "Read error".
+    EXPECT_EQ(run.out,
+              "message 16 Telvane Error: Can't open COM port\n"
+              "message 98 Telvane Error: Read error COM-port\n");
   }
   {  // The address book read is cut off at object 3, the SIM is read to its end: only the
      // SIM section is new.
@@ -134,6 +138,23 @@ click 40001
   EXPECT_EQ(scenario.ReceivedFrom("AT+CPBW=1,0301,129,\"A/41/42\""),
             (std::vector<std::string>{"AT+CPBW=1,0301,129,\"A/41/42\"", "AT^SPBS=SM",
                                       "AT+CPBW=2,0302,129,\"C:/41/42\""}));
+}
+
+// Text that is no number is refused with the number message, never filtered into one.
+TEST(NothingLostScenario, ACentreThatIsNoNumberIsRefused) {
+  Scenario scenario;
+  const ScriptRun run = scenario.Run(R"(click 1025
+type 1035 +49"\r\nATD0900;
+click 1159
+expect message 58
+type 1035 +49 (171) 0815
+click 1159
+close
+click 40001
+)");
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+  EXPECT_EQ(scenario.ReceivedFrom("AT+CSCA?"),
+            (std::vector<std::string>{"AT+CSCA?", "AT^SPBS=ME", "AT+CSCA=+491710815,145"}));
 }
 
 }  // namespace
