@@ -157,5 +157,22 @@ click 40001
             (std::vector<std::string>{"AT+CSCA?", "AT^SPBS=ME", "AT+CSCA=+491710815,145"}));
 }
 
+// A logo file that will not be sent never costs the phone its logo: no erase, no block.
+TEST(NothingLostScenario, ALogoFileIsCheckedBeforeThePhonesLogoIsErased) {
+  Scenario scenario;
+  // "BM", a size of 526 bytes, offset 62, and the start of an information header: cut.
+  const fs::path cut = scenario.Folder() / "cut.bmp";
+  WriteFile(cut, std::string("BM\x0e\x02\0\0\0\0\0\0\x3e\0\0\0\x28\0\0\0\x61\0", 20));
+  const fs::path text = scenario.Folder() / "text.bmp";
+  WriteFile(text, "This is a text and no picture at all.\n");
+  const ScriptRun run =
+      scenario.Run("file " + cut.string() + " 2\nclick 1036\nexpect message 37\n" + "file " +
+                   text.string() + " 2\nclick 1036\nexpect message 40\n" + "click 40001\n");
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+  for (const std::string& line : scenario.Received()) {
+    EXPECT_FALSE(line.starts_with("AT^SBNW") && line != "AT^SBNW=?") << line;
+  }
+}
+
 }  // namespace
 }  // namespace telvane::testing
