@@ -130,7 +130,9 @@ void SetKeyLine(std::vector<RawLine>& lines, std::string_view section, std::stri
       return;
     }
   }
-  if (!lines.empty() && lines.back().end.empty()) lines.back().end = "\n";
+  // A line added behind the file's last line needs that line ended first.
+  const std::size_t at = sectionEnd.value_or(lines.size());
+  if (at == lines.size() && !lines.empty() && lines.back().end.empty()) lines.back().end = "\n";
   if (sectionEnd) {
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*sectionEnd),
                  {std::move(newLine), "\n"});
