@@ -1,13 +1,17 @@
 #include "app/startup.h"
 
+#include <filesystem>
+#include <system_error>
 #include <thread>
 
 #include "app/app_messages.h"
 #include "app/phone_port.h"
+#include "base/replacing_file.h"
 #include "config/app_context.h"
 #include "config/command_line.h"
 #include "config/locale_info.h"
 #include "config/settings.h"
+#include "phonebook/external_book.h"
 
 namespace telvane::app {
 namespace {
@@ -48,6 +52,16 @@ LinkOutcome OpenLink(config::AppContext& context, StartupUi& ui, const StartupOp
   return ResetPhone(context, ui, settings.noModem == 0);
 }
 
+// A run killed while it wrote a file may have left the new file beside the old one: in
+// the settings folder (settings, external book) and in the working folder.
+void CleanLeftovers(const std::filesystem::path& settingsFile) {
+  const std::filesystem::path folder = settingsFile.parent_path();
+  base::CleanLeftovers(folder);
+  std::error_code ignored;
+  std::filesystem::remove(folder / phonebook::kExternalBookTemporaryName, ignored);
+  base::CleanLeftovers(std::filesystem::current_path(ignored));
+}
+
 }  // namespace
 
 int RunStartup(StartupUi& ui, StartupOptions options) {
@@ -56,6 +70,7 @@ int RunStartup(StartupUi& ui, StartupOptions options) {
       std::move(options.profile), std::move(options.irda),
       [&ui](int stringId) { ui.ShowError(stringId); }, options.timing);
   context.exchange.SetPump(options.pump);
+  CleanLeftovers(context.profile.Path());
 
   config::ReadSingleKeys(context.profile, context.settings);
   context.switches = config::ScanCommandLine(config::JoinArguments(options.arguments));

@@ -121,11 +121,14 @@ void CommandModeWindow::PollModuleOnly() {
   ShowActivity(Activity::kChecking);
   const ModuleAnswer answer = module_->Call({}, {});
   ShowStatus(answer);
-  LogResult(answer);
   if (answer.result == 0 && !answer.replyNumber.empty()) {
     ShowActivity(Activity::kProcessing);
-    SendReply(answer);
+    if (!SendReply(answer)) {
+      LogReplyFailed(answer);
+      return;
+    }
   }
+  LogResult(answer);
 }
 
 void CommandModeWindow::PollMessages() {
@@ -142,7 +145,7 @@ void CommandModeWindow::PollMessages() {
       sms::ParseMessageListing(context_.exchange.Answer(), context_.settings.swapD != 0);
   for (const sms::ListedMessage& message : messages) {
     dialog_->SetText(kStatus, "");
-    if (message.Received()) HandleMessage(message);
+    if (message.Received() && !unanswered_.contains(message.index)) HandleMessage(message);
   }
   context_.run.smsMessageCount = static_cast<int>(messages.size());
 }
@@ -152,19 +155,26 @@ void CommandModeWindow::HandleMessage(const sms::ListedMessage& message) {
   ShowActivity(Activity::kProcessing);
   const ModuleAnswer answer = module_->Call(message.sender, message.text);
   ShowStatus(answer);
+  if (answer.result == 0 && !answer.replyNumber.empty() && !SendReply(answer)) {
+    // The request stays on the phone, unanswered; the module does not see it again.
+    LogReplyFailed(answer);
+    unanswered_.insert(message.index);
+    return;
+  }
   LogResult(answer);
   if (answer.result != 0) return;
-  if (!answer.replyNumber.empty()) SendReply(answer);
   context_.exchange.SendCommand("AT+CMGD=" + std::to_string(message.index));
 }
 
-void CommandModeWindow::SendReply(const ModuleAnswer& answer) {
+bool CommandModeWindow::SendReply(const ModuleAnswer& answer) {
   sms::SendRequest request;
   request.text = answer.text;
   request.recipient = answer.replyNumber;
   sms::SilentSendFeedback feedback;
-  sms::SendSms(context_.exchange, sms::SendSettingsFrom(context_.settings, context_.run), request,
-               sms::SendMode::kCommandMode, feedback);
+  const sms::SendResult sent =
+      sms::SendSms(context_.exchange, sms::SendSettingsFrom(context_.settings, context_.run),
+                   request, sms::SendMode::kCommandMode, feedback);
+  return !sent.badRecipient && !sent.badCentre && sent.partsSent >= sent.partCount;
 }
 
 void CommandModeWindow::ShowActivity(Activity activity) {
@@ -189,6 +199,13 @@ void CommandModeWindow::LogResult(const ModuleAnswer& answer) {
   if (!log_.IsOpen()) return;
   log_.Write(network::LocalLogTimeNow() + ";" + std::to_string(answer.result) + ";" +
              network::LogField(answer.replyNumber) + ";" + network::LogField(answer.text) + "\n");
+}
+
+// The result line with "reply failed" in place of the module's result.
+void CommandModeWindow::LogReplyFailed(const ModuleAnswer& answer) {
+  if (!log_.IsOpen()) return;
+  log_.Write(network::LocalLogTimeNow() + ";reply failed;" + network::LogField(answer.replyNumber) +
+             ";" + network::LogField(answer.text) + "\n");
 }
 
 void CommandModeWindow::OnClose(ui::Dialog& dialog) {

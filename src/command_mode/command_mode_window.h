@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "command_mode/command_module.h"
@@ -51,11 +52,13 @@ class CommandModeWindow : public ui::DialogHandler {
   void PollModuleOnly();
   void PollMessages();
   void HandleMessage(const sms::ListedMessage& message);
-  void SendReply(const ModuleAnswer& answer);
+  // True when every part of the reply was sent.
+  bool SendReply(const ModuleAnswer& answer);
   void ShowActivity(Activity activity);
   void ShowStatus(const ModuleAnswer& answer);
   void LogMessage(const sms::ListedMessage& message);
   void LogResult(const ModuleAnswer& answer);
+  void LogReplyFailed(const ModuleAnswer& answer);
 
   config::AppContext& context_;
   ui::Ui& ui_;
@@ -64,6 +67,9 @@ class CommandModeWindow : public ui::DialogHandler {
   std::optional<CommandModule> module_;
   phonebook::ExternalBookTable externalBook_;
   network::ProtocolLog log_;
+  // Messages whose reply could not be sent: kept on the phone and not handed to the
+  // module again in this run. Bounded by the phone's message memory.
+  std::set<int> unanswered_;
   bool polling_ = false;
 };
 

@@ -11,6 +11,8 @@
 #include <system_error>
 #include <vector>
 
+#include "base/replacing_file.h"
+
 namespace telvane::config {
 namespace {
 
@@ -51,20 +53,53 @@ std::optional<KeyLine> ParseKeyLine(std::string_view line) {
   return KeyLine{Trim(trimmed.substr(0, eq)), Trim(trimmed.substr(eq + 1))};
 }
 
-// Files larger than this are read only up to it: a settings file is a few kilobytes,
-// and a runaway one must not stall start-up.
+// Lookups read the file only up to this size: a settings file is a few kilobytes, and a
+// runaway one must not stall start-up. A write works on the whole file.
 constexpr std::size_t kMaxFileBytes = 1 << 20;
 
-std::vector<std::string> ReadLines(const std::filesystem::path& file) {
-  std::vector<std::string> lines;
-  std::ifstream in(file, std::ios::binary);
-  std::string line;
-  std::size_t total = 0;
-  while (total < kMaxFileBytes && std::getline(in, line)) {
-    total += line.size() + 1;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+// One line of the file with the line end it had ("\n", "\r\n", or none at the end).
+struct RawLine {
+  std::string text;
+  std::string end;
+};
+
+std::vector<RawLine> SplitLines(std::string_view content) {
+  std::vector<RawLine> lines;
+  std::size_t start = 0;
+  while (start < content.size()) {
+    const std::size_t feed = content.find('\n', start);
+    const std::size_t stop = feed == std::string_view::npos ? content.size() : feed;
+    RawLine line{std::string(content.substr(start, stop - start)),
+                 feed == std::string_view::npos ? "" : "\n"};
+    if (!line.text.empty() && line.text.back() == '\r') {
+      line.text.pop_back();
+      line.end.insert(0, "\r");
+    }
     lines.push_back(std::move(line));
+    start = stop + 1;
   }
+  return lines;
+}
+
+// The whole file; an empty text for a missing file, nothing when it cannot be read.
+std::optional<std::string> ReadContent(const std::filesystem::path& file) {
+  std::error_code ec;
+  if (!std::filesystem::exists(file, ec)) return ec ? std::nullopt : std::optional<std::string>("");
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream content;
+  content << in.rdbuf();
+  if (in.bad()) return std::nullopt;
+  return std::move(content).str();
+}
+
+std::vector<std::string> ReadLines(const std::filesystem::path& file) {
+  std::string head(kMaxFileBytes, '\0');
+  std::ifstream in(file, std::ios::binary);
+  in.read(head.data(), static_cast<std::streamsize>(head.size()));
+  head.resize(static_cast<std::size_t>(in.gcount()));
+  std::vector<std::string> lines;
+  for (RawLine& line : SplitLines(head)) lines.push_back(std::move(line.text));
   return lines;
 }
 
@@ -75,33 +110,36 @@ std::string OneLine(std::string_view text) {
   return result;
 }
 
-bool ReplaceFileAtomically(const std::filesystem::path& file, const std::string& content) {
-  std::error_code ec;
-  if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
-  std::string pattern = file.string() + ".XXXXXX";
-  const int fd = ::mkstemp(pattern.data());
-  if (fd < 0) return false;
-  std::size_t written = 0;
-  bool ok = true;
-  while (written < content.size()) {
-    const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
-    if (n <= 0) {
-      ok = false;
-      break;
+// Replaces the line of `key` in `section`, or adds it behind the section's last
+// non-blank line, or adds the section at the end of the file.
+void SetKeyLine(std::vector<RawLine>& lines, std::string_view section, std::string_view key,
+                std::string newLine) {
+  bool inSection = false;
+  std::optional<std::size_t> sectionEnd;  // index after the last line of the section
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (const auto name = SectionName(lines[i].text)) {
+      inSection = EqualsNoCase(*name, section);
+      if (inSection) sectionEnd = i + 1;
+      continue;
     }
-    written += static_cast<std::size_t>(n);
+    if (!inSection) continue;
+    if (!Trim(lines[i].text).empty()) sectionEnd = i + 1;
+    const auto entry = ParseKeyLine(lines[i].text);
+    if (entry && EqualsNoCase(entry->key, key)) {
+      lines[i].text = std::move(newLine);
+      return;
+    }
   }
-  ok = ok && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  if (ok) {
-    // Keep the permissions of the file being replaced (mkstemp creates it 0600).
-    struct stat old {};
-    ::fchmodat(AT_FDCWD, pattern.c_str(),
-               ::stat(file.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644, 0);
-    ok = ::rename(pattern.c_str(), file.c_str()) == 0;
+  // A line added behind the file's last line needs that line ended first.
+  const std::size_t at = sectionEnd.value_or(lines.size());
+  if (at == lines.size() && !lines.empty() && lines.back().end.empty()) lines.back().end = "\n";
+  if (sectionEnd) {
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*sectionEnd),
+                 {std::move(newLine), "\n"});
+  } else {
+    lines.push_back({"[" + std::string(section) + "]", "\n"});
+    lines.push_back({std::move(newLine), "\n"});
   }
-  if (!ok) ::unlink(pattern.c_str());
-  return ok;
 }
 
 }  // namespace
@@ -148,39 +186,19 @@ std::string ProfileFile::GetString(std::string_view key, std::string_view fallba
 bool ProfileFile::Write(std::string_view key, std::string_view value) {
   const std::string cleanKey = OneLine(Trim(key));
   if (cleanKey.empty() || cleanKey.find('=') != std::string::npos) return false;
-  const std::string newLine = cleanKey + "=" + OneLine(value);
+  // The file as it is now, whole: every line not changed here is written back as it was.
+  const std::optional<std::string> content = ReadContent(file_);
+  if (!content) return false;
+  std::vector<RawLine> lines = SplitLines(*content);
+  SetKeyLine(lines, section_, cleanKey, cleanKey + "=" + OneLine(value));
 
-  std::vector<std::string> lines = Lines();
-  bool inSection = false;
-  std::optional<std::size_t> sectionEnd;  // index after the last line of our section
-  bool replaced = false;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (const auto name = SectionName(lines[i])) {
-      inSection = EqualsNoCase(*name, section_);
-      if (inSection) sectionEnd = i + 1;
-      continue;
-    }
-    if (!inSection) continue;
-    if (!Trim(lines[i]).empty()) sectionEnd = i + 1;
-    const auto entry = ParseKeyLine(lines[i]);
-    if (entry && EqualsNoCase(entry->key, cleanKey)) {
-      lines[i] = newLine;
-      replaced = true;
-      break;
-    }
-  }
-  if (!replaced) {
-    if (sectionEnd) {
-      lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*sectionEnd), newLine);
-    } else {
-      lines.push_back("[" + section_ + "]");
-      lines.push_back(newLine);
-    }
-  }
-  std::string content;
-  for (const std::string& line : lines) content += line + "\n";
-  if (!ReplaceFileAtomically(file_, content)) return false;
-  lines_ = std::move(lines);
+  std::string written;
+  written.reserve(content->size() + value.size() + key.size() + section_.size() + 8);
+  for (const RawLine& line : lines) written += line.text + line.end;
+  std::error_code ec;
+  if (file_.has_parent_path()) std::filesystem::create_directories(file_.parent_path(), ec);
+  if (!base::ReplaceFileWith(file_, written)) return false;
+  lines_.reset();  // read again, from the file as written, at the next lookup
   return true;
 }
 

@@ -1,7 +1,8 @@
 // Telvane.ini, where the settings live: one section of an INI file; keys are
 // case-insensitive; a missing file or key gives the caller's default;
-// a write changes one key and keeps every other line and section; writes are atomic.
-// The file is read once and kept; the program is its only writer while it runs.
+// a write changes one key and keeps every other line and section as it is, whatever the
+// file's size (lookups read only its first MiB); writes are atomic.
+// Lookups read the file once and keep it; a write reads it again whole.
 #pragma once
 
 #include <filesystem>

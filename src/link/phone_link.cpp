@@ -16,7 +16,10 @@ bool PhoneLink::OpenSerialPort(const std::string& devicePath,
   SerialOpenResult opened = OpenAndConfigureSerial(devicePath);
   serial_ = std::move(opened.fd);
   lastProblem_ = std::move(opened.problem);
-  if (!opened.configured) return false;
+  if (!opened.configured) {
+    serial_.Reset();
+    return false;
+  }
   PurgeBuffers(serial_.Get());
   std::this_thread::sleep_for(settleTime);
   return true;

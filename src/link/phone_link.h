@@ -25,8 +25,9 @@ class PhoneLink {
   PhoneLink& operator=(const PhoneLink&) = delete;
 
   // Opens and configures the serial device, purges both directions and waits
-  // `settleTime` (100 ms) before returning true. The handle stays in the link even
-  // when configuration fails; CloseLink closes it.
+  // `settleTime` (100 ms) before returning true. A device that cannot be configured as a
+  // serial line (a regular file, /dev/zero) is closed again: the link stays without a
+  // handle, so no command is ever written to it.
   bool OpenSerialPort(const std::string& devicePath,
                       std::chrono::milliseconds settleTime = std::chrono::milliseconds(100));
 

@@ -21,6 +21,7 @@ SerialOpenResult OpenAndConfigureSerial(const std::string& devicePath) {
   termios tio{};
   if (::tcgetattr(fd, &tio) != 0) {
     result.problem = devicePath + ": not a terminal (" + std::strerror(errno) + ")";
+    result.fd.Reset();
     return result;
   }
   // Start from a cleared state, then set exactly what the phone needs: binary, 8 data
@@ -35,6 +36,7 @@ SerialOpenResult OpenAndConfigureSerial(const std::string& devicePath) {
   if (::cfsetispeed(&tio, B57600) != 0 || ::cfsetospeed(&tio, B57600) != 0 ||
       ::tcsetattr(fd, TCSANOW, &tio) != 0) {
     result.problem = devicePath + ": line settings refused (" + std::strerror(errno) + ")";
+    result.fd.Reset();
     return result;
   }
   SetModemLines(fd);

@@ -10,14 +10,14 @@
 namespace telvane::link {
 
 struct SerialOpenResult {
-  base::UniqueFd fd;  // valid whenever the device could be opened, even if configuring failed
+  base::UniqueFd fd;  // valid only for a device configured as the phone's line
   bool configured = false;
   std::string problem;  // why opening or configuring failed, for logs and diagnostics
 };
 
 // Opens `devicePath` for reading and writing (non-blocking, not as the controlling
-// terminal) and applies the line settings. A device that is not a terminal opens but
-// fails configuration.
+// terminal) and applies the line settings. A device that is not a terminal, or refuses
+// the settings, is closed again and reported as a problem.
 SerialOpenResult OpenAndConfigureSerial(const std::string& devicePath);
 
 // Sets RTS and clears DTR. Pseudo-terminals and some adapters have no modem lines and

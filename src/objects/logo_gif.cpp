@@ -12,7 +12,7 @@ GifConversion ConvertGifToBmp(const std::string& gifPath, const std::string& bmp
   if (const PictureStatus status = gif.format->readHeader(gif); status != PictureStatus::kOk) {
     return {GifStep::kReadHeader, static_cast<int>(status)};
   }
-  if (!AllocatePictureBuffer(gif))
+  if (!FitsPhone(gif) || !AllocatePictureBuffer(gif))
     return {GifStep::kAllocate, static_cast<int>(PictureStatus::kNoMemory)};
   if (const PictureStatus status = gif.format->load(gif); status != PictureStatus::kOk) {
     return {GifStep::kLoad, static_cast<int>(status)};

@@ -7,6 +7,7 @@
 #include <limits>
 #include <thread>
 
+#include "base/replacing_file.h"
 #include "link/answer_reader.h"
 #include "objects/block_writer.h"
 #include "objects/hex_block.h"
@@ -72,7 +73,8 @@ Outcome WriteBinaryObject(link::Exchange& exchange, TransferFeedback& feedback, 
 
 Outcome ReadBinaryObject(link::Exchange& exchange, TransferFeedback& feedback, ObjectType type,
                          const std::string& path) {
-  base::FileHandle file = base::OpenFile(path, "wb");
+  // The download replaces the file only when it is whole; until then the old one stays.
+  base::ReplacingFile file(path);
   if (!file) return Outcome{false, kStrCantOpenFile, 0, FailedStep::kFile};
   feedback.Pump();
   FailedStep failed = FailedStep::kNone;
@@ -83,9 +85,8 @@ Outcome ReadBinaryObject(link::Exchange& exchange, TransferFeedback& feedback, O
     const std::string answer(exchange.Answer());
     if (!AppendBlocks(feedback, answer, file.get())) failed = FailedStep::kDataLine;
   }
-  if (!base::CloseFile(file) && failed == FailedStep::kNone) failed = FailedStep::kFile;
+  if (failed == FailedStep::kNone && !file.Commit()) failed = FailedStep::kFile;
   if (failed == FailedStep::kNone) return Outcome{true};
-  std::remove(path.c_str());
   const int message = type == ObjectType::kBmp ? kStrLogoReadError : kStrRingToneReadError;
   return Outcome{false, message, 0, failed};
 }

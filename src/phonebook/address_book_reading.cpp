@@ -24,10 +24,13 @@ void ReadAddressBook(link::Exchange& exchange, PhonebookStore& store, const Read
 
   ReadProgress progress(report, kLastAddressIndex);
   int emptyObjects = 0;
+  bool complete = true;
   for (int index = 0; index <= kLastAddressIndex; ++index) {
     const objects::ObjectRead read =
         objects::ReadObjectText(exchange, objects::ObjectType::kVcf, index, kVCardTextLimit);
-    if (read.status == objects::ObjectRead::Status::kEmpty) {
+    if (read.status == objects::ObjectRead::Status::kFailed) {
+      complete = false;
+    } else if (read.status == objects::ObjectRead::Status::kEmpty) {
       store.freePositions.Append(index);
       if (options.prematureStop && ++emptyObjects >= kEmptyObjectsBeforeStop) {
         AssumeFreeAfter(index, store.freePositions);
@@ -43,6 +46,7 @@ void ReadAddressBook(link::Exchange& exchange, PhonebookStore& store, const Read
     progress.At(index);
   }
   if (report.progress) report.progress(0);
+  if (complete) store.completeBook = Book::kInternal;
 }
 
 }  // namespace telvane::phonebook

@@ -11,7 +11,8 @@ namespace telvane::phonebook {
 inline constexpr int kEmptyObjectsBeforeStop = 10;
 
 // Reads objects 0..500 into the entries and the address details; the capacity becomes
-// 0, 500, 30, 260. A failed exchange skips its object.
+// 0, 500, 30, 260. A failed exchange skips its object, and the entries then hold no
+// complete book.
 void ReadAddressBook(link::Exchange& exchange, PhonebookStore& store, const ReadOptions& options,
                      const ReadReport& report = {});
 

@@ -4,6 +4,7 @@
 #include <ctime>
 #include <fstream>
 
+#include "base/replacing_file.h"
 #include "gsm/xml_text.h"
 #include "phonebook/entry_command.h"
 #include "phonebook/file_fields.h"
@@ -78,10 +79,7 @@ void VcardLine(std::string& out, std::string_view key, std::string_view value) {
 Outcome CantWrite() { return Outcome{false, kStrCantOpenExportFile, 0, base::FailedStep::kFile}; }
 
 Outcome WriteText(const std::filesystem::path& file, const std::string& text) {
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  if (out) out.write(text.data(), static_cast<std::streamsize>(text.size()));
-  if (out) out.close();
-  return out ? Outcome{true} : CantWrite();
+  return base::ReplaceFileWith(file, text) ? Outcome{true} : CantWrite();
 }
 
 }  // namespace

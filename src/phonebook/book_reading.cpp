@@ -81,6 +81,7 @@ ReadResult ReadPhonebook(link::Exchange& exchange, PhonebookStore& store,
     progress.At(position);
   }
   if (report.progress) report.progress(0);
+  store.completeBook = store.currentBook;
   return ReadResult::kRead;
 }
 

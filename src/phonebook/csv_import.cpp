@@ -101,9 +101,10 @@ std::size_t ImportEntries(WriteContext& context, ImportFeedback& feedback,
     const std::string_view numberField = (*fields)[2];
     if (numberField.empty() || numberField.front() != '\'') continue;
     PhonebookEntry entry;
-    entry.name = CutTo(CleanName((*fields)[1]), BookLimit(store.capacity.textLength, kNameLimit));
-    entry.number = CutTo(CleanNumber(numberField.substr(1)),
-                         BookLimit(store.capacity.numberLength, kNumberLimit));
+    entry.name = CutTo(EntryName((*fields)[1]), BookLimit(store.capacity.textLength, kNameLimit));
+    const std::optional<std::string> number = DialNumber(numberField.substr(1));
+    if (!number) continue;  // no number: the line does not parse
+    entry.number = CutTo(*number, BookLimit(store.capacity.numberLength, kNumberLimit));
     if (entry.number.empty()) continue;
     entry.numberType = NumberTypeOf(entry.number);
 

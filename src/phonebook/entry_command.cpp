@@ -1,5 +1,7 @@
 #include "phonebook/entry_command.h"
 
+#include <algorithm>
+
 #include "gsm/gsm_alphabet.h"
 #include "gsm/hex.h"
 #include "gsm/phonebook_escape.h"
@@ -27,6 +29,18 @@ std::string CleanNumber(std::string_view number) {
   return clean;
 }
 
+std::optional<std::string> DialNumber(std::string_view number) {
+  std::string dial;
+  for (char c : number) {
+    if (IsDialCharacter(c) || (c == '+' && dial.empty())) {
+      dial += c;
+    } else if (std::string_view(" -/.()").find(c) == std::string_view::npos) {
+      return std::nullopt;
+    }
+  }
+  return dial;
+}
+
 std::string CleanName(std::string_view name) {
   std::string clean;
   for (char c : name) {
@@ -35,8 +49,14 @@ std::string CleanName(std::string_view name) {
   return clean;
 }
 
+std::string EntryName(std::string_view name) {
+  std::string clean = CleanName(name);
+  std::replace(clean.begin(), clean.end(), '\\', '/');
+  return clean;
+}
+
 std::string CommandName(std::string_view name) {
-  std::string escaped = CleanName(name);
+  std::string escaped = EntryName(name);
   gsm::PhonebookEscape(escaped);
   std::string line;
   for (char c : escaped) {

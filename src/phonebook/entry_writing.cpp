@@ -34,8 +34,10 @@ Outcome WriteEntry(WriteContext& context, const EntryInput& input, int position,
   PhonebookStore& store = context.store;
   PhonebookEntry entry;
   entry.position = position;
-  entry.name = CutTo(CleanName(input.name), kNameLimit);
-  entry.number = CutTo(CleanNumber(input.number), kNumberLimit);
+  entry.name = CutTo(EntryName(input.name), kNameLimit);
+  const std::optional<std::string> number = DialNumber(input.number);
+  if (!number) return Refused(kStrEnterNumber);
+  entry.number = CutTo(*number, kNumberLimit);
   if (source == EntrySource::kImport) {
     entry.name = CutTo(entry.name, BookLimit(store.capacity.textLength, kNameLimit));
     entry.number = CutTo(entry.number, BookLimit(store.capacity.numberLength, kNumberLimit));

@@ -119,6 +119,7 @@ std::string ExternalBookLine(const PhonebookEntry& entry, Book book) {
 }
 
 Outcome WriteExternalBook(const PhonebookStore& store, const std::filesystem::path& file) {
+  if (!store.HoldsCompleteBook()) return Outcome{true};
   const std::optional<Sections> old = ReadSections(file);
   if (!old) return Refused();
 

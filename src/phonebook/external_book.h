@@ -34,9 +34,10 @@ std::string ExternalBookLine(const PhonebookEntry& entry, Book book);
 // Replaces the section of `store.currentBook` in `file` by the entries of the table (the
 // deleted ones left out) and keeps the other sections, in the order SIM, INT, FDN. The
 // new file is written as "Telvane.$$$" in the same folder and renamed over the old one,
-// so the old file stays whole until the new one is complete. Not done, with "Can't open
-// export file" (25), when the file cannot be read or written; the old file is then
-// unchanged.
+// so the old file stays whole until the new one is complete. When the store does not
+// hold the current book as read completely in this run (a failed or broken read, a book
+// chosen but not read), the file is left as it is and the outcome is done. Not done, with "Can't
+// open export file" (25), when the file cannot be read or written; the old file is then unchanged.
 Outcome WriteExternalBook(const PhonebookStore& store, const std::filesystem::path& file);
 
 // Empties `table` and refills it from `file`; a missing file leaves it empty. Section

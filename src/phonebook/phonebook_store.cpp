@@ -66,6 +66,7 @@ void PhonebookStore::StartRead() {
   addresses.Clear();
   freePositions.Clear();
   deletedEntries.Clear();
+  completeBook.reset();
 }
 
 }  // namespace telvane::phonebook

@@ -136,13 +136,19 @@ struct PhonebookStore {
   BookCapacity capacity;
   bool loaded = false;  // set when the window has finished its opening reads
   Book currentBook = Book::kInternal;
+  // The book the entries hold from a read that reached its end in this run; changes made
+  // since keep it. Empty before such a read and after a read that failed part-way.
+  std::optional<Book> completeBook;
 
   std::size_t EntryCount() const { return entries.Count(); }
   // The slot of the entry at `position`, if the table holds one not deleted since.
   std::optional<std::size_t> SlotOf(int position) const;
   bool IsDeleted(std::size_t slot) const;
-  // Clears the entries, their address details and the bookkeeping of the last read.
+  // Clears the entries, their address details and the bookkeeping of the last read; the
+  // entries hold no complete book until the read reaches its end.
   void StartRead();
+  // True when the entries are the current book as read completely in this run.
+  bool HoldsCompleteBook() const { return completeBook == currentBook; }
 };
 
 }  // namespace telvane::phonebook

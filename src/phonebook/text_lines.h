@@ -16,12 +16,15 @@ struct TextLine {
 
 class BoundedLineReader {
  public:
+  // Opens `file` when it is a regular file; a folder or device is not opened.
   BoundedLineReader(const std::filesystem::path& file, std::size_t maxLength);
   bool IsOpen() const { return in_.is_open(); }
-  // The next line; false at the end of the file.
+  // The next line; false at the end of the file or at a read error.
   bool Next(TextLine& line);
 
  private:
+  bool Take(TextLine& line);
+
   std::ifstream in_;
   std::size_t maxLength_;
 };

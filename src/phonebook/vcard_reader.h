@@ -13,9 +13,11 @@ struct AddressCard {
   AddressEntry address;
 };
 
-// Takes the fields of a vCard text without character conversion; each key is searched
-// anywhere in the text and its value runs to the end of its line. `position` goes into
-// both records.
+// Takes the fields of a vCard text without character conversion. A field is the value of
+// the first property (an unfolded line) with its name and exactly its parameters: "N",
+// "ORG", "URL", "ADR", "EMAIL;INTERNET", "TEL;HOME" (WORK, CELL, FAX); VIP is a CATEGORIES
+// property that lists VIP. Text inside another property's value is never taken for a
+// property. `position` goes into both records.
 AddressCard ParseAddressVCard(std::string_view text, int position);
 
 }  // namespace telvane::phonebook

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "base/file_handle.h"
+#include "base/replacing_file.h"
 
 namespace telvane::sms {
 namespace {
@@ -81,14 +82,9 @@ std::string GroupLine(const GroupMember& member) {
 }
 
 bool WriteGroupFile(const std::filesystem::path& file, const std::vector<GroupMember>& members) {
-  base::FileHandle out = base::OpenFile(file, "wb");
-  if (!out) return false;
-  bool written = true;
-  for (const GroupMember& member : members) {
-    const std::string line = GroupLine(member);
-    written = written && std::fwrite(line.data(), 1, line.size(), out.get()) == line.size();
-  }
-  return base::CloseFile(out) && written;
+  std::string text;
+  for (const GroupMember& member : members) text += GroupLine(member);
+  return base::ReplaceFileWith(file, text);
 }
 
 }  // namespace telvane::sms

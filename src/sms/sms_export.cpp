@@ -1,7 +1,9 @@
 #include "sms/sms_export.h"
 
 #include <fstream>
+#include <iterator>
 
+#include "base/replacing_file.h"
 #include "gsm/text_replace.h"
 #include "gsm/xml_text.h"
 
@@ -82,14 +84,20 @@ std::string SmsExportText(std::span<const SmsListRow> rows, SmsExportFormat form
 
 base::Outcome ExportSmsList(std::span<const SmsListRow> rows, const std::filesystem::path& file,
                             SmsExportFormat format) {
-  const auto mode =
-      std::ios::binary | (format == SmsExportFormat::kCsv ? std::ios::app : std::ios::trunc);
-  std::ofstream out(file, std::ios::out | mode);
-  if (!out) return {false, kStrCantOpenExportFile};
-  const std::string text = SmsExportText(rows, format);
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
-  out.close();
-  if (!out) return {false, kStrCantOpenExportFile};
+  // A CSV export is added to the file's end: the new file starts with the old content.
+  std::string text;
+  if (format == SmsExportFormat::kCsv) {
+    std::error_code missing;
+    if (std::filesystem::exists(file, missing)) {
+      if (!std::filesystem::is_regular_file(file, missing)) return {false, kStrCantOpenExportFile};
+      std::ifstream old(file, std::ios::binary);
+      if (!old) return {false, kStrCantOpenExportFile};
+      text.assign(std::istreambuf_iterator<char>(old), {});
+      if (old.bad()) return {false, kStrCantOpenExportFile};
+    }
+  }
+  text += SmsExportText(rows, format);
+  if (!base::ReplaceFileWith(file, text)) return {false, kStrCantOpenExportFile};
   return {true};
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "config/command_line.h"
 #include "config/locale_info.h"
 #include "config/profile_file.h"
@@ -84,6 +86,33 @@ TEST(ProfileFile, WriteChangesOneKeyAndKeepsEveryOtherLine) {
   EXPECT_EQ(Profile(dir).Get("port"), "5");
   // Nothing but the file itself is left in the folder (the write went through a rename).
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+}
+
+TEST(ProfileFile, WriteKeepsEveryOtherLineOfAFileOfAnySize) {
+  TempDir dir;
+  // 70,005 lines over 1 MiB, a 10 MB line, CR LF lines and another program's section
+  // behind them; the last line has no line end.
+  std::string before = "[Telvane]\r\nPort=1\r\n";
+  for (int i = 0; i < 70000; ++i) before += "K" + std::to_string(i) + "=value\n";
+  before += "Long=" + std::string(10'000'000, 'x') + "\n[Other]\r\nKeep=1";
+  WriteFile(dir / "Telvane.ini", before);
+  config::ProfileFile profile = Profile(dir);
+  // Compared without a diff of megabytes on failure: where the texts part.
+  const auto firstDifference = [&dir](const std::string& expected) {
+    const std::string after = ReadFile(dir / "Telvane.ini");
+    const auto parted = std::mismatch(after.begin(), after.end(), expected.begin(), expected.end());
+    return std::pair(parted.first - after.begin(), after.size());
+  };
+  ASSERT_TRUE(profile.Write("Port", "2"));
+  std::string expected = before;
+  expected.replace(expected.find("Port=1"), 6, "Port=2");
+  EXPECT_EQ(firstDifference(expected),
+            std::pair(static_cast<long>(expected.size()), expected.size()));
+  ASSERT_TRUE(profile.Write("New", "3"));
+  expected.replace(expected.find("\n[Other]"), 1, "\nNew=3\n");
+  EXPECT_EQ(firstDifference(expected),
+            std::pair(static_cast<long>(expected.size()), expected.size()));
+  EXPECT_EQ(profile.Get("Port"), "2");
 }
 
 TEST(ProfileFile, WriteCreatesFolderAndSectionAndKeepsValuesOnOneLine) {

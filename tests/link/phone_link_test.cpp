@@ -13,6 +13,7 @@
 #include "link_fixture.h"
 #include "support/fake_irda.h"
 #include "support/pty_peer.h"
+#include "support/temp_dir.h"
 
 namespace telvane::testing {
 namespace {
@@ -102,11 +103,18 @@ TEST(SerialLink, OpensOnlyTerminalsAndAClosedLinkSendsNothing) {
   link.CloseLink();
   EXPECT_FALSE(link.HasSerialHandle());
 
-  EXPECT_FALSE(link.OpenSerialPort("/dev/null", 0ms));  // opens, but is no terminal
-  EXPECT_TRUE(link.HasSerialHandle());
-  EXPECT_NE(link.LastProblem().find("not a terminal"), std::string::npos);
-  link.CloseLink();
-  EXPECT_FALSE(link.HasSerialHandle());
+  // Devices that open but are no terminal are closed again and never written to.
+  TempDir dir;
+  WriteFile(dir / "notes.txt", "my notes\n");
+  for (const std::string& device :
+       std::vector<std::string>{"/dev/null", "/dev/zero", (dir / "notes.txt").string()}) {
+    EXPECT_FALSE(link.OpenSerialPort(device, 0ms));
+    EXPECT_FALSE(link.HasSerialHandle()) << device;
+    EXPECT_NE(link.LastProblem().find("not a terminal"), std::string::npos);
+    link::Exchange exchange(link, ShortTiming());
+    EXPECT_FALSE(exchange.SendCommand("ATZ"));
+  }
+  EXPECT_EQ(ReadFile(dir / "notes.txt"), "my notes\n");
 
   EXPECT_FALSE(link.OpenSerialPort("/nonexistent/ttyS9", 0ms));
   EXPECT_FALSE(link.HasSerialHandle());

@@ -50,13 +50,14 @@ class FileSendTest : public TransferTest {
   bool windowEnabled_ = false;
 };
 
-TEST_F(FileSendTest, UnsuitableLogosStopAfterTheEraseAndRefusedBlocksStopTheSend) {
+TEST_F(FileSendTest, UnsuitableLogosStopBeforeTheEraseAndRefusedBlocksStopTheSend) {
   WriteFile(dir_ / "picture.bmp", std::string(100, 't'));
   WriteFile(dir_ / "short.bmp", "BM12");
-  WriteFile(dir_ / "good.bmp", "BM" + Bytes(98));
+  // 100 bytes, data at 54, but the header claims 200: cut short.
+  const std::string header("BM\x64\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0", 18);
+  WriteFile(dir_ / "cut.bmp", std::string(header).replace(2, 1, "\xc8") + Bytes(82));
+  WriteFile(dir_ / "good.bmp", header + Bytes(82));
   WriteFile(dir_ / "tone.mid", Bytes(150));
-  peer_.Reply(kOk);  // erase before picture.bmp
-  peer_.Reply(kOk);  // erase before short.bmp
   peer_.Reply(kOk);  // erase before good.bmp
   peer_.Reply(kPrompt);
   peer_.Reply(kError);  // its first data line is refused
@@ -65,6 +66,7 @@ TEST_F(FileSendTest, UnsuitableLogosStopAfterTheEraseAndRefusedBlocksStopTheSend
   const std::string out = Run([&](ui::Ui& ui) {
     EXPECT_FALSE(objects::SendLogoFile(exchange_, ui, dir_ / "picture.bmp", 0));
     EXPECT_FALSE(objects::SendLogoFile(exchange_, ui, dir_ / "short.bmp", 0));
+    EXPECT_FALSE(objects::SendLogoFile(exchange_, ui, dir_ / "cut.bmp", 0));
     EXPECT_FALSE(objects::SendLogoFile(exchange_, ui, dir_ / "good.bmp", 0));
     EXPECT_FALSE(objects::SendToneFile(exchange_, ui, dir_ / "tone.mid", 3));
     EXPECT_FALSE(objects::SendToneFile(exchange_, ui, dir_ / "missing.mid", 3));
@@ -72,14 +74,16 @@ TEST_F(FileSendTest, UnsuitableLogosStopAfterTheEraseAndRefusedBlocksStopTheSend
   EXPECT_EQ(out,
             "message 40 Telvane Error: No BMP file\n"
             "message 37 Telvane Error: Unsuitable file header\n"
+            "message 37 Telvane Error: Unsuitable file header\n"
             "message 41 Telvane: Error sending BMP file\n"
             "message 35 Telvane: Error sending MIDI file\n"
             "message 36 Telvane: Can't open file\n");
   const auto lines = peer_.Lines();
-  ASSERT_EQ(lines.size(), 7u);
+  // Only the file that is sent costs the phone its logo.
+  ASSERT_EQ(lines.size(), 5u);
   EXPECT_EQ(lines[0], "AT^SBNW=\"bmp\",0,0");
-  EXPECT_EQ(lines[1], "AT^SBNW=\"bmp\",0,0");
-  EXPECT_EQ(lines[6], "AT^SBNW=\"mid\",3,1,2");
+  EXPECT_EQ(lines[1], "AT^SBNW=\"bmp\",0,1,2");
+  EXPECT_EQ(lines[4], "AT^SBNW=\"mid\",3,1,2");
 }
 
 TEST_F(FileSendTest, GifLogoUsesTheChosenNumberAndLeavesNoIntermediateFile) {
@@ -132,7 +136,7 @@ TEST_F(FileReadTest, AnEmptyAnswerGivesAnEmptyFile) {
   EXPECT_EQ(peer_.Lines(), (std::vector<std::string>{"AT^SBNR=mid,0"}));
 }
 
-TEST_F(FileReadTest, FailedOrOverlongReadsLeaveNoFile) {
+TEST_F(FileReadTest, FailedOrOverlongReadsLeaveTheOldFileOrNone) {
   peer_.Reply(kError);
   peer_.Reply("\r\n^SBNR: \"mid\",0,1,1\r\n" + std::string(1026, 'A') + "\r\n\r\nOK\r\n");
   const auto logo = dir_ / "logo.bmp";
@@ -144,8 +148,9 @@ TEST_F(FileReadTest, FailedOrOverlongReadsLeaveNoFile) {
   using objects::FailedStep;
   EXPECT_EQ(std::pair(refused.messageId, refused.failed), std::pair(71, FailedStep::kCommand));
   EXPECT_EQ(std::pair(overlong.messageId, overlong.failed), std::pair(72, FailedStep::kDataLine));
-  EXPECT_FALSE(std::filesystem::exists(logo));
+  EXPECT_EQ(ReadFile(logo), "old");
   EXPECT_FALSE(std::filesystem::exists(tone));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.Path()), {}), 1);
 }
 
 }  // namespace

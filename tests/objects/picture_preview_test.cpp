@@ -45,5 +45,37 @@ TEST(PicturePreview, ShowsGifAndBmpPicturesTopRowFirstAndForgetsThem) {
   EXPECT_EQ(preview.Picture(), nullptr);
 }
 
+// Little-endian bytes of `value`.
+std::string Le(std::uint32_t value, int bytes) {
+  std::string out;
+  for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
+  return out;
+}
+
+// A BMP file: headers, palette of `colours` entries, then `data`.
+std::string Bmp(std::uint32_t width, std::uint32_t height, std::uint16_t bits,
+                std::uint32_t compression, std::uint32_t colours, const std::string& data) {
+  const std::uint32_t offset = 54 + 4 * colours;
+  return "BM" + Le(offset + static_cast<std::uint32_t>(data.size()), 4) + Le(0, 4) + Le(offset, 4) +
+         Le(40, 4) + Le(width, 4) + Le(height, 4) + Le(1, 2) + Le(bits, 2) + Le(compression, 4) +
+         Le(static_cast<std::uint32_t>(data.size()), 4) + std::string(16, '\0') +
+         std::string(4 * colours, '\x11') + data;
+}
+
+TEST(PicturePreview, PicturesLargerThanThePhoneShowsAreRefused) {
+  TempDir dir;
+  objects::PicturePreview preview;
+  WriteFile(dir / "wide.bmp", Bmp(1024, 1, 1, 0, 2, std::string(128, '\xAA')));
+  preview.SelectionChanged((dir / "wide.bmp").string());
+  EXPECT_NE(preview.Picture(), nullptr);
+  // One pixel wider than the bound; and a 120-byte RLE4 file claiming 30000 x 30000.
+  WriteFile(dir / "wider.bmp", Bmp(1025, 1, 1, 0, 2, std::string(132, '\xAA')));
+  preview.SelectionChanged((dir / "wider.bmp").string());
+  EXPECT_EQ(preview.Picture(), nullptr);
+  WriteFile(dir / "huge.bmp", Bmp(30000, 30000, 4, 2, 16, "\0\1"));
+  preview.SelectionChanged((dir / "huge.bmp").string());
+  EXPECT_EQ(preview.Picture(), nullptr);
+}
+
 }  // namespace
 }  // namespace telvane::testing

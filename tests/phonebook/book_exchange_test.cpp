@@ -77,8 +77,11 @@ TEST_F(BookExchangeTest, NamelessEntryIsRefusedAndInjectedTextStaysInOneCommand)
   peer_.Reply(kOk);
   WriteContext context = Context();
   EXPECT_EQ(WriteEntry(context, {"", "0301"}, 0).messageId, kStrEnterName);
-  EXPECT_TRUE(WriteEntry(context, {"Anna\"\r\nATD0900", "030\r\nATD0900"}, 0).done);
-  EXPECT_EQ(SentLines(), (Lines{"AT+CPBW=3,0300900,129,\"Anna\\22ATD0900\""}));
+  // Text that is no number is refused, never filtered into another number.
+  EXPECT_EQ(WriteEntry(context, {"Anna", "030\r\nATD0900"}, 0).messageId, kStrEnterNumber);
+  EXPECT_EQ(WriteEntry(context, {"Anna", "+49\"ATD0900;"}, 0).messageId, kStrEnterNumber);
+  EXPECT_TRUE(WriteEntry(context, {"Anna\"\r\nATD0900", "030 12-3"}, 0).done);
+  EXPECT_EQ(SentLines(), (Lines{"AT+CPBW=3,030123,129,\"Anna\\22ATD0900\""}));
   EXPECT_EQ(asked_, 0);
 }
 

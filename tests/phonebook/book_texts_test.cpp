@@ -69,11 +69,25 @@ TEST(ParseAddressVCard, NameVipNumbersAndAddressParts) {
             Fields({.position = 1, .lastName = "X", .street = "Main St 1"}));
 }
 
+TEST(ParseAddressVCard, PropertiesOnlyAtTheStartOfUnfoldedLines) {
+  // Property names inside values, a folded line and a VIP company are data.
+  const AddressCard card = ParseAddressVCard(
+      "BEGIN:VCARD\r\nN:SmithTEL;HOME:0900;John\r\nORG:VIPER GmbH\r\nNOTE:x\r\n"
+      " TEL;HOME:0901\r\nTEL;HOME;FAX:0902\r\nTEL;HOME:0301\r\nEND:VCARD\r\n",
+      2);
+  EXPECT_EQ(Fields(card.entry), Fields({2, "0301", 129, "SmithTEL;HOME:0900;John"}));
+  EXPECT_EQ(card.address.vip, 0);
+  EXPECT_EQ(card.address.company, "VIPER GmbH");
+  EXPECT_EQ(card.address.faxNumber, "");
+}
+
 TEST(CommandName, EscapesLettersAndKeepsTheCommandLineWhole) {
   EXPECT_EQ(CommandName("a@b"), "a\\00b");
   EXPECT_EQ(CommandName("$_"), "\\02\\11");  // GSM codes below 0x20 travel escaped
   // A quote and a line break cannot end the name or start a second command.
   EXPECT_EQ(CommandName("Anna\"\r\nATD0900\x1A"), "Anna\\22ATD0900");
+  // The GSM alphabet has no backslash: it never reaches the phone as an escape.
+  EXPECT_EQ(CommandName("A\\41\\42\\"), "A/41/42/");
 }
 
 TEST(CleanNumber, KeepsDialCharactersOnly) {

@@ -20,6 +20,7 @@ class ExternalBookTest : public ::testing::Test {
   void Book(phonebook::Book book, std::initializer_list<PhonebookEntry> entries) {
     store_ = PhonebookStore{};
     store_.currentBook = book;
+    store_.completeBook = book;  // as after a complete read
     for (const PhonebookEntry& entry : entries) store_.entries.Add(entry);
   }
   ExternalBookTable Read() {

@@ -2,6 +2,7 @@
 // back, handled messages deleted, the protocol file written.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <regex>
 #include <string>
@@ -82,6 +83,27 @@ click 40001
 
   const std::string settings = ReadFile(scenario.SettingsFile());
   EXPECT_NE(settings.find("WaitSec=7"), std::string::npos) << settings;
+}
+
+TEST(CommandModeScenario, ARequestWhoseReplyFailedIsKeptAndNotHandedOverAgain) {
+  const std::string phone =
+      std::string(kPhone).substr(0, std::string(kPhone).rfind('}')) +
+      R"(, "faults": [{"kind": "error", "command": "AT+CMGS", "count": -1}]})";
+  Scenario scenario(phone, kSettings);
+  UseModule(scenario, "scripted_smscom");
+  const ScriptRun run =
+      scenario.Run("timer 100\ntimer 100\nclick 1246\nclose\nclick 40001\n", {"-c"});
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+  // No AT+CMGD; at the second poll only "keep" goes to the module.
+  const Lines received = scenario.ReceivedFrom("AT+CMGL=4");
+  EXPECT_EQ(std::count(received.begin(), received.end(), "AT+CMGL=4"), 2);
+  for (const std::string& line : received) EXPECT_FALSE(line.starts_with("AT+CMGD")) << line;
+  const std::string& time = kLogTime;
+  const std::string keep =
+      time + R"(;\+491711234567;01/03/09 12:05:05;keep\n)" + time + R"(;7;;keep\n)";
+  const std::regex expectedLog(time + R"(;\+491711234567;01/03/09 12:05:05;hello\n)" + time +
+                               R"(;reply failed;\+491711234567;ok: hello\n)" + keep + keep);
+  EXPECT_TRUE(std::regex_match(Log(scenario), expectedLog)) << Log(scenario);
 }
 
 TEST(CommandModeScenario, WithoutCheckingTheModuleIsAskedAloneAndAFailedListIsLogged) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/file_handle.h"
+#include "base/replacing_file.h"
 #include "objects/picture/picture_file_name.h"
 
 namespace telvane::objects {
@@ -81,16 +82,10 @@ PictureStatus SaveBmp(PictureRecord& record) {
   if (record.fileName.empty() || name.size() > kMaxPictureFileName) {
     return PictureStatus::kCannotCreate;
   }
-  base::FileHandle file = base::OpenFile(name, "wb");
+  base::ReplacingFile file(name);
   if (!file) return PictureStatus::kCannotCreate;
   PictureStatus status = WriteBmpFile(record, file.get());
-  if (!base::CloseFile(file) && status == PictureStatus::kOk) {
-    status = PictureStatus::kWriteFailed;
-  }
-  if (status != PictureStatus::kOk) {
-    std::error_code ignored;
-    std::filesystem::remove(name, ignored);
-  }
+  if (status == PictureStatus::kOk && !file.Commit()) status = PictureStatus::kWriteFailed;
   return status;
 }
 

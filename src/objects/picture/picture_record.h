@@ -35,6 +35,11 @@ inline constexpr std::size_t kMaxPictureFileName = 259;
 // No picture buffer grows beyond this; larger pictures are refused with kNoMemory.
 inline constexpr std::uint64_t kMaxPictureBufferBytes = 64ull * 1024 * 1024;
 inline constexpr std::size_t kPaletteEntries = 256;
+// The largest side of a picture meant for the phone: its display is 101 x 80 pixels and
+// an operator logo 97 x 29; 1024 leaves room for any picture made for a phone. The logo
+// preview and the GIF conversion refuse larger pictures after the header, before any
+// buffer is allocated (a 120-byte RLE file can claim a picture of hundreds of megabytes).
+inline constexpr std::uint32_t kMaxPhonePictureSide = 1024;
 
 struct RgbColour {
   std::uint8_t red = 0;
@@ -74,6 +79,11 @@ struct PictureRecord {
   std::vector<std::uint8_t> image{};  // empty when the record holds no picture
   const PictureFormat* format = nullptr;
 };
+
+// True when the header's width and height are within kMaxPhonePictureSide.
+inline bool FitsPhone(const PictureRecord& record) {
+  return record.width <= kMaxPhonePictureSide && record.height <= kMaxPhonePictureSide;
+}
 
 // Sizes the buffer from width, height and bitsPerPixel and allocates it, zero-filled.
 // False for unsupported depths, empty pictures and buffers over kMaxPictureBufferBytes.

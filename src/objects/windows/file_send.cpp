@@ -3,7 +3,7 @@
 namespace telvane::objects {
 
 std::optional<FileSend> StartFileSend(link::Exchange& exchange, ui::Ui& ui, ObjectType type,
-                                      int index, const std::string& path) {
+                                      int index, const std::string& path, const FileCheck& check) {
   FileSend send;
   send.progress = TransferProgress::Open(ui);
   if (!send.progress) return std::nullopt;
@@ -13,6 +13,13 @@ std::optional<FileSend> StartFileSend(link::Exchange& exchange, ui::Ui& ui, Obje
     return std::nullopt;
   }
   send.opened = std::move(*opened);
+  if (check) {
+    if (!check(send.opened.file.get(), send.opened.size)) return std::nullopt;
+    if (std::fseek(send.opened.file.get(), 0, SEEK_SET) != 0) {
+      ui::ShowStringMessage(ui, kStrCantOpenFile, ui::Caption::Telvane);
+      return std::nullopt;
+    }
+  }
   EraseBinaryObject(exchange, type, index);
   return send;
 }

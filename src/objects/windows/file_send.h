@@ -2,6 +2,9 @@
 // object it replaces.
 #pragma once
 
+#include <cstdint>
+#include <cstdio>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,10 +20,16 @@ struct FileSend {
   OpenedFile opened;
 };
 
+// Checks an opened file before anything on the phone changes: false (after showing its
+// message) when the file is not to be sent.
+using FileCheck = std::function<bool(std::FILE* file, std::uint64_t size)>;
+
 // Opens the progress box, then the file ("Can't open file" when it cannot be opened),
-// then erases object `index`. None when the send cannot go on.
+// runs `check` on it, and only for a file that will be sent erases object `index`, with
+// the file back at its start. None when the send cannot go on.
 std::optional<FileSend> StartFileSend(link::Exchange& exchange, ui::Ui& ui, ObjectType type,
-                                      int index, const std::string& path);
+                                      int index, const std::string& path,
+                                      const FileCheck& check = {});
 
 // Shows a transfer's message with caption "Telvane" and the warning icon; nothing when
 // the outcome has no message.

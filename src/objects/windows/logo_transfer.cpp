@@ -3,7 +3,9 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <optional>
 
@@ -43,9 +45,16 @@ class TemporaryBmp {
   std::string path_;
 };
 
-// Checks the file and information headers; shows the message and returns false when
-// they do not look like a BMP file.
-bool CheckBmpHeader(ui::Ui& ui, std::FILE* file) {
+std::uint32_t LittleEndian32(const std::array<char, kInfoHeaderSize>& bytes, std::size_t at) {
+  std::uint32_t value = 0;
+  for (std::size_t i = 4; i-- > 0;)
+    value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
+  return value;
+}
+
+// Checks the file and information headers, and that the file holds the data its header
+// claims; shows the message and returns false when it is no BMP file to send.
+bool CheckBmpHeader(ui::Ui& ui, std::FILE* file, std::uint64_t size) {
   std::array<char, kInfoHeaderSize> header{};
   const std::size_t got = std::fread(header.data(), 1, kFileHeaderSize, file);
   if (std::ferror(file) != 0) {
@@ -60,9 +69,18 @@ bool CheckBmpHeader(ui::Ui& ui, std::FILE* file) {
     ui::ShowError(ui, kStrNoBmpFile);
     return false;
   }
-  std::fread(header.data(), 1, kInfoHeaderSize, file);
+  const std::uint32_t claimedSize = LittleEndian32(header, 2);
+  const std::uint32_t dataOffset = LittleEndian32(header, 10);
+  const std::size_t info = std::fread(header.data(), 1, kInfoHeaderSize, file);
   if (std::ferror(file) != 0) {
     ui::ShowError(ui, kStrCantReadFileHeader);
+    return false;
+  }
+  // A cut file: no whole information header, or less data than the header announces.
+  const std::uint32_t infoSize = info >= 4 ? LittleEndian32(header, 0) : 0;
+  if (infoSize < 12 || info < std::min<std::size_t>(infoSize, kInfoHeaderSize) ||
+      claimedSize > size || dataOffset < kFileHeaderSize + infoSize || dataOffset >= size) {
+    ui::ShowError(ui, kStrBadFileHeader);
     return false;
   }
   return true;
@@ -111,14 +129,12 @@ void SendLogo(TransferSession& session, int& logoIndex) {
 }
 
 bool SendLogoFile(link::Exchange& exchange, ui::Ui& ui, const std::string& path, int index) {
-  auto send = StartFileSend(exchange, ui, ObjectType::kBmp, index, path);
+  // The file is checked before the erase: a file refused leaves the phone's logo.
+  auto send = StartFileSend(
+      exchange, ui, ObjectType::kBmp, index, path,
+      [&ui](std::FILE* file, std::uint64_t size) { return CheckBmpHeader(ui, file, size); });
   if (!send) return false;
   std::FILE* file = send->opened.file.get();
-  if (!CheckBmpHeader(ui, file)) return false;
-  if (std::fseek(file, 0, SEEK_SET) != 0) {
-    ui::ShowError(ui, kStrCantReadFileHeader);
-    return false;
-  }
   const Outcome outcome = WriteBinaryObject(exchange, *send->progress, ObjectType::kBmp, index,
                                             file, send->opened.size);
   return ReportFileSend(ui, outcome, kStrLogoSendError);

@@ -61,7 +61,7 @@ void PicturePreview::SelectionChanged(const std::string& path) {
     return;
   }
   record_.fileName = path;
-  if (record_.format->readHeader(record_) != PictureStatus::kOk ||
+  if (record_.format->readHeader(record_) != PictureStatus::kOk || !FitsPhone(record_) ||
       !AllocatePictureBuffer(record_) || record_.format->load(record_) != PictureStatus::kOk) {
     Clear();
     return;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <string_view>
+#include <utility>
 
 #include "base/decimal.h"
 #include "phonebook/address_book_reading.h"
@@ -187,9 +188,14 @@ void PhonebookWindow::ReadAtOpening() {
     box.SetPos(bar, 1);
   };
   link::Exchange& exchange = context_.exchange;
+  // One failed opening is one message, however many of its reads fail.
+  bool readErrorShown = false;
+  const auto readError = [&] {
+    if (!std::exchange(readErrorShown, true)) ui::ShowError(ui_, kStrReadError);
+  };
 
   const OwnNumbers own = ReadOwnNumbers(exchange);
-  if (!own.selected) ui::ShowError(ui_, kStrReadError);
+  if (!own.selected) readError();
   for (std::size_t i = 0; i < own.numbers.size(); ++i)
     dialog_->SetText(kOwnNumbers[i], own.numbers[i]);
 
@@ -202,7 +208,7 @@ void PhonebookWindow::ReadAtOpening() {
     dialog_->Enable(kBookSelector, true);
     ShowCounts();
   } else {
-    ui::ShowError(ui_, kStrReadError);
+    readError();
   }
 
   startBar();
@@ -212,7 +218,7 @@ void PhonebookWindow::ReadAtOpening() {
     ui_.PumpMessages();
   };
   dialog_->DeleteAllRows(kRedbookList);
-  if (!ReadRedbook(exchange, store_, redbookReport)) ui::ShowError(ui_, kStrReadError);
+  if (!ReadRedbook(exchange, store_, redbookReport)) readError();
 
   constexpr std::array<std::pair<CallListKind, int>, 3> kCallLists{{
       {CallListKind::kOutgoing, kOutgoingCalls},
@@ -227,7 +233,7 @@ void PhonebookWindow::ReadAtOpening() {
       ui_.PumpMessages();
     };
     dialog_->ClearItems(listId);
-    if (!ReadCallList(exchange, store_, kind, callReport)) ui::ShowError(ui_, kStrReadError);
+    if (!ReadCallList(exchange, store_, kind, callReport)) readError();
   }
 
   ReadServiceCentre();
@@ -594,11 +600,13 @@ void PhonebookWindow::ReadServiceCentre() {
 }
 
 void PhonebookWindow::SetServiceCentre() {
-  const std::string number = CleanNumber(dialog_->Text(kCentreNumber).substr(0, 49));
-  if (number.empty()) {
+  // Text that is no number is refused, never filtered into another number.
+  const std::optional<std::string> dial = DialNumber(dialog_->Text(kCentreNumber).substr(0, 49));
+  if (!dial || dial->empty()) {
     ui::ShowError(ui_, kStrEnterCentre);
     return;
   }
+  const std::string& number = *dial;
   const int type = number.starts_with('+') ? 145 : 129;
   if (context_.exchange.SendCommand("AT+CSCA=" + number + "," + std::to_string(type))) {
     context_.run.smsCentreNumber = number;
