@@ -46,7 +46,7 @@ TEST(NetworkWindowsGui, MonitorFieldsFollowTheTimerAndTheOperatorListsFill) {
   QStringList messages, first, second, lists;
   QWidget* mainWindow = nullptr;
   int valuePoints = 0;
-  const std::vector<std::function<bool(QWidget*)>> steps = {
+  const std::vector<Step> steps = {
       [&](QWidget* top) {
         if (!IsReadyMainWindow(top) || !top->isEnabled()) return false;
         mainWindow = top;
@@ -82,25 +82,9 @@ TEST(NetworkWindowsGui, MonitorFieldsFollowTheTimerAndTheOperatorListsFill) {
         top->close();
         return true;
       },
-      [&](QWidget* top) {
-        if (top != mainWindow || !top->isEnabled()) return false;
-        top->close();
-        return true;
-      },
+      CloseWhenEnabled(mainWindow),
   };
-  std::size_t next = 0;
-  Stepper stepper([&](QWidget* top) {
-    if (auto* box = qobject_cast<QMessageBox*>(top)) {
-      messages << box->text();
-      box->accept();
-      return false;
-    }
-    if (steps[next](top)) ++next;
-    return next == steps.size();
-  });
-  app::RunProgram(ui, {});
-
-  EXPECT_EQ(next, steps.size());
+  EXPECT_EQ(RunThroughSteps(steps, messages, [&] { app::RunProgram(ui, {}); }), steps.size());
   EXPECT_TRUE(messages.isEmpty()) << messages.join(" | ").toStdString();
   EXPECT_EQ(first.join(" | ").toStdString(), "26201 | 1A2B | Logged in");
   EXPECT_EQ(valuePoints, 18);

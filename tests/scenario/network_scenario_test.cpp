@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "gammu_run.h"
 #include "scenario.h"
 #include "support/temp_dir.h"
 
@@ -158,23 +159,6 @@ click 40001
       "date,time,cellid,lai,net,level,state\n"
       R"(\d{4}/\d\d/\d\d,\d\d:\d\d:\d\d,,,,,"Not logged in, not seeking"\n)");
   EXPECT_TRUE(std::regex_match(log, lines)) << log;
-}
-
-// Runs gammu once against the scenario's phone; its output and error text together.
-ProgramRun Gammu(const Scenario& scenario, const Lines& arguments) {
-  const auto gammu = FindOnPath("gammu");
-  if (!gammu) {
-    ADD_FAILURE() << "gammu is not installed (Debian package \"gammu\"); this test needs it";
-    return {};
-  }
-  const auto rc = scenario.Folder() / "gammurc";
-  WriteFile(rc,
-            "[gammu]\ndevice = " + (scenario.Folder() / "phone").string() + "\nconnection = at\n");
-  Lines command{*gammu, "-c", rc.string()};
-  command.insert(command.end(), arguments.begin(), arguments.end());
-  ProgramRun run = RunProgram(command);
-  run.out += run.err;
-  return run;
 }
 
 TEST(NetworkGammuScenario, GammuReadsTheRouteAndPutsThePhoneBackOnAutomaticSelection) {
