@@ -9,21 +9,8 @@ namespace {
 
 // Tables are laid out German, English, Spanish, French, Italian, Dutch, Norwegian,
 // Portuguese.
-constexpr int kLanguageCount = 8;
+constexpr int kLanguageCount = config::kLanguageTableRows;
 using Row = std::array<std::string_view, kLanguageCount>;
-
-int LanguageSlot(int languageId) {
-  switch (languageId) {
-    case config::kLangGerman: return 0;
-    case config::kLangSpanish: return 2;
-    case config::kLangFrench: return 3;
-    case config::kLangItalian: return 4;
-    case config::kLangDutch: return 5;
-    case config::kLangNorwegian: return 6;
-    case config::kLangPortuguese: return 7;
-    default: return 1;
-  }
-}
 
 // clang-format off
 constexpr std::array<Row, 6> kRegistrationNames = {{
@@ -83,7 +70,8 @@ constexpr std::array<Row, 2> kOperatorHeaders = {{
 template <std::size_t N>
 std::string NameOrNumber(const std::array<Row, N>& table, int languageId, int value) {
   if (value < 0 || static_cast<std::size_t>(value) >= N) return std::to_string(value);
-  return std::string(table[static_cast<std::size_t>(value)][LanguageSlot(languageId)]);
+  return std::string(table[static_cast<std::size_t>(value)]
+                          [static_cast<std::size_t>(config::LanguageTableRow(languageId))]);
 }
 
 }  // namespace
@@ -103,13 +91,14 @@ std::string CallModeName(int languageId, int mode) {
 
 std::string_view CallColumnTitle(int languageId, int column) {
   if (column < 0 || column >= kCallColumnCount) return {};
-  return kCallColumnTitles[static_cast<std::size_t>(column)][LanguageSlot(languageId)];
+  return kCallColumnTitles[static_cast<std::size_t>(column)]
+                          [static_cast<std::size_t>(config::LanguageTableRow(languageId))];
 }
 std::string_view OperatorNameHeader(int languageId) {
-  return kOperatorHeaders[0][LanguageSlot(languageId)];
+  return kOperatorHeaders[0][static_cast<std::size_t>(config::LanguageTableRow(languageId))];
 }
 std::string_view OperatorModeHeader(int languageId) {
-  return kOperatorHeaders[1][LanguageSlot(languageId)];
+  return kOperatorHeaders[1][static_cast<std::size_t>(config::LanguageTableRow(languageId))];
 }
 
 }  // namespace telvane::network
