@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "main_window_opening.h"
 #include "scenario.h"
 #include "support/temp_dir.h"
 
@@ -13,10 +14,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-const Lines kOpening = {"AT+CMEE=0", "AT+CSMS=1", "AT^SBNW=?", "AT+CGMI",   "AT+CGMM",
-                        "AT+CGMR",   "AT+CGSN",   "AT+CBC",    "AT+CREG=2", "AT+CREG?",
-                        "AT+CSQ",    "AT+COPS?",  "AT^SMGL=0", "AT+CIMI",   "AT^SCID",
-                        "AT^SRTC=?", "AT^SRTC?",  "AT^SNFS?",  "AT^SNFV?",  "AT+CVIB?"};
+const Lines& kOpening = kMainWindowOpeningCommands;
 
 Lines Concat(Lines a, const Lines& b) {
   a.insert(a.end(), b.begin(), b.end());
@@ -32,23 +30,7 @@ std::string PhoneWith(int charge, int rssi, int tone) {
 
 TEST(MainWindowScenario, OpeningSendsTheSetUpAndShowsIdentityAndStatus) {
   Scenario scenario;
-  const ScriptRun run = scenario.Run(R"(
-expect window 101
-expect text 1066 SIEMENS
-expect text 1001 S45
-expect text 1002 21
-expect text 1003 350123451234567
-expect text 1006 00101-0123456789
-expect text 1007 89490200001234567892
-expect text 1004 80%
-expect bitmap 1104 130
-expect text 1005 2,1,"0F3C","A1B2"
-expect text 1079 -79 dBm / 0.013 nW
-expect bitmap 1105 134
-expect text 1068 0,0,"Nordnetz"
-expect checked 1247 off
-click 40001
-)");
+  const ScriptRun run = scenario.Run(kMainWindowOpeningScript);
   EXPECT_EQ(run.status, 0) << run.out << run.err;
   EXPECT_EQ(scenario.Received(), Concat({"ATZ", "ATE0"}, kOpening));
 }
