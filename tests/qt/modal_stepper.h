@@ -94,6 +94,17 @@ inline void ClickLater(QWidget* window, int id) {
   });
 }
 
+// A step that waits for the ready main window, keeps it in `mainWindow` and presses its
+// button `button`.
+inline Step PressOnReadyMainWindow(QWidget*& mainWindow, int button) {
+  return [&mainWindow, button](QWidget* top) {
+    if (!IsReadyMainWindow(top) || !top->isEnabled()) return false;
+    mainWindow = top;
+    ClickLater(top, button);
+    return true;
+  };
+}
+
 // Chooses the menu command whose text is `text` (with its "&"), from an event of its own.
 inline void ChooseMenuLater(QWidget* window, const QString& text) {
   QTimer::singleShot(0, window, [window, text] {

@@ -47,12 +47,7 @@ TEST(NetworkWindowsGui, MonitorFieldsFollowTheTimerAndTheOperatorListsFill) {
   QWidget* mainWindow = nullptr;
   int valuePoints = 0;
   const std::vector<Step> steps = {
-      [&](QWidget* top) {
-        if (!IsReadyMainWindow(top) || !top->isEnabled()) return false;
-        mainWindow = top;
-        ClickLater(top, 1190);
-        return true;
-      },
+      PressOnReadyMainWindow(mainWindow, 1190),
       [&](QWidget* top) {
         if (top == mainWindow || LabelText(top, 1193).isEmpty()) return false;
         first = {LabelText(top, 1193), LabelText(top, 1178), LabelText(top, 1186)};

@@ -52,12 +52,7 @@ TEST(OrganizerWindowGui, ListsTheDemoEntriesAndAddsOneWithTheCalendarAndTimePick
   int rows = 0;
   bool bold = false;
   const std::vector<Step> steps = {
-      [&](QWidget* top) {
-        if (!IsReadyMainWindow(top) || !top->isEnabled()) return false;
-        mainWindow = top;
-        ClickLater(top, 1041);
-        return true;
-      },
+      PressOnReadyMainWindow(mainWindow, 1041),
       [&](QWidget* top) {
         auto* list = Control<QTreeWidget>(top, 1047);
         if (list == nullptr || !top->isEnabled()) return false;

@@ -74,12 +74,7 @@ TEST(ServicesWindowsGui, EachWindowShowsThePhonesValues) {
     return true;
   };
   const std::vector<Step> steps = {
-      [&](QWidget* top) {
-        if (!IsReadyMainWindow(top) || !top->isEnabled()) return false;
-        mainWindow = top;
-        ClickLater(top, 1111);
-        return true;
-      },
+      PressOnReadyMainWindow(mainWindow, 1111),
       [&](QWidget* top) {
         auto* combo = Control<QComboBox>(top, 1114);
         if (combo == nullptr || !top->isEnabled()) return false;

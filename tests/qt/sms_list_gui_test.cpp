@@ -90,12 +90,7 @@ TEST(SmsListGui, ShowsViewsAndSortsTheDemoMessagesAndCountsTheReplyAsTyped) {
   bool indexRightAligned = false;
   QStringList counts, ucs2Row, nordnetzRow, view, bySender, reply;
   const std::vector<Step> steps = {
-      [&](QWidget* top) {
-        if (!IsReadyMainWindow(top) || !top->isEnabled()) return false;
-        mainWindow = top;
-        ClickLater(top, 1071);
-        return true;
-      },
+      PressOnReadyMainWindow(mainWindow, 1071),
       [&](QWidget* top) {
         auto* list = Control<QTreeWidget>(top, 1072);
         if (list == nullptr || !top->isEnabled()) return false;
