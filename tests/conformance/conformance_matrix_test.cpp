@@ -11,6 +11,9 @@ namespace {
 namespace fs = std::filesystem;
 using Arguments = std::vector<std::string>;
 
+// Dates and texts as the evidence expects them, whatever the machine's language.
+const std::string kPlainLocale = "LC_ALL=C.UTF-8";
+
 // The program's path; a machine without it fails the test, which would otherwise pass unseen.
 std::string Installed(const std::string& program, const std::string& package) {
   const auto path = testing::FindOnPath(program);
@@ -33,7 +36,7 @@ TEST(ConformanceMatrix, Gammu) {
         command.insert(command.end(), operation.arguments.begin(), operation.arguments.end());
         return command;
       },
-      {}};
+      {kPlainLocale}};
   RunMatrix(
       client,
       {
@@ -72,7 +75,7 @@ TEST(ConformanceMatrix, Gnokii) {
         command.insert(command.end(), operation.arguments.begin(), operation.arguments.end());
         return command;
       },
-      {}};
+      {kPlainLocale}};
   RunMatrix(
       client,
       {
@@ -101,7 +104,7 @@ TEST(ConformanceMatrix, GsmUtils) {
                         }
                         return command;
                       },
-                      {std::string("LD_PRELOAD=") + TELVANE_LINE_CONTROL_SHIM}};
+                      {kPlainLocale, std::string("LD_PRELOAD=") + TELVANE_LINE_CONTROL_SHIM}};
   RunMatrix(client,
             {
                 {"gsmctl me", {"gsmctl", "-d", "{device}", "ME"}, "Serial Number: 350123451234567"},
