@@ -191,5 +191,14 @@ click 40001
   EXPECT_EQ(run.status, 0) << run.out << run.err;
 }
 
+TEST(NetworkGammuScenario, GammuGetsTheNetworksUssdAnswer) {
+  Scenario scenario;
+  const ProgramRun ussd = Gammu(scenario, {"getussd", "*100#"});
+  EXPECT_EQ(ussd.status, 0) << ussd.out;
+  EXPECT_NE(ussd.out.find("Service reply        : \"Ihr Guthaben betraegt 12,50 EUR.\""),
+            std::string::npos)
+      << ussd.out;
+}
+
 }  // namespace
 }  // namespace telvane::testing
