@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "sim/command_line_parser.h"
+#include "sim/incoming_call.h"
 #include "sim/sms_delivery.h"
 
 namespace telvane::sim {
@@ -174,7 +175,12 @@ std::string AtEngine::ExecuteLine(std::string_view line) {
   if (goOn) {
     out += FrameOk();
   }
-  return out;
+  std::vector<std::string> codes = std::exchange(afterResult_, {});
+  if (mode_ == Mode::kCommand && !session_.poweredOff) {
+    const std::vector<std::string> ring = IncomingCallCodes(context);
+    codes.insert(codes.end(), ring.begin(), ring.end());
+  }
+  return out + FrameUnsolicited(codes);
 }
 
 std::string AtEngine::ExecuteBlock(const ReceivedUnit& unit) {
@@ -199,6 +205,7 @@ std::string AtEngine::ExecuteBlock(const ReceivedUnit& unit) {
 
 bool AtEngine::AppendReply(Reply reply, std::string& out) {
   answerDelay_ += reply.delay;
+  afterResult_.insert(afterResult_.end(), reply.afterResult.begin(), reply.afterResult.end());
   out += FrameLines(reply.lines);
   switch (reply.outcome) {
     case Reply::Outcome::kOk: return true;
@@ -239,6 +246,17 @@ std::string AtEngine::FrameLines(const std::vector<std::string>& lines) const {
   for (const std::string& line : lines) {
     out += line;
     out += "\r\n";
+  }
+  return out;
+}
+
+std::string AtEngine::FrameUnsolicited(const std::vector<std::string>& codes) const {
+  std::string out;
+  if (session_.quiet) {
+    return out;
+  }
+  for (const std::string& code : codes) {
+    out += session_.verbose ? "\r\n" + code + "\r\n" : code + "\r\n";
   }
   return out;
 }

@@ -75,6 +75,8 @@ class AtEngine {
   // Frames a reply; returns true when the command sequence goes on.
   bool AppendReply(Reply reply, std::string& out);
   std::string FrameLines(const std::vector<std::string>& lines) const;
+  // Unsolicited result codes, each on a line of its own; none in quiet mode.
+  std::string FrameUnsolicited(const std::vector<std::string>& codes) const;
   std::string FrameOk() const;
   std::string FrameError() const;
   // "+CME ERROR: 21" or "+CMS ERROR: invalid memory index" as AT+CMEE asks, else ERROR.
@@ -91,6 +93,7 @@ class AtEngine {
   BlockHandler pendingBlock_;
   bool changed_ = false;
   std::chrono::milliseconds answerDelay_{0};
+  std::vector<std::string> afterResult_;  // of the command line being executed
 };
 
 }  // namespace telvane::sim

@@ -78,6 +78,9 @@ struct Reply {
   BlockHandler onBlock;
   // The phone works this long before it answers (a network search).
   std::chrono::milliseconds delay{0};
+  // Unsolicited result codes the phone sends after the command line's final result (the
+  // network's answer to a USSD request).
+  std::vector<std::string> afterResult;
 
   static Reply Ok(std::vector<std::string> lines = {}) {
     Reply reply;

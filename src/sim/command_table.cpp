@@ -39,6 +39,9 @@ CommandTable StandardCommandTable() {
   AddProfileCommands(table);
   AddNetworkCommands(table);
   AddOperatorCommands(table);
+  AddCellMonitorCommands(table);
+  AddCallerCommands(table);
+  AddUssdCommands(table);
   GuardSimBooks(table);
   return table;
 }

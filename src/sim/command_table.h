@@ -57,6 +57,9 @@ struct Session {
   int cregMode = 0;
   int cgregMode = 0;
   int copsFormat = 0;  // AT+COPS=3,<n>: 0 long name, 1 short name, 2 numeric code
+  int clip = 0;        // AT+CLIP=1: +CLIP: after each ring
+  int crc = 0;         // AT+CRC=1: +CRING: <type> instead of RING
+  int cusd = 0;        // AT+CUSD=<n>: 1 presents the network's USSD answers
   int smsService = 0;
   int overflowReports = 0;  // AT^SMGO=<n>: 1 reports a full message memory unsolicited
   std::string charset = "GSM";

@@ -1,6 +1,7 @@
 // The SIM's PIN, PUK, PIN2 and PUK2, the phone code and the network's barring password:
-// AT+CPIN and the facility locks and call barrings of AT+CLCK.
+// AT+CPIN, the facility locks and call barrings of AT+CLCK, and AT+CPWD changing them.
 #include <array>
+#include <optional>
 
 #include "sim/at_params.h"
 #include "sim/service_commands.h"
@@ -93,7 +94,7 @@ Reply PinStatus(CommandContext& context, const CommandRequest& request) {
 
 // The password a lock or barring checks, with its counter; none for the keyboard lock.
 struct Guard {
-  const std::string* password = nullptr;
+  std::string* password = nullptr;
   int* attempts = nullptr;
   CmeError blocked = CmeError::kOperationNotAllowed;
 };
@@ -102,7 +103,9 @@ Guard GuardOf(Locks& locks, std::string_view facility) {
   AttemptsLeft& left = locks.attemptsLeft;
   if (facility == "PS") return {&locks.phoneCode, nullptr, CmeError::kOperationNotAllowed};
   if (facility == "SC") return {&locks.pin, &left.pin, CmeError::kSimPukRequired};
-  if (facility == "FD") return {&locks.pin2, &left.pin2, CmeError::kSimPuk2Required};
+  if (facility == "FD" || facility == "P2") {
+    return {&locks.pin2, &left.pin2, CmeError::kSimPuk2Required};
+  }
   if (facility == "CS") return {};
   return {&locks.barringPassword, &left.barring, CmeError::kOperationNotAllowed};
 }
@@ -194,6 +197,52 @@ Reply FacilityLock(CommandContext& context, const CommandRequest& request) {
   return SetFacility(context, facility, *mode, password, *classes);
 }
 
+bool IsBarringFacility(std::string_view facility) {
+  return IsOneOf(facility, kBarrings) || facility == "AB" || facility == "AG" || facility == "AC";
+}
+
+// The SIM's state for the facilities whose password the SIM keeps; none when it answers.
+std::optional<Reply> SimRefusal(const Locks& locks, std::string_view facility) {
+  if (facility != "SC" && facility != "FD" && facility != "P2") return std::nullopt;
+  if (locks.SimBlocked()) return Reply::Cme(CmeError::kSimFailure);
+  if (locks.SimWaitsForPuk()) return Reply::Cme(CmeError::kSimPukRequired);
+  return std::nullopt;
+}
+
+// AT+CPWD=<fac>,<old>,<new>: the PIN (SC), PIN2 (P2), phone code (PS) or the barring
+// password (any barring facility) is changed once the old one is checked.
+Reply ChangePassword(CommandContext& context, const CommandRequest& request) {
+  if (request.form == CommandForm::kTest) {
+    return Reply::Ok(
+        {"+CPWD: (\"PS\",8),(\"SC\",8),(\"P2\",8),(\"AO\",4),(\"OI\",4),(\"OX\",4),"
+         "(\"AI\",4),(\"IR\",4),(\"AB\",4),(\"AG\",4),(\"AC\",4)"});
+  }
+  const auto parts = SplitParameters(request.parameters);
+  if (request.form != CommandForm::kSet || !parts || parts->size() != 3) return Reply::Error();
+  const std::string_view facility = Unquoted((*parts)[0]);
+  const std::string_view old = Unquoted((*parts)[1]);
+  const std::string_view fresh = Unquoted((*parts)[2]);
+  const bool barring = IsBarringFacility(facility);
+  if (!barring && facility != "SC" && facility != "P2" && facility != "PS") {
+    return Reply::BadParameters();
+  }
+  Locks& locks = context.State().locks;
+  if (const auto refusal = SimRefusal(locks, facility)) return *refusal;
+  if (barring && !OnNetwork(context)) return Reply::Cme(CmeError::kNoNetworkService);
+  const Guard guard = GuardOf(locks, facility);
+  if (guard.attempts != nullptr && *guard.attempts == 0) return Reply::Cme(guard.blocked);
+  const bool wellFormed = (barring ? fresh.size() == 4 : fresh.size() >= 4 && fresh.size() <= 8) &&
+                          fresh.find_first_not_of("0123456789") == std::string_view::npos;
+  if (old.empty() || !wellFormed) return Reply::Cme(CmeError::kIncorrectPassword);
+  int unlimited = kPinAttempts;
+  int& attempts = guard.attempts != nullptr ? *guard.attempts : unlimited;
+  if (!CheckPassword(context, old, *guard.password, attempts, kPinAttempts)) {
+    return Reply::Cme(CmeError::kIncorrectPassword);
+  }
+  *guard.password = std::string(fresh);
+  return Reply::Ok();
+}
+
 }  // namespace
 
 std::string_view Unquoted(std::string_view parameter) {
@@ -226,6 +275,7 @@ void GuardSimBooks(CommandTable& table) {
 void AddLockCommands(CommandTable& table) {
   table.Add("+CPIN", PinStatus);
   table.Add("+CLCK", FacilityLock);
+  table.Add("+CPWD", ChangePassword);
 }
 
 }  // namespace telvane::sim

@@ -52,6 +52,21 @@ const Json& List(const Json& value, const std::string& path, std::size_t limit) 
   return value;
 }
 
+bool IsBsic(int value) { return value >= 0 && value / 10 <= 7 && value % 10 <= 7; }
+
+NeighbourCell ReadNeighbour(const Json& item, const std::string& path) {
+  if (!item.is_object()) Fail(path, "must be an object");
+  NeighbourCell cell;
+  cell.code = Text(item, "code", path, cell.code, IsNetworkCode, "must be 5 or 6 digits");
+  cell.lac = Text(item, "lac", path, cell.lac, IsHex4, "must be 4 hex digits");
+  cell.ci = Text(item, "ci", path, cell.ci, IsHex4, "must be 4 hex digits");
+  cell.bsic = Int(item, "bsic", path, cell.bsic, 0, 77);
+  if (!IsBsic(cell.bsic)) Fail(path + ".bsic", "must be two digits 0-7");
+  cell.channel = Int(item, "channel", path, cell.channel, 1, 1023);
+  cell.rxlev = Int(item, "rxlev", path, cell.rxlev, 0, 63);
+  return cell;
+}
+
 RoutePoint ReadPoint(const Json& item, const std::string& path) {
   if (!item.is_object()) Fail(path, "must be an object");
   RoutePoint point;
@@ -64,6 +79,13 @@ RoutePoint ReadPoint(const Json& item, const std::string& path) {
   point.ci = Text(item, "ci", path, point.ci, IsHex4, "must be 4 hex digits");
   point.rssi = Int(item, "rssi", path, point.rssi, 0, 99);
   if (point.rssi > 31 && point.rssi != 99) Fail(path + ".rssi", "must be 0-31 or 99");
+  if (const auto it = item.find("neighbours"); it != item.end()) {
+    const Json& cells = List(*it, path + ".neighbours", kMaxNeighbours);
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+      point.neighbours.push_back(
+          ReadNeighbour(cells[i], path + ".neighbours[" + std::to_string(i) + "]"));
+    }
+  }
   return point;
 }
 
@@ -197,13 +219,23 @@ void ReadCurrentCalls(const Json* section, std::vector<CurrentCall>& out) {
 nlohmann::ordered_json RouteJson(const Route& route) {
   nlohmann::ordered_json points = nlohmann::ordered_json::array();
   for (const RoutePoint& p : route.points) {
+    nlohmann::ordered_json cells = nlohmann::ordered_json::array();
+    for (const NeighbourCell& n : p.neighbours) {
+      cells.push_back({{"code", n.code},
+                       {"lac", n.lac},
+                       {"ci", n.ci},
+                       {"bsic", n.bsic},
+                       {"channel", n.channel},
+                       {"rxlev", n.rxlev}});
+    }
     points.push_back({{"seconds", p.seconds},
                       {"code", p.code},
                       {"name", p.name},
                       {"registration", p.registration},
                       {"lac", p.lac},
                       {"ci", p.ci},
-                      {"rssi", p.rssi}});
+                      {"rssi", p.rssi},
+                      {"neighbours", std::move(cells)}});
   }
   return {{"advance", route.afterCpas ? "afterCpas" : "time"}, {"points", std::move(points)}};
 }

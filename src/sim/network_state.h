@@ -12,6 +12,16 @@
 
 namespace telvane::sim {
 
+// A neighbour cell the phone measures (the maker's cell monitor, AT^SMONC).
+struct NeighbourCell {
+  std::string code = "26201";
+  std::string lac = "0F3C";
+  std::string ci = "0000";
+  int bsic = 32;    // two octal digits: network and base station colour code
+  int channel = 1;  // ARFCN of the BCCH carrier, 1-1023
+  int rxlev = 20;   // received level, 0-63
+};
+
 // One stop of the route; it replaces the status's operator, registration and signal.
 struct RoutePoint {
   int seconds = 10;  // how long the phone stays here ("time" routes)
@@ -21,6 +31,7 @@ struct RoutePoint {
   std::string lac = "0F3C";
   std::string ci = "A1B2";
   int rssi = 17;
+  std::vector<NeighbourCell> neighbours;  // AT^SMONC reports the first kReportedNeighbours
 };
 
 struct Route {
@@ -65,6 +76,8 @@ inline constexpr std::size_t kMaxRoutePoints = 1000;
 inline constexpr std::size_t kMaxKnownOperatorNames = 2000;
 inline constexpr int kMaxPreferredSize = 200;
 inline constexpr std::size_t kMaxCurrentCalls = 7;
+inline constexpr std::size_t kMaxNeighbours = 32;      // per route point in the state file
+inline constexpr std::size_t kReportedNeighbours = 6;  // beside the serving cell
 
 // "status.route" and "calls.current"; each throws std::runtime_error naming the key and
 // the problem. A missing section (nullptr) keeps the default.

@@ -21,14 +21,19 @@ std::size_t TimedPoint(CommandContext& context, const Route& route) {
 
 }  // namespace
 
+const RoutePoint* CurrentRoutePoint(CommandContext& context) {
+  const Route& route = context.State().status.route;
+  if (route.points.empty()) return nullptr;
+  const std::size_t index = route.afterCpas
+                                ? context.SessionSettings().phone.routeStep % route.points.size()
+                                : TimedPoint(context, route);
+  return &route.points[index];
+}
+
 NetworkStatus CurrentNetwork(CommandContext& context) {
   NetworkStatus status = context.State().status;
-  const Route& route = status.route;
-  if (!route.points.empty()) {
-    const std::size_t index = route.afterCpas
-                                  ? context.SessionSettings().phone.routeStep % route.points.size()
-                                  : TimedPoint(context, route);
-    const RoutePoint& point = route.points[index];
+  if (const RoutePoint* at = CurrentRoutePoint(context)) {
+    const RoutePoint& point = *at;
     status.operatorCode = point.code;
     status.operatorName = point.name;
     status.registration = point.registration;

@@ -8,6 +8,8 @@
 namespace telvane::sim {
 
 NetworkStatus CurrentNetwork(CommandContext& context);
+// The route point the phone is at now; none without a route.
+const RoutePoint* CurrentRoutePoint(CommandContext& context);
 
 inline bool IsRegistered(const NetworkStatus& status) {
   return status.registration == 1 || status.registration == 5;

@@ -34,16 +34,17 @@ bool Register(PhoneState& state, const std::string& wanted, bool numeric) {
   return true;
 }
 
-// Automatic selection goes back to the home network, the one whose code begins the IMSI,
-// when a search finds it; otherwise the phone stays where it is.
+// Automatic selection registers with the home network, the found one whose code begins
+// the IMSI; without it (not found or forbidden) the phone is left searching (state 2).
 void RegisterHome(PhoneState& state) {
   const std::string& imsi = state.identity.imsi;
   for (const FoundOperator& f : state.operators.found) {
-    if (imsi.starts_with(f.code) && f.state != 3) {
-      Register(state, f.code, true);
+    if (imsi.starts_with(f.code) && Register(state, f.code, true)) {
+      state.status.registration = 1;
       return;
     }
   }
+  state.status.registration = 2;
 }
 
 // The search: "+COPS: (2,"Nordnetz",,"26201"),(1,...),,(0-4),(0-2)" after searchSeconds.
@@ -78,9 +79,12 @@ Reply SelectOperator(CommandContext& context, const CommandRequest& request) {
       return Reply::Cme(CmeError::kNoNetworkService);
     }
   }
-  if (*mode == 0) RegisterHome(context.State());
   status.operatorMode = *mode;
-  status.registration = *mode == 2 ? 0 : (status.registration == 0 ? 1 : status.registration);
+  if (*mode == 0) {
+    RegisterHome(context.State());
+  } else {
+    status.registration = *mode == 2 ? 0 : (status.registration == 0 ? 1 : status.registration);
+  }
   context.MarkChanged();
   return Reply::Ok();
 }

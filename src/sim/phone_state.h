@@ -19,7 +19,7 @@ struct Identity {
   std::string model = "S45";
   std::string revision = "21";
   std::string imei = "350123451234567";
-  std::string imsi = "001010123456789";
+  std::string imsi = "262010123456789";  // home network 26201, Nordnetz
   std::string iccid = "89490200001234567892";
 };
 
@@ -103,7 +103,11 @@ struct PhoneState {
   std::string dialResult = "OK";          // how calls end: OK, NO CARRIER, BUSY or NO DIALTONE
   std::vector<CurrentCall> currentCalls;  // calls in progress (AT+CLCC)
   Operators operators;                    // known, preferred and found operators
-  std::vector<Fault> faults;              // armed when the phone is served; written back as loaded
+  // The network's answers to USSD requests (AT+CUSD): the code sent, the answer's text in
+  // GSM codes.
+  std::map<std::string, std::string> ussd = {{"*100#", "Ihr Guthaben betraegt 12,50 EUR."},
+                                             {"*135#", "Ihre Nummer: +491701112233"}};
+  std::vector<Fault> faults;  // armed when the phone is served; written back as loaded
   // Sections this version does not interpret (any unknown key), kept as JSON text and
   // written back unchanged.
   std::map<std::string, std::string> keptSections;

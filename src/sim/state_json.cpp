@@ -27,7 +27,7 @@ constexpr std::uintmax_t kMaxStateFileBytes = 16 * 1024 * 1024;
 // Deeper documents are refused: writing them back would recurse that deep.
 constexpr int kMaxNesting = 64;
 // The top-level keys read here; any other is kept as it is.
-constexpr std::array<std::string_view, 19> kKnownSections{"identity",
+constexpr std::array<std::string_view, 20> kKnownSections{"identity",
                                                           "status",
                                                           "audio",
                                                           "clock",
@@ -45,7 +45,8 @@ constexpr std::array<std::string_view, 19> kKnownSections{"identity",
                                                           "calls",
                                                           "forwarding",
                                                           "profile",
-                                                          "operators"};
+                                                          "operators",
+                                                          "ussd"};
 
 [[noreturn]] void Fail(const std::string& path, const std::string& problem) {
   throw std::runtime_error(path + " " + problem);
@@ -323,6 +324,7 @@ std::string PhoneStateToJson(const PhoneState& state) {
   root["calls"] = {{"dialResult", state.dialResult},
                    {"current", CurrentCallsJson(state.currentCalls)}};
   root["operators"] = OperatorsJson(state.operators);
+  root["ussd"] = UssdJson(state.ussd);
   root["faults"] = OrderedJson::array();
   for (const Fault& fault : state.faults) {
     root["faults"].push_back({{"kind", std::string(FaultKindName(fault.kind))},
@@ -374,6 +376,7 @@ PhoneState PhoneStateFromJson(std::string_view text) {
   ReadProfile(in.Find("profile"), state.profile);
   ReadCalls(in.Find("calls"), state.dialResult);
   ReadOperators(in.Find("operators"), state.operators);
+  ReadUssd(in.Find("ussd"), state.ussd);
   if (const Json* calls = in.Find("calls"); calls != nullptr && calls->is_object()) {
     ReadCurrentCalls(calls->contains("current") ? &(*calls)["current"] : nullptr,
                      state.currentCalls);

@@ -13,6 +13,8 @@ namespace {
 using Json = nlohmann::json;
 using OrderedJson = nlohmann::ordered_json;
 
+constexpr std::size_t kMaxUssdAnswers = 100;
+
 [[noreturn]] void Fail(const std::string& path, const std::string& problem) {
   throw std::runtime_error(path + " " + problem);
 }
@@ -171,6 +173,37 @@ void ReadCalls(const Json* section, std::string& dialResult) {
     }
     dialResult = *value;
   }
+}
+
+void ReadUssd(const Json* section, std::map<std::string, std::string>& out) {
+  if (section == nullptr) {
+    return;
+  }
+  RequireObject(*section, "ussd");
+  if (section->size() > kMaxUssdAnswers) {
+    Fail("ussd", "holds more than " + std::to_string(kMaxUssdAnswers) + " answers");
+  }
+  out.clear();
+  for (const auto& [code, text] : section->items()) {
+    const std::string path = "ussd." + code;
+    if (code.empty() || code.size() > 40 || code.find_first_not_of("0123456789*#+") != code.npos) {
+      Fail(path, "must be a code of 1-40 characters 0-9 * # +");
+    }
+    const auto codes = text.is_string() ? Utf8ToGsm(text.get<std::string>()) : std::nullopt;
+    if (!codes || codes->empty() || codes->size() > 160 || codes->find('"') != codes->npos ||
+        codes->find_first_of("\r\n") != codes->npos) {
+      Fail(path, "must be 1-160 characters of the GSM alphabet without \" or line breaks");
+    }
+    out[code] = *codes;
+  }
+}
+
+OrderedJson UssdJson(const std::map<std::string, std::string>& answers) {
+  OrderedJson root = OrderedJson::object();
+  for (const auto& [code, text] : answers) {
+    root[code] = GsmToUtf8(text);
+  }
+  return root;
 }
 
 OrderedJson PhoneBooksJson(const PhoneBooks& books) {

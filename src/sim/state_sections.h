@@ -12,6 +12,10 @@ namespace telvane::sim {
 void ReadPhoneBooks(const nlohmann::json* section, PhoneBooks& out);
 void ReadObjects(const nlohmann::json* section, ObjectStore& out);
 void ReadCalls(const nlohmann::json* section, std::string& dialResult);
+// "ussd": the USSD code (1-40 of 0-9 * # +) to the answer's text (1-160 characters of the
+// GSM alphabet, no double quote).
+void ReadUssd(const nlohmann::json* section, std::map<std::string, std::string>& out);
+nlohmann::ordered_json UssdJson(const std::map<std::string, std::string>& answers);
 
 nlohmann::ordered_json PhoneBooksJson(const PhoneBooks& books);
 nlohmann::ordered_json ObjectsJson(const ObjectStore& objects);

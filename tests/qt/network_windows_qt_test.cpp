@@ -28,8 +28,8 @@ Widget* Control(QWidget* window, int id) {
 sim::PhoneState MovingPhone() {
   sim::PhoneState state = sim::DemoPhone();
   state.status.route.afterCpas = true;
-  state.status.route.points = {{10, "26201", "Nordnetz", 1, "0D2F", "1A2B", 17},
-                               {10, "310260", "Far Away", 5, "FFFF", "0000", 31}};
+  state.status.route.points = {{10, "26201", "Nordnetz", 1, "0D2F", "1A2B", 17, {}},
+                               {10, "310260", "Far Away", 5, "FFFF", "0000", 31, {}}};
   state.operators.searchSeconds = 0;
   return state;
 }

@@ -12,7 +12,7 @@ expect text 1066 SIEMENS
 expect text 1001 S45
 expect text 1002 21
 expect text 1003 350123451234567
-expect text 1006 00101-0123456789
+expect text 1006 26201-0123456789
 expect text 1007 89490200001234567892
 expect text 1004 80%
 expect bitmap 1104 130

@@ -173,18 +173,31 @@ TEST(NetworkGammuScenario, GammuReadsTheRouteAndPutsThePhoneBackOnAutomaticSelec
   }
   EXPECT_NE(info.out.find("262 02"), std::string::npos) << info.out;
 
-  // Manually on a foreign network; the home network is the one the IMSI begins with.
-  Scenario manual(R"({"identity": {"imsi": "262020123456789"},
-    "status": {"operator": {"mode": 1, "name": "Nordnetz", "code": "26201"}},
-    "operators": {"found": [{"state": 2, "name": "Nordnetz", "code": "26201"},
-                            {"state": 1, "name": "Suednetz", "code": "26202"}]}})");
+  // Manually on a foreign network, roaming; the home network is the one the demo's IMSI
+  // (262010123456789) begins with.
+  Scenario manual(R"({"status": {"operator": {"mode": 1, "name": "Suednetz", "code": "26202"},
+                                "registration": {"state": 5}},
+    "operators": {"found": [{"state": 1, "name": "Nordnetz", "code": "26201"},
+                            {"state": 2, "name": "Suednetz", "code": "26202"}]}})");
   const ProgramRun automatic = Gammu(manual, {"setautonetworklogin"});
   EXPECT_EQ(automatic.status, 0) << automatic.out;
   const ScriptRun run = manual.Run(R"(
-expect text 1068 0,0,"Suednetz"
+expect text 1068 0,0,"Nordnetz"
+click 1190
+expect text 1186 Logged in
+close
 click 40001
 )");
   EXPECT_EQ(run.status, 0) << run.out << run.err;
+}
+
+TEST(NetworkGammuScenario, GammuGetsTheNetworksUssdAnswer) {
+  Scenario scenario;
+  const ProgramRun ussd = Gammu(scenario, {"getussd", "*100#"});
+  EXPECT_EQ(ussd.status, 0) << ussd.out;
+  EXPECT_NE(ussd.out.find("Service reply        : \"Ihr Guthaben betraegt 12,50 EUR.\""),
+            std::string::npos)
+      << ussd.out;
 }
 
 }  // namespace

@@ -92,6 +92,35 @@ TEST_F(ServicesEngineTest, ThreeWrongPinsWaitForThePukAndTenWrongPuksKillTheSim)
   EXPECT_EQ(Send("AT+CPIN?"), "\r\n+CME ERROR: SIM failure\r\n");
 }
 
+TEST_F(ServicesEngineTest, PasswordsChangeAfterTheOldOneWithTheLocksCounters) {
+  EXPECT_EQ(Send("AT+CPWD=?"),
+            "\r\n+CPWD: (\"PS\",8),(\"SC\",8),(\"P2\",8),(\"AO\",4),(\"OI\",4),(\"OX\",4),"
+            "(\"AI\",4),(\"IR\",4),(\"AB\",4),(\"AG\",4),(\"AC\",4)\r\n\r\nOK\r\n");
+  EXPECT_EQ(Send("AT+CPWD=\"SC\",\"1111\",\"2468\""), kOk);
+  EXPECT_EQ(Send("AT+CLCK=SC,1,1111"), kWrongPassword);
+  EXPECT_EQ(Send("AT+CLCK=SC,1,2468"), kOk);
+  EXPECT_EQ(Send("AT+CPWD=P2,1234,12"), kWrongPassword);  // too short: not counted
+  EXPECT_EQ(Send("AT+CPWD=P2,9999,5678"), kWrongPassword);
+  EXPECT_EQ(engine_->Snapshot().locks.attemptsLeft.pin2, 2);
+  EXPECT_EQ(Send("AT+CPWD=P2,1234,5678"), kOk);
+  EXPECT_EQ(Send("AT+CPWD=PS,0000,123456"), kOk);
+  EXPECT_EQ(Send("AT+CPWD=AB,0000,12345"), kWrongPassword);  // barring: four digits
+  EXPECT_EQ(Send("AT+CPWD=AO,0000,4321"), kOk);
+  EXPECT_EQ(Send("AT+CLCK=AO,1,4321"), kOk);
+  EXPECT_EQ(Send("AT+CPWD=CS,0000,1234"), "\r\n+CME ERROR: operation not supported\r\n");
+  EXPECT_EQ(Send("AT+CPWD=SC,2468"), "\r\nERROR\r\n");
+  const Locks locks = engine_->Snapshot().locks;
+  EXPECT_EQ(locks.pin, "2468");
+  EXPECT_EQ(locks.pin2, "5678");
+  EXPECT_EQ(locks.phoneCode, "123456");
+  EXPECT_EQ(locks.barringPassword, "4321");
+  EXPECT_EQ(locks.attemptsLeft.pin2, 3);
+  // Three wrong PINs leave the SIM waiting for its PUK.
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(Send("AT+CPWD=SC,0000,1111"), kWrongPassword);
+  EXPECT_EQ(Send("AT+CPWD=SC,2468,1111"), "\r\n+CME ERROR: SIM PUK required\r\n");
+  EXPECT_EQ(Send("AT+CPWD=AO,4321,0000"), "\r\n+CME ERROR: no network service\r\n");
+}
+
 TEST_F(ServicesEngineTest, Pin2CountsForTheFixedDiallingLockAndTheBookAlike) {
   EXPECT_EQ(Send("AT+CPIN=9999"), kWrongPassword);
   EXPECT_EQ(Send("AT+CLCK=FD,1,9999"), kWrongPassword);

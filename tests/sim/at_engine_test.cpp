@@ -94,7 +94,7 @@ TEST_F(EngineTest, StatusAndIdentityAnswers) {
   EXPECT_EQ(Send("AT+CGMR"), "\r\n21\r\n\r\nOK\r\n");
   EXPECT_EQ(Send("AT+CGSN"), "\r\n350123451234567\r\n\r\nOK\r\n");
   EXPECT_EQ(Send("AT+GSN"), "\r\n350123451234567\r\n\r\nOK\r\n");
-  EXPECT_EQ(Send("AT+CIMI"), "\r\n001010123456789\r\n\r\nOK\r\n");
+  EXPECT_EQ(Send("AT+CIMI"), "\r\n262010123456789\r\n\r\nOK\r\n");
   EXPECT_EQ(Send("AT^SCID"), "\r\n^SCID: 89490200001234567892\r\n\r\nOK\r\n");
   EXPECT_EQ(Send("AT+CGMI=?"), "\r\nOK\r\n");
   EXPECT_EQ(Send("AT+CGMI?"), "\r\nERROR\r\n");
@@ -283,6 +283,68 @@ TEST_F(PromptTest, BlockEndsWithCtrlZOrIsCancelledWithEscape) {
 TEST_F(PromptTest, BlockCharactersAreEchoedWhileEchoIsOn) {
   EXPECT_EQ(engine_.Feed("AT+TBLK\r"), "AT+TBLK\r\r\n> ");
   EXPECT_EQ(engine_.Feed("AB\x1a"), "AB\r\n+TBLK: 2\r\n\r\nOK\r\n");
+}
+
+// Automatic selection goes back to the network whose code begins the IMSI (26201 here).
+TEST_F(EngineTest, AutomaticSelectionReturnsToTheHomeNetworkOrKeepsSearching) {
+  EXPECT_EQ(Send("AT+COPS=1,2,26202"), "\r\nOK\r\n");
+  EXPECT_EQ(Send("AT+COPS?"), "\r\n+COPS: 1,0,\"Suednetz\"\r\n\r\nOK\r\n");
+  EXPECT_EQ(Send("AT+COPS=0"), "\r\nOK\r\n");
+  EXPECT_EQ(Send("AT+COPS=3,2;+COPS?"), "\r\n+COPS: 0,2,\"26201\"\r\n\r\nOK\r\n");
+  EXPECT_EQ(Send("AT+CREG?"), "\r\n+CREG: 0,1,\"0F3C\",\"A1B2\"\r\n\r\nOK\r\n");
+  // A home network the search does not find (or a forbidden one) leaves the phone searching.
+  PhoneState abroad = DemoPhone();
+  abroad.identity.imsi = "262030123456789";  // Westnetz, forbidden
+  Start(abroad);
+  EXPECT_EQ(Send("AT+COPS=0"), "\r\nOK\r\n");
+  EXPECT_EQ(Send("AT+CREG?"), "\r\n+CREG: 0,2\r\n\r\nOK\r\n");
+  EXPECT_EQ(Send("AT+COPS?"), "\r\n+COPS: 0\r\n\r\nOK\r\n");
+}
+
+// A "time" route moves on once a point's seconds have passed on the phone's clock.
+TEST_F(EngineTest, TimeRouteMovesOnAfterEachPointsSecondsAndLoops) {
+  Start(PhoneStateFromJson(R"({"status": {"route": {"advance": "time", "points": [
+    {"seconds": 3, "lac": "0001", "ci": "0010"}, {"seconds": 5, "lac": "0002", "ci": "0020"}]}}})"));
+  const std::string first = "\r\n+CREG: 0,1,\"0001\",\"0010\"\r\n\r\nOK\r\n";
+  const std::string second = "\r\n+CREG: 0,1,\"0002\",\"0020\"\r\n\r\nOK\r\n";
+  EXPECT_EQ(Send("AT+CREG?"), first);
+  now_ += std::chrono::milliseconds(2999);
+  EXPECT_EQ(Send("AT+CREG?"), first);
+  now_ += std::chrono::milliseconds(1);
+  EXPECT_EQ(Send("AT+CREG?"), second);
+  now_ += std::chrono::seconds(5);
+  EXPECT_EQ(Send("AT+CREG?"), first);
+}
+
+// AT^SMONC: the serving cell, then the route point's neighbours, seven cells in all.
+TEST_F(EngineTest, CellMonitorListsServingAndNeighbourCellsFilledUpToSeven) {
+  const std::string none = "000,00,0000,0000,00,0,0,0,0";
+  std::string points = R"({"seconds": 60, "code": "310410", "lac": "FFFF", "ci": "0000",
+    "rssi": 31, "neighbours": [)";
+  for (int i = 0; i < 9; ++i) {
+    points += std::string(i ? "," : "") + R"({"code": "26202", "ci": "000)" + std::to_string(i) +
+              R"(", "bsic": 7, "channel": 1023, "rxlev": )" + std::to_string(i * 7) + "}";
+  }
+  points += R"(]}, {"rssi": 0}, {"registration": 3})";
+  Start(PhoneStateFromJson(R"({"status": {"route": {"advance": "afterCpas", "points": [)" + points +
+                           "]}}}"));
+  EXPECT_EQ(Send("AT^SMONC=?"), "\r\nOK\r\n");
+  EXPECT_EQ(Send("AT^SMONC"),
+            "\r\n^SMONC: 310,410,FFFF,0000,32,82,59,51,51,262,02,0F3C,0000,07,1023,0,0,0,"
+            "262,02,0F3C,0001,07,1023,7,0,0,262,02,0F3C,0002,07,1023,14,6,6,"
+            "262,02,0F3C,0003,07,1023,21,13,13,262,02,0F3C,0004,07,1023,28,20,20,"
+            "262,02,0F3C,0005,07,1023,35,27,27\r\n\r\nOK\r\n");
+  Send("AT+CPAS");  // no neighbours, the weakest signal
+  EXPECT_EQ(Send("AT^SMONC"), "\r\n^SMONC: 262,01,0F3C,A1B2,32,82,0,0,0," + none + "," + none +
+                                  "," + none + "," + none + "," + none + "," + none +
+                                  "\r\n\r\nOK\r\n");
+  Send("AT+CPAS");  // not registered: no cell at all
+  const std::string seven =
+      none + "," + none + "," + none + "," + none + "," + none + "," + none + "," + none;
+  EXPECT_EQ(Send("AT^SMONC"), "\r\n^SMONC: " + seven + "\r\n\r\nOK\r\n");
+  EXPECT_THROW(PhoneStateFromJson(R"({"status": {"route": {"points": [
+    {"neighbours": [{"bsic": 78}]}]}}})"),
+               std::runtime_error);
 }
 
 }  // namespace

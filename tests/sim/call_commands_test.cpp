@@ -10,6 +10,14 @@ namespace {
 
 class CallCommandsTest : public EngineTest {
  protected:
+  // A phone with an incoming call rings after its first command line already.
+  void StartRinging(CurrentCall call) {
+    PhoneState state = DemoPhone();
+    state.currentCalls.push_back(std::move(call));
+    engine_ = std::make_unique<AtEngine>(std::move(state), StandardCommandTable(),
+                                         [this] { return now_; });
+    ASSERT_EQ(engine_->Feed("ATE0\r"), "ATE0\r\r\nOK\r\n\r\nRING\r\n");
+  }
   std::string Dialled(int position) {
     Send("AT+CPBS=LD");
     return Send("AT+CPBR=" + std::to_string(position));
@@ -69,6 +77,44 @@ TEST_F(CallCommandsTest, ServiceCentreIsReadAndSetAsTheProgramSendsIt) {
   EXPECT_EQ(Send("AT+CSCA?"), "\r\n+CSCA: \"01770\",129\r\n\r\nOK\r\n");
   EXPECT_EQ(Send("AT+CSCA=12a,129"), "\r\nERROR\r\n");
   EXPECT_EQ(engine_->Snapshot().serviceCentre, "01770");
+}
+
+// An incoming call rings after each command line: RING or +CRING, then +CLIP when asked.
+TEST_F(CallCommandsTest, IncomingCallRingsWithTheCallersNumberAsClipAndCrcAsk) {
+  EXPECT_EQ(Send("AT+CLIP=?"), "\r\n+CLIP: (0,1)\r\n\r\nOK\r\n");
+  EXPECT_EQ(Send("AT+CRC=?"), "\r\n+CRC: (0,1)\r\n\r\nOK\r\n");
+  EXPECT_EQ(Send("AT+CLIP=2"), "\r\nERROR\r\n");
+  StartRinging({2, 1, 4, 0, false, "+491701234567", 145});
+  EXPECT_EQ(Send("AT+CLIP=1"), "\r\nOK\r\n\r\nRING\r\n\r\n+CLIP: \"+491701234567\",145\r\n");
+  EXPECT_EQ(
+      Send("AT+CLIP?;+CRC=1"),
+      "\r\n+CLIP: 1,1\r\n\r\nOK\r\n\r\n+CRING: VOICE\r\n\r\n+CLIP: \"+491701234567\",145\r\n");
+  EXPECT_EQ(Send("AT+CRC?;+CLIP=0"), "\r\n+CRC: 1\r\n\r\nOK\r\n\r\n+CRING: VOICE\r\n");
+  EXPECT_EQ(Send("ATZ"), "\r\nOK\r\n\r\nRING\r\n");  // the profile: both off
+  // A hidden number; the call answered elsewhere ends the ringing.
+  StartRinging({1, 1, 4, 2, false, "", 128});
+  EXPECT_EQ(Send("AT+CLIP=1;+CRC=1"), "\r\nOK\r\n\r\n+CRING: FAX\r\n\r\n+CLIP: \"\",128,,,,2\r\n");
+  EXPECT_EQ(Send("AT+CHUP"), "\r\nOK\r\n");
+  EXPECT_EQ(Send("AT"), "\r\nOK\r\n");
+}
+
+// USSD: the network's answer comes after OK as +CUSD:, from the state's "ussd".
+TEST_F(CallCommandsTest, UssdRequestsAreAnsweredAfterOkWhenPresentationIsOn) {
+  EXPECT_EQ(Send("AT+CUSD=?"), "\r\n+CUSD: (0-2)\r\n\r\nOK\r\n");
+  EXPECT_EQ(Send("AT+CUSD=0,\"*100#\",15"), "\r\nOK\r\n");  // presentation off
+  EXPECT_EQ(Send("AT+CUSD=1,\"*100#\",15"),
+            "\r\nOK\r\n\r\n+CUSD: 0,\"Ihr Guthaben betraegt 12,50 EUR.\",15\r\n");
+  EXPECT_EQ(Send("AT+CUSD?"), "\r\n+CUSD: 1\r\n\r\nOK\r\n");
+  EXPECT_EQ(Send("AT+CUSD=1,\"*999#\""), "\r\nOK\r\n\r\n+CUSD: 4\r\n");
+  EXPECT_EQ(Send("AT+CSCS=\"UCS2\""), "\r\nOK\r\n");
+  EXPECT_EQ(Send("AT+CUSD=1,\"002A0031003300350023\",15"),
+            "\r\nOK\r\n\r\n+CUSD: 0,\"00490068007200650020004E0075006D006D00650072003A0020002B0034"
+            "00390031003700300031003100310032003200330033\",15\r\n");
+  EXPECT_EQ(Send("AT+CUSD=2"), "\r\nOK\r\n");
+  EXPECT_EQ(Send("AT+CUSD=3"), "\r\nERROR\r\n");
+  EXPECT_EQ(Send("AT+CUSD=1,*100#"), "\r\nERROR\r\n");
+  Send("AT+CMEE=1;+CSCS=\"GSM\";+CFUN=0");
+  EXPECT_EQ(Send("AT+CUSD=1,\"*100#\""), "\r\n+CME ERROR: 30\r\n");
 }
 
 }  // namespace

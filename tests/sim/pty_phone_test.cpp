@@ -182,5 +182,21 @@ TEST_F(PtyPhoneTest, StartRefusesAnInvalidStateOrTranscriptPath) {
   EXPECT_THROW(PtyPhone::Start(DemoPhone(), options), std::runtime_error);
 }
 
+// A "time" route on the real clock: the phone reaches the second point once the first
+// point's second has passed. Polled with a generous bound; no time is asserted.
+TEST_F(PtyPhoneTest, TimeRouteReachesTheNextPointOnTheRealClock) {
+  PhoneState state = DemoPhone();
+  state.status.route.points = {{1, "26201", "Nordnetz", 1, "0001", "0010", 17, {}},
+                               {1, "26202", "Suednetz", 5, "0002", "0020", 17, {}}};
+  PtyClient& client = StartWithClient(std::move(state));
+  const std::string second = "\r\n+CREG: 0,5,\"0002\",\"0020\"\r\n\r\nOK\r\n";
+  bool moved = false;
+  for (int i = 0; i < 300 && !moved; ++i) {
+    moved = client.Command("AT+CREG?") == second;
+    if (!moved) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  EXPECT_TRUE(moved);
+}
+
 }  // namespace
 }  // namespace telvane::sim
