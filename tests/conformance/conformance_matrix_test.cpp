@@ -40,7 +40,7 @@ TEST(ConformanceMatrix, Gammu) {
   RunMatrix(
       client,
       {
-          {"identify", {"identify"}, "SIM IMSI             : 001010123456789"},
+          {"identify", {"identify"}, "SIM IMSI             : 262010123456789"},
           {"getallmemory SM", {"getallmemory", "SM"}, "Name                 : \"Jürgen Müller\""},
           {"getallmemory FD", {"getallmemory", "FD"}, "Name                 : \"Pannenhilfe\""},
           {"getallmemory ON", {"getallmemory", "ON"}, "Name                 : \"Fax\""},
