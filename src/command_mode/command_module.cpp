@@ -97,7 +97,11 @@ std::vector<std::filesystem::path> CommandModuleFolders(
   std::vector<std::filesystem::path> folders{settingsFolder};
   std::error_code error;
   const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (!error) folders.push_back(program.parent_path());
+  if (!error) {
+    folders.push_back(program.parent_path());
+    // The installed module: the program in <prefix>/bin, the module under <prefix>/lib.
+    folders.push_back((program.parent_path() / TELVANE_MODULE_DIR_FROM_BIN).lexically_normal());
+  }
   return folders;
 }
 

@@ -54,7 +54,8 @@ class CommandModule {
   const char* statusText_ = nullptr;  // the module's, kept between calls
 };
 
-// Where the module is looked for: the settings folder, then the folder of the running program.
+// Where the module is looked for: the settings folder, the folder of the running program,
+// then the module folder of an installed program (<prefix>/lib/telvane).
 std::vector<std::filesystem::path> CommandModuleFolders(
     const std::filesystem::path& settingsFolder);
 

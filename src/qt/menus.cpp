@@ -19,6 +19,7 @@ void AddItem(QMenu& menu, const ui::MenuItem& item, CommandActions& actions,
   }
   QAction* action = menu.addAction(ToQt(item.text));
   action->setEnabled(!item.grayed);
+  action->setObjectName(QStringLiteral("command%1").arg(item.command));
   const int command = item.command;
   actions.emplace(command, action);
   QObject::connect(action, &QAction::triggered, &context, [sink, command] { sink(command); });
@@ -41,6 +42,7 @@ QMenuBar* BuildMenuBar(const ui::MenuTemplate& menu, QWidget& parent, CommandAct
       if (item.IsSeparator()) continue;
       QAction* action = bar->addAction(ToQt(item.text));
       action->setEnabled(!item.grayed);
+      action->setObjectName(QStringLiteral("command%1").arg(item.command));
       const int command = item.command;
       actions.emplace(command, action);
       QObject::connect(action, &QAction::triggered, &context, [sink, command] { sink(command); });

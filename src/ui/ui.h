@@ -65,6 +65,7 @@ struct FileRequest {
   bool mustExist = false;          // open dialogs: the file must exist
   int previewTemplate = 0;         // 0, or the template of a picture or tone preview
   FilePreview* preview = nullptr;  // with previewTemplate: what the preview shows
+  int previewNumberTip = 0;        // with a preview: string id of its number's tooltip
 };
 
 struct FileChoice {

@@ -4,10 +4,13 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLabel>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeView>
 
 #include "qt/dialog_units.h"
 #include "qt/file_preview_panel.h"
@@ -102,6 +105,53 @@ TEST(FilePreviewPanel, OpenDialogReturnsTheChosenNumber) {
   EXPECT_EQ(std::make_pair(choice->path, choice->previewNumber), std::make_pair(logo, 3));
   EXPECT_TRUE(preview.shown);
   EXPECT_EQ(preview.stops, 1);  // a playing tone stops when the dialog ends
+}
+
+// The German logo dialog: wide enough for every column head, the number labelled and
+// explained in German.
+TEST(FilePreviewPanel, OpenDialogShowsItsColumnsAndExplainsTheNumber) {
+  // A desktop's larger font: Qt's own column widths would push the date off the list.
+  const QFont font = QApplication::font();
+  QFont large = font;
+  large.setPointSizeF(font.pointSizeF() * 1.5);
+  QApplication::setFont(large);
+  QtUi ui(ui::Resources::Embedded(), 7);
+  FakePicturePreview preview;
+  ui::FileRequest request;
+  request.mustExist = true;
+  request.previewTemplate = 160;
+  request.preview = &preview;
+  request.previewNumberTip = 1700;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    const QSize screen = dialog->screen()->availableGeometry().size();
+    EXPECT_EQ(dialog->width(), std::min(860, screen.width()));
+    EXPECT_EQ(dialog->height(),
+              std::min(std::max(520, dialog->sizeHint().height()), screen.height()));
+    auto* list = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
+    ASSERT_NE(list, nullptr);
+    const QHeaderView* header = list->header();
+    // Name, size, type and date all lie inside the list, each wider than its head.
+    for (int column = 0; column < header->count(); ++column) {
+      const QString head = list->model()->headerData(column, Qt::Horizontal).toString();
+      EXPECT_GE(header->sectionSize(column), header->fontMetrics().horizontalAdvance(head))
+          << head.toStdString();
+      EXPECT_LE(header->sectionViewportPosition(column) + header->sectionSize(column),
+                header->viewport()->width())
+          << head.toStdString();
+    }
+    auto* panel = dialog->findChild<FilePreviewPanel*>(QStringLiteral("preview"));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->NumberBox()->toolTip(),
+              QStringLiteral("Logo-Speicherplatz im Handy, der das Bild erhält (1 bis 3)"));
+    const auto* label = panel->findChild<QLabel*>();
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), QStringLiteral("Logonummer:"));
+    dialog->reject();
+  });
+  EXPECT_FALSE(ui.ChooseFile(request));
+  QApplication::setFont(font);
 }
 
 }  // namespace

@@ -114,6 +114,7 @@ void SendLogo(TransferSession& session, int& logoIndex) {
   request.defaultExtension = "bmp";
   request.mustExist = true;
   request.previewTemplate = kLogoPreviewTemplate;
+  request.previewNumberTip = kStrLogoNumberTip;
   PicturePreview preview;
   request.preview = &preview;
   const auto choice = session.ui.ChooseFile(request);

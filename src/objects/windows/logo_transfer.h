@@ -18,6 +18,8 @@ inline constexpr int kStrBadFileHeader = 37;       // "Unsuitable file header"
 inline constexpr int kStrCantReadFileHeader = 39;  // "Can't read file header"
 inline constexpr int kStrNoBmpFile = 40;           // "No BMP file"
 inline constexpr int kStrLogoSendError = 41;       // "Error sending BMP file"
+// The tooltip of the logo number beside the preview (res/<lang>/file_dialog.rc).
+inline constexpr int kStrLogoNumberTip = 1700;
 
 // A name holding ".gif" or ".GIF" is read as a GIF picture.
 bool IsGifName(std::string_view path);

@@ -11,6 +11,7 @@ bool SendTone(TransferSession& session, int& toneIndex) {
   request.defaultExtension = "mid";
   request.mustExist = true;
   request.previewTemplate = kTonePreviewTemplate;
+  request.previewNumberTip = kStrToneNumberTip;
   TonePreview preview;
   request.preview = &preview;
   const auto choice = session.ui.ChooseFile(request);
