@@ -88,4 +88,10 @@ std::vector<std::string> Scenario::ReceivedFrom(const std::string& command) cons
 
 void Scenario::ClearTranscript() { WriteFile(transcript_, ""); }
 
+std::string Scenario::StoppedState() {
+  sim_->Signal(SIGTERM);
+  sim_->Wait();
+  return ReadFile(folder_ / "state.json");
+}
+
 }  // namespace telvane::testing

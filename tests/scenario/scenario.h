@@ -39,6 +39,9 @@ class Scenario {
   // Everything the phone received from the first line equal to `command` on.
   std::vector<std::string> ReceivedFrom(const std::string& command) const;
   void ClearTranscript();
+  // Stops the simulator and returns the phone's state as it saved it (scenarios with a
+  // state only); later runs find no phone.
+  std::string StoppedState();
 
   const std::filesystem::path& Folder() const { return folder_.Path(); }
   std::filesystem::path SettingsFile() const;
