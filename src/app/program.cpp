@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include <chrono>
 #include <iostream>
 
 #include "app/main_window.h"
@@ -38,10 +39,18 @@ class DialogStartupUi : public StartupUi {
 
 }  // namespace
 
-int RunProgram(ui::Ui& ui, const std::vector<std::string>& arguments) {
+int RunProgram(ui::Ui& ui, const std::vector<std::string>& arguments, Pace pace) {
   DialogStartupUi startupUi(ui);
   StartupOptions options;
   options.arguments = arguments;
+  if (pace == Pace::kQuick) {
+    using std::chrono_literals::operator""ms;
+    options.portSettle = 0ms;
+    options.waitAfterOpen = 0ms;
+    options.timing.firstByteWait = 2000ms;
+    options.timing.stallLimit = 1000ms;
+    options.timing.answerLimit = 20000ms;
+  }
   options.pump = [&ui] { ui.PumpMessages(); };
   return RunStartup(startupUi, std::move(options));
 }

@@ -11,7 +11,12 @@ class Ui;
 
 namespace telvane::app {
 
+// How long the program waits for the phone. kQuick is for a simulated phone that answers
+// at once (test runs): no settling pauses after opening the port, and a silent or stalled
+// answer is given up after a second or two instead of twenty.
+enum class Pace { kNormal, kQuick };
+
 // `arguments` is the command line without the program name. Returns 0.
-int RunProgram(ui::Ui& ui, const std::vector<std::string>& arguments);
+int RunProgram(ui::Ui& ui, const std::vector<std::string>& arguments, Pace pace = Pace::kNormal);
 
 }  // namespace telvane::app

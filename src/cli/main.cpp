@@ -1,5 +1,5 @@
 // telvane-cli: the program's functions without a display.
-//   telvane-cli script FILE [-- ARGS]   run the program headless, driven by a UI script
+//   telvane-cli script [--quick] FILE [-- ARGS]   run the program headless, driven by a UI script
 //   telvane-cli pdu STATUS HEX          decode one PDU line as the SMS list reads it
 #include <exception>
 #include <iostream>
@@ -15,8 +15,10 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: telvane-cli COMMAND ...\n"
-    "  script FILE [-- ARGS]   run the program on the headless backend, driven by the UI\n"
-    "                          script FILE (- for standard input); ARGS is its command line\n"
+    "  script [--quick] FILE [-- ARGS]\n"
+    "                          run the program on the headless backend, driven by the UI\n"
+    "                          script FILE (- for standard input); ARGS is its command line;\n"
+    "                          --quick: short waits, for a simulated phone\n"
     "  pdu STATUS HEX          decode one PDU line of a \"+CMGL:\" list (STATUS 0..3)\n";
 
 int Run(const std::vector<std::string>& arguments) {

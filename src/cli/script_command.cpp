@@ -12,8 +12,13 @@
 namespace telvane::cli {
 
 int RunScriptCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  app::Pace pace = app::Pace::kNormal;
+  if (!args.empty() && args[0] == "--quick") {
+    pace = app::Pace::kQuick;
+    args = args.subspan(1);
+  }
   if (args.empty() || args[0] == "--") {
-    err << "usage: telvane-cli script FILE [-- ARGS]\n";
+    err << "usage: telvane-cli script [--quick] FILE [-- ARGS]\n";
     return 2;
   }
   std::vector<std::string> programArguments;
@@ -38,7 +43,7 @@ int RunScriptCommand(std::span<const std::string> args, std::ostream& out, std::
   }
   return ui::headless::RunScript(
       *script, name, out, err, ui::Resources::Embedded(), config::LanguageIdFromEnvironment(),
-      [&](ui::headless::HeadlessUi& ui) { app::RunProgram(ui, programArguments); });
+      [&](ui::headless::HeadlessUi& ui) { app::RunProgram(ui, programArguments, pace); });
 }
 
 }  // namespace telvane::cli

@@ -33,16 +33,17 @@ AddressEntry DetailsOf(const AddressInput& input, AddressSource source, int posi
   return details;
 }
 
-// The numbers with their dial characters only, as they are written and kept.
-AddressInput WithCleanNumbers(AddressInput input) {
-  input.homeNumber = CleanNumber(input.homeNumber);
-  input.workNumber = CleanNumber(input.workNumber);
-  input.cellNumber = CleanNumber(input.cellNumber);
-  input.faxNumber = CleanNumber(input.faxNumber);
+}  // namespace
+
+std::optional<AddressInput> WithDialNumbers(AddressInput input) {
+  for (std::string* number :
+       {&input.homeNumber, &input.workNumber, &input.cellNumber, &input.faxNumber}) {
+    std::optional<std::string> dial = DialNumber(*number);
+    if (!dial) return std::nullopt;
+    *number = std::move(*dial);
+  }
   return input;
 }
-
-}  // namespace
 
 Outcome BuildAddressVCard(link::Exchange& exchange, objects::TransferFeedback& feedback,
                           const AddressInput& input, int position, const LocalTime& now) {
@@ -63,12 +64,17 @@ std::string AddressListName(const AddressInput& input) {
 Outcome SaveAddressEntry(link::Exchange& exchange, objects::TransferFeedback& feedback,
                          PhonebookStore& store, const AddressInput& typed, AddressSource source,
                          int position, std::size_t slot, const LocalTime& now) {
-  const AddressInput input = WithCleanNumbers(typed);
+  if (source == AddressSource::kDialog && CleanName(typed.lastName).empty()) {
+    return Refused(kStrEnterName);
+  }
+  // Text that is no number is refused, never filtered into another number.
+  const std::optional<AddressInput> dialled = WithDialNumbers(typed);
+  if (!dialled) return Refused(kStrEnterNumber);
+  const AddressInput& input = *dialled;
   PhonebookEntry entry;
   entry.name = AddressListName(input);
   entry.number = input.homeNumber;
   if (source == AddressSource::kDialog) {
-    if (CleanName(input.lastName).empty()) return Refused(kStrEnterName);
     if (entry.number.empty()) return Refused(kStrEnterNumber);
   } else if (entry.number.empty()) {
     entry.number = input.cellNumber;

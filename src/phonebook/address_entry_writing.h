@@ -2,6 +2,8 @@
 // whole address book; the store follows every change the phone accepted.
 #pragma once
 
+#include <optional>
+
 #include "link/exchange.h"
 #include "objects/transfer_feedback.h"
 #include "phonebook/address_vcard.h"
@@ -16,6 +18,10 @@ enum class AddressSource {
   kImport,  // an imported vCard (new entries only): home number, else the cell number
 };
 
+// The input with its four numbers as DialNumber gives them (formatting blanks, "-", "/",
+// ".", "(" and ")" dropped); nothing when any of them is no number.
+std::optional<AddressInput> WithDialNumbers(AddressInput input);
+
 // Builds the text and writes it as object `position` - 1. Not done, with "Can't write
 // new entry" (49), when the text is too long or a block was refused.
 Outcome BuildAddressVCard(link::Exchange& exchange, objects::TransferFeedback& feedback,
@@ -25,8 +31,9 @@ Outcome BuildAddressVCard(link::Exchange& exchange, objects::TransferFeedback& f
 std::string AddressListName(const AddressInput& input);
 
 // Position 0 writes a new entry at the first free object index; otherwise the entry at
-// `position` (table slot `slot`) is rewritten. A refused block gives string 49 with the
-// step and block that failed.
+// `position` (table slot `slot`) is rewritten. A number that is no number (WithDialNumbers)
+// gives string 29 before anything is sent; a refused block gives string 49 with the step and
+// block that failed.
 Outcome SaveAddressEntry(link::Exchange& exchange, objects::TransferFeedback& feedback,
                          PhonebookStore& store, const AddressInput& input, AddressSource source,
                          int position, std::size_t slot, const LocalTime& now);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "objects/binary_object.h"
+#include "phonebook/address_entry_writing.h"
 #include "phonebook/book_reading.h"
 #include "phonebook/entry_command.h"
 #include "phonebook/file_fields.h"
@@ -158,7 +159,15 @@ std::size_t ImportBook(WriteContext& context, ImportFeedback& feedback,
   return ImportEntries(context, feedback, reader, overwrite, stored);
 }
 
-AddressInput AddressLine(const std::vector<std::string_view>& fields) {
+// A number column of the extended file: the export puts an apostrophe before the number.
+std::string NumberField(std::string_view field) {
+  if (field.starts_with('\'')) field.remove_prefix(1);
+  return std::string(field);
+}
+
+// The line's address input; nothing when one of its numbers is no number (the line does
+// not parse, as the plain import has it).
+std::optional<AddressInput> AddressLine(const std::vector<std::string_view>& fields) {
   AddressInput input;
   input.lastName = CleanName(FieldAt(fields, kLastName));
   input.firstName = CleanName(FieldAt(fields, kFirstName));
@@ -170,13 +179,13 @@ AddressInput AddressLine(const std::vector<std::string_view>& fields) {
   input.city = CleanName(FieldAt(fields, kCity));
   input.postalCode = CleanName(FieldAt(fields, kZipCode));
   input.country = CleanName(FieldAt(fields, kCountry));
-  input.homeNumber = CleanNumber(FieldAt(fields, kTelNum));
-  input.workNumber = CleanNumber(FieldAt(fields, kTelWork));
-  input.cellNumber = CleanNumber(FieldAt(fields, kTelCell));
-  input.faxNumber = CleanNumber(FieldAt(fields, kTelFax));
+  input.homeNumber = NumberField(FieldAt(fields, kTelNum));
+  input.workNumber = NumberField(FieldAt(fields, kTelWork));
+  input.cellNumber = NumberField(FieldAt(fields, kTelCell));
+  input.faxNumber = NumberField(FieldAt(fields, kTelFax));
   input.email = CleanName(FieldAt(fields, kEmail));
   input.webAddress = CleanName(FieldAt(fields, kWebPage));
-  return input;
+  return WithDialNumbers(std::move(input));
 }
 
 std::size_t ImportAddresses(WriteContext& context, ImportFeedback& feedback,
@@ -194,6 +203,8 @@ std::size_t ImportAddresses(WriteContext& context, ImportFeedback& feedback,
   while (reader.Next(line)) {
     const auto fields = DataFields(line);
     if (!fields) continue;
+    const std::optional<AddressInput> input = AddressLine(*fields);
+    if (!input) continue;
     int index = 0;
     if (overwrite) {
       index = ParsePosition((*fields)[kNr]) - 1;
@@ -206,7 +217,7 @@ std::size_t ImportAddresses(WriteContext& context, ImportFeedback& feedback,
       }
       index = free->value;
     }
-    const std::optional<std::string> text = BuildAddressVCardText(AddressLine(*fields), now);
+    const std::optional<std::string> text = BuildAddressVCardText(*input, now);
     if (!text) {
       feedback.ReportMessage(kStrCantWriteObject);
       continue;

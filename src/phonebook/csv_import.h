@@ -19,7 +19,8 @@ namespace telvane::phonebook {
 // Failures reported to `feedback`: 25 the file cannot be opened, 37 unsuitable header,
 // 32 no free place left (the import stops), 49 a refused AT+CPBW (the import goes on),
 // 47/48 the PIN2 of the SIM fix book (the import ends), 33 a refused or too long address
-// object (the import goes on). Lines that do not parse are skipped silently.
+// object (the import goes on). Lines that do not parse are skipped silently, among them
+// a line with a number that is no number (DialNumber): it is never filtered into another.
 // The SIM fix book runs the PIN2 protocol once around the whole import: the PIN2 asked
 // when none is kept, AT+CMEE=2 before the first line, AT+CPIN when a write answers
 // "REQUIRED" (then the write again), AT+CMEE=0 after the last line.

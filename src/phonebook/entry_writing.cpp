@@ -35,6 +35,8 @@ Outcome WriteEntry(WriteContext& context, const EntryInput& input, int position,
   PhonebookEntry entry;
   entry.position = position;
   entry.name = CutTo(EntryName(input.name), kNameLimit);
+  if (entry.name.empty()) return Refused(kStrEnterName);
+  // Text that is no number is refused, never filtered into another number.
   const std::optional<std::string> number = DialNumber(input.number);
   if (!number) return Refused(kStrEnterNumber);
   entry.number = CutTo(*number, kNumberLimit);
@@ -42,7 +44,6 @@ Outcome WriteEntry(WriteContext& context, const EntryInput& input, int position,
     entry.name = CutTo(entry.name, BookLimit(store.capacity.textLength, kNameLimit));
     entry.number = CutTo(entry.number, BookLimit(store.capacity.numberLength, kNumberLimit));
   }
-  if (entry.name.empty()) return Refused(kStrEnterName);
   if (entry.number.empty()) return Refused(kStrEnterNumber);
   entry.numberType = NumberTypeOf(entry.number);
   if (position != 0 && slot >= store.EntryCount()) return Refused(kStrEntryNotFound);

@@ -28,7 +28,10 @@ bool NormaliseEntries(WriteContext& context, const NormaliseOptions& options,
     PhonebookEntry& entry = store.entries[slot];
     const auto number = NormalisedNumber(entry.number, options);
     if (!number) continue;
-    entry.number = CleanNumber(*number);
+    // A prefix or number holding what no number holds leaves the entry alone.
+    const std::optional<std::string> dial = DialNumber(*number);
+    if (!dial) continue;
+    entry.number = *dial;
     entry.numberType = NumberTypeOf(entry.number);
     const SendResult result = FixedDiallingWrite(
         context, WriteCommand(entry.position, entry.number, entry.numberType, entry.name));

@@ -29,7 +29,8 @@ std::optional<std::string> NormalisedNumber(std::string_view number,
                                             const NormaliseOptions& options);
 
 // Rewrites every entry of `order` (table slots, in the order the list shows them) whose
-// number needs it; the entry takes the new number before the write. `written` hears each slot with
+// number needs it; the entry takes the new number before the write. A new number that is
+// no number (DialNumber) leaves its entry alone. `written` hears each slot with
 // the write's outcome (message "Can't modify entry" on failure). For the fixed dialling book only a
 // stored PIN2 is used, and a rejected PIN2 ends the run. Result false when it ended that way.
 bool NormaliseEntries(WriteContext& context, const NormaliseOptions& options,

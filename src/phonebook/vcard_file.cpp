@@ -85,7 +85,9 @@ class CardBuilder {
     } else if (name == "ADR") {
       TakeAddress(Components(value), (property.Has("HOME") ? 2 : 0) + pref);
     } else if (name == "TEL") {
-      TakeNumber(property, CutTo(CleanNumber(value), kNumberLimit), pref);
+      // A value that is no number stays as the card holds it, for the writers to refuse.
+      const std::optional<std::string> dial = DialNumber(value);
+      TakeNumber(property, dial ? *dial : value, pref);
     }
   }
   const VcardContact& Contact() const { return contact_; }

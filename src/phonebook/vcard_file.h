@@ -10,7 +10,8 @@
 namespace telvane::phonebook {
 
 // The values of one card in the program's Latin-1 text, without control characters;
-// numbers with their dial characters only.
+// numbers as DialNumber gives them, one that is no number as the card holds it (the
+// writers refuse it, it is never filtered into another number).
 struct VcardContact {
   std::string formattedName{};  // FN
   std::string lastName{};       // N, first component

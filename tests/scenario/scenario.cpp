@@ -47,18 +47,26 @@ Scenario::~Scenario() {
 
 fs::path Scenario::SettingsFile() const { return folder_ / "config" / "telvane" / "Telvane.ini"; }
 
-ScriptRun Scenario::Run(const std::string& script, const std::vector<std::string>& arguments) {
+std::vector<std::string> Scenario::ScriptCommand(const std::string& script,
+                                                 const std::vector<std::string>& arguments) {
   WriteFile(folder_ / "test.script", script);
-  std::vector<std::string> command{(ProgramFolder() / "telvane-cli").string(), "script",
-                                   (folder_ / "test.script").string()};
+  std::vector<std::string> command{(ProgramFolder() / "telvane-cli").string(), "script"};
+  if (quick_) command.push_back("--quick");
+  command.push_back((folder_ / "test.script").string());
   if (!arguments.empty()) {
     command.push_back("--");
     command.insert(command.end(), arguments.begin(), arguments.end());
   }
-  return RunProgram(command,
-                    {"XDG_CONFIG_HOME=" + (folder_ / "config").string(), "LC_ALL=en_US.UTF-8",
-                     "LANG=en_US.UTF-8"},
-                    std::chrono::minutes(2));
+  return command;
+}
+
+std::vector<std::string> Scenario::Environment() const {
+  return {"XDG_CONFIG_HOME=" + (folder_ / "config").string(), "LC_ALL=en_US.UTF-8",
+          "LANG=en_US.UTF-8"};
+}
+
+ScriptRun Scenario::Run(const std::string& script, const std::vector<std::string>& arguments) {
+  return RunProgram(ScriptCommand(script, arguments), Environment(), std::chrono::minutes(2));
 }
 
 std::vector<std::string> Scenario::Received() const {
@@ -79,5 +87,11 @@ std::vector<std::string> Scenario::ReceivedFrom(const std::string& command) cons
 }
 
 void Scenario::ClearTranscript() { WriteFile(transcript_, ""); }
+
+std::string Scenario::StoppedState() {
+  sim_->Signal(SIGTERM);
+  sim_->Wait();
+  return ReadFile(folder_ / "state.json");
+}
 
 }  // namespace telvane::testing

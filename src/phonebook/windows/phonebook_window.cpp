@@ -546,7 +546,8 @@ void PhonebookWindow::CopyToPhonebook(int listId) {
 }
 
 void PhonebookWindow::Normalise() {
-  if (context_.settings.tPref.empty()) {
+  // A prefix that is no number would be filtered into every number it is put before.
+  if (context_.settings.tPref.empty() || !DialNumber(context_.settings.tPref)) {
     ui::ShowError(ui_, kStrEnterTPref);
     return;
   }
