@@ -13,8 +13,6 @@ namespace telvane::objects {
 
 // The hex text of one block with its Ctrl-Z is built within this many characters.
 inline constexpr std::size_t kHexLineCapacity = 512;
-// Bytes of one decoded block for the logo and ring tone reads.
-inline constexpr std::size_t kDecodeBufferSize = 512;
 
 // Every byte as two upper-case hex digits, then Ctrl-Z (no CR, no LF). None when the
 // line would not fit in kHexLineCapacity.
