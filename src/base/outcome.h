@@ -9,11 +9,12 @@ namespace telvane::base {
 // The step of a block transfer that failed.
 enum class FailedStep {
   kNone,
-  kHeader,    // the phone refused a block header (no prompt)
-  kDataLine,  // the phone refused a data line, or the bytes could not be framed
-  kSource,    // the object's bytes could not be read
-  kFile,      // the file could not be opened, written or closed
-  kCommand,   // the phone refused a command
+  kHeader,     // the phone refused a block header (no prompt)
+  kDataLine,   // the phone refused a data line, or the bytes could not be framed
+  kSource,     // the object's bytes could not be read
+  kFile,       // the file could not be opened, written or closed
+  kCommand,    // the phone refused a command
+  kCancelled,  // the user stopped the transfer
 };
 
 struct Outcome {

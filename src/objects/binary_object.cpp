@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "link/answer_reader.h"
 #include "objects/block_writer.h"
 #include "objects/hex_block.h"
 
@@ -100,27 +99,23 @@ Outcome WriteObjectText(link::Exchange& exchange, TransferFeedback& feedback, Ob
   return WriteBlocks(exchange, feedback, write, onRefused);
 }
 
+ExpectedObject Expected(ObjectType type, int index) {
+  return ExpectedObject{ObjectTypeName(type), index, BlockSize(type)};
+}
+
 ObjectRead ReadObjectText(link::Exchange& exchange, ObjectType type, int index, std::size_t limit) {
   ObjectRead read;
   if (!exchange.SendCommand(ReadCommand(type, index))) return read;
-  const std::string_view answer = exchange.Answer();
-  if (!link::After(answer, "^SBNR:")) {
-    read.status = ObjectRead::Status::kEmpty;
+  const ObjectAnswer answer = DecodeObjectAnswer(exchange.Answer(), Expected(type, index));
+  if (answer.status == ObjectAnswer::Status::kBroken) {
+    read.status = ObjectRead::Status::kBroken;
     return read;
   }
-  // Blocks are joined and cut at the caller's limit; the answer buffer bounds each line.
-  AnswerBlockReader reader(answer, link::kAnswerBufferSize);
-  std::string block;
-  for (;;) {
-    const BlockDecode decoded = reader.Next(block);
-    if (decoded == BlockDecode::kEnd) break;
-    if (decoded != BlockDecode::kBlock) {
-      read.bytes.clear();
-      return read;
-    }
+  for (const std::string& block : answer.blocks) {
     read.bytes.append(block, 0, limit - std::min(limit, read.bytes.size()));
   }
-  read.status = ObjectRead::Status::kFound;
+  read.status = answer.status == ObjectAnswer::Status::kEmpty ? ObjectRead::Status::kEmpty
+                                                              : ObjectRead::Status::kFound;
   return read;
 }
 

@@ -10,6 +10,7 @@
 
 #include "base/outcome.h"
 #include "link/exchange.h"
+#include "objects/hex_block.h"
 #include "objects/transfer_feedback.h"
 
 namespace telvane::objects {
@@ -29,6 +30,8 @@ int BlockCount(std::size_t length, std::size_t blockSize);
 // AT^SBNR="vcf",12 and AT^SBNR="vcs",7 (quoted type, the index); AT^SBNR=bmp,0 and
 // AT^SBNR=mid,0 (unquoted type; the logo and ring tone are always read at index 0).
 std::string ReadCommand(ObjectType type, int index);
+// What the headers of a read of object `index` must name, and the length of its blocks.
+ExpectedObject Expected(ObjectType type, int index);
 // AT^SBNW="<type>",<index>,0.
 std::string EraseCommand(ObjectType type, int index);
 // AT^SBNW="<type>",<index>,<block>,<total>.
@@ -36,14 +39,19 @@ std::string BlockHeader(ObjectType type, int index, int block, int total);
 
 // What one AT^SBNR read found.
 struct ObjectRead {
-  enum class Status { kFailed, kEmpty, kFound };
+  enum class Status {
+    kFailed,  // the command was refused or got no (complete) answer
+    kBroken,  // the answer's blocks do not add up (see DecodeObjectAnswer)
+    kEmpty,
+    kFound,
+  };
   Status status = Status::kFailed;
   std::string bytes;  // every block's bytes joined, in answer order
 };
 
 // Reads an address book or organizer object (AT^SBNR="vcf",n). An answer without
-// "^SBNR:" is an empty slot. At most `limit` bytes are kept; the rest is cut. A refused
-// or timed-out command, or an answer whose hex lines are not whole hex pairs, fails.
+// "^SBNR:" is an empty slot. At most `limit` bytes are kept; the rest is cut. Nothing of
+// an answer whose blocks do not add up is kept.
 ObjectRead ReadObjectText(link::Exchange& exchange, ObjectType type, int index, std::size_t limit);
 
 // Called for each refused block header or data line with the step and block that

@@ -7,45 +7,40 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace telvane::objects {
 
 // The hex text of one block with its Ctrl-Z is built within this many characters.
 inline constexpr std::size_t kHexLineCapacity = 512;
-// Bytes of one decoded block for the logo and ring tone reads.
-inline constexpr std::size_t kDecodeBufferSize = 512;
 
 // Every byte as two upper-case hex digits, then Ctrl-Z (no CR, no LF). None when the
 // line would not fit in kHexLineCapacity.
 std::optional<std::string> BuildDataLine(std::string_view blockBytes);
 
-// The total block count of the answer's first "^SBNR:" header: the number after the
-// third comma of that header line. None when the header is missing or carries no
-// positive total.
-std::optional<int> AnswerBlockTotal(std::string_view answer);
-
-enum class BlockDecode {
-  kBlock,      // `bytes` holds the next block
-  kEnd,        // no further "^SBNR:" header
-  kTooLong,    // the hex line holds more bytes than the reader accepts
-  kMalformed,  // a header without a following line, or a line that is not whole hex pairs
+// The object a read asked for: its headers must name it, and every block but the last
+// carries exactly `blockSize` bytes (the last 1 to `blockSize`).
+struct ExpectedObject {
+  std::string_view type;  // "vcf", "vcs", "bmp", "mid"
+  int index = 0;
+  std::size_t blockSize = 0;
 };
 
-// Walks the blocks of one AT^SBNR answer in order. The hex line of a block runs from the
-// line after its "^SBNR:" header to the next CR (or LF, or the end of the answer).
-class AnswerBlockReader {
- public:
-  AnswerBlockReader(std::string_view answer, std::size_t maxBlockBytes)
-      : answer_(answer), maxBlockBytes_(maxBlockBytes) {}
-
-  // Decodes the next block into `bytes` (replacing its content). After kTooLong or
-  // kMalformed the reader stays at the bad block: the read is to be given up.
-  BlockDecode Next(std::string& bytes);
-
- private:
-  std::string_view answer_;
-  std::size_t maxBlockBytes_;
-  std::size_t position_ = 0;
+struct ObjectAnswer {
+  enum class Status {
+    kEmpty,   // no "^SBNR:" header at all: an empty slot
+    kWhole,   // blocks 1 to N, each once, in order, with its hex line
+    kBroken,  // the blocks do not add up; nothing of the answer may be used
+  };
+  Status status = Status::kBroken;
+  std::vector<std::string> blocks;  // the decoded blocks in order (kWhole only)
 };
+
+// Decodes one AT^SBNR answer; what precedes its first header is passed over. It is whole
+// only when every header names the object asked for with the same total N, the block
+// numbers run 1 to N without a gap or repetition, each header is followed by a line of
+// whole hex pairs of the length above, and nothing but blank lines stands between the
+// blocks and before the final "OK".
+ObjectAnswer DecodeObjectAnswer(std::string_view answer, const ExpectedObject& expected);
 
 }  // namespace telvane::objects

@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <limits>
 #include <thread>
+#include <vector>
 
 #include "base/replacing_file.h"
-#include "link/answer_reader.h"
 #include "objects/block_writer.h"
 #include "objects/hex_block.h"
 
@@ -19,22 +19,30 @@ namespace {
 // Pause after each decoded block of a read.
 constexpr std::chrono::milliseconds kReadBlockPause{100};
 
-// Decodes every block of `answer` into `file`; false on a bad block or a failing write.
-bool AppendBlocks(TransferFeedback& feedback, std::string_view answer, std::FILE* file) {
-  const long long total =
-      AnswerBlockTotal(answer).value_or(link::CountOccurrences(answer, "^SBNR:"));
-  AnswerBlockReader reader(answer, kDecodeBufferSize);
-  std::string block;
-  for (long long done = 1;; ++done) {
-    const BlockDecode decoded = reader.Next(block);
-    if (decoded == BlockDecode::kEnd) return true;
-    if (decoded != BlockDecode::kBlock) return false;
-    if (!block.empty() && std::fwrite(block.data(), 1, block.size(), file) != block.size())
-      return false;
+// Appends the decoded blocks to `file`, showing the progress and pumping after each;
+// kFile on a failing write, kCancelled when the user asked to stop.
+FailedStep AppendBlocks(TransferFeedback& feedback, const std::vector<std::string>& blocks,
+                        std::FILE* file) {
+  const auto total = static_cast<long long>(blocks.size());
+  for (long long done = 1; done <= total; ++done) {
+    const std::string& block = blocks[static_cast<std::size_t>(done - 1)];
+    if (std::fwrite(block.data(), 1, block.size(), file) != block.size()) return FailedStep::kFile;
     feedback.ShowProgress(TransferPercent(done, total));
     feedback.Pump();
+    if (feedback.CancelRequested()) return FailedStep::kCancelled;
     std::this_thread::sleep_for(kReadBlockPause);
   }
+  return FailedStep::kNone;
+}
+
+// Reads the object and writes its blocks into `file`; the step that failed, if any.
+FailedStep ReadInto(link::Exchange& exchange, TransferFeedback& feedback, ObjectType type,
+                    std::FILE* file) {
+  if (!exchange.SendCommand(ReadCommand(type, 0))) return FailedStep::kCommand;
+  if (feedback.CancelRequested()) return FailedStep::kCancelled;
+  const ObjectAnswer answer = DecodeObjectAnswer(exchange.Answer(), Expected(type, 0));
+  if (answer.status == ObjectAnswer::Status::kBroken) return FailedStep::kDataLine;
+  return AppendBlocks(feedback, answer.blocks, file);
 }
 
 }  // namespace
@@ -77,16 +85,10 @@ Outcome ReadBinaryObject(link::Exchange& exchange, TransferFeedback& feedback, O
   base::ReplacingFile file(path);
   if (!file) return Outcome{false, kStrCantOpenFile, 0, FailedStep::kFile};
   feedback.Pump();
-  FailedStep failed = FailedStep::kNone;
-  if (!exchange.SendCommand(ReadCommand(type, 0))) {
-    failed = FailedStep::kCommand;
-  } else {
-    // Decoding pumps messages between blocks: work on a copy of the answer.
-    const std::string answer(exchange.Answer());
-    if (!AppendBlocks(feedback, answer, file.get())) failed = FailedStep::kDataLine;
-  }
+  FailedStep failed = ReadInto(exchange, feedback, type, file.get());
   if (failed == FailedStep::kNone && !file.Commit()) failed = FailedStep::kFile;
   if (failed == FailedStep::kNone) return Outcome{true};
+  if (failed == FailedStep::kCancelled) return Outcome{false, 0, 0, failed};
   const int message = type == ObjectType::kBmp ? kStrLogoReadError : kStrRingToneReadError;
   return Outcome{false, message, 0, failed};
 }

@@ -35,11 +35,11 @@ Outcome WriteBinaryObject(link::Exchange& exchange, TransferFeedback& feedback, 
 
 // Reads the logo ("bmp") or ring tone ("mid") into `path`, created (or replaced) before
 // the command is sent: "Can't open file" (36) when it cannot be. Every block of the
-// answer is appended in order; an answer without blocks leaves an empty file. A refused
-// command, a block longer than kDecodeBufferSize, a malformed hex line or a failing
-// write deletes the file and reports string 71 (logo) or 72 (ring tone); the messages
-// are shown with caption "Telvane". The percentage counts the answer's headers when the
-// first one carries no block total.
+// answer is appended in order; an answer without blocks leaves an empty file. The file is
+// replaced only when the read is whole: a refused command, an answer whose blocks do not
+// add up (DecodeObjectAnswer) or a failing write leave the old file as it was and report
+// string 71 (logo) or 72 (ring tone), shown with caption "Telvane"; a Cancel of the
+// progress box leaves it too, without a message (kCancelled).
 Outcome ReadBinaryObject(link::Exchange& exchange, TransferFeedback& feedback, ObjectType type,
                          const std::string& path);
 

@@ -9,6 +9,8 @@ class TransferFeedback {
   virtual ~TransferFeedback() = default;
   virtual void ShowProgress(unsigned percent) = 0;  // before each block, 0..100
   virtual void Pump() = 0;                          // between blocks
+  // True once the user asked to stop; a read ends at the next block and keeps nothing.
+  virtual bool CancelRequested() const { return false; }
 };
 
 // A transfer without a window: shows nothing, pumps nothing.

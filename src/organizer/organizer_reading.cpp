@@ -96,7 +96,9 @@ OrganizerReading ReadOrganizer(link::Exchange& exchange, int languageId,
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     const objects::ObjectRead read =
         objects::ReadObjectText(exchange, objects::ObjectType::kVcs, slot, kEntryBufferSize);
-    if (read.status == objects::ObjectRead::Status::kFailed) {
+    // An answer whose blocks do not add up is no entry: the read stops as on a refusal.
+    if (read.status == objects::ObjectRead::Status::kFailed ||
+        read.status == objects::ObjectRead::Status::kBroken) {
       reading.stopped = true;
       return reading;
     }

@@ -30,7 +30,7 @@ int CategoryIndexOfValue(std::string_view value);
 // that failed ends the reading and leaves the slots after it out.
 struct OrganizerReading {
   std::vector<OrganizerEntry> rows;
-  bool stopped = false;  // a read was refused or timed out
+  bool stopped = false;  // a read was refused, timed out or its blocks did not add up
 };
 
 // Reads slots 1 to kSlotCount; `slotDone(n)` is called after slot n was read.

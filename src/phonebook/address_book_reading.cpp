@@ -16,20 +16,24 @@ void AssumeFreeAfter(int index, FreePositionList& free) {
 
 }  // namespace
 
-void ReadAddressBook(link::Exchange& exchange, PhonebookStore& store, const ReadOptions& options,
-                     const ReadReport& report) {
+AddressBookRead ReadAddressBook(link::Exchange& exchange, PhonebookStore& store,
+                                const ReadOptions& options, const ReadReport& report) {
   if (report.progress) report.progress(1);
   store.StartRead();
   store.capacity = BookCapacity{0, kLastAddressIndex, 30, 260};
 
   ReadProgress progress(report, kLastAddressIndex);
   int emptyObjects = 0;
-  bool complete = true;
+  AddressBookRead result;
   for (int index = 0; index <= kLastAddressIndex; ++index) {
     const objects::ObjectRead read =
         objects::ReadObjectText(exchange, objects::ObjectType::kVcf, index, kVCardTextLimit);
-    if (read.status == objects::ObjectRead::Status::kFailed) {
-      complete = false;
+    if (read.status == objects::ObjectRead::Status::kFailed ||
+        read.status == objects::ObjectRead::Status::kBroken) {
+      result.complete = false;
+      const bool silent = PhoneSilent(exchange);
+      if (silent || read.status == objects::ObjectRead::Status::kBroken) result.readError = true;
+      if (silent) break;
     } else if (read.status == objects::ObjectRead::Status::kEmpty) {
       store.freePositions.Append(index);
       if (options.prematureStop && ++emptyObjects >= kEmptyObjectsBeforeStop) {
@@ -46,7 +50,8 @@ void ReadAddressBook(link::Exchange& exchange, PhonebookStore& store, const Read
     progress.At(index);
   }
   if (report.progress) report.progress(0);
-  if (complete) store.completeBook = Book::kInternal;
+  if (result.complete) store.completeBook = Book::kInternal;
+  return result;
 }
 
 }  // namespace telvane::phonebook

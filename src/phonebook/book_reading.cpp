@@ -37,6 +37,10 @@ void ReadProgress::At(int position) {
   if (report_.progress) report_.progress(percent);
 }
 
+bool PhoneSilent(const link::Exchange& exchange) {
+  return exchange.LastFailure() == link::ExchangeFailure::NoAnswer;
+}
+
 std::string_view SelectCommand(Book book) {
   switch (book) {
     case Book::kSim: return "AT^SPBS=SM";
@@ -89,12 +93,19 @@ OwnNumbers ReadOwnNumbers(link::Exchange& exchange) {
   OwnNumbers own;
   if (!exchange.SendCommand("AT+CPBS=ON")) return own;
   own.selected = true;
-  if (!exchange.SendCommand("AT+CPBR=?")) return own;
+  if (!exchange.SendCommand("AT+CPBR=?")) {
+    own.selected = !PhoneSilent(exchange);
+    return own;
+  }
   BookCapacity range;
   ParseBookRange(exchange.Answer(), range);
   const int last = std::min(LastToRead(range), static_cast<int>(own.numbers.size()));
   for (int position = std::max(range.first, 1); position <= last; ++position) {
-    if (!exchange.SendCommand(PositionCommand("AT+CPBR=", position))) continue;
+    if (!exchange.SendCommand(PositionCommand("AT+CPBR=", position))) {
+      if (!PhoneSilent(exchange)) continue;
+      own.selected = false;
+      return own;
+    }
     if (auto entry = ParseEntryAnswer(exchange.Answer(), position)) {
       own.numbers[static_cast<std::size_t>(position - 1)] = entry->number;
     }
@@ -104,7 +115,7 @@ OwnNumbers ReadOwnNumbers(link::Exchange& exchange) {
 
 bool ReadRedbook(link::Exchange& exchange, PhonebookStore& store, const ReadReport& report) {
   if (!exchange.SendCommand("AT^SPBS=RD")) return false;
-  if (!exchange.SendCommand("AT^SPBG=?")) return true;
+  if (!exchange.SendCommand("AT^SPBG=?")) return !PhoneSilent(exchange);
   BookCapacity range;
   ParseBookRange(exchange.Answer(), range);
   store.redbook.Clear();
@@ -116,6 +127,8 @@ bool ReadRedbook(link::Exchange& exchange, PhonebookStore& store, const ReadRepo
         store.redbook.Add(std::move(*entry));
         Notify(report, store.redbook.Count() - 1);
       }
+    } else if (PhoneSilent(exchange)) {
+      return false;
     }
     progress.At(position);
   }
@@ -128,7 +141,7 @@ bool ReadCallList(link::Exchange& exchange, PhonebookStore& store, CallListKind 
                                                               "AT+CPBS=RC"};
   const auto index = static_cast<std::size_t>(kind);
   if (!exchange.SendCommand(kSelect[index])) return false;
-  if (!exchange.SendCommand("AT+CPBR=?")) return true;
+  if (!exchange.SendCommand("AT+CPBR=?")) return !PhoneSilent(exchange);
   BookCapacity range;
   ParseBookRange(exchange.Answer(), range);
   CallList& list = store.callLists[index];
@@ -141,6 +154,8 @@ bool ReadCallList(link::Exchange& exchange, PhonebookStore& store, CallListKind 
       if (!entry) break;  // the list ends at its first empty place
       list.Add(std::move(*entry));
       Notify(report, list.Count() - 1);
+    } else if (PhoneSilent(exchange)) {
+      return false;
     }
     progress.At(position);
   }

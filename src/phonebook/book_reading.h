@@ -34,6 +34,10 @@ struct ReadReport {
   std::function<void(int percent)> progress;
 };
 
+// True when the last exchange got no answer at all. Every read stops at once then rather
+// than wait out each further position in turn.
+bool PhoneSilent(const link::Exchange& exchange);
+
 // "AT^SPBS=SM", "AT^SPBS=ME" or "AT^SPBS=FD".
 std::string_view SelectCommand(Book book);
 // Sends the select command of the store's current book; true when the phone took it.
@@ -49,17 +53,20 @@ enum class ReadResult {
 ReadResult ReadPhonebook(link::Exchange& exchange, PhonebookStore& store,
                          const ReadOptions& options, const ReadReport& report = {});
 
-// Own numbers 1..6 (the window's six labels); `selected` false when "AT+CPBS=ON" failed.
+// Own numbers 1..6 (the window's six labels); `selected` false when "AT+CPBS=ON" failed
+// or the phone gave no answer.
 struct OwnNumbers {
   bool selected = false;
   std::array<std::string, 6> numbers;
 };
 OwnNumbers ReadOwnNumbers(link::Exchange& exchange);
 
-// Reads the Redbook (AT^SPBS=RD, AT^SPBG). False when the book could not be selected.
+// Reads the Redbook (AT^SPBS=RD, AT^SPBG). False when the book could not be selected or
+// the phone gave no answer.
 bool ReadRedbook(link::Exchange& exchange, PhonebookStore& store, const ReadReport& report = {});
 
-// Reads a call list (AT+CPBS=LD, MC or RC). False when the list could not be selected.
+// Reads a call list (AT+CPBS=LD, MC or RC). False when the list could not be selected or
+// the phone gave no answer.
 bool ReadCallList(link::Exchange& exchange, PhonebookStore& store, CallListKind kind,
                   const ReadReport& report = {});
 // The list box line of a call list entry: "name, number" through GsmToLatin.

@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 #include <cstdio>
+#include <vector>
 
 namespace telvane::sim {
 namespace {
@@ -13,7 +14,7 @@ struct KindName {
   std::string_view name;
 };
 
-constexpr std::array<KindName, 10> kKindNames{{
+constexpr std::array<KindName, 12> kKindNames{{
     {FaultKind::NoAnswer, "noAnswer"},
     {FaultKind::CutOff, "cutOff"},
     {FaultKind::Garbage, "garbage"},
@@ -24,6 +25,8 @@ constexpr std::array<KindName, 10> kKindNames{{
     {FaultKind::Error, "error"},
     {FaultKind::Flood, "flood"},
     {FaultKind::LineGone, "lineGone"},
+    {FaultKind::DropBlock, "dropBlock"},
+    {FaultKind::RepeatBlock, "repeatBlock"},
 }};
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
@@ -34,6 +37,35 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
     return std::toupper(static_cast<unsigned char>(a)) ==
            std::toupper(static_cast<unsigned char>(b));
   });
+}
+
+// Where each information line of `answer` starts, and where the information lines end:
+// the non-empty lines ended by CR LF, less the final result when the answer ends with
+// CR LF (verbose) rather than with a numeric result's lone CR.
+struct InformationLines {
+  std::vector<std::size_t> starts;
+  std::size_t end = 0;
+};
+
+InformationLines FindInformationLines(std::string_view answer) {
+  InformationLines lines;
+  std::vector<std::size_t> ends;
+  for (std::size_t pos = 0; pos < answer.size();) {
+    const std::size_t end = answer.find("\r\n", pos);
+    if (end == std::string_view::npos) break;
+    if (end > pos) {
+      lines.starts.push_back(pos);
+      ends.push_back(end + 2);
+    }
+    pos = end + 2;
+  }
+  if (answer.ends_with("\r\n") && !lines.starts.empty()) {
+    lines.starts.pop_back();
+    ends.pop_back();
+  }
+  lines.end = ends.empty() ? 0 : ends.back();
+  lines.starts.push_back(lines.end);  // where a next line would start
+  return lines;
 }
 
 // Noise as a disturbed line delivers it: zero bytes, high bytes and control codes,
@@ -155,6 +187,24 @@ std::string WithBlanksAfterCommas(std::string_view answer) {
     if (c == '\n') quoted = false;
     if (c == ',' && !quoted) out += ' ';
   }
+  return out;
+}
+
+std::string WithoutBlock(std::string_view answer) {
+  const InformationLines lines = FindInformationLines(answer);
+  if (lines.starts.size() < 5) return std::string(answer);
+  std::string out(answer.substr(0, lines.starts[2]));
+  out.append(answer.substr(lines.starts[4]));
+  return out;
+}
+
+std::string WithBlockRepeated(std::string_view answer) {
+  const InformationLines lines = FindInformationLines(answer);
+  if (lines.starts.size() < 3) return std::string(answer);
+  const std::size_t blockEnd = lines.starts[2];
+  std::string out(answer.substr(0, blockEnd));
+  out.append(answer.substr(lines.starts[0], blockEnd - lines.starts[0]));
+  out.append(answer.substr(blockEnd));
   return out;
 }
 

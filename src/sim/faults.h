@@ -21,6 +21,8 @@ enum class FaultKind {
   Error,                // the command is answered ERROR and has no effect
   Flood,                // more than 20480 bytes of lines and no final result code
   LineGone,             // the line goes away: the pty master is closed
+  DropBlock,            // information lines 3 and 4 left out (an AT^SBNR answer's block 2)
+  RepeatBlock,          // information lines 1 and 2 sent twice (an AT^SBNR answer's block 1)
 };
 
 struct Fault {
@@ -54,6 +56,11 @@ std::string FloodLines();
 // `code` as a line of its own right in front of the answer's final result code.
 std::string InsertBeforeResult(std::string_view answer, std::string_view code, bool verbose);
 std::string WithBlanksAfterCommas(std::string_view answer);
+// The answer without its third and fourth information line; unchanged with fewer.
+std::string WithoutBlock(std::string_view answer);
+// The answer with its first two information lines once more right behind them; unchanged
+// with fewer.
+std::string WithBlockRepeated(std::string_view answer);
 inline constexpr std::string_view kNewMessageCode = "+CMTI: \"SM\",1";
 
 }  // namespace telvane::sim

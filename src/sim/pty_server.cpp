@@ -257,6 +257,8 @@ std::string PtyServer::AnswerWithFault(const ReceivedUnit& unit, FaultKind kind)
       return InsertBeforeResult(engine_.Execute(unit), kNewMessageCode,
                                 engine_.SessionSettings().verbose);
     case FaultKind::BlanksAfterCommas: return WithBlanksAfterCommas(engine_.Execute(unit));
+    case FaultKind::DropBlock: return WithoutBlock(engine_.Execute(unit));
+    case FaultKind::RepeatBlock: return WithBlockRepeated(engine_.Execute(unit));
     case FaultKind::UnsolicitedInside: {
       const std::string answer = engine_.Execute(unit);
       return InsertUnsolicited(answer, engine_.UnsolicitedCode(),

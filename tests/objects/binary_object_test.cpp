@@ -91,16 +91,17 @@ TEST_F(TextObjectTest, RefusalsNameTheirStepAndBlockAndTheCallerMayGoOn) {
 }
 
 TEST_F(TextObjectTest, ReadJoinsBlocksCutsAtTheLimitAndKnowsAnEmptySlot) {
-  peer_.Reply("\r\n^SBNR: \"vcf\",12,1,2\r\n4142\r\n^SBNR: \"vcf\",12,2,2\r\n4344\r\n\r\nOK\r\n");
+  peer_.Reply("\r\n^SBNR: \"vcf\",12,1,2\r\n" + std::string(200, '4') +
+              "\r\n^SBNR: \"vcf\",12,2,2\r\n4344\r\n\r\nOK\r\n");
   peer_.Reply(kOk);
   peer_.Reply("\r\n^SBNR: \"vcs\",7,1,1\r\n41Z1\r\n\r\nOK\r\n");
-  const auto cut = objects::ReadObjectText(exchange_, ObjectType::kVcf, 12, 3);
+  const auto cut = objects::ReadObjectText(exchange_, ObjectType::kVcf, 12, 101);
   EXPECT_EQ(cut.status, objects::ObjectRead::Status::kFound);
-  EXPECT_EQ(cut.bytes, "ABC");
+  EXPECT_EQ(cut.bytes, std::string(100, 'D') + "C");
   EXPECT_EQ(objects::ReadObjectText(exchange_, ObjectType::kVcs, 8, 1024).status,
             objects::ObjectRead::Status::kEmpty);
   EXPECT_EQ(objects::ReadObjectText(exchange_, ObjectType::kVcs, 7, 1024).status,
-            objects::ObjectRead::Status::kFailed);
+            objects::ObjectRead::Status::kBroken);
   EXPECT_EQ(peer_.Lines(), (std::vector<std::string>{"AT^SBNR=\"vcf\",12", "AT^SBNR=\"vcs\",8",
                                                      "AT^SBNR=\"vcs\",7"}));
 }

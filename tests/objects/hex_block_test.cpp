@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
+#include <vector>
 
 #include "objects/windows/transfer_progress.h"
 
@@ -19,33 +21,59 @@ TEST(DataLine, UpperCaseHexEndedByCtrlZAndBoundedByTheLineBuffer) {
   EXPECT_FALSE(BuildDataLine(std::string(256, 'x')).has_value());
 }
 
-TEST(AnswerDecoding, BlockTotalComesFromTheFirstHeaderLineOnly) {
-  EXPECT_EQ(AnswerBlockTotal("\r\n^SBNR: \"bmp\",0,1,27\r\n00\r\nOK\r\n"), 27);
-  EXPECT_EQ(AnswerBlockTotal("\r\nOK\r\n"), std::nullopt);
-  // Commas of the following lines do not make up a missing total.
-  EXPECT_EQ(AnswerBlockTotal("^SBNR: \"bmp\",0\r\n1,2,3\r\nOK\r\n"), std::nullopt);
-  EXPECT_EQ(AnswerBlockTotal("^SBNR: \"bmp\",0,1,0\r\n"), std::nullopt);
+// Two logo blocks of 50 and 2 bytes: hex lines of 100 and 4 digits.
+const std::string kFull(100, 'A');
+std::string Header(int block, int total, const std::string& type = "\"bmp\",0") {
+  return "^SBNR: " + type + "," + std::to_string(block) + "," + std::to_string(total) + "\r\n";
 }
 
-TEST(AnswerDecoding, BlocksComeInOrderAndBadLinesStopTheRead) {
-  std::string bytes;
-  AnswerBlockReader two(
-      "\r\n^SBNR: \"bmp\",0,1,2\r\n424d\r\n^SBNR: \"bmp\",0,2,2\r\n0A\r\n\r\nOK\r\n", 512);
-  ASSERT_EQ(two.Next(bytes), BlockDecode::kBlock);
-  EXPECT_EQ(bytes, "BM");
-  ASSERT_EQ(two.Next(bytes), BlockDecode::kBlock);
-  EXPECT_EQ(bytes, "\n");
-  EXPECT_EQ(two.Next(bytes), BlockDecode::kEnd);
+TEST(AnswerDecoding, WholeAnswersGiveTheirBlocksInOrder) {
+  const ExpectedObject logo{"bmp", 0, 50};
+  // Blank lines left where an unsolicited code was taken out, blanks after the commas, an
+  // echo before the first header.
+  const auto two = DecodeObjectAnswer("AT^SBNR=bmp,0\r\r\n" + Header(1, 2) + "\r\n" + kFull +
+                                          "\r\n^SBNR: bmp, 0, 2, 2\r\n0a4D\r\n\r\nOK\r\n",
+                                      logo);
+  ASSERT_EQ(two.status, ObjectAnswer::Status::kWhole);
+  EXPECT_EQ(two.blocks, (std::vector<std::string>{std::string(50, '\xaa'), "\nM"}));
+  EXPECT_EQ(DecodeObjectAnswer("\r\nOK\r\n", logo).status, ObjectAnswer::Status::kEmpty);
+  EXPECT_EQ(DecodeObjectAnswer("\r\n" + Header(1, 1, "\"vcf\",7") + "41\r\n\r\nOK\r\n",
+                               ExpectedObject{"vcf", 7, 100})
+                .blocks,
+            std::vector<std::string>{"A"});
+}
 
-  EXPECT_EQ(AnswerBlockReader("^SBNR: \"mid\",0,1,1\r\n4G\r\n", 512).Next(bytes),
-            BlockDecode::kMalformed);
-  EXPECT_EQ(AnswerBlockReader("^SBNR: \"mid\",0,1,1\r\n414\r\n", 512).Next(bytes),
-            BlockDecode::kMalformed);
-  EXPECT_EQ(AnswerBlockReader("^SBNR: \"mid\",0,1,1", 512).Next(bytes), BlockDecode::kMalformed);
-  EXPECT_EQ(AnswerBlockReader("^SBNR: x\r\n" + std::string(1026, 'A') + "\r\n", 512).Next(bytes),
-            BlockDecode::kTooLong);
-  EXPECT_EQ(AnswerBlockReader("^SBNR: x\r\n" + std::string(1024, 'A') + "\r\n", 512).Next(bytes),
-            BlockDecode::kBlock);
+TEST(AnswerDecoding, BlocksThatDoNotAddUpBreakTheAnswer) {
+  const ExpectedObject logo{"bmp", 0, 50};
+  const std::string ok = "\r\nOK\r\n";
+  const std::string block1 = Header(1, 3) + kFull + "\r\n";
+  const std::string block2 = Header(2, 3) + kFull + "\r\n";
+  const std::string block3 = Header(3, 3) + "0A\r\n";
+  const std::vector<std::string> broken{
+      block1 + block3 + ok,                                    // a missing block
+      block1 + block1 + block2 + block3 + ok,                  // a repeated one
+      block2 + block1 + block3 + ok,                           // out of order
+      block1 + block2 + ok,                                    // the last one missing
+      block1 + Header(2, 4) + kFull + "\r\n" + block3 + ok,    // the total changes
+      block1 + Header(2, 3) + "0A\r\n" + block3 + ok,          // a short block not the last
+      block1 + block2 + Header(3, 3) + kFull + "0A\r\n" + ok,  // a block too long
+      block1 + block2 + Header(3, 3) + "\r\n" + ok,            // a header without its data
+      block1 + block2 + Header(3, 3) + "4G\r\n" + ok,          // no hex
+      block1 + block2 + Header(3, 3) + "414\r\n" + ok,         // half a pair
+      block1 + block2 + Header(3, 3) + "41\x1a\r\n" + ok,      // a control character
+      block1 + "RING\r\n" + block2 + block3 + ok,              // a stray line between blocks
+      Header(1, 1, "\"bmp\",1") + "41\r\n" + ok,               // another object's block
+      Header(1, 1, "\"mid\",0") + "41\r\n" + ok,
+      Header(1, 0) + ok,                    // no positive total
+      "^SBNR: \"bmp\",0,1\r\n41\r\n" + ok,  // no total at all
+  };
+  for (std::size_t i = 0; i < broken.size(); ++i) {
+    const auto decoded = DecodeObjectAnswer(broken[i], logo);
+    EXPECT_EQ(decoded.status, ObjectAnswer::Status::kBroken) << i;
+    EXPECT_TRUE(decoded.blocks.empty()) << i;
+  }
+  EXPECT_EQ(DecodeObjectAnswer(block1 + block2 + block3 + ok, logo).status,
+            ObjectAnswer::Status::kWhole);
 }
 
 TEST(Progress, PercentTextsAndEstimate) {

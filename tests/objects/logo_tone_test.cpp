@@ -153,5 +153,32 @@ TEST_F(FileReadTest, FailedOrOverlongReadsLeaveTheOldFileOrNone) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.Path()), {}), 1);
 }
 
+// Stops the transfer once the progress reached `at` percent.
+struct CancellingFeedback : objects::SilentTransferFeedback {
+  unsigned at = 0;
+  unsigned shown = 0;
+  void ShowProgress(unsigned percent) override { shown = percent; }
+  bool CancelRequested() const override { return shown >= at; }
+};
+
+TEST_F(FileReadTest, ACancelOrBlocksThatDoNotAddUpKeepTheOldFile) {
+  const std::string block1 = "\r\n^SBNR: \"mid\",0,1,2\r\n" + std::string(200, '4') + "\r\n";
+  const std::string block2 = "^SBNR: \"mid\",0,2,2\r\n4142\r\n";
+  peer_.Reply(block1 + "\r\nOK\r\n");           // block 2 missing
+  peer_.Reply(block1 + block2 + "\r\nOK\r\n");  // whole, but cancelled after block 1
+  const auto tone = dir_ / "tone.mid";
+  WriteFile(tone, "old");
+  CancellingFeedback feedback;
+  feedback.at = 50;
+  const auto missing = objects::ReadBinaryObject(exchange_, feedback, ObjectType::kMid, tone);
+  const auto cancelled = objects::ReadBinaryObject(exchange_, feedback, ObjectType::kMid, tone);
+  using objects::FailedStep;
+  EXPECT_EQ(std::pair(missing.messageId, missing.failed), std::pair(72, FailedStep::kDataLine));
+  EXPECT_EQ(std::pair(cancelled.messageId, cancelled.failed), std::pair(0, FailedStep::kCancelled));
+  EXPECT_EQ(feedback.shown, 50u);
+  EXPECT_EQ(ReadFile(tone), "old");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.Path()), {}), 1);
+}
+
 }  // namespace
 }  // namespace telvane::testing

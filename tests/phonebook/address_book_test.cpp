@@ -38,6 +38,21 @@ TEST_F(AddressBookTest, PrematureStopAssumesTheRestFree) {
   }
 }
 
+TEST_F(AddressBookTest, ObjectsThatDoNotAddUpAreSkippedAndSilenceEndsTheRead) {
+  peer_.Reply(kOk);
+  // Block 2 of 2 alone: block 1 is missing.
+  peer_.Reply("\r\n^SBNR: \"vcf\",1,2,2\r\n" + testing::Hex("TEL;HOME:+49\r\n") + "\r\n\r\nOK\r\n");
+  peer_.Reply(ObjectAnswer(2, "BEGIN:VCARD\r\nN:Miller;John\r\nEND:VCARD\r\n"));
+  const AddressBookRead read = ReadAddressBook(exchange_, store_, ReadOptions{});  // 3: silent
+  EXPECT_EQ(SentLines(), (Lines{"AT^SBNR=\"vcf\",0", "AT^SBNR=\"vcf\",1", "AT^SBNR=\"vcf\",2",
+                                "AT^SBNR=\"vcf\",3"}));
+  EXPECT_FALSE(read.complete);
+  EXPECT_TRUE(read.readError);
+  ASSERT_EQ(store_.EntryCount(), 1u);
+  EXPECT_EQ(Fields(store_.entries[0]), Fields({3, "", 129, "Miller;John"}));
+  EXPECT_NE(store_.completeBook, Book::kInternal);
+}
+
 TEST_F(AddressBookTest, NewEntryIsWrittenAtTheFirstFreeIndexUnlessRefused) {
   store_.freePositions.Append(0);
   store_.freePositions.Append(4);

@@ -70,6 +70,22 @@ TEST_F(BookExchangeTest, CallListEndsAtItsFirstEmptyPlace) {
   EXPECT_FALSE(ReadRedbook(exchange_, store_));
 }
 
+TEST_F(BookExchangeTest, APositionWithoutAnyAnswerEndsEachRead) {
+  // The Redbook's first position gets no answer; one call list's and the own numbers'
+  // second: none asks further.
+  Replies({kOk, "\r\n^SPBG: (1-30),20,16\r\n\r\nOK\r\n"});
+  EXPECT_FALSE(ReadRedbook(exchange_, store_));
+  Replies({kOk, "\r\n+CPBR: (1-10),20,16\r\n\r\nOK\r\n",
+           "\r\n+CPBR: 1,\"0891\",129,\"\"\r\n\r\nOK\r\n"});
+  EXPECT_FALSE(ReadCallList(exchange_, store_, CallListKind::kIncoming));
+  Replies({kOk, "\r\n+CPBR: (1-6),20,16\r\n\r\nOK\r\n", kOk});
+  EXPECT_FALSE(ReadOwnNumbers(exchange_).selected);
+  EXPECT_EQ(SentLines(),
+            (Lines{"AT^SPBS=RD", "AT^SPBG=?", "AT^SPBG=1", "AT+CPBS=MC", "AT+CPBR=?", "AT+CPBR=1",
+                   "AT+CPBR=2", "AT+CPBS=ON", "AT+CPBR=?", "AT+CPBR=1", "AT+CPBR=2"}));
+  EXPECT_EQ(store_.callLists[1].Count(), 1u);
+}
+
 // The writes to the free positions and the refusal once none is left:
 // PhonebookScenario.NewSimEntriesTakeTheFreePositionsWithEscapedNames.
 TEST_F(BookExchangeTest, NamelessEntryIsRefusedAndInjectedTextStaysInOneCommand) {

@@ -47,7 +47,7 @@ class TransferProgress : public TransferFeedback {
 
   void ShowProgress(unsigned percent) override;
   void Pump() override { ui_.PumpMessages(); }
-  bool CancelRequested() const { return handler_.CancelRequested(); }
+  bool CancelRequested() const override { return handler_.CancelRequested(); }
 
  private:
   explicit TransferProgress(ui::Ui& ui) : ui_(ui) {}

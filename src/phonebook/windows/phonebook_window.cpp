@@ -141,7 +141,7 @@ void PhonebookWindow::OnInit(ui::Dialog& dialog) {
   ui::AddListViewStyle(dialog, kRedbookList, ui::kListFullRowSelect);
   InsertListColumns();
 
-  ReadAtOpening();
+  const bool answered = ReadAtOpening();
 
   SortBook(1);
   store_.loaded = true;
@@ -149,7 +149,7 @@ void PhonebookWindow::OnInit(ui::Dialog& dialog) {
   for (const char* name : kBookNames) dialog.AddItem(kBookSelector, name);
   dialog.SetCurrentItem(kBookSelector, static_cast<int>(Book::kInternal));
   store_.currentBook = Book::kInternal;
-  context_.exchange.SendCommand(SelectCommand(Book::kInternal));
+  if (answered) context_.exchange.SendCommand(SelectCommand(Book::kInternal));
 }
 
 void PhonebookWindow::InsertListColumns() {
@@ -177,7 +177,7 @@ ReadReport PhonebookWindow::BookReport(ui::Dialog& progress, int barId, int text
   return report;
 }
 
-void PhonebookWindow::ReadAtOpening() {
+bool PhonebookWindow::ReadAtOpening() {
   ui::WaitBox waitHandler;
   std::unique_ptr<ui::Dialog> wait = ui_.OpenModeless(ui::WaitBox::kTemplate, waitHandler);
   ui::Dialog& box = wait ? *wait : *dialog_;
@@ -193,23 +193,18 @@ void PhonebookWindow::ReadAtOpening() {
   const auto readError = [&] {
     if (!std::exchange(readErrorShown, true)) ui::ShowError(ui_, kStrReadError);
   };
+  // A phone that gave no answer at all is asked nothing more: the opening ends there.
+  const auto silent = [&] { return PhoneSilent(exchange); };
 
   const OwnNumbers own = ReadOwnNumbers(exchange);
   if (!own.selected) readError();
   for (std::size_t i = 0; i < own.numbers.size(); ++i)
     dialog_->SetText(kOwnNumbers[i], own.numbers[i]);
+  if (silent()) return false;
 
   startBar();
-  if (exchange.SendCommand(SelectCommand(Book::kInternal))) {
-    dialog_->Enable(kBookSelector, false);
-    dialog_->DeleteAllRows(kBookList);
-    ReadAddressBook(exchange, store_, ReadOptionsFrom(context_.settings),
-                    BookReport(box, bar, text));
-    dialog_->Enable(kBookSelector, true);
-    ShowCounts();
-  } else {
-    readError();
-  }
+  if (!ReadAddressBookAtOpening(box, bar, text)) readError();
+  if (silent()) return false;
 
   startBar();
   ReadReport redbookReport = BookReport(box, bar, text);
@@ -219,6 +214,7 @@ void PhonebookWindow::ReadAtOpening() {
   };
   dialog_->DeleteAllRows(kRedbookList);
   if (!ReadRedbook(exchange, store_, redbookReport)) readError();
+  if (silent()) return false;
 
   constexpr std::array<std::pair<CallListKind, int>, 3> kCallLists{{
       {CallListKind::kOutgoing, kOutgoingCalls},
@@ -234,9 +230,23 @@ void PhonebookWindow::ReadAtOpening() {
     };
     dialog_->ClearItems(listId);
     if (!ReadCallList(exchange, store_, kind, callReport)) readError();
+    if (silent()) return false;
   }
 
   ReadServiceCentre();
+  return !silent();
+}
+
+bool PhonebookWindow::ReadAddressBookAtOpening(ui::Dialog& box, int bar, int text) {
+  link::Exchange& exchange = context_.exchange;
+  if (!exchange.SendCommand(SelectCommand(Book::kInternal))) return false;
+  dialog_->Enable(kBookSelector, false);
+  dialog_->DeleteAllRows(kBookList);
+  const AddressBookRead read = ReadAddressBook(exchange, store_, ReadOptionsFrom(context_.settings),
+                                               BookReport(box, bar, text));
+  dialog_->Enable(kBookSelector, true);
+  ShowCounts();
+  return !read.readError;
 }
 
 void PhonebookWindow::ReadCurrentBook(bool withSelection) {
@@ -247,19 +257,22 @@ void PhonebookWindow::ReadCurrentBook(bool withSelection) {
   dialog_->Enable(kBookSelector, false);
   dialog_->DeleteAllRows(kBookList);
   const ReadOptions options = ReadOptionsFrom(context_.settings);
+  bool readError = false;
   if (store_.currentBook == Book::kInternal) {
-    ReadAddressBook(exchange, store_, options, BookReport(kProgress, 0));
+    readError = ReadAddressBook(exchange, store_, options, BookReport(kProgress, 0)).readError;
   } else {
     const ReadResult result = ReadPhonebook(exchange, store_, options, BookReport(kProgress, 0));
     // Nothing read: the list shows what it held. Broken off: the table was emptied, so
     // no row may point into it any more.
     if (result == ReadResult::kNotStarted) BookList().Refill(store_);
     if (result == ReadResult::kBroken) dialog_->DeleteAllRows(kBookList);
+    readError = result == ReadResult::kBroken && PhoneSilent(exchange);
   }
   dialog_->Enable(kBookSelector, true);
   dialog_->SetPos(kProgress, 0);
   SortBook(1);
   ShowCounts();
+  if (readError) ui::ShowError(ui_, kStrReadError);
 }
 
 void PhonebookWindow::ShowCounts() {

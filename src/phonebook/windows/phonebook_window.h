@@ -67,7 +67,11 @@ class PhonebookWindow : public ui::DialogHandler, public EntryDialogHost {
   static constexpr int kRedbookListId = 1031;
 
   void InsertListColumns();
-  void ReadAtOpening();
+  // The opening's reads; false when they ended early because the phone gave no answer.
+  bool ReadAtOpening();
+  // Selects and reads the address book, reporting in `box`; false when the selection
+  // failed or the read needs the read error message.
+  bool ReadAddressBookAtOpening(ui::Dialog& box, int bar, int text);
   void ReadCurrentBook(bool withSelection);
   // Rows appended as entries arrive; progress into `barId` (and `textId`) of `progress`.
   ReadReport BookReport(int barId, int textId);
