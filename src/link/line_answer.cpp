@@ -59,7 +59,7 @@ bool Exchange::WaitForMore(Clock::time_point deadline, bool& readableButEmpty) {
   return true;
 }
 
-int Exchange::ReceiveLines(const LineSink& onLine) {
+int Exchange::ReceiveLines(const LineSink& onLine, std::string_view command) {
   ClearAnswer();
   const auto deadline = Clock::now() + timing_.answerLimit;
   bool hangUp = false;
@@ -109,7 +109,12 @@ int Exchange::ReceiveLines(const LineSink& onLine) {
         if (*verdict == 0) failure_ = ExchangeFailure::ErrorResult;
         return *verdict;
       }
-      if (!line.empty()) onLine(line);
+      // A code the phone sent on its own is no line of the answer.
+      if (IsUnsolicited(line, command)) {
+        unsolicited_.Push({line, Clock::now()});
+      } else if (!line.empty()) {
+        onLine(line);
+      }
       line.clear();
     }
   }
