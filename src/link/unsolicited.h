@@ -39,7 +39,7 @@ class UnsolicitedQueue {
 // and keeps the unsolicited codes among them; every other line is dropped.
 class StaleLineCollector {
  public:
-  // Longer lines are no unsolicited code and are dropped unread.
+  // A longer line is no unsolicited code and is dropped.
   static constexpr std::size_t kLineLimit = 1024;
 
   explicit StaleLineCollector(UnsolicitedQueue& queue) : queue_(queue) {}
