@@ -132,7 +132,6 @@ void Exchange::DiscardStaleInput() {
   // Whatever the phone sent after the previous final result (the rest of an answer, an
   // unsolicited result code) belongs to no command; the codes among it are kept. A line
   // that never stops talking is read for a bounded time only, then the command goes out.
-  StaleLineCollector lines(unsolicited_);
   const auto deadline = Clock::now() + kStaleInputTime;
   std::size_t discarded = 0;
   std::array<char, 512> scratch;
@@ -140,8 +139,13 @@ void Exchange::DiscardStaleInput() {
     const ssize_t n = ReadAvailable(scratch.data(), scratch.size());
     if (n <= 0) break;
     discarded += static_cast<std::size_t>(n);
-    lines.Feed(std::string_view(scratch.data(), static_cast<std::size_t>(n)), Clock::now());
+    KeepLeftover(scratch.data(), scratch.data() + n);
   }
+  leftover_.DropPartialLine();
+}
+
+void Exchange::KeepLeftover(const char* begin, const char* end) {
+  leftover_.Feed(std::string_view(begin, static_cast<std::size_t>(end - begin)), Clock::now());
 }
 
 bool Exchange::SendLine(std::string_view text, bool raw) {
@@ -288,7 +292,10 @@ int Exchange::ReceiveSerial(Operation op) {
       const char byte = chunk[static_cast<std::size_t>(i)];
       answer_[pos] = (byte == '\0' && op == Operation::Command) ? '@' : byte;
       ++pos;
-      if (const Verdict verdict = TestAfterByte(op, pos, byte)) return *verdict;
+      if (const Verdict verdict = TestAfterByte(op, pos, byte)) {
+        KeepLeftover(chunk.data() + i + 1, chunk.data() + n);
+        return *verdict;
+      }
       if (pos + 1 >= answer_.size()) {  // keep the last byte for the terminator
         failure_ = ExchangeFailure::TooLong;
         return 0;

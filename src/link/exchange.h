@@ -135,6 +135,8 @@ class Exchange {
   Verdict TestAfterByte(Operation op, std::size_t end, char byte);
   Verdict TestWholeAnswer(Operation op, std::size_t size) const;
   void DiscardStaleInput();
+  // Hands what a read brought behind the final result to `leftover_`.
+  void KeepLeftover(const char* begin, const char* end);
   // Waits up to `limit` for input, pumping between slices; true when readable.
   bool WaitReadable(std::chrono::milliseconds limit, bool& hangUp);
   void ClearAnswer();
@@ -146,6 +148,8 @@ class Exchange {
   std::size_t lineStart_ = 0;  // where the current answer line begins
   ExchangeFailure failure_ = ExchangeFailure::None;
   UnsolicitedQueue unsolicited_;
+  // Input behind a final result, up to the next command: its unsolicited codes are kept.
+  StaleLineCollector leftover_{unsolicited_};
   bool busy_ = false;
 };
 

@@ -107,6 +107,7 @@ int Exchange::ReceiveLines(const LineSink& onLine, std::string_view command) {
       if (const auto verdict = LineVerdict(line)) {
         std::copy(line.begin(), line.end(), answer_.begin());
         if (*verdict == 0) failure_ = ExchangeFailure::ErrorResult;
+        KeepLeftover(chunk.data() + i + 1, chunk.data() + n);
         return *verdict;
       }
       // A code the phone sent on its own is no line of the answer.

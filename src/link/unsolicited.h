@@ -44,6 +44,11 @@ class StaleLineCollector {
 
   explicit StaleLineCollector(UnsolicitedQueue& queue) : queue_(queue) {}
   void Feed(std::string_view bytes, std::chrono::steady_clock::time_point arrival);
+  // Drops an unfinished line (its rest arrives as part of an answer).
+  void DropPartialLine() {
+    line_.clear();
+    overlong_ = false;
+  }
 
  private:
   UnsolicitedQueue& queue_;

@@ -154,9 +154,16 @@ TEST_F(SerialExchangeTest, LeftoverInputBelongsToNoCommandButItsCodesAreKept) {
   peer_.Reply("\r\nOK\r\n");
   EXPECT_TRUE(exchange_.SendCommand("AT+CREG?"));
   EXPECT_EQ(exchange_.Answer(), "\r\nOK\r\n");
+  // A code that starts in the same read as the final result.
+  peer_.OnNextLine({PeerStep{0ms, "\r\nOK\r\nRI"}, PeerStep{50ms, "NG\r\n"}});
+  EXPECT_TRUE(exchange_.SendCommand("AT"));
+  ASSERT_TRUE(peer_.WaitForReactions());
+  peer_.Reply("\r\nOK\r\n");
+  EXPECT_TRUE(exchange_.SendCommand("AT"));
   std::vector<std::string> kept;
   for (const link::UnsolicitedCode& code : exchange_.TakeUnsolicited()) kept.push_back(code.line);
-  EXPECT_EQ(kept, (std::vector<std::string>{"+CREG: 1", "RING"}));  // an overlong line is dropped
+  // An overlong line is dropped.
+  EXPECT_EQ(kept, (std::vector<std::string>{"+CREG: 1", "RING", "RING"}));
 }
 
 TEST_F(SerialExchangeTest, FloodLargerThanTheBufferFailsCleanly) {
