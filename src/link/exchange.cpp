@@ -15,20 +15,22 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
-constexpr std::string_view kOk = "OK\r\n";
-constexpr std::string_view kError = "ERROR\r\n";
-constexpr std::string_view kExtendedError = "ERROR:";
-constexpr std::string_view kNoCarrier = "NO CARRIER\r\n";
-constexpr std::string_view kNoDialtone = "NO DIALTONE\r\n";
-constexpr std::string_view kBusy = "BUSY\r\n";
 constexpr char kEscape = 0x1B;
 
-bool EndsWith(std::string_view text, std::string_view suffix) {
-  return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
-}
-
-bool Contains(std::string_view text, std::string_view part) {
-  return text.find(part) != std::string_view::npos;
+// Calls `test` with each complete line of `text` (one that starts at the text's start or
+// after a line feed and ends with CR LF), without its CR LF, until `test` returns true.
+// Returns the offset of that line, or npos.
+template <typename Test>
+std::size_t FindCompleteLine(std::string_view text, Test test) {
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t feed = text.find('\n', start);
+    if (feed == std::string_view::npos) return std::string_view::npos;
+    if (feed > start && text[feed - 1] == '\r' && test(text.substr(start, feed - 1 - start))) {
+      return start;
+    }
+    start = feed + 1;
+  }
 }
 
 milliseconds Remaining(Clock::time_point deadline) {
@@ -79,7 +81,8 @@ std::string_view Exchange::Answer() const {
 
 std::optional<std::string_view> Exchange::LastAnswerToken() {
   const std::string_view text = Answer();
-  const std::size_t ok = text.find(kOk);
+  // The final result is the line "OK": a word such as "NOTEBOOK" ending in it is data.
+  const std::size_t ok = FindCompleteLine(text, [](std::string_view line) { return line == "OK"; });
   if (ok == std::string_view::npos) return std::nullopt;
   std::size_t end = ok;  // one past the token's last character
   while (end > 0 && static_cast<unsigned char>(text[end - 1]) <= 0x20) --end;
@@ -114,7 +117,7 @@ int Exchange::Run(Operation op, std::string_view text, bool raw, const LineSink*
   } else {
     DiscardStaleInput();
     if (SendLine(text, raw)) {
-      result = onLine != nullptr                ? ReceiveLines(*onLine)
+      result = onLine != nullptr                ? ReceiveLines(*onLine, text)
                : link_.Kind() == LinkKind::Irda ? ReceiveIrda(op)
                                                 : ReceiveSerial(op);
       // Codes the phone sent on its own in the middle of the answer belong to no command.
@@ -126,15 +129,23 @@ int Exchange::Run(Operation op, std::string_view text, bool raw, const LineSink*
 }
 
 void Exchange::DiscardStaleInput() {
-  // Whatever the phone sent after the previous final result (the rest of an answer
-  // that ended early, an unsolicited result code) belongs to no command.
+  // Whatever the phone sent after the previous final result (the rest of an answer, an
+  // unsolicited result code) belongs to no command; the codes among it are kept. A line
+  // that never stops talking is read for a bounded time only, then the command goes out.
+  const auto deadline = Clock::now() + kStaleInputTime;
+  std::size_t discarded = 0;
   std::array<char, 512> scratch;
-  for (;;) {
-    const ssize_t n = link_.Kind() == LinkKind::Irda
-                          ? ::recv(link_.Fd(), scratch.data(), scratch.size(), MSG_DONTWAIT)
-                          : ::read(link_.Fd(), scratch.data(), scratch.size());
+  while (discarded < kStaleInputLimit && Clock::now() < deadline) {
+    const ssize_t n = ReadAvailable(scratch.data(), scratch.size());
     if (n <= 0) break;
+    discarded += static_cast<std::size_t>(n);
+    KeepLeftover(scratch.data(), scratch.data() + n);
   }
+  leftover_.DropPartialLine();
+}
+
+void Exchange::KeepLeftover(const char* begin, const char* end) {
+  leftover_.Feed(std::string_view(begin, static_cast<std::size_t>(end - begin)), Clock::now());
 }
 
 bool Exchange::SendLine(std::string_view text, bool raw) {
@@ -186,46 +197,47 @@ bool Exchange::WaitReadable(milliseconds limit, bool& hangUp) {
 
 Exchange::Verdict Exchange::FinalResult(Operation op, std::string_view text,
                                         std::optional<std::size_t> lineStart) {
-  // kAtEnd codes close the answer; kInLine codes may stand anywhere in its last line.
-  enum class Place { kAtEnd, kInLine };
+  // Each code is a whole line: exactly `text`, or starting with it for the extended
+  // errors; a name or a model that holds such a word is data.
   struct Code {
     Operation op;
     std::string_view text;
-    Place place;
+    bool prefix;
     int verdict;
     bool serialOnly = false;  // not looked for in a whole answer
   };
   static constexpr Code kCodes[] = {
-      {Operation::Command, kOk, Place::kAtEnd, 1},
-      {Operation::Command, kError, Place::kAtEnd, 0},
-      // "+CME ERROR: ...", "+CMS ERROR: ..."
-      {Operation::Command, kExtendedError, Place::kInLine, 0},
-      {Operation::Dial, kOk, Place::kAtEnd, kDialOk},
-      {Operation::Dial, kError, Place::kAtEnd, kDialFailed},
-      {Operation::Dial, kNoCarrier, Place::kAtEnd, kDialNoCarrier},
-      {Operation::Dial, kNoDialtone, Place::kAtEnd, kDialNoDialtone},
-      {Operation::Dial, kBusy, Place::kAtEnd, kDialBusy},
-      {Operation::Prompt, kOk, Place::kAtEnd, 1},
-      {Operation::Prompt, kError, Place::kAtEnd, 0, true},
-      {Operation::Long, "OK", Place::kInLine, 1},
-      {Operation::Long, kError, Place::kAtEnd, 0},
+      {Operation::Command, "OK", false, 1},
+      {Operation::Command, "ERROR", false, 0},
+      {Operation::Command, "+CME ERROR:", true, 0},
+      {Operation::Command, "+CMS ERROR:", true, 0},
+      {Operation::Dial, "OK", false, kDialOk},
+      {Operation::Dial, "ERROR", false, kDialFailed},
+      {Operation::Dial, "NO CARRIER", false, kDialNoCarrier},
+      {Operation::Dial, "NO DIALTONE", false, kDialNoDialtone},
+      {Operation::Dial, "BUSY", false, kDialBusy},
+      {Operation::Prompt, "OK", false, 1},
+      {Operation::Prompt, "ERROR", false, 0, true},
+      {Operation::Long, "OK", false, 1},
+      {Operation::Long, "ERROR", false, 0},
   };
+  const std::string_view scope = lineStart ? text.substr(*lineStart) : text;
   for (const Code& code : kCodes) {
     if (code.op != op || (code.serialOnly && !lineStart)) continue;
-    const bool found = !lineStart                    ? Contains(text, code.text)
-                       : code.place == Place::kAtEnd ? EndsWith(text, code.text)
-                                                     : Contains(text.substr(*lineStart), code.text);
-    if (found) return code.verdict;
+    const auto matches = [&code](std::string_view line) {
+      return code.prefix ? line.starts_with(code.text) : line == code.text;
+    };
+    if (FindCompleteLine(scope, matches) != std::string_view::npos) return code.verdict;
   }
   return std::nullopt;
 }
 
 Exchange::Verdict Exchange::TestAfterByte(Operation op, std::size_t end, char byte) {
-  // Every final result but the prompt ends with a line feed, so a new match can only
-  // end at the byte just received: testing the answer's end at each line feed gives
-  // the same results as searching the whole answer after every byte.
+  // Every final result but the prompt is a whole line, so only the line that the line
+  // feed just completed can be a new one: testing it gives the same results as
+  // searching the whole answer after every byte.
   Verdict verdict;
-  if (op == Operation::Prompt && byte == '>') {
+  if (op == Operation::Prompt && byte == '>' && end - 1 == lineStart_) {  // "> " opens a line
     verdict = 1;
   } else if (byte == '\n') {
     verdict = FinalResult(op, std::string_view(answer_.data(), end), lineStart_);
@@ -280,7 +292,10 @@ int Exchange::ReceiveSerial(Operation op) {
       const char byte = chunk[static_cast<std::size_t>(i)];
       answer_[pos] = (byte == '\0' && op == Operation::Command) ? '@' : byte;
       ++pos;
-      if (const Verdict verdict = TestAfterByte(op, pos, byte)) return *verdict;
+      if (const Verdict verdict = TestAfterByte(op, pos, byte)) {
+        KeepLeftover(chunk.data() + i + 1, chunk.data() + n);
+        return *verdict;
+      }
       if (pos + 1 >= answer_.size()) {  // keep the last byte for the terminator
         failure_ = ExchangeFailure::TooLong;
         return 0;
@@ -316,7 +331,11 @@ int Exchange::ReceiveIrdaOnce(Operation op) {
   }
   const std::size_t size = static_cast<std::size_t>(n);
   Verdict verdict = TestWholeAnswer(op, size);
-  if (!verdict && op == Operation::Prompt && size >= 2 && answer_[size - 2] == '>') verdict = 1;
+  // The prompt "> " opens a line: the next-to-last byte, at the start or after a line feed.
+  if (!verdict && op == Operation::Prompt && size >= 2 && answer_[size - 2] == '>' &&
+      (size == 2 || answer_[size - 3] == '\n')) {
+    verdict = 1;
+  }
   if (!verdict || *verdict == 0)
     failure_ = verdict ? ExchangeFailure::ErrorResult : ExchangeFailure::NoResult;
   return verdict.value_or(0);

@@ -33,6 +33,10 @@ using LineSink = std::function<void(std::string_view line)>;
 // Upper bound on one answer read line by line (an operator list of a thousand names is
 // about 30 KB).
 inline constexpr std::size_t kLineAnswerLimit = 262144;
+// Input waiting before a command is sent belongs to no command and is read away, up to
+// this much: a line that keeps talking cannot hold the command back for ever.
+inline constexpr std::size_t kStaleInputLimit = 65536;
+inline constexpr std::chrono::milliseconds kStaleInputTime{100};
 
 struct ExchangeTiming {
   // How long the phone may take before the first byte of its answer.
@@ -91,8 +95,8 @@ class Exchange {
   // "+CME ERROR: ..." or "+CMS ERROR: ..." (false); the answer buffer then holds that line.
   bool SendLongCommand(std::string_view command, const LineSink& onLine);
 
-  // The last word before the first "OK\r\n" of the answer; ends the answer text right
-  // after it. None when there is no "OK\r\n" or no word before it.
+  // The last word before the first line "OK" of the answer; ends the answer text right
+  // after it. None when there is no such line or no word before it.
   std::optional<std::string_view> LastAnswerToken();
 
   // The answer buffer as a text: up to its first zero byte.
@@ -113,7 +117,7 @@ class Exchange {
   using Verdict = std::optional<int>;
 
   int Run(Operation op, std::string_view text, bool raw, const LineSink* onLine = nullptr);
-  int ReceiveLines(const LineSink& onLine);
+  int ReceiveLines(const LineSink& onLine, std::string_view command);
   // One read (serial) or receive (IrDA) without waiting.
   ssize_t ReadAvailable(char* into, std::size_t size);
   // Waits for more input after an empty read; false (failure set) when none comes.
@@ -123,14 +127,16 @@ class Exchange {
   int ReceiveIrda(Operation op);
   int ReceiveIrdaOnce(Operation op);
   ssize_t ReceiveIrdaBytes(std::size_t pos);
-  // The verdict of the first final result code of `op` found in `text`: with `lineStart`
-  // (the start of the last line) at the answer's end or in its last line, as each line
-  // feed arrives; without it anywhere in the whole answer.
+  // The verdict of the first final result code of `op` that is a complete line of `text`:
+  // with `lineStart` (the start of the last line) only that line, as each line feed
+  // arrives; without it any line of the whole answer.
   static Verdict FinalResult(Operation op, std::string_view text,
                              std::optional<std::size_t> lineStart);
   Verdict TestAfterByte(Operation op, std::size_t end, char byte);
   Verdict TestWholeAnswer(Operation op, std::size_t size) const;
   void DiscardStaleInput();
+  // Hands what a read brought behind the final result to `leftover_`.
+  void KeepLeftover(const char* begin, const char* end);
   // Waits up to `limit` for input, pumping between slices; true when readable.
   bool WaitReadable(std::chrono::milliseconds limit, bool& hangUp);
   void ClearAnswer();
@@ -142,6 +148,8 @@ class Exchange {
   std::size_t lineStart_ = 0;  // where the current answer line begins
   ExchangeFailure failure_ = ExchangeFailure::None;
   UnsolicitedQueue unsolicited_;
+  // Input behind a final result, up to the next command: its unsolicited codes are kept.
+  StaleLineCollector leftover_{unsolicited_};
   bool busy_ = false;
 };
 

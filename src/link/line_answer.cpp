@@ -59,7 +59,7 @@ bool Exchange::WaitForMore(Clock::time_point deadline, bool& readableButEmpty) {
   return true;
 }
 
-int Exchange::ReceiveLines(const LineSink& onLine) {
+int Exchange::ReceiveLines(const LineSink& onLine, std::string_view command) {
   ClearAnswer();
   const auto deadline = Clock::now() + timing_.answerLimit;
   bool hangUp = false;
@@ -107,9 +107,15 @@ int Exchange::ReceiveLines(const LineSink& onLine) {
       if (const auto verdict = LineVerdict(line)) {
         std::copy(line.begin(), line.end(), answer_.begin());
         if (*verdict == 0) failure_ = ExchangeFailure::ErrorResult;
+        KeepLeftover(chunk.data() + i + 1, chunk.data() + n);
         return *verdict;
       }
-      if (!line.empty()) onLine(line);
+      // A code the phone sent on its own is no line of the answer.
+      if (IsUnsolicited(line, command)) {
+        unsolicited_.Push({line, Clock::now()});
+      } else if (!line.empty()) {
+        onLine(line);
+      }
       line.clear();
     }
   }

@@ -39,6 +39,24 @@ void UnsolicitedQueue::Push(UnsolicitedCode code) {
 
 std::deque<UnsolicitedCode> UnsolicitedQueue::TakeAll() { return std::exchange(codes_, {}); }
 
+void StaleLineCollector::Feed(std::string_view bytes,
+                              std::chrono::steady_clock::time_point arrival) {
+  for (const char byte : bytes) {
+    if (!IsLineEnd(byte)) {
+      if (line_.size() < kLineLimit) {
+        line_ += byte;
+      } else {
+        overlong_ = true;
+      }
+      continue;
+    }
+    // No command asked for anything between two exchanges.
+    if (!overlong_ && IsUnsolicited(line_, {})) queue_.Push({line_, arrival});
+    line_.clear();
+    overlong_ = false;
+  }
+}
+
 std::size_t RemoveUnsolicited(std::span<char> answer, std::size_t size, std::string_view command,
                               std::chrono::steady_clock::time_point arrival,
                               UnsolicitedQueue& queue) {

@@ -35,6 +35,27 @@ class UnsolicitedQueue {
   std::deque<UnsolicitedCode> codes_;
 };
 
+// Splits input that belongs to no command (it arrived between two exchanges) into lines
+// and keeps the unsolicited codes among them; every other line is dropped.
+class StaleLineCollector {
+ public:
+  // A longer line is no unsolicited code and is dropped.
+  static constexpr std::size_t kLineLimit = 1024;
+
+  explicit StaleLineCollector(UnsolicitedQueue& queue) : queue_(queue) {}
+  void Feed(std::string_view bytes, std::chrono::steady_clock::time_point arrival);
+  // Drops an unfinished line (its rest arrives as part of an answer).
+  void DropPartialLine() {
+    line_.clear();
+    overlong_ = false;
+  }
+
+ private:
+  UnsolicitedQueue& queue_;
+  std::string line_;
+  bool overlong_ = false;
+};
+
 // Removes from `answer` (its first `size` bytes) every line that is an unsolicited code
 // for `command`, with the line ends that follow it, and keeps each in `queue` with the
 // time `arrival`. Returns the new size; the bytes behind it up to `size` become zero.

@@ -24,8 +24,9 @@ TEST_F(SerialExchangeTest, FinalResultEndsTheCommandWithItsAnswerInTheBuffer) {
       {"\r\n+CME ERROR: 10\r\n", false, "\r\n+CME ERROR: 10\r\n"},
       {"\r\n+CMS ERROR: 321\r\n", false, "\r\n+CMS ERROR: 321\r\n"},
       {"\r\nERROR\r\n", false, "\r\nERROR\r\n"},
-      // "OK" inside an earlier line ends the answer there.
-      {"\r\n^SMGL: TEXTOK\r\nmore\r\n\r\nOK\r\n", true, "\r\n^SMGL: TEXTOK\r\n"},
+      // Final results are whole lines: data holding their words ends nothing.
+      {"\r\nNOTEBOOK\r\nX OK\r\n+CPBR: 1,\"1\",129,\"ERROR: call me\"\r\nERROR: 3\r\nOK\r\n", true,
+       "\r\nNOTEBOOK\r\nX OK\r\n+CPBR: 1,\"1\",129,\"ERROR: call me\"\r\nERROR: 3\r\nOK\r\n"},
   };
   for (const Case& c : cases) {
     peer_.Reply(c.reply);
@@ -43,9 +44,10 @@ TEST_F(SerialExchangeTest, SilentPhoneFailsAfterTheFirstByteWait) {
 }
 
 TEST_F(SerialExchangeTest, PromptIsSeenBeforeItsBlank) {
-  peer_.OnNextLine({PeerStep{0ms, "\r\n>"}, PeerStep{100ms, " "}});
+  // Only a ">" that opens a line is the prompt.
+  peer_.OnNextLine({PeerStep{0ms, "\r\nA>B\r\n>"}, PeerStep{100ms, " "}});
   EXPECT_TRUE(exchange_.SendPromptCommand("AT+CMGS=23", false));
-  EXPECT_EQ(exchange_.Answer(), "\r\n>");
+  EXPECT_EQ(exchange_.Answer(), "\r\nA>B\r\n>");
   ASSERT_TRUE(peer_.WaitForReactions());  // the phone has sent its blank
 
   // The data block goes without CR; the blank left over from the prompt is not part
@@ -61,11 +63,9 @@ TEST_F(SerialExchangeTest, PromptIsSeenBeforeItsBlank) {
 }
 
 TEST_F(SerialExchangeTest, DialResults) {
-  const std::pair<const char*, int> cases[] = {{"\r\nOK\r\n", 1},
-                                               {"\r\nERROR\r\n", 0},
-                                               {"\r\nNO CARRIER\r\n", 2},
-                                               {"\r\nNO DIALTONE\r\n", 3},
-                                               {"\r\nBUSY\r\n", 4}};
+  const std::pair<const char*, int> cases[] = {
+      {"\r\nOK\r\n", 1},          {"\r\nERROR\r\n", 0}, {"\r\nNO CARRIER\r\n", 2},
+      {"\r\nNO DIALTONE\r\n", 3}, {"\r\nBUSY\r\n", 4},  {"\r\nNOT BUSY\r\nNO CARRIER\r\n", 2}};
   for (const auto& [answer, expected] : cases) {
     peer_.Reply(answer);
     EXPECT_EQ(exchange_.SendDialCommand("ATD0301234;"), expected) << answer;
@@ -79,9 +79,11 @@ TEST_F(SerialExchangeTest, DialResults) {
   EXPECT_EQ(exchange_.Answer(), "\r\nX");
 }
 
-TEST_F(SerialExchangeTest, LongCommandEndsOnOkAnywhereInALine) {
-  peer_.Reply("\r\n+COPS: (2,\"Nordnetz\",,\"26201\"),,(0-4),(0,2)\r\n\r\nOK\r\n");
+TEST_F(SerialExchangeTest, LongCommandEndsOnAnOkLine) {
+  const std::string answer = "\r\n+COPS: (2,\"TOKYO OK\",,\"44010\"),,(0-4),(0,2)\r\n\r\nOK\r\n";
+  peer_.Reply(answer);
   EXPECT_TRUE(exchange_.SendLongCommand("AT+COPS=?"));
+  EXPECT_EQ(exchange_.Answer(), answer);
   peer_.Reply("\r\nERROR\r\n");
   EXPECT_FALSE(exchange_.SendLongCommand("AT^SPLM=?"));
 }
@@ -95,6 +97,9 @@ TEST_F(SerialExchangeTest, LastAnswerTokenTakesTheWordBeforeOkAndShortensTheAnsw
   peer_.Reply("\r\n262011234567890\r\n\r\nOK\r\n");
   ASSERT_TRUE(exchange_.SendCommand("AT+CIMI"));
   EXPECT_EQ(exchange_.LastAnswerToken(), "262011234567890");
+  peer_.Reply("\r\nNOTEBOOK\r\n\r\nOK\r\n");  // the word ends in "OK", the line is data
+  ASSERT_TRUE(exchange_.SendCommand("AT+CGMM"));
+  EXPECT_EQ(exchange_.LastAnswerToken(), "NOTEBOOK");
   // Garbage and unsolicited lines do not confuse the final result.
   peer_.Reply("\x01\xff\x80\x1b\r\n\r\nRING\r\n\r\n+CBC: 0,50\r\n\r\nOK\r\n");
   ASSERT_TRUE(exchange_.SendCommand("AT+CBC"));
@@ -143,11 +148,22 @@ TEST(UnsolicitedQueue, KeepsTheNewestWithinItsCapacity) {
   EXPECT_EQ(codes.back().line, "19");
 }
 
-TEST_F(SerialExchangeTest, LeftoverInputBelongsToNoCommand) {
-  peer_.SendNow("\r\n+CREG: 1\r\n");
+TEST_F(SerialExchangeTest, LeftoverInputBelongsToNoCommandButItsCodesAreKept) {
+  peer_.SendNow("\r\n+CREG: 1\r\nrest of an answer\r\nOK\r\nRING\r\n+CMTI: \"SM\"," +
+                std::string(2000, '1') + "\r\n");
+  peer_.Reply("\r\nOK\r\n");
+  EXPECT_TRUE(exchange_.SendCommand("AT+CREG?"));
+  EXPECT_EQ(exchange_.Answer(), "\r\nOK\r\n");
+  // A code that starts in the same read as the final result.
+  peer_.OnNextLine({PeerStep{0ms, "\r\nOK\r\nRI"}, PeerStep{50ms, "NG\r\n"}});
+  EXPECT_TRUE(exchange_.SendCommand("AT"));
+  ASSERT_TRUE(peer_.WaitForReactions());
   peer_.Reply("\r\nOK\r\n");
   EXPECT_TRUE(exchange_.SendCommand("AT"));
-  EXPECT_EQ(exchange_.Answer(), "\r\nOK\r\n");
+  std::vector<std::string> kept;
+  for (const link::UnsolicitedCode& code : exchange_.TakeUnsolicited()) kept.push_back(code.line);
+  // An overlong line is dropped.
+  EXPECT_EQ(kept, (std::vector<std::string>{"+CREG: 1", "RING", "RING"}));
 }
 
 TEST_F(SerialExchangeTest, FloodLargerThanTheBufferFailsCleanly) {
@@ -220,12 +236,16 @@ TEST_F(SerialExchangeTest, LineByLineAnswerPassesTheBufferAndEndsOnlyOnAResultLi
   EXPECT_EQ(lines.front(), "^SPLM: \"26201\",\"TOKYO OK\"");
   EXPECT_EQ(exchange_.Answer(), "OK");
 
-  peer_.Reply("\r\n^SPLM: \"26201\",\"Nordnetz\"\r\n+CME ERROR: 30\r\n");
+  EXPECT_TRUE(exchange_.TakeUnsolicited().empty());
+
+  // A code the phone sends on its own is queued, not handed over as a line of the answer.
+  peer_.Reply("\r\n^SPLM: \"26201\",\"Nordnetz\"\r\nRING\r\n+CMTI: \"SM\",2\r\n+CME ERROR: 30\r\n");
   lines.clear();
   EXPECT_FALSE(exchange_.SendLongCommand(
       "AT^SPLM", [&lines](std::string_view line) { lines.emplace_back(line); }));
-  EXPECT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines, std::vector<std::string>{"^SPLM: \"26201\",\"Nordnetz\""});
   EXPECT_EQ(exchange_.LastFailure(), link::ExchangeFailure::ErrorResult);
+  EXPECT_EQ(exchange_.TakeUnsolicited().size(), 2u);
 }
 
 }  // namespace

@@ -87,11 +87,44 @@ TEST_F(IrdaLinkTest, ConnectsToTheFirstDeviceNamingTheMakerAndExchangesOverTheSo
   EXPECT_EQ(lastLine, "AT+CGMI");
   EXPECT_EQ(exchange.LastAnswerToken(), "SIE@MENS");
 
+  // The whole answer is tested line by line: a data line ending in "OK" ends nothing.
+  phone = std::thread([&] {
+    char c = 0;
+    while (::recv(irda_.peerSocket, &c, 1, 0) == 1 && c != '\r') {
+    }
+    ::send(irda_.peerSocket, "\r\nNOTEBOOK\r\n", 12, 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    ::send(irda_.peerSocket, "\r\nOK\r\n", 6, 0);
+  });
+  EXPECT_TRUE(exchange.SendCommand("AT+CGMM"));
+  phone.join();
+  EXPECT_EQ(exchange.LastAnswerToken(), "NOTEBOOK");
+
   // How answers are read is the exchange's (see exchange_test.cpp), whatever the link.
   phone = answerNext("");
   EXPECT_FALSE(exchange.SendCommand("AT"));  // silence
   phone.join();
   EXPECT_EQ(exchange.LastFailure(), link::ExchangeFailure::NoAnswer);
+}
+
+// A line that keeps talking holds the command back only briefly: what waits beyond the
+// bound is left to the answer (here: noise that fills the answer buffer).
+TEST_F(IrdaLinkTest, StaleInputIsDiscardedOnlyUpToItsBoundThenTheCommandGoesOut) {
+  irda_.deviceNames = {"SIEMENS S45"};
+  ASSERT_TRUE(link_.FindIrdaPhone());
+  ASSERT_TRUE(link_.ConnectIrdaPhone());
+  const std::string noise(4096, 'Z');
+  std::size_t waiting = 0;
+  while (::send(irda_.peerSocket, noise.data(), noise.size(), MSG_DONTWAIT) > 0) {
+    waiting += noise.size();
+  }
+  ASSERT_GT(waiting, link::kStaleInputLimit + link::kAnswerBufferSize);
+  link::Exchange exchange(link_, ShortTiming());
+  EXPECT_FALSE(exchange.SendCommand("AT"));
+  EXPECT_EQ(exchange.LastFailure(), link::ExchangeFailure::TooLong);
+  std::string line(8, '\0');
+  const ssize_t n = ::recv(irda_.peerSocket, line.data(), line.size(), MSG_DONTWAIT);
+  EXPECT_EQ(line.substr(0, static_cast<std::size_t>(std::max<ssize_t>(n, 0))), "AT\r");
 }
 
 TEST(SerialLink, OpensOnlyTerminalsAndAClosedLinkSendsNothing) {

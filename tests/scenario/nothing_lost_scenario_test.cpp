@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "main_window_opening.h"
 #include "scenario.h"
 #include "support/temp_dir.h"
 
@@ -62,6 +63,40 @@ TEST(NothingLostScenario, ExternalBookKeepsSectionsOfBooksNotReadCompletely) {
     const std::string after = ReadFile(ExternalBook(scenario));
     EXPECT_NE(after.find("[SIM]\r\n1,OldSim1,0301\r\n[INT]\r\n"), std::string::npos) << after;
   }
+}
+
+// Final results are whole lines: a model and a SIM name that hold their words are data.
+TEST(NothingLostScenario, AModelAndANameHoldingResultWordsAreData) {
+  {
+    Scenario scenario(R"({"identity": {"model": "NOTEBOOK"}})");
+    std::string script = kMainWindowOpeningScript;
+    script.replace(script.find("1001 S45"), 8, "1001 NOTEBOOK");
+    const ScriptRun run = scenario.Run(script);
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    std::vector<std::string> commands{"ATZ", "ATE0"};
+    commands.insert(commands.end(), kMainWindowOpeningCommands.begin(),
+                    kMainWindowOpeningCommands.end());
+    EXPECT_EQ(scenario.Received(), commands);
+  }
+  Scenario scenario(R"({"phonebooks": {"SM": [{"position": 1, "number": "0301", "name": "Anna"},
+      {"position": 2, "number": "0302", "name": "ERROR: call me"},
+      {"position": 3, "number": "0303", "name": "Bob"}]}})",
+                    "ReadB=1\n");
+  const ScriptRun run = scenario.Run(R"(
+click 1025
+select 1106 0
+expect rowcount 1026 3
+expect cell 1026 0 1 Anna
+expect cell 1026 1 1 Bob
+expect cell 1026 2 1 ERROR: call me
+expect cell 1026 2 2 0302
+close
+click 40001
+)");
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+  EXPECT_EQ(scenario.ReceivedFrom("AT^SPBS=SM"),
+            (std::vector<std::string>{"AT^SPBS=SM", "AT+CPBR=?", "AT+CPBR=1", "AT+CPBR=2",
+                                      "AT+CPBR=3", "AT+CPBR=4", "AT+CPBR=5", "AT+CPBR=6"}));
 }
 
 // Every name in `folder`, sorted.
