@@ -208,6 +208,8 @@ type 1056 Otto
 type 1058 0306
 click 1
 expect message 32
+expect text 1056 Otto
+click 2
 expect rowcount 1026 14
 expect text 1160 14
 expect cell 1026 0 0 12

@@ -11,7 +11,7 @@ bool SendTone(TransferSession& session, int& toneIndex) {
   request.defaultExtension = "mid";
   request.mustExist = true;
   request.previewTemplate = kTonePreviewTemplate;
-  TonePreview preview;
+  TonePreview preview([&session] { ui::ShowError(session.ui, kStrNoMidiPlayer); });
   request.preview = &preview;
   const auto choice = session.ui.ChooseFile(request);
   preview.Stop();

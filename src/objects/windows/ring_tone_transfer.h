@@ -12,6 +12,7 @@ namespace telvane::objects {
 inline constexpr int kTonePreviewTemplate = TonePreview::kTemplate;
 inline constexpr int kToneNumbers = TonePreview::kNumbers;  // ring tone numbers beside the preview
 inline constexpr int kStrToneSendError = 35;                // "Error sending MIDI file"
+inline constexpr int kStrNoMidiPlayer = 722;  // no MIDI player installed: what to install
 
 // The open dialog (MID, with the tone preview); the chosen number sets `toneIndex`, kept
 // for the run. True when a file was chosen (and the send attempted), false on Cancel.
