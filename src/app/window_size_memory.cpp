@@ -1,5 +1,7 @@
 #include "app/window_size_memory.h"
 
+#include <algorithm>
+
 #include "config/window_size_keys.h"
 
 namespace telvane::app {
@@ -17,6 +19,8 @@ std::optional<ui::WindowSize> SettingsWindowSizes::Recall(int templateId) const 
 void SettingsWindowSizes::Remember(int templateId, ui::WindowSize size) {
   const auto key = config::WindowSizeKey(templateId);
   if (!key || size.width < 1 || size.height < 1) return;
+  size = {std::min(size.width, config::kWindowSizeLimit),
+          std::min(size.height, config::kWindowSizeLimit)};
   if (Recall(templateId) == size) return;  // nothing changed: the file stays untouched
   profile_.Write(*key, config::FormatWindowSize({size.width, size.height}));
 }
