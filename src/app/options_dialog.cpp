@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "config/settings.h"
+#include "link/serial_devices.h"
 
 namespace telvane::app {
 namespace {
@@ -29,6 +30,10 @@ constexpr BoxKey kBoxes[] = {
 void OptionsDialog::OnInit(ui::Dialog& dialog) {
   const config::Settings& settings = context_.settings;
   devices_ = settings.device;
+  // The serial devices present, for the chosen port's device box to offer.
+  for (const std::string& device : link::ListSerialDevices(link::SerialDeviceFolder())) {
+    dialog.AddItem(kDeviceEdit, device);
+  }
   const int port = (settings.port >= 0 && settings.port < config::kPortCount) ? settings.port : 0;
   dialog.SetChecked(kPortButtons[static_cast<std::size_t>(port)], true);
   ShowDevice(dialog, port);

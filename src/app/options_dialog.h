@@ -20,7 +20,8 @@ class OptionsDialog : public ui::DialogHandler {
   static constexpr int kKeepZeroes = 1223, kCharsetConversion = 1215, kPrematureStop = 1082;
   static constexpr int kSwapDate = 1101, kStatusReports = 1204, kIntPrefix = 1238;
   static constexpr int kNoModem = 1239, kW2kCable = 1240;
-  // Additions of this system: the device path of the chosen port, and its editor.
+  // Additions of this system: the device path of the chosen port, and its box, which
+  // offers the serial devices present and takes any path typed.
   static constexpr int kDevicePath = 1300, kDeviceEdit = 1301;
 
   OptionsDialog(config::AppContext& context, ui::Ui& ui) : context_(context), ui_(ui) {}

@@ -6,8 +6,10 @@
 #include "app/main_window.h"
 #include "app/options_dialog.h"
 #include "app/startup.h"
+#include "app/window_size_memory.h"
 #include "config/app_context.h"
 #include "ui/ui.h"
+#include "ui/window_sizes.h"
 
 namespace telvane::app {
 namespace {
@@ -27,8 +29,11 @@ class DialogStartupUi : public StartupUi {
   }
 
   void RunMainWindow(config::AppContext& context) override {
+    SettingsWindowSizes sizes(context.profile);
+    ui_.SetWindowSizeStore(&sizes);
     MainWindow window(context, ui_);
     ui_.RunModal(MainWindow::kTemplate, window, nullptr);
+    ui_.SetWindowSizeStore(nullptr);
   }
 
   void Diagnostic(const std::string& text) override { std::cerr << "telvane: " << text << "\n"; }

@@ -30,6 +30,16 @@ LinkOutcome ResetPhone(config::AppContext& context, StartupUi& ui, bool sendRese
   return LinkOutcome::Ready;
 }
 
+// The message for a serial device that would not open: what to do about it where the
+// user can do something, else the plain "Can't open COM port".
+int OpenFailureMessage(link::SerialFailure failure) {
+  switch (failure) {
+    case link::SerialFailure::kNotPermitted: return kStrPortNotPermitted;
+    case link::SerialFailure::kMissing: return kStrPortMissing;
+    default: return kStrCantOpenComPort;
+  }
+}
+
 LinkOutcome OpenLink(config::AppContext& context, StartupUi& ui, const StartupOptions& options) {
   config::Settings& settings = context.settings;
   if (context.link.IrdaOffered() && settings.w2kCable == 0) {
@@ -45,7 +55,7 @@ LinkOutcome OpenLink(config::AppContext& context, StartupUi& ui, const StartupOp
   std::string problem;
   if (!OpenPhonePort(context, settings.port, options.portSettle, problem)) {
     ui.Diagnostic(config::PortName(settings.port) + " " + problem);
-    ui.ShowError(kStrCantOpenComPort);
+    ui.ShowError(OpenFailureMessage(context.link.LastFailure()));
     return LinkOutcome::Ready;  // the main window opens; its exchanges fail
   }
   std::this_thread::sleep_for(options.waitAfterOpen);

@@ -16,6 +16,7 @@ bool PhoneLink::OpenSerialPort(const std::string& devicePath,
   SerialOpenResult opened = OpenAndConfigureSerial(devicePath);
   serial_ = std::move(opened.fd);
   lastProblem_ = std::move(opened.problem);
+  lastFailure_ = opened.failure;
   if (!opened.configured) {
     serial_.Reset();
     return false;

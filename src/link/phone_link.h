@@ -9,6 +9,7 @@
 
 #include "base/unique_fd.h"
 #include "link/irda_provider.h"
+#include "link/serial_port.h"
 
 namespace telvane::link {
 
@@ -45,6 +46,8 @@ class PhoneLink {
   bool HasSerialHandle() const { return serial_.Valid(); }
   bool IrdaOffered() const { return irda_.Offered(); }
   const std::string& LastProblem() const { return lastProblem_; }
+  // What kind of failure the last OpenSerialPort met (kNone after success).
+  SerialFailure LastFailure() const { return lastFailure_; }
 
  private:
   void FailIrda(int stringId);
@@ -56,6 +59,7 @@ class PhoneLink {
   base::UniqueFd socket_;
   std::optional<std::uint32_t> phoneDeviceId_;
   std::string lastProblem_;
+  SerialFailure lastFailure_ = SerialFailure::kNone;
 };
 
 }  // namespace telvane::link

@@ -8,19 +8,32 @@
 #include <cstring>
 
 namespace telvane::link {
+SerialFailure SerialFailureOf(int error) {
+  switch (error) {
+    case ENOENT:
+    case ENXIO:
+    case ENODEV: return SerialFailure::kMissing;
+    case EACCES:
+    case EPERM: return SerialFailure::kNotPermitted;
+    default: return SerialFailure::kOther;
+  }
+}
 
 SerialOpenResult OpenAndConfigureSerial(const std::string& devicePath) {
   SerialOpenResult result;
   result.fd =
       base::UniqueFd(::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
   if (!result.fd.Valid()) {
-    result.problem = devicePath + ": " + std::strerror(errno);
+    const int error = errno;
+    result.problem = devicePath + ": " + std::strerror(error);
+    result.failure = SerialFailureOf(error);
     return result;
   }
   const int fd = result.fd.Get();
   termios tio{};
   if (::tcgetattr(fd, &tio) != 0) {
     result.problem = devicePath + ": not a terminal (" + std::strerror(errno) + ")";
+    result.failure = SerialFailure::kOther;
     result.fd.Reset();
     return result;
   }
@@ -36,6 +49,7 @@ SerialOpenResult OpenAndConfigureSerial(const std::string& devicePath) {
   if (::cfsetispeed(&tio, B57600) != 0 || ::cfsetospeed(&tio, B57600) != 0 ||
       ::tcsetattr(fd, TCSANOW, &tio) != 0) {
     result.problem = devicePath + ": line settings refused (" + std::strerror(errno) + ")";
+    result.failure = SerialFailure::kOther;
     result.fd.Reset();
     return result;
   }

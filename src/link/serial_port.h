@@ -9,10 +9,22 @@
 
 namespace telvane::link {
 
+// Why a device could not be opened, where the user can do something about it.
+enum class SerialFailure {
+  kNone,
+  kMissing,       // no such device (ENOENT, ENXIO, ENODEV)
+  kNotPermitted,  // the device exists, the user may not open it (EACCES, EPERM)
+  kOther,         // not a terminal, line settings refused, anything else
+};
+
+// The kind of failure of an open() that set `errorNumber`.
+SerialFailure SerialFailureOf(int errorNumber);
+
 struct SerialOpenResult {
   base::UniqueFd fd;  // valid only for a device configured as the phone's line
   bool configured = false;
   std::string problem;  // why opening or configuring failed, for logs and diagnostics
+  SerialFailure failure = SerialFailure::kNone;
 };
 
 // Opens `devicePath` for reading and writing (non-blocking, not as the controlling

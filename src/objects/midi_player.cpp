@@ -65,10 +65,10 @@ std::vector<std::string> MidiPlayerCommand(const std::string& file) {
 
 MidiPlayer::~MidiPlayer() { Stop(); }
 
-bool MidiPlayer::Play(const std::string& file) {
+PlayStart MidiPlayer::Play(const std::string& file) {
   Stop();
   std::vector<std::string> command = MidiPlayerCommand(file);
-  if (command.empty()) return false;
+  if (command.empty()) return PlayStart::kNoPlayer;
   std::vector<char*> argv;
   for (std::string& word : command) argv.push_back(word.data());
   argv.push_back(nullptr);
@@ -87,9 +87,9 @@ bool MidiPlayer::Play(const std::string& file) {
   const int result = posix_spawn(&child, argv[0], &actions, &attributes, argv.data(), environ);
   posix_spawnattr_destroy(&attributes);
   posix_spawn_file_actions_destroy(&actions);
-  if (result != 0) return false;
+  if (result != 0) return PlayStart::kNotStarted;
   child_ = child;
-  return true;
+  return PlayStart::kPlaying;
 }
 
 void MidiPlayer::Stop() {

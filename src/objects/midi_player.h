@@ -1,5 +1,5 @@
 // Plays a MIDI file through an external player found on PATH (timidity, fluidsynth with
-// a sound font, or aplaymidi to the ports in ALSA_OUTPUT_PORTS). Silent when there is
+// a sound font, or aplaymidi to the ports in ALSA_OUTPUT_PORTS); Play says when there is
 // none. One file at a time; the player process ends with Stop() or with the object.
 #pragma once
 
@@ -10,6 +10,12 @@
 
 namespace telvane::objects {
 
+enum class PlayStart {
+  kPlaying,
+  kNoPlayer,   // no player on PATH (nor a sound font for fluidsynth)
+  kNotStarted  // the player would not start
+};
+
 class MidiPlayer {
  public:
   MidiPlayer() = default;
@@ -17,8 +23,8 @@ class MidiPlayer {
   MidiPlayer(const MidiPlayer&) = delete;
   MidiPlayer& operator=(const MidiPlayer&) = delete;
 
-  // Stops what plays, then starts `file`. False when no player is found or it cannot start.
-  bool Play(const std::string& file);
+  // Stops what plays, then starts `file`.
+  PlayStart Play(const std::string& file);
   void Stop();
   // True while the player runs; a player that ended by itself is collected here.
   bool Playing();

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QScreen>
+#include <algorithm>
 #include <cstdio>
 
 #include "qt/bitmaps.h"
@@ -39,17 +40,36 @@ int QtUi::RunModal(int templateId, ui::DialogHandler& handler, ui::Dialog* opene
   if (dialog == nullptr) return kNoTemplate;
   // The dialog is application modal: the opener takes no input while it runs, and is
   // not drawn disabled for it.
-  const auto remembered = listWindowSizes_.find(templateId);
-  if (remembered != listWindowSizes_.end()) {
-    dialog->ResizeWindow(QSize(remembered->second.first, remembered->second.second));
+  if (dialog->Resizable()) {
+    if (const auto size = RememberedSize(templateId)) {
+      // Never larger than the screen's free area; ResizeWindow keeps the template's size
+      // as the least.
+      const ui::Rect area = WorkArea();
+      dialog->ResizeWindow(
+          QSize(std::min(size->width, area.width), std::min(size->height, area.height)));
+    }
   }
   const int result = dialog->Exec();
-  if (dialog->Resizable()) {
-    listWindowSizes_[templateId] = {dialog->Window().width(), dialog->Window().height()};
-  }
+  if (dialog->Resizable()) RememberSize(templateId, *dialog);
   dialog.reset();
   if (auto* window = dynamic_cast<QtDialog*>(opener)) window->Activate();
   return result;
+}
+
+std::optional<ui::WindowSize> QtUi::RememberedSize(int templateId) const {
+  if (sizeStore_ != nullptr) return sizeStore_->Recall(templateId);
+  const auto remembered = listWindowSizes_.find(templateId);
+  if (remembered == listWindowSizes_.end()) return std::nullopt;
+  return remembered->second;
+}
+
+void QtUi::RememberSize(int templateId, const QtDialog& dialog) {
+  const ui::WindowSize size{dialog.Window().width(), dialog.Window().height()};
+  if (sizeStore_ != nullptr) {
+    sizeStore_->Remember(templateId, size);
+  } else {
+    listWindowSizes_[templateId] = size;
+  }
 }
 
 std::unique_ptr<ui::Dialog> QtUi::OpenModeless(int templateId, ui::DialogHandler& handler) {

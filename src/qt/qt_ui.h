@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "ui/ui.h"
+#include "ui/window_sizes.h"
 
 class QTranslator;
 
@@ -35,18 +36,23 @@ class QtUi final : public ui::Ui {
   void OpenWithShell(const std::string& target) override;
   bool OpenHelp(const std::string& helpFile) override;
   ui::Rect WorkArea() const override;
+  void SetWindowSizeStore(ui::WindowSizeStore* store) override { sizeStore_ = store; }
 
   // -1, as the window system answers, when the template is missing.
   static constexpr int kNoTemplate = -1;
 
  private:
   std::unique_ptr<QtDialog> MakeDialog(int templateId, ui::DialogHandler& handler) const;
+  std::optional<ui::WindowSize> RememberedSize(int templateId) const;
+  void RememberSize(int templateId, const QtDialog& dialog);
 
   const ui::Resources& resources_;
   int languageId_;
   std::unique_ptr<QTranslator> qtTranslations_;
-  // The list windows' sizes as the user left them, by template, for their next opening.
-  std::map<int, std::pair<int, int>> listWindowSizes_;
+  // The list windows' sizes as the user left them, by template, for their next opening:
+  // in the store when there is one, else for this run only.
+  ui::WindowSizeStore* sizeStore_ = nullptr;
+  std::map<int, ui::WindowSize> listWindowSizes_;
 };
 
 }  // namespace telvane::qt

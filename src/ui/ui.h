@@ -15,6 +15,7 @@
 namespace telvane::ui {
 
 class Resources;
+class WindowSizeStore;
 
 enum class Caption { Telvane, TelvaneError };  // "Telvane", "Telvane Error"
 enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
@@ -135,6 +136,9 @@ class Ui {
   virtual bool OpenHelp(const std::string& helpFile) = 0;
   // The desktop area windows are centred in, in pixels.
   virtual Rect WorkArea() const = 0;
+  // Where resizable windows keep their size (null: only for the run, or not at all).
+  // Backends with windows of fixed size ignore it.
+  virtual void SetWindowSizeStore(WindowSizeStore* /*store*/) {}
 };
 
 // Message boxes by string id in the current language.

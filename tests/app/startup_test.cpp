@@ -132,8 +132,10 @@ TEST_F(StartupTest, OptionsAreShownUntilConfirmedWhenAskedForOrWithoutAUsablePor
   EXPECT_TRUE(Received().empty());
 }
 
-TEST_F(StartupTest, MissingOrUnusableDeviceShowsCantOpenAndStartUpGoesOn) {
-  for (const char* device : {"/nonexistent/ttyUSB7", "/dev/null"}) {
+TEST_F(StartupTest, MissingOrUnusableDeviceShowsWhyAndStartUpGoesOn) {
+  const std::pair<const char*, int> cases[] = {{"/nonexistent/ttyUSB7", app::kStrPortMissing},
+                                               {"/dev/null", app::kStrCantOpenComPort}};
+  for (const auto& [device, message] : cases) {
     WriteFile(folder_ / "Telvane.ini", std::string("[Telvane]\nPort=0\nDevice0=") + device + "\n");
     bool exchangeFailed = false;
     ui_.insideMainWindow = [&](config::AppContext& context) {
@@ -141,7 +143,7 @@ TEST_F(StartupTest, MissingOrUnusableDeviceShowsCantOpenAndStartUpGoesOn) {
     };
     ui_.errors.clear();
     Start();
-    EXPECT_EQ(ui_.errors, std::vector<int>{app::kStrCantOpenComPort}) << device;
+    EXPECT_EQ(ui_.errors, std::vector<int>{message}) << device;
     EXPECT_TRUE(exchangeFailed);
   }
   EXPECT_EQ(ui_.mainWindowRuns, 2);

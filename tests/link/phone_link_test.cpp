@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 
+#include <cerrno>
 #include <cstring>
 #include <string>
 #include <thread>
@@ -149,8 +150,13 @@ TEST(SerialLink, OpensOnlyTerminalsAndAClosedLinkSendsNothing) {
   }
   EXPECT_EQ(ReadFile(dir / "notes.txt"), "my notes\n");
 
+  EXPECT_EQ(link.LastFailure(), link::SerialFailure::kOther);
   EXPECT_FALSE(link.OpenSerialPort("/nonexistent/ttyS9", 0ms));
   EXPECT_FALSE(link.HasSerialHandle());
+  EXPECT_EQ(link.LastFailure(), link::SerialFailure::kMissing);
+  // A device the user may not open (root opens anything, so by the error number).
+  EXPECT_EQ(link::SerialFailureOf(EACCES), link::SerialFailure::kNotPermitted);
+  EXPECT_EQ(link::SerialFailureOf(EPERM), link::SerialFailure::kNotPermitted);
   link::Exchange exchange(link, ShortTiming());  // nothing open: fails without sending
   EXPECT_FALSE(exchange.SendCommand("ATZ"));
   EXPECT_EQ(exchange.LastFailure(), link::ExchangeFailure::NotOpen);

@@ -38,11 +38,17 @@ class MidiPlayerTest : public ::testing::Test {
   telvane::testing::ScopedEnv ports{"ALSA_OUTPUT_PORTS", std::nullopt};
 };
 
-TEST_F(MidiPlayerTest, SilentWithoutAPlayerAndAplaymidiOnlyWithOutputPorts) {
+TEST_F(MidiPlayerTest, NoPlayerIsSaidOnceAndAplaymidiNeedsOutputPorts) {
   MidiPlayer player;
   EXPECT_TRUE(MidiPlayerCommand("tone.mid").empty());
-  EXPECT_FALSE(player.Play("tone.mid"));
+  EXPECT_EQ(player.Play("tone.mid"), PlayStart::kNoPlayer);
   EXPECT_FALSE(player.Playing());
+  // The tone dialog says so at the first Play only.
+  int told = 0;
+  TonePreview preview([&told] { ++told; });
+  preview.Play("tone.mid");
+  preview.Play("other.mid");
+  EXPECT_EQ(told, 1);
 
   InstallPlayer("aplaymidi", "exit 0");
   EXPECT_TRUE(MidiPlayerCommand("a.mid").empty());
@@ -62,7 +68,7 @@ TEST_F(MidiPlayerTest, PlaysUntilStoppedAndCollectsAPlayerThatEnded) {
 
   InstallPlayer("timidity", "exit 0");
   MidiPlayer player;
-  ASSERT_TRUE(player.Play("short.mid"));
+  ASSERT_EQ(player.Play("short.mid"), PlayStart::kPlaying);
   for (int i = 0; i < 1000 && player.Playing(); ++i) {
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }

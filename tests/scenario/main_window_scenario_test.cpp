@@ -164,13 +164,15 @@ click 40001
   EXPECT_EQ(again.status, 0) << again.out << again.err;
 }
 
-TEST(StartupScenario, MissingDeviceShowsCantOpenAndTheWindowStillOpens) {
+TEST(StartupScenario, MissingDeviceIsSaidAndTheWindowStillOpens) {
   Scenario scenario("", "Device0=/nonexistent/ttyUSB9\n");
   WriteFile(scenario.SettingsFile(), "[Telvane]\nPort=0\nDevice0=/nonexistent/ttyUSB9\n");
   const ScriptRun run =
-      scenario.Run("expect message 16\nexpect window 101\nexpect text 1066 \nclick 40001\n");
+      scenario.Run("expect message 721\nexpect window 101\nexpect text 1066 \nclick 40001\n");
   EXPECT_EQ(run.status, 0) << run.out << run.err;
-  EXPECT_NE(run.out.find("message 16 Telvane Error: Can't open COM port"), std::string::npos);
+  EXPECT_NE(run.out.find("message 721 Telvane Error: Can't open COM port: the serial device does "
+                         "not exist."),
+            std::string::npos);
   EXPECT_TRUE(scenario.Received().empty());
 }
 

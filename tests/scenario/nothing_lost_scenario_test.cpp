@@ -41,7 +41,8 @@ TEST(NothingLostScenario, ExternalBookKeepsSectionsOfBooksNotReadCompletely) {
     EXPECT_EQ(ReadFile(ExternalBook(scenario)), kOldBook);
     // One failed opening, one "Read error".
     EXPECT_EQ(run.out,
-              "message 16 Telvane Error: Can't open COM port\n"
+              "message 721 Telvane Error: Can't open COM port: the serial device does not "
+              "exist. Connect the phone's cable, or choose another device under Options.\n"
               "message 98 Telvane Error: Read error COM-port\n");
   }
   {  // The address book read is cut off at object 3, the SIM is read to its end: only the

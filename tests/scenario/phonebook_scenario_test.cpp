@@ -208,6 +208,8 @@ type 1056 Otto
 type 1058 0306
 click 1
 expect message 32
+expect text 1056 Otto
+click 2
 expect rowcount 1026 14
 expect text 1160 14
 expect cell 1026 0 0 12
@@ -250,6 +252,8 @@ type 1058 0309
 click 1
 expect window 137
 click 2
+expect window 110
+click 2
 expect window 105
 rclick 1026
 click 40006
@@ -258,6 +262,8 @@ click 1
 expect window 137
 click 1
 expect message 47
+expect text 1058 0309
+click 2
 rclick 1026
 click 40006
 type 1058 0309
@@ -266,6 +272,7 @@ expect window 137
 type 1110 9999
 click 1
 expect message 48
+click 2
 expect cell 1026 0 2 0301
 rclick 1026
 click 40006

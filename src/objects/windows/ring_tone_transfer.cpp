@@ -12,7 +12,7 @@ bool SendTone(TransferSession& session, int& toneIndex) {
   request.mustExist = true;
   request.previewTemplate = kTonePreviewTemplate;
   request.previewNumberTip = kStrToneNumberTip;
-  TonePreview preview;
+  TonePreview preview([&session] { ui::ShowError(session.ui, kStrNoMidiPlayer); });
   request.preview = &preview;
   const auto choice = session.ui.ChooseFile(request);
   preview.Stop();

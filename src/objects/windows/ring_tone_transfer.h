@@ -14,6 +14,7 @@ inline constexpr int kToneNumbers = TonePreview::kNumbers;  // ring tone numbers
 inline constexpr int kStrToneSendError = 35;                // "Error sending MIDI file"
 // The tooltip of the ring tone number beside the preview (res/<lang>/file_dialog.rc).
 inline constexpr int kStrToneNumberTip = 1701;
+inline constexpr int kStrNoMidiPlayer = 722;  // no MIDI player installed: what to install
 
 // The open dialog (MID, with the tone preview); the chosen number sets `toneIndex`, kept
 // for the run. True when a file was chosen (and the send attempted), false on Cancel.

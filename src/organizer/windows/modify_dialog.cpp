@@ -34,8 +34,7 @@ void ModifyDialog::OnInit(ui::Dialog& dialog) {
 
 void ModifyDialog::OnCommand(ui::Dialog& dialog, int commandId) {
   if (commandId == ui::kIdOk) {
-    chosen_ = ReadEntryForm(dialog, kForm);
-    dialog.End(ui::kIdOk);
+    if (write_(ReadEntryForm(dialog, kForm))) dialog.End(ui::kIdOk);
   } else if (commandId == ui::kIdCancel) {
     dialog.End(ui::kIdCancel);
   }

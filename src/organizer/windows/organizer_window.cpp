@@ -215,9 +215,9 @@ void OrganizerWindow::DeleteAll() {
 void OrganizerWindow::Modify(int row) {
   if (row < 0 || row >= dialog_->RowCount(kList)) return;
   const OrganizerEntry entry = RowAt(row);
-  ModifyDialog modify(ui_, entry, dialog_->GetDate(kCalendar), dialog_->GetTime(kTimePicker));
+  ModifyDialog modify(ui_, entry, dialog_->GetDate(kCalendar), dialog_->GetTime(kTimePicker),
+                      [&](const EntryValues& values) { return WriteIntoSlot(values, entry.slot); });
   ui_.RunModal(kModifyTemplate, modify, dialog_);
-  if (modify.Chosen()) WriteIntoSlot(*modify.Chosen(), entry.slot);
 }
 
 void OrganizerWindow::ModifySelected() {

@@ -66,7 +66,8 @@ void AddressDialog::OnCommand(ui::Dialog& dialog, int commandId) {
       SaveAddressEntry(context.exchange, feedback, window_.Store(), input, AddressSource::kDialog,
                        position_, slot_, LocalTimeNow());
   window_.ShowWriteOutcome(outcome, position_ == 0);
-  dialog.End(ui::kIdOk);
+  // A refused write keeps the dialog open with what was typed, for another try or Cancel.
+  if (outcome.done) dialog.End(ui::kIdOk);
 }
 
 }  // namespace telvane::phonebook

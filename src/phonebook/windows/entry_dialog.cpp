@@ -57,9 +57,9 @@ void EntryDialog::OnCommand(ui::Dialog& dialog, int commandId) {
   const EntryInput input{dialog.Text(kEntryName), dialog.Text(kEntryNumber)};
   WriteContext write = window_.MakeWriteContext();
   const Outcome outcome = WriteEntry(write, input, position_, slot_);
-  // The dialog closes after the write, whatever it reported.
   window_.ShowWriteOutcome(outcome, position_ == 0);
-  dialog.End(ui::kIdOk);
+  // A refused write keeps the dialog open with what was typed, for another try or Cancel.
+  if (outcome.done) dialog.End(ui::kIdOk);
 }
 
 }  // namespace telvane::phonebook
