@@ -38,11 +38,11 @@ class DialogStartupUi : public StartupUi {
 
 }  // namespace
 
-int RunProgram(ui::Ui& ui, const std::vector<std::string>& arguments) {
+int RunProgram(ui::Ui& ui, const std::vector<std::string>& arguments, link::LinkWaiter waiter) {
   DialogStartupUi startupUi(ui);
   StartupOptions options;
   options.arguments = arguments;
-  options.pump = [&ui] { ui.PumpMessages(); };
+  options.waiter = std::move(waiter);
   return RunStartup(startupUi, std::move(options));
 }
 

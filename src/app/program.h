@@ -5,13 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "link/link_waiter.h"
+
 namespace telvane::ui {
 class Ui;
 }
 
 namespace telvane::app {
 
-// `arguments` is the command line without the program name. Returns 0.
-int RunProgram(ui::Ui& ui, const std::vector<std::string>& arguments);
+// `arguments` is the command line without the program name; `waiter` is how exchanges wait
+// for the phone (a GUI's keeps its event loop running; default: poll()). Returns 0.
+int RunProgram(ui::Ui& ui, const std::vector<std::string>& arguments, link::LinkWaiter waiter = {});
 
 }  // namespace telvane::app
