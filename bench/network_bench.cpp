@@ -1,5 +1,5 @@
 // The network windows' exchanges against the simulated phone at 57600 baud and 20 ms
-// latency, pumping the Qt event loop as the windows do: the longest event-loop stall while
+// latency, waiting in the Qt event loop as the program does: the longest event-loop stall while
 // the net monitor refreshes every 2 s for a minute (argument: other seconds) and while the
 // net information window reads its three lists; and reading the default AT^SPLM list as a
 // ratio to its wire time. Targets: stall below 50 ms, ratio 1.1 or less.
@@ -17,6 +17,7 @@
 #include "link/phone_link.h"
 #include "network/net_status.h"
 #include "network/operator_lists.h"
+#include "qt/qt_link_waiter.h"
 #include "qt/qt_ui.h"
 #include "sim/pty_phone.h"
 #include "ui/resources.h"
@@ -69,7 +70,7 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "cannot open the simulated phone at %s\n", phone->DevicePath().c_str());
     return 1;
   }
-  telvane::link::Exchange exchange(link, {}, [&ui] { ui.PumpMessages(); });
+  telvane::link::Exchange exchange(link, {}, telvane::qt::WaitInEventLoop);
   exchange.SendCommand("ATE0");
   exchange.SendCommand("AT+CREG=2");
 

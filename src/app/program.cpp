@@ -44,7 +44,8 @@ class DialogStartupUi : public StartupUi {
 
 }  // namespace
 
-int RunProgram(ui::Ui& ui, const std::vector<std::string>& arguments, Pace pace) {
+int RunProgram(ui::Ui& ui, const std::vector<std::string>& arguments, link::LinkWaiter waiter,
+               Pace pace) {
   DialogStartupUi startupUi(ui);
   StartupOptions options;
   options.arguments = arguments;
@@ -56,7 +57,7 @@ int RunProgram(ui::Ui& ui, const std::vector<std::string>& arguments, Pace pace)
     options.timing.stallLimit = 1000ms;
     options.timing.answerLimit = 20000ms;
   }
-  options.pump = [&ui] { ui.PumpMessages(); };
+  options.waiter = std::move(waiter);
   return RunStartup(startupUi, std::move(options));
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "link/link_waiter.h"
+
 namespace telvane::ui {
 class Ui;
 }
@@ -16,7 +18,9 @@ namespace telvane::app {
 // answer is given up after a second or two instead of twenty.
 enum class Pace { kNormal, kQuick };
 
-// `arguments` is the command line without the program name. Returns 0.
-int RunProgram(ui::Ui& ui, const std::vector<std::string>& arguments, Pace pace = Pace::kNormal);
+// `arguments` is the command line without the program name; `waiter` is how exchanges wait
+// for the phone (a GUI's keeps its event loop running; default: poll()). Returns 0.
+int RunProgram(ui::Ui& ui, const std::vector<std::string>& arguments, link::LinkWaiter waiter = {},
+               Pace pace = Pace::kNormal);
 
 }  // namespace telvane::app

@@ -79,7 +79,7 @@ int RunStartup(StartupUi& ui, StartupOptions options) {
   config::AppContext context(
       std::move(options.profile), std::move(options.irda),
       [&ui](int stringId) { ui.ShowError(stringId); }, options.timing);
-  context.exchange.SetPump(options.pump);
+  context.exchange.SetWaiter(std::move(options.waiter));
   CleanLeftovers(context.profile.Path());
 
   config::ReadSingleKeys(context.profile, context.settings);

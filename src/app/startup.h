@@ -42,7 +42,7 @@ struct StartupOptions {
   link::ExchangeTiming timing;
   std::chrono::milliseconds portSettle{100};      // after configuring the port
   std::chrono::milliseconds waitAfterOpen{2000};  // before the first command
-  std::function<void()> pump;                     // run while exchanges wait
+  link::LinkWaiter waiter;                        // every exchange's wait; default poll()
 };
 
 // Runs the program; returns 0 in every case.

@@ -43,7 +43,7 @@ int RunScriptCommand(std::span<const std::string> args, std::ostream& out, std::
   }
   return ui::headless::RunScript(
       *script, name, out, err, ui::Resources::Embedded(), config::LanguageIdFromEnvironment(),
-      [&](ui::headless::HeadlessUi& ui) { app::RunProgram(ui, programArguments, pace); });
+      [&](ui::headless::HeadlessUi& ui) { app::RunProgram(ui, programArguments, {}, pace); });
 }
 
 }  // namespace telvane::cli

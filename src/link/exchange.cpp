@@ -52,8 +52,14 @@ bool AcceptableLine(std::string_view text, bool raw) {
 
 }  // namespace
 
-Exchange::Exchange(PhoneLink& link, ExchangeTiming timing, std::function<void()> pump)
-    : link_(link), timing_(timing), pump_(std::move(pump)) {}
+Exchange::Exchange(PhoneLink& link, ExchangeTiming timing, LinkWaiter waiter)
+    : link_(link), timing_(timing) {
+  SetWaiter(std::move(waiter));
+}
+
+void Exchange::SetWaiter(LinkWaiter waiter) {
+  waiter_ = waiter ? std::move(waiter) : LinkWaiter(PollWait);
+}
 
 bool Exchange::SendCommand(std::string_view command) {
   return Run(Operation::Command, command, false) != 0;
@@ -163,9 +169,8 @@ bool Exchange::SendLine(std::string_view text, bool raw) {
     }
     if (n < 0 && errno == EINTR) continue;
     if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-      pollfd pfd{link_.Fd(), POLLOUT, 0};
-      const int waitMs = static_cast<int>(Remaining(deadline).count());
-      if (waitMs > 0 && ::poll(&pfd, 1, waitMs) > 0 && (pfd.revents & POLLOUT)) continue;
+      const milliseconds left = Remaining(deadline);
+      if (left.count() > 0 && waiter_(link_.Fd(), POLLOUT, left) == WaitOutcome::Ready) continue;
     }
     failure_ = ExchangeFailure::WriteFailed;
     return false;
@@ -174,25 +179,9 @@ bool Exchange::SendLine(std::string_view text, bool raw) {
 }
 
 bool Exchange::WaitReadable(milliseconds limit, bool& hangUp) {
-  hangUp = false;
-  const auto deadline = Clock::now() + limit;
-  for (;;) {
-    const milliseconds left = Remaining(deadline);
-    const milliseconds slice = pump_ ? std::min(left, timing_.pumpSlice) : left;
-    pollfd pfd{link_.Fd(), POLLIN, 0};
-    const int ready = ::poll(&pfd, 1, static_cast<int>(slice.count()));
-    if (ready < 0 && errno != EINTR) {
-      hangUp = true;
-      return false;
-    }
-    if (ready > 0) {
-      if (pfd.revents & POLLIN) return true;
-      hangUp = true;  // POLLHUP or POLLERR without data: the line went away
-      return false;
-    }
-    if (left.count() == 0) return false;
-    if (pump_) pump_();
-  }
+  const WaitOutcome outcome = waiter_(link_.Fd(), POLLIN, limit);
+  hangUp = outcome == WaitOutcome::HangUp;
+  return outcome == WaitOutcome::Ready;
 }
 
 Exchange::Verdict Exchange::FinalResult(Operation op, std::string_view text,

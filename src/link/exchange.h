@@ -13,6 +13,7 @@
 #include <optional>
 #include <string_view>
 
+#include "link/link_waiter.h"
 #include "link/phone_link.h"
 #include "link/unsolicited.h"
 
@@ -47,8 +48,6 @@ struct ExchangeTiming {
   std::chrono::milliseconds stallLimit{20000};
   // Upper bound on one whole answer, however steadily it trickles in.
   std::chrono::milliseconds answerLimit{180000};
-  // Longest wait between two calls of the pump hook.
-  std::chrono::milliseconds pumpSlice{10};
 };
 
 // Why the last exchange failed (results stay booleans and dial numbers; this is for
@@ -79,9 +78,10 @@ class Exchange {
  public:
   using Clock = std::chrono::steady_clock;
 
-  // `pump` runs between short waits so that windows stay painted; it must not start an
+  // Every wait for the phone goes through `waiter` (default: PollWait). A GUI's waiter
+  // keeps its event loop running meanwhile; whatever runs there must not start an
   // exchange (a nested call fails with Busy).
-  Exchange(PhoneLink& link, ExchangeTiming timing = {}, std::function<void()> pump = {});
+  Exchange(PhoneLink& link, ExchangeTiming timing = {}, LinkWaiter waiter = {});
 
   bool SendCommand(std::string_view command);
   int SendDialCommand(std::string_view command);
@@ -107,7 +107,8 @@ class Exchange {
   std::deque<UnsolicitedCode> TakeUnsolicited() { return unsolicited_.TakeAll(); }
   bool Busy() const { return busy_; }
 
-  void SetPump(std::function<void()> pump) { pump_ = std::move(pump); }
+  // An empty waiter restores PollWait.
+  void SetWaiter(LinkWaiter waiter);
   void SetTiming(const ExchangeTiming& timing) { timing_ = timing; }
   const ExchangeTiming& Timing() const { return timing_; }
 
@@ -137,13 +138,13 @@ class Exchange {
   void DiscardStaleInput();
   // Hands what a read brought behind the final result to `leftover_`.
   void KeepLeftover(const char* begin, const char* end);
-  // Waits up to `limit` for input, pumping between slices; true when readable.
+  // Waits up to `limit` for input through the waiter; true when readable.
   bool WaitReadable(std::chrono::milliseconds limit, bool& hangUp);
   void ClearAnswer();
 
   PhoneLink& link_;
   ExchangeTiming timing_;
-  std::function<void()> pump_;
+  LinkWaiter waiter_;
   std::array<char, kAnswerBufferSize> answer_{};
   std::size_t lineStart_ = 0;  // where the current answer line begins
   ExchangeFailure failure_ = ExchangeFailure::None;

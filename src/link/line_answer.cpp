@@ -71,13 +71,7 @@ int Exchange::ReceiveLines(const LineSink& onLine, std::string_view command) {
   std::size_t total = 0;
   std::array<char, 512> chunk;
   bool readableButEmpty = false;
-  auto lastPump = Clock::now();
   for (;;) {
-    // A long answer keeps the line busy for seconds: windows are painted meanwhile.
-    if (pump_ && Clock::now() - lastPump >= timing_.pumpSlice) {
-      pump_();
-      lastPump = Clock::now();
-    }
     const ssize_t n = ReadAvailable(chunk.data(), chunk.size());
     if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
       failure_ = ExchangeFailure::ReadFailed;

@@ -7,6 +7,7 @@
 
 #include "app/program.h"
 #include "config/locale_info.h"
+#include "qt/qt_link_waiter.h"
 #include "qt/qt_ui.h"
 #include "ui/resources.h"
 
@@ -56,5 +57,5 @@ int main(int argc, char* argv[]) {
 
   telvane::qt::QtUi ui(telvane::ui::Resources::Embedded(),
                        telvane::config::LanguageIdFromEnvironment());
-  return telvane::app::RunProgram(ui, arguments);
+  return telvane::app::RunProgram(ui, arguments, telvane::qt::WaitInEventLoop);
 }

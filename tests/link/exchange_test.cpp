@@ -206,22 +206,29 @@ TEST_F(SerialExchangeTest, UnsafeOrOverlongCommandsAreRefusedWithoutSending) {
   EXPECT_EQ(peer_.Lines().size(), 1u);  // only the acceptable command reached the phone
 }
 
-TEST_F(SerialExchangeTest, PumpRunsWhileWaitingAndCannotNestAnExchange) {
-  int pumped = 0;
+TEST_F(SerialExchangeTest, EveryWaitGoesThroughTheWaiterWhichCannotNestAnExchange) {
+  int waits = 0;
   bool nestedResult = true;
   link::ExchangeFailure nestedFailure = ExchangeFailure::None;
-  exchange_.SetPump([&] {
-    if (++pumped == 1) {
+  exchange_.SetWaiter([&](int fd, short events, std::chrono::milliseconds limit) {
+    if (++waits == 1) {
       nestedResult = exchange_.SendCommand("AT");
       nestedFailure = exchange_.LastFailure();
     }
+    return link::PollWait(fd, events, limit);
   });
   peer_.OnNextLine({PeerStep{100ms, "\r\nOK\r\n"}});
   EXPECT_TRUE(exchange_.SendCommand("AT+CBC"));
-  EXPECT_GT(pumped, 1);
+  EXPECT_GE(waits, 1);
   EXPECT_FALSE(nestedResult);
   EXPECT_EQ(nestedFailure, ExchangeFailure::Busy);
   EXPECT_EQ(peer_.Lines().size(), 1u);
+
+  // A waiter that reports the line gone ends the exchange as a read failure.
+  exchange_.SetWaiter(
+      [](int, short, std::chrono::milliseconds) { return link::WaitOutcome::HangUp; });
+  EXPECT_FALSE(exchange_.SendCommand("AT"));
+  EXPECT_EQ(exchange_.LastFailure(), ExchangeFailure::ReadFailed);
 }
 
 TEST_F(SerialExchangeTest, LineByLineAnswerPassesTheBufferAndEndsOnlyOnAResultLine) {

@@ -19,7 +19,6 @@ inline link::ExchangeTiming ShortTiming() {
   timing.readTimeout = std::chrono::milliseconds(1500);
   timing.stallLimit = std::chrono::milliseconds(1000);
   timing.answerLimit = std::chrono::milliseconds(10000);
-  timing.pumpSlice = std::chrono::milliseconds(5);
   return timing;
 }
 

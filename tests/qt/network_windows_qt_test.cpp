@@ -79,6 +79,8 @@ TEST(NetworkWindowsGui, MonitorFieldsFollowTheTimerAndTheOperatorListsFill) {
       },
       CloseWhenEnabled(mainWindow),
   };
+  // The plain waiter: the steps' clicks are sent straight to the widgets, past the input
+  // that the event-loop waiter holds back, and could land in the middle of an exchange.
   EXPECT_EQ(RunThroughSteps(steps, messages, [&] { app::RunProgram(ui, {}); }), steps.size());
   EXPECT_TRUE(messages.isEmpty()) << messages.join(" | ").toStdString();
   EXPECT_EQ(first.join(" | ").toStdString(), "26201 | 1A2B | Logged in");

@@ -19,6 +19,7 @@
 #include "app/program.h"
 #include "qt/file_preview_panel.h"
 #include "qt/modal_stepper.h"
+#include "qt/qt_link_waiter.h"
 #include "qt/qt_ui.h"
 #include "sim/pty_phone.h"
 #include "support/temp_dir.h"
@@ -125,7 +126,7 @@ TEST_F(ProgramGuiTest, SendsAndDownloadsTheLogoAndTheRingTone) {
     waiting = true;
     return false;
   });
-  app::RunProgram(ui_, {});
+  app::RunProgram(ui_, {}, qt::WaitInEventLoop);
 
   EXPECT_EQ(next, commands.size());
   EXPECT_TRUE(messages.isEmpty()) << messages.join(" | ").toStdString();
@@ -170,7 +171,7 @@ TEST_F(ProgramGuiTest, CommandModePollsOnItsTimerAndAnswersThroughTheSampleModul
     }
     return false;
   });
-  app::RunProgram(ui_, {"-c"});
+  app::RunProgram(ui_, {"-c"}, qt::WaitInEventLoop);
   EXPECT_EQ(activity, "Waiting");
   EXPECT_TRUE(mainWindowAfter);
 }

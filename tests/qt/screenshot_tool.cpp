@@ -20,6 +20,7 @@
 
 #include "app/program.h"
 #include "config/locale_info.h"
+#include "qt/qt_link_waiter.h"
 #include "qt/qt_ui.h"
 #include "ui/resources.h"
 
@@ -144,7 +145,7 @@ int main(int argc, char* argv[]) {
   timer.start(20);
   telvane::qt::QtUi ui(telvane::ui::Resources::Embedded(),
                        telvane::config::LanguageIdFromEnvironment());
-  const int result = telvane::app::RunProgram(ui, {});
+  const int result = telvane::app::RunProgram(ui, {}, telvane::qt::WaitInEventLoop);
   if (next < lines.size()) status = 1;
   return status != 0 ? status : result;
 }

@@ -15,6 +15,7 @@
 
 #include "app/program.h"
 #include "qt/modal_stepper.h"
+#include "qt/qt_link_waiter.h"
 #include "qt/qt_ui.h"
 #include "sim/pty_phone.h"
 #include "support/temp_dir.h"
@@ -110,7 +111,8 @@ TEST(ServicesWindowsGui, EachWindowShowsThePhonesValues) {
       },
       CloseWhenEnabled(mainWindow),
   };
-  EXPECT_EQ(RunThroughSteps(steps, messages, [&] { app::RunProgram(ui, {}); }), steps.size());
+  EXPECT_EQ(RunThroughSteps(steps, messages, [&] { app::RunProgram(ui, {}, qt::WaitInEventLoop); }),
+            steps.size());
   EXPECT_TRUE(messages.isEmpty()) << messages.join(" | ").toStdString();
   EXPECT_EQ(reasons.join(" | ").toStdString(),
             "Always | If busy | If no answer | If not available");

@@ -16,6 +16,7 @@
 
 #include "app/program.h"
 #include "qt/modal_stepper.h"
+#include "qt/qt_link_waiter.h"
 #include "qt/qt_ui.h"
 #include "sim/pty_phone.h"
 #include "support/temp_dir.h"
@@ -138,7 +139,8 @@ TEST(SmsListGui, ShowsViewsAndSortsTheDemoMessagesAndCountsTheReplyAsTyped) {
       CloseWhenEnabled(listWindow),
       CloseWhenEnabled(mainWindow),
   };
-  EXPECT_EQ(RunThroughSteps(steps, messages, [&] { app::RunProgram(ui, {}); }), steps.size());
+  EXPECT_EQ(RunThroughSteps(steps, messages, [&] { app::RunProgram(ui, {}, qt::WaitInEventLoop); }),
+            steps.size());
   EXPECT_TRUE(messages.isEmpty()) << messages.join(" | ").toStdString();
   EXPECT_EQ(rows, 15);
   EXPECT_TRUE(indexRightAligned);  // the storage index column

@@ -1,0 +1,34 @@
+#include "qt/qt_link_waiter.h"
+
+#include <poll.h>
+
+#include <QEventLoop>
+#include <QObject>
+#include <QSocketNotifier>
+#include <QTimer>
+
+namespace telvane::qt {
+
+link::WaitOutcome WaitInEventLoop(int fd, short events, std::chrono::milliseconds limit) {
+  link::WaitOutcome outcome = link::PollNow(fd, events);
+  if (outcome != link::WaitOutcome::Timeout || limit.count() <= 0) return outcome;
+
+  QEventLoop loop;
+  // The notifier wakes the loop on data, hang-up or error alike; poll() tells which.
+  QSocketNotifier notifier(fd, (events & POLLOUT) ? QSocketNotifier::Write : QSocketNotifier::Read);
+  QObject::connect(&notifier, &QSocketNotifier::activated, &loop, [&] {
+    outcome = link::PollNow(fd, events);
+    if (outcome != link::WaitOutcome::Timeout) loop.quit();
+  });
+  QTimer bound;
+  bound.setSingleShot(true);
+  bound.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&bound, &QTimer::timeout, &loop, &QEventLoop::quit);
+  bound.start(limit);
+  // Repaints, timers and posted work run; mouse and keys stay queued until it returns.
+  loop.exec(QEventLoop::ExcludeUserInputEvents);
+  // Timeout also when the application quits meanwhile: the exchange then gives up.
+  return outcome;
+}
+
+}  // namespace telvane::qt
