@@ -13,6 +13,7 @@
 #include "qt/bitmaps.h"
 #include "qt/control_factory.h"
 #include "qt/list_view.h"
+#include "qt/qt_link_waiter.h"
 #include "qt/text.h"
 #include "qt/text_fit.h"
 #include "qt/up_down.h"
@@ -351,6 +352,7 @@ void QtDialog::SetTimer(int timerId, int milliseconds) {
   if (timer == nullptr) {
     timer = new QTimer(connections_.get());
     QObject::connect(timer, &QTimer::timeout, connections_.get(), [this, timerId] {
+      if (InsideLinkWait()) return;
       Dispatch([this, timerId] { handler_.OnTimer(*this, timerId); });
     });
   }

@@ -2,12 +2,40 @@
 
 #include <poll.h>
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QObject>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <QVariant>
 
 namespace telvane::qt {
+namespace {
+
+// The wait depth lives on the application object, the owner of the event loop it describes.
+constexpr char kWaitDepth[] = "telvane.linkWaitDepth";
+
+class LinkWaitMark {
+ public:
+  LinkWaitMark() { Add(1); }
+  ~LinkWaitMark() { Add(-1); }
+  LinkWaitMark(const LinkWaitMark&) = delete;
+  LinkWaitMark& operator=(const LinkWaitMark&) = delete;
+
+ private:
+  static void Add(int step) {
+    if (QCoreApplication* app = QCoreApplication::instance()) {
+      app->setProperty(kWaitDepth, app->property(kWaitDepth).toInt() + step);
+    }
+  }
+};
+
+}  // namespace
+
+bool InsideLinkWait() {
+  const QCoreApplication* app = QCoreApplication::instance();
+  return app != nullptr && app->property(kWaitDepth).toInt() > 0;
+}
 
 link::WaitOutcome WaitInEventLoop(int fd, short events, std::chrono::milliseconds limit) {
   link::WaitOutcome outcome = link::PollNow(fd, events);
@@ -26,6 +54,7 @@ link::WaitOutcome WaitInEventLoop(int fd, short events, std::chrono::millisecond
   QObject::connect(&bound, &QTimer::timeout, &loop, &QEventLoop::quit);
   bound.start(limit);
   // Repaints, timers and posted work run; mouse and keys stay queued until it returns.
+  const LinkWaitMark mark;
   loop.exec(QEventLoop::ExcludeUserInputEvents);
   // Timeout also when the application quits meanwhile: the exchange then gives up.
   return outcome;

@@ -13,4 +13,9 @@ namespace telvane::qt {
 // and no click reaches a window while it talks to the phone.
 link::WaitOutcome WaitInEventLoop(int fd, short events, std::chrono::milliseconds limit);
 
+// True while an exchange waits in WaitInEventLoop. A window's timer tick that comes meanwhile
+// is dropped, as a coalesced timer message would be: its handler would start a second
+// exchange, which fails with Busy. The next tick comes at the timer's period.
+bool InsideLinkWait();
+
 }  // namespace telvane::qt

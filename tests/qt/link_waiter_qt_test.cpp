@@ -32,10 +32,16 @@ class QtLinkWaiterTest : public ::testing::Test {
 
 TEST_F(QtLinkWaiterTest, RunsTimersWhileWaitingAndReturnsWhenTheLineIsReadable) {
   bool ticked = false;
-  QTimer::singleShot(0, [&] { ticked = true; });
+  bool markedAsWaiting = false;
+  QTimer::singleShot(0, [&] {
+    ticked = true;
+    markedAsWaiting = InsideLinkWait();
+  });
   QTimer::singleShot(20, [&] { ASSERT_EQ(::write(ends_[1], "OK", 2), 2); });
   EXPECT_EQ(WaitInEventLoop(ReadEnd(), POLLIN, milliseconds(10000)), WaitOutcome::Ready);
   EXPECT_TRUE(ticked);
+  EXPECT_TRUE(markedAsWaiting);
+  EXPECT_FALSE(InsideLinkWait());
 }
 
 TEST_F(QtLinkWaiterTest, ReturnsAtTheBoundAndAtHangUp) {

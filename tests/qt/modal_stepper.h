@@ -16,6 +16,8 @@
 #include <functional>
 #include <vector>
 
+#include "qt/qt_link_waiter.h"
+
 namespace telvane::testing {
 
 // Calls `step` every few milliseconds with the top modal window until it returns true.
@@ -33,6 +35,8 @@ class Stepper {
         if (top) top->close();
         return;
       }
+      // A step's clicks bypass the input an exchange holds back: none during a wait.
+      if (qt::InsideLinkWait()) return;
       if (top && step_(top)) timer_.stop();
     });
     timer_.start(5);

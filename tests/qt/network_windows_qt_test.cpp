@@ -12,6 +12,7 @@
 
 #include "app/program.h"
 #include "qt/modal_stepper.h"
+#include "qt/qt_link_waiter.h"
 #include "qt/qt_ui.h"
 #include "sim/pty_phone.h"
 #include "support/temp_dir.h"
@@ -79,9 +80,8 @@ TEST(NetworkWindowsGui, MonitorFieldsFollowTheTimerAndTheOperatorListsFill) {
       },
       CloseWhenEnabled(mainWindow),
   };
-  // The plain waiter: the steps' clicks are sent straight to the widgets, past the input
-  // that the event-loop waiter holds back, and could land in the middle of an exchange.
-  EXPECT_EQ(RunThroughSteps(steps, messages, [&] { app::RunProgram(ui, {}); }), steps.size());
+  EXPECT_EQ(RunThroughSteps(steps, messages, [&] { app::RunProgram(ui, {}, qt::WaitInEventLoop); }),
+            steps.size());
   EXPECT_TRUE(messages.isEmpty()) << messages.join(" | ").toStdString();
   EXPECT_EQ(first.join(" | ").toStdString(), "26201 | 1A2B | Logged in");
   EXPECT_EQ(valuePoints, 18);
