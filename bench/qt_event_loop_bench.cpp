@@ -25,6 +25,7 @@
 #include "link/exchange.h"
 #include "link/irda_provider.h"
 #include "link/phone_link.h"
+#include "logo_file.h"
 #include "objects/object_file.h"
 #include "phonebook/book_reading.h"
 #include "phonebook/phonebook_store.h"
@@ -35,12 +36,14 @@
 
 namespace {
 
+using telvane::bench::kLogoBytes;
+using telvane::bench::LogoFile;
+
 using std::chrono::milliseconds;
 
 constexpr double kTargetMs = 16.7;
 constexpr int kCommandRuns = 100;
 constexpr int kSimPositions = 250;
-constexpr std::size_t kLogoBytes = 5000;
 constexpr std::array<std::string_view, 5> kCommands = {"AT+CBC", "AT+CSQ", "AT+CGMI", "AT+CREG?",
                                                        "AT+COPS?"};
 
@@ -54,16 +57,6 @@ telvane::sim::PhoneState FullPhone() {
     state.books.sim.entries[position] = {"+4917012" + tail, 145, "Kontakt " + tail};
   }
   return state;
-}
-
-telvane::base::FileHandle LogoFile() {
-  telvane::base::FileHandle file(std::tmpfile());
-  if (!file) return file;
-  std::string bytes = "BM";
-  for (std::size_t i = bytes.size(); i < kLogoBytes; ++i) bytes += static_cast<char>(i * 7);
-  if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) file.reset();
-  std::rewind(file.get());
-  return file;
 }
 
 // The wait as it was: poll() in 10 ms slices with the event loop pumped between them.

@@ -8,25 +8,19 @@
 #include <string>
 
 #include "base/file_handle.h"
+#include "logo_file.h"
 #include "objects/object_file.h"
 #include "paced_link.h"
 #include "wire_report.h"
 
 namespace {
 
+using telvane::bench::kLogoBytes;
+using telvane::bench::LogoFile;
+
 using Clock = std::chrono::steady_clock;
 
 constexpr int kBaudRate = 57600;
-constexpr std::size_t kLogoBytes = 5000;
-
-telvane::base::FileHandle LogoFile() {
-  telvane::base::FileHandle file(std::tmpfile());
-  if (!file) return file;
-  std::string bytes = "BM";
-  for (std::size_t i = bytes.size(); i < kLogoBytes; ++i) bytes += static_cast<char>(i * 7);
-  if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) file.reset();
-  return file;
-}
 
 // Argument: the phone's latency before each answer, in milliseconds.
 void BM_SendLogo5000Bytes(benchmark::State& state) {
