@@ -18,6 +18,7 @@ inline base::FileHandle LogoFile() {
   std::string bytes = "BM";
   for (std::size_t i = bytes.size(); i < kLogoBytes; ++i) bytes += static_cast<char>(i * 7);
   if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) file.reset();
+  if (file) std::rewind(file.get());
   return file;
 }
 

@@ -66,8 +66,13 @@ Outcome WriteBlocks(link::Exchange& exchange, TransferFeedback& feedback, const 
   Outcome outcome{true};
   std::string bytes;
   for (int block = 1; block <= total; ++block) {
-    if (!write.read(blockSize, bytes)) return Refusal(FailedStep::kSource, block);
-    if (bytes.empty()) break;
+    // Every block but the last is whole; a source that ends early (a file cut meanwhile)
+    // fails rather than leave the phone with fewer blocks than the headers announced.
+    const std::size_t expected =
+        block < total ? blockSize : write.length - static_cast<std::size_t>(total - 1) * blockSize;
+    if (!write.read(blockSize, bytes) || bytes.size() != expected) {
+      return Refusal(FailedStep::kSource, block);
+    }
     feedback.ShowProgress(TransferPercent(block, total));
     feedback.Pump();
     if (!exchange.SendPromptCommand(BlockHeader(write.type, write.index, block, total), false)) {

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <tuple>
 #include <utility>
 #include <vector>
 
+#include "base/file_handle.h"
+#include "objects/object_file.h"
 #include "objects/transfer_fixture.h"
 
 namespace telvane::testing {
@@ -41,6 +44,23 @@ TEST_F(TextObjectTest, OrganizerTextOfTwoHundredCharactersIsExactlyTwoBlocks) {
   EXPECT_EQ(peer_.Lines(),
             (std::vector<std::string>{"AT^SBNW=\"vcs\",0", "AT^SBNW=\"vcs\",7,1,2", hex + "\x1a",
                                       "AT^SBNW=\"vcs\",7,2,2", hex + "\x1a"}));
+}
+
+TEST_F(TextObjectTest, AFileShorterThanItsAnnouncedLengthFailsAtTheMissingBlock) {
+  // 120 bytes announced, 50 in the file (cut meanwhile): block 1 goes, block 2 fails.
+  AcceptBlocks(1);
+  base::FileHandle file(std::tmpfile());
+  ASSERT_TRUE(file);
+  ASSERT_EQ(std::fwrite(std::string(50, 'B').data(), 1, 50, file.get()), 50u);
+  std::rewind(file.get());
+  objects::SilentTransferFeedback feedback;
+  const objects::Outcome written =
+      objects::WriteBinaryObject(exchange_, feedback, ObjectType::kBmp, 0, file.get(), 120);
+  EXPECT_FALSE(written.done);
+  EXPECT_EQ(written.failed, FailedStep::kSource);
+  std::string hex;
+  for (int i = 0; i < 50; ++i) hex += "42";
+  EXPECT_EQ(peer_.Lines(), (std::vector<std::string>{"AT^SBNW=\"bmp\",0,1,3", hex + "\x1a"}));
 }
 
 TEST_F(TextObjectTest, EmptyTextSendsOnlyThePreparatoryCommand) {
