@@ -46,6 +46,10 @@ void OptionsDialog::OnInit(ui::Dialog& dialog) {
 
 void OptionsDialog::ShowDevice(ui::Dialog& dialog, int port) {
   shownPort_ = port;
+  // Each port number names its device in its tooltip; the chosen one also in label 1300.
+  for (std::size_t i = 0; i < kPortButtons.size(); ++i) {
+    dialog.SetTooltipText(kPortButtons[i], devices_[i]);
+  }
   dialog.SetText(kDevicePath,
                  config::PortName(port) + " " + devices_[static_cast<std::size_t>(port)]);
   dialog.SetText(kDeviceEdit, devices_[static_cast<std::size_t>(port)]);

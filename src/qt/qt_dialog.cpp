@@ -300,6 +300,10 @@ void QtDialog::AddTooltip(int id, int stringId) {
   control->widget->setToolTip(ToQt(context_.resources->String(stringId, context_.languageId)));
 }
 
+void QtDialog::SetTooltipText(int id, std::string_view text) {
+  if (const Control* control = Find(id)) control->widget->setToolTip(ToQt(text));
+}
+
 void QtDialog::SetFontSize(int id, int points) {
   const Control* control = Find(id);
   if (control == nullptr || points <= 0) return;

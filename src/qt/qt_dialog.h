@@ -73,6 +73,7 @@ class QtDialog final : public ui::Dialog, private DialogWindowEvents {
   void Show(int id, bool visible) override;
   void SetFocus(int id) override;
   void AddTooltip(int id, int stringId) override;
+  void SetTooltipText(int id, std::string_view text) override;
   void SetFontSize(int id, int points) override;
   void SetTextLimit(int id, int maxCharacters) override;
   void SetChecked(int id, bool checked) override;

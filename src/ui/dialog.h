@@ -113,6 +113,8 @@ class Dialog {
   virtual void Show(int id, bool visible) = 0;
   virtual void SetFocus(int id) = 0;
   virtual void AddTooltip(int id, int stringId) = 0;
+  // A tooltip that is not in the string table (a device path); empty removes it.
+  virtual void SetTooltipText(int id, std::string_view text) = 0;
   // Shows the control's text in the dialog's own font at `points` (value fields that are
   // read from a distance); backends without fonts ignore it.
   virtual void SetFontSize(int /*id*/, int /*points*/) {}

@@ -31,11 +31,15 @@ TEST(OptionsDevicesScenario, TheDevicesPresentAreOfferedAndTheChosenOneIsKept) {
           "\n"
           "click 1018\n"
           "select 1301 0\n"
+          "click 1017\n"  // each port number names its device in its tooltip
+          "dump 1018\n"
+          "click 1018\n"
           "click 1\n"
           "expect window 101\n"
           "click 40001\n",
       {"-r"});
   EXPECT_EQ(run.status, 0) << run.out << run.err;
+  EXPECT_NE(run.out.find("tip=\"" + cable.string() + "\""), std::string::npos) << run.out;
   const std::string settings = ReadFile(scenario.SettingsFile());
   EXPECT_NE(settings.find("Port=1\n"), std::string::npos) << settings;
   EXPECT_NE(settings.find("Device1=" + cable.string() + "\n"), std::string::npos) << settings;

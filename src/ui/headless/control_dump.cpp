@@ -92,6 +92,7 @@ std::string DumpControl(const HeadlessDialog& dialog, int id) {
   out << "control " << id << ' ' << KindName(kind) << " text=" << Quoted(ShownText(dialog, id))
       << " enabled=" << OnOff(control->enabled) << " visible=" << OnOff(control->visible);
   if (control->tooltip != 0) out << " tooltip=" << control->tooltip;
+  if (!control->tooltipText.empty()) out << " tip=" << Quoted(control->tooltipText);
   switch (kind) {
     case ControlKind::CheckBox:
     case ControlKind::RadioButton: out << " checked=" << OnOff(control->checked); break;

@@ -33,8 +33,9 @@ struct ControlState {
   bool enabled = true;
   bool visible = true;
   bool checked = false;
-  int textLimit = 0;  // 0: none
-  int tooltip = 0;    // string id, 0: none
+  int textLimit = 0;        // 0: none
+  int tooltip = 0;          // string id, 0: none
+  std::string tooltipText;  // a tooltip given as text
   int low = 0, high = 100, pos = 0;
   int bitmap = 0;
   int radioGroup = -1;  // radio buttons: the index of their group

@@ -146,6 +146,10 @@ void HeadlessDialog::AddTooltip(int id, int stringId) {
   if (ControlState* control = Find(id)) control->tooltip = stringId;
 }
 
+void HeadlessDialog::SetTooltipText(int id, std::string_view text) {
+  if (ControlState* control = Find(id)) control->tooltipText = std::string(text);
+}
+
 void HeadlessDialog::SetTextLimit(int id, int maxCharacters) {
   if (ControlState* control = FindOf(id, {ControlKind::Edit, ControlKind::ComboBox})) {
     control->textLimit = std::max(0, maxCharacters);

@@ -85,6 +85,7 @@ class HeadlessDialog final : public Dialog {
   void Show(int id, bool visible) override;
   void SetFocus(int id) override;
   void AddTooltip(int id, int stringId) override;
+  void SetTooltipText(int id, std::string_view text) override;
   void SetTextLimit(int id, int maxCharacters) override;
   void SetChecked(int id, bool checked) override;
   bool IsChecked(int id) const override;
